@@ -1,0 +1,85 @@
+// The shared state of the program, owned by one Game object created in main (or in a test).
+// Every subsystem procedure takes the Game it works on; there are no mutable globals.
+#pragma once
+
+#include "engine/board.h"
+#include "engine/random.h"
+#include "halloffame/table.h"
+#include "platform/canvas.h"
+#include "platform/platform.h"
+
+#include <QImage>
+#include <QString>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+
+// The game clock, shared between the user-interface thread and the clock ticker.
+// The flags are atomic; the elapsed-time fields sit behind `mutex`.
+struct ClockState {
+    std::atomic<bool> clockRunning{false};
+    std::atomic<bool> finishingGame{false};
+    std::atomic<bool> paletteBusy{false};
+    std::mutex mutex;          // guards the fields below
+    double startTime = 0;      // platform time at which the game clock started
+    double lastTick = -1;      // whole-second part of the time at the last refresh
+    double elapsedSeconds = 0; // seconds left over after whole hours and minutes
+    int elapsedHours = 0;
+    int elapsedMinutes = 0;
+    std::string finishTime = "X"; // final time of the last solved timed game, hh:mm:ss.s
+    std::thread ticker;           // the running clockTicker, if any
+};
+
+struct Game {
+    Game(Platform& platform, Canvas& canvas, std::uint32_t seed = 1)
+        : platform(platform), canvas(canvas), random(seed) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+    ~Game(); // stops and joins the clock ticker
+
+    Platform& platform;
+    Canvas& canvas;
+    Random random;
+
+    Board board;
+    HallOfFame hallOfFame;
+    ClockState clock;
+
+    // Settings and dialog state shared across subsystems.
+    int difficulty = 0; // 0..3: Leicht, Mittel, Schwer, Extrem
+    QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+    bool escapeConsumed = false;
+    bool editorMode = false;
+    bool dialogDone = false;
+    bool htmlHelpAvailable = false;
+    bool classicHelpOpen = false; // the classic help viewer shows "Quintor.hlp"
+    bool largeFontMode = false;
+    int currentFont = 16; // the numbered font selected last
+    int givenCount = 0;
+
+    // Play loop, value palette and editor.
+    int pointerX = 0, pointerY = 0;
+    bool noteMode = false;
+    int paletteValue = 0;
+    bool paletteCleared = false;
+    bool paletteTracking = false;
+    bool backgroundSaved = false;
+    QImage savedBackground;
+    int paletteX = 0, paletteY = 0;        // palette origin (px, py)
+    int paletteColumn = 0, paletteRow = 0; // the cell the palette serves
+    char solveMemory = 0;                  // one-letter memory of the hidden solve combination
+
+    // Board files.
+    QString boardFileName;
+    int boardSlot = 0;
+    bool slotDialogMode = false;
+
+    // Background strips captured at start, pasted to erase.
+    QImage buttonBarBlank, gapBlankTop, gapBlankBottom, gapBlankLeft, gapBlankRight;
+};
+
+// The two capital letters of the hidden solve combination (play loop and editor).
+constexpr char kSolveFirstLetter = 'J';
+constexpr char kSolveSecondLetter = 'K';

@@ -1,0 +1,29 @@
+// The menu bar and command dispatch: the menu item table, check marks, the menu handler
+// with its common head and tail, the quit question and the close handler.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+struct Game;
+
+// One parsed menu entry.
+struct MenuItem {
+    enum class Kind { Command, Separator, SubMenu } kind = Kind::Command;
+    int id = 0;
+    QString text;                // with its "&" access key
+    std::vector<MenuItem> items; // of a drop-down or nested drop-down
+};
+
+// The menu item table, entry by entry.
+const std::vector<QString>& menuItemTable();
+// Parses a menu item table by its grammar into the drop-down titles and their items.
+// Returns false on a malformed table (nothing is kept then).
+bool parseMenuTable(const std::vector<QString>& table, std::vector<MenuItem>& bar);
+
+void updateMenuChecks(Game& g);
+void Win_0_MenuEvent(Game& g, int id);
+void Win_0_Close(Game& g);
+// Asks "Spiel beenden?"; on "&JA" throws QuitRequested.
+void quitGame(Game& g);

@@ -1,0 +1,23 @@
+// Screen layout, numbered fonts and the drawing primitives that give the screen its
+// 3-D look. Called by start-up, the panels, board rendering and the button bar.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+struct Game;
+
+// The colour table, filled once at start.
+void fillColourTable(Game& g);
+// The font of numbered font n (Arial mapped to Liberation Sans), without selecting it.
+QFont numberedFont(Game& g, int n);
+void selectFont(Game& g, int n);
+void drawFrame3D(Game& g, int style, int width, int x1, int y1, int x2, int y2);
+void drawEmbossedText(Game& g, int font, int colour, int x, int y, const QString& text);
+// The panel layout shared by the five information panels.
+void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int titleX, int titleY);
+void drawEmptyGrid(Game& g, int x, int y);
+void drawMainScreen(Game& g);
+// Captures the five background strips from the freshly cleared window.
+void captureBackgroundStrips(Game& g);
+void drawStartScreen(Game& g);

@@ -1,0 +1,24 @@
+// The difficulty, help-window and clock panels, and the clock with its ticker thread.
+#pragma once
+
+#include <QString>
+#include <string>
+
+struct Game;
+
+void drawDifficultyPanel(Game& g);
+void updateDifficultyPanel(Game& g);
+void drawHelpPanel(Game& g);
+void showHelpText(Game& g);
+void drawClockPanel(Game& g);
+void updateClock(Game& g);
+// Starts the clock ticker thread, after joining any earlier one.
+void startClockTicker(Game& g);
+// Waits for the ticker to end (it ends within 50 ms of clockRunning going false).
+void joinClockTicker(Game& g);
+// The ticker's body; runs on its own thread.
+void clockTicker(Game& g);
+// The running label text " hh:mm:ss" and the final text hh:mm:ss.s for a number of
+// elapsed seconds (with the carry of the rounded tenth into minutes and hours).
+QString runningClockText(int hours, int minutes, double seconds);
+std::string finalClockText(int hours, int minutes, double seconds);

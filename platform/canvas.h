@@ -1,0 +1,87 @@
+// Canvas: every drawing call of the program goes through this class, on the window's
+// back buffer, a test image or a printer page. It keeps the system's drawing state
+// (pen colour, background colour, line width, opaque or transparent text, font) exactly
+// as the drawing routines leave it.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+
+class Canvas {
+  public:
+    // The device must outlive the canvas (or be replaced with setDevice first).
+    explicit Canvas(QPaintDevice* device = nullptr);
+    void setDevice(QPaintDevice* device);
+    QPaintDevice* device() const { return device_; }
+
+    // The 16-entry colour table; indices name colours everywhere.
+    std::array<QColor, 16> colourTable{};
+
+    // Drawing state.
+    void setPenColour(int index);
+    void setPenRGB(QColor colour);
+    QColor penRGB() const { return pen_; }
+    void setBackColour(int index);
+    void setBackRGB(QColor colour);
+    QColor backRGB() const { return back_; }
+    void setLineWidth(int width) { lineWidth_ = width; }
+    int lineWidth() const { return lineWidth_; }
+    void setOpaqueText(bool opaque) { opaque_ = opaque; }
+    bool opaqueText() const { return opaque_; }
+    void setHatched(bool hatched) { hatched_ = hatched; } // fill style of filledBox
+    void setFont(const QFont& font) { font_ = font; }
+    const QFont& font() const { return font_; }
+
+    // Primitives. Rectangles are given by two corners, both inclusive. Horizontal and
+    // vertical lines of width w cover w pixels starting at the given coordinate
+    // (to the right of a vertical line, below a horizontal one).
+    void clear(int colourIndex);
+    void line(int x1, int y1, int x2, int y2);
+    void box(int x1, int y1, int x2, int y2); // outline in the pen colour
+    void filledBox(int x1, int y1, int x2,
+                   int y2); // interior in the background colour, outline in the pen colour
+    void fillRect(int x1, int y1, int x2, int y2, QColor colour); // plain fill, no outline
+    // Text with its top-left corner at (x, y): opaque fills the text cell with the
+    // background colour first; transparent paints only the glyphs.
+    void text(int x, int y, const QString& text);
+    int textWidth(const QString& text) const;
+
+    // Screen images: capture the inclusive rectangle, paste with top-left at (x, y).
+    QImage capture(int x1, int y1, int x2, int y2) const;
+    void paste(const QImage& image, int x, int y);
+
+    // Journal of drawn texts, for tests.
+    struct TextRecord {
+        QString text;
+        int x, y;
+        QColor colour;
+        int fontPixelHeight;
+    };
+    bool keepJournal = false;
+    std::vector<TextRecord> journal;
+    // Texts drawn at exactly (x, y), newest last.
+    std::vector<TextRecord> textsAt(int x, int y) const;
+
+    // Called with the changed rectangle after every drawing call (the window repaints it).
+    std::function<void(QRect)> changed;
+
+  private:
+    template <typename Fn> void paint(const QRect& dirty, Fn&& fn);
+    QPaintDevice* device_ = nullptr;
+    QColor pen_{0, 0, 0};
+    QColor back_{255, 255, 255};
+    int lineWidth_ = 1;
+    bool opaque_ = true;
+    bool hatched_ = false;
+    QFont font_;
+};

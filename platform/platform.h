@@ -1,0 +1,96 @@
+// What the layers above call instead of the operating system: events, message boxes,
+// modal forms, time, sleep, pointer shapes, files, the clock label and the web browser.
+// QtPlatform (qt_platform.h) is the real one; tests/support has the scripted double.
+#pragma once
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+
+class QWidget;
+
+// One window event, as the game loops see it.
+struct Event {
+    enum class Kind {
+        None,
+        Menu,
+        KeyRelease,
+        Char,
+        LeftPress,
+        RightPress,
+        PointerMove,
+        CloseRequest
+    };
+    Kind kind = Kind::None;
+    int code = 0;     // menu id; key code (letters as capitals, Esc 27, Enter 13); character code
+    int x = 0, y = 0; // pointer position for presses and moves
+};
+
+enum class MessageIcon { None, Information, Question, Warning, Critical };
+enum class PointerShape { Arrow, Hourglass };
+
+// Thrown when the player confirmed "Spiel beenden?": unwinds any game loop up to the
+// top-level handler, which ends the program with status 0.
+struct QuitRequested {};
+
+// A scripted test double ran out of events: the test fails instead of waiting.
+struct ScriptRanDry : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Result of writing a file.
+struct WriteResult {
+    bool ok = true;
+    QString error; // the system's reason when !ok
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Events: the next window event; waits for one (the scripted double throws when dry).
+    virtual Event nextEvent() = 0;
+    virtual void waitNoMouseButton() = 0;
+
+    // Modal message box: "|"-separated captions with "&" access keys; defaultButton and
+    // the result count from 1.
+    virtual int messageBox(const QString& text, const QString& captions, int defaultButton,
+                           MessageIcon icon) = 0;
+
+    // Runs a form modally: the main window is disabled, the form is shown with its top-left
+    // corner at the main window's top-left plus offset, and events are processed until
+    // done() is true or the main window is gone. The main window is enabled and activated
+    // again afterwards. The scripted double hands the form to the test instead.
+    virtual void runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) = 0;
+
+    // Time: monotonic seconds with fractions; today's date as a short text.
+    virtual double now() = 0;
+    virtual QString dateText() = 0;
+    virtual void sleepMs(int milliseconds) = 0;
+    virtual void setPointer(PointerShape shape) = 0;
+    virtual void beep() = 0;
+
+    // Menu bar: enable or disable the whole bar; check marks.
+    virtual void setMenuEnabled(bool enabled) = 0;
+    virtual void setMenuChecked(int id, bool checked) = 0;
+
+    // The clock label `uhr`; safe to call from any thread (the text reaches the widget on
+    // the user-interface thread).
+    virtual void setClockLabel(const QString& text) = 0;
+
+    // Files, relative to the working directory. Writes are atomic: a failed or interrupted
+    // write leaves the old file as it was.
+    virtual bool fileExists(const QString& name) = 0;
+    virtual std::optional<QByteArray> readFile(const QString& name) = 0;
+    virtual WriteResult writeFile(const QString& name, const QByteArray& bytes) = 0;
+
+    // Opens a web address in the browser.
+    virtual void openUrl(const QString& url) = 0;
+
+    // The main window, as parent and anchor of forms (nullptr in pure tests).
+    virtual QWidget* mainWindow() = 0;
+};

@@ -1,0 +1,6 @@
+// The own-board editor: every value chosen becomes a given.
+#pragma once
+
+struct Game;
+
+void boardEditor(Game& g);

@@ -1,0 +1,85 @@
+// The scripted platform and the test world.
+#include "support/scripted_platform.h"
+
+#include "app/screen.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QWidget>
+
+ScriptedPlatform::ScriptedPlatform() = default;
+
+Event ScriptedPlatform::nextEvent() {
+    if (events.empty()) throw ScriptRanDry("the scripted event queue ran dry");
+    Event e = events.front();
+    events.pop_front();
+    return e;
+}
+
+int ScriptedPlatform::messageBox(const QString& text, const QString& captions, int defaultButton,
+                                 MessageIcon icon) {
+    messages.push_back({text, captions, defaultButton, icon});
+    if (answers.empty()) return defaultButton;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void ScriptedPlatform::runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) {
+    modalForms.push_back(form ? form->objectName() : QString());
+    modalOffsets.push_back(offset);
+    if (onModal) onModal(form);
+    if (!done())
+        throw ScriptRanDry("a modal form was left open by the script: " +
+                           form->objectName().toStdString());
+}
+
+void ScriptedPlatform::setClockLabel(const QString& text) {
+    std::lock_guard<std::mutex> lock(labelMutex);
+    clockLabels.push_back(text);
+}
+
+QString ScriptedPlatform::clockLabel() const {
+    std::lock_guard<std::mutex> lock(labelMutex);
+    return clockLabels.empty() ? QString() : clockLabels.back();
+}
+
+void ScriptedPlatform::copyDataFile(const QString& name) {
+    QFile::remove(path(name));
+    QFile::copy(QStringLiteral(QUINTOR_DATA_DIR "/") + name, path(name));
+}
+
+bool ScriptedPlatform::fileExists(const QString& name) {
+    return QFile::exists(path(name));
+}
+
+std::optional<QByteArray> ScriptedPlatform::readFile(const QString& name) {
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return file.readAll();
+}
+
+WriteResult ScriptedPlatform::writeFile(const QString& name, const QByteArray& bytes) {
+    if (failWrites) return {false, QStringLiteral("Kein Speicherplatz")};
+    QSaveFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
+    file.write(bytes);
+    if (!file.commit()) return {false, file.errorString()};
+    return {};
+}
+
+TestWorld::TestWorld(std::uint32_t seed) : image(1052, 787, QImage::Format_RGB32) {
+    image.fill(Qt::black);
+    canvas.setDevice(&image);
+    canvas.keepJournal = true;
+    game = std::make_unique<Game>(platform, canvas, seed);
+    fillColourTable(*game);
+}
+
+QColor colour(int index) {
+    static const QColor table[16] = {
+        {0, 0, 0},       {208, 0, 0},     {0, 128, 0},   {255, 255, 0},  {0, 0, 188}, {128, 0, 128},
+        {0, 128, 128},   {192, 192, 192}, {64, 64, 64},  {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+        {180, 201, 208}, {255, 0, 255},   {0, 255, 255}, {255, 255, 255}};
+    return table[index & 15];
+}

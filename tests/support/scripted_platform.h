@@ -1,0 +1,110 @@
+// The scripted platform: events from a queue (a dry queue fails the test), message boxes
+// answered from a queue, forms handed to a test callback, a fake clock, files in a
+// temporary working directory. Plus TestWorld: a fresh game on an offscreen image.
+#pragma once
+
+#include "app/game.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class ScriptedPlatform : public Platform {
+  public:
+    ScriptedPlatform();
+
+    // Script.
+    std::deque<Event> events;
+    void key(int code) { events.push_back({Event::Kind::KeyRelease, code, 0, 0}); }
+    void typed(int character) { events.push_back({Event::Kind::Char, character, 0, 0}); }
+    void move(int x, int y) { events.push_back({Event::Kind::PointerMove, 0, x, y}); }
+    void leftClick(int x, int y) {
+        move(x, y);
+        events.push_back({Event::Kind::LeftPress, 0, x, y});
+    }
+    void rightClick(int x, int y) {
+        move(x, y);
+        events.push_back({Event::Kind::RightPress, 0, x, y});
+    }
+    void menu(int id) { events.push_back({Event::Kind::Menu, id, 0, 0}); }
+    void closeRequest() { events.push_back({Event::Kind::CloseRequest, 0, 0, 0}); }
+
+    // Message boxes: answers taken in order; with none left, the default button is pressed.
+    struct Message {
+        QString text, captions;
+        int defaultButton;
+        MessageIcon icon;
+    };
+    std::deque<int> answers;
+    std::vector<Message> messages;
+
+    // Forms: called with the form once it is shown; it must make done() true (for
+    // example by calling the form's handlers). The form's object name tells which it is.
+    std::function<void(QWidget* form)> onModal;
+    std::vector<QString> modalForms; // object names of the forms shown, in order
+    std::vector<QPoint> modalOffsets;
+
+    // Fake clock, advanced by tests and by sleepMs.
+    double time = 1000.0;
+    QString date = QStringLiteral("09.12.2026");
+    std::vector<int> sleeps;
+    std::vector<PointerShape> pointers;
+    int beeps = 0;
+    bool menuEnabled = true;
+    std::map<int, bool> menuChecks;
+    std::vector<QString> clockLabels;
+    std::vector<QString> openedUrls;
+
+    // Files live in a temporary working directory. failWrites makes every write fail.
+    QTemporaryDir workDir;
+    bool failWrites = false;
+    QString path(const QString& name) const { return QDir(workDir.path()).filePath(name); }
+    void copyDataFile(const QString& name); // from the repository's data/
+
+    Event nextEvent() override;
+    void waitNoMouseButton() override {}
+    int messageBox(const QString& text, const QString& captions, int defaultButton,
+                   MessageIcon icon) override;
+    void runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) override;
+    double now() override { return time; }
+    QString dateText() override { return date; }
+    void sleepMs(int milliseconds) override {
+        sleeps.push_back(milliseconds);
+        time += milliseconds / 1000.0;
+    }
+    void setPointer(PointerShape shape) override { pointers.push_back(shape); }
+    void beep() override { ++beeps; }
+    void setMenuEnabled(bool enabled) override { menuEnabled = enabled; }
+    void setMenuChecked(int id, bool checked) override { menuChecks[id] = checked; }
+    void setClockLabel(const QString& text) override;
+    QString clockLabel() const;
+    bool fileExists(const QString& name) override;
+    std::optional<QByteArray> readFile(const QString& name) override;
+    WriteResult writeFile(const QString& name, const QByteArray& bytes) override;
+    void openUrl(const QString& url) override { openedUrls.push_back(url); }
+    QWidget* mainWindow() override { return nullptr; }
+
+  private:
+    mutable std::mutex labelMutex;
+};
+
+// A fresh game drawing into a 1052 x 787 offscreen image, with the scripted platform.
+struct TestWorld {
+    explicit TestWorld(std::uint32_t seed = 1);
+    QImage image;
+    ScriptedPlatform platform;
+    Canvas canvas;
+    std::unique_ptr<Game> game;
+    Game& g() { return *game; }
+    QColor pixel(int x, int y) const { return image.pixelColor(x, y); }
+};
+
+// Colours of the colour table, for probing.
+QColor colour(int index);
