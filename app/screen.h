@@ -9,7 +9,14 @@ struct Game;
 
 // The colour table, filled once at start.
 void fillColourTable(Game& g);
+// The large-font test: the height in pixels of the desktop's standard text font (16 at
+// 96 dots per inch), and whether it counts as a large-font system (taller than 16).
+int standardTextHeight();
+bool isLargeFontSystem(int textHeight);
 // The font of numbered font n (Arial mapped to Liberation Sans), without selecting it.
+// An Arial height is the text cell (ascent + descent) in pixels, its width the average
+// character width; fonts 8 and 14 are fixed faces of 8 pixels per character (text cells
+// of 12 and 15 pixels), the default font ("System") a bold face in a 16-pixel cell.
 QFont numberedFont(Game& g, int n);
 void selectFont(Game& g, int n);
 void drawFrame3D(Game& g, int style, int width, int x1, int y1, int x2, int y2);
