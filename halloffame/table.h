@@ -3,23 +3,33 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 constexpr int kHallOfFameRanks = 10;
+constexpr int kHallOfFameLines = 4 * kHallOfFameRanks * 3;
+// Longest name or date kept, in characters; the name field of champ allows no more.
+constexpr std::size_t kHallOfFameFieldLength = 255;
 inline const std::string emptyTime = "9";
+
+using HallOfFameColumn = std::array<std::array<std::string, 11>, 4>;
 
 // Names, dates and times as UTF-8 text, indexed (difficulty 0..3, rank 0..10); rank 0 unused.
 struct HallOfFame {
-    std::array<std::array<std::string, 11>, 4> hallOfFameName;
-    std::array<std::array<std::string, 11>, 4> hallOfFameDate;
-    std::array<std::array<std::string, 11>, 4> hallOfFameTime;
+    HallOfFameColumn hallOfFameName;
+    HallOfFameColumn hallOfFameDate;
+    HallOfFameColumn hallOfFameTime;
     std::string championName; // last name confirmed in champ, offered again
     bool nameAccepted = false;
 };
 
 // Ranks 1..10 of every difficulty empty: empty name and date, time "9".
 void clearHallOfFame(HallOfFame& table);
+// A rank is empty exactly when its time text begins with "9".
+bool isEmptyTime(const std::string& time);
+// A finishing time as the clock writes it: hh:mm:ss.s (digits, fixed layout).
+bool isTimeText(const std::string& time);
 // The file image: 120 lines, CR LF, Windows-1252 (characters it cannot hold become "?").
 std::vector<unsigned char> encodeHallOfFame(const HallOfFame& table);
 // Reads a file image; never fails. Missing or unusable ranks become empty, and occupied
@@ -27,3 +37,10 @@ std::vector<unsigned char> encodeHallOfFame(const HallOfFame& table);
 bool decodeHallOfFame(const std::vector<unsigned char>& bytes, HallOfFame& table);
 // Text order of finishing times: character codes, a prefix before the longer text.
 bool timeIsBetter(const std::string& finishTime, const std::string& rankTime);
+
+// Windows-1252 conversions of one line; exposed for the tests.
+// Characters outside the code page, line breaks and other control characters become "?".
+std::string toWindows1252(const std::string& utf8);
+// Bytes the code page leaves undefined and control characters become "?"; `damaged` is
+// set when that happened.
+std::string fromWindows1252(const std::string& bytes, bool& damaged);
