@@ -1,19 +1,124 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// Board files: one record of a board file into the board and back, the load and save
+// commands around the slot dialog frm1, and the puzzle draw of a new game.
+// Called by the menu commands, the play loop's Laden/Sichern and the own-board editor.
 #include "files/boardfile.h"
 
 #include "app/game.h"
+#include "engine/solver.h"
+#include "files/record.h"
+#include "files/slotdialog.h"
 
-QString collectionFileName(int) {
-    return {};
+#include <cstring>
+
+namespace {
+
+const QString kPlayerBoardFile = QStringLiteral("brett.qnt");
+
+void warn(Game& g, const QString& text) {
+    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
 }
-bool loadBoardRecord(Game&, int) {
-    return false;
+
+} // namespace
+
+QString collectionFileName(int difficulty) {
+    static const char* const names[4] = {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt"};
+    return QString::fromLatin1(names[difficulty & 3]);
 }
-bool saveBoardRecord(Game&, int) {
-    return false;
+
+bool loadBoardRecord(Game& g, int slot) {
+    // A loaded board is never a timed game, whatever happens below.
+    g.clock.clockRunning = false;
+    const QString& name = g.boardFileName;
+    if (!g.platform.fileExists(name)) return false;
+
+    const std::optional<QByteArray> file = g.platform.readFile(name);
+    if (!file) {
+        warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\nDas Brett bleibt, wie "
+                               "es ist.")
+                    .arg(name));
+        return false;
+    }
+    // The filler at the end of a record is never read, so a record needs its first
+    // 6000 bytes only.
+    const qsizetype start = qsizetype(slot) * kRecordSize;
+    if (file->size() < start + kRecordSize - 1000) {
+        warn(g, QStringLiteral("Die Datei \"%1\" ist zu kurz: Brett %2 ist darin nicht "
+                               "gespeichert.\nDas Brett bleibt, wie es ist.")
+                    .arg(name)
+                    .arg(slot + 1));
+        return false;
+    }
+    const auto* record = reinterpret_cast<const std::uint8_t*>(file->constData()) + start;
+    if (checkBoardRecord(record) != RecordError::None) {
+        warn(g, QStringLiteral("Die Datei \"%1\" ist beschädigt: Brett %2 enthält ungültige "
+                               "Werte.\nDas Brett bleibt, wie es ist.")
+                    .arg(name)
+                    .arg(slot + 1));
+        return false;
+    }
+    decodeBoardRecord(record, g.board);
+    return true;
 }
-void loadBoard(Game&) {}
-void saveBoard(Game&) {}
-bool loadCollectionPuzzle(Game&) {
-    return false;
+
+bool saveBoardRecord(Game& g, int slot) {
+    const QString& name = g.boardFileName;
+    QByteArray file;
+    if (g.platform.fileExists(name)) {
+        std::optional<QByteArray> old = g.platform.readFile(name);
+        if (!old) {
+            // Writing blindly would replace the other three slots with blank records.
+            warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\nDas Brett "
+                                   "wurde nicht gesichert.")
+                        .arg(name));
+            return false;
+        }
+        file = std::move(*old);
+    }
+    if (file.size() != kBoardFileSize) {
+        // A missing file or one of another length starts over with four blank records.
+        file.clear();
+        file.reserve(kBoardFileSize);
+        for (int i = 0; i < kRecordCount; ++i) {
+            const BoardRecord blank = blankBoardRecord(g.random);
+            file.append(reinterpret_cast<const char*>(blank.data()), kRecordSize);
+        }
+    }
+    const BoardRecord record = encodeBoardRecord(g.board, g.random);
+    std::memcpy(file.data() + qsizetype(slot) * kRecordSize, record.data(), kRecordSize);
+
+    // The platform writes a temporary file and renames it, so a crash or a full disk
+    // leaves the old file (and its other slots) as it was.
+    const WriteResult written = g.platform.writeFile(name, file);
+    if (!written.ok) {
+        warn(g, QStringLiteral("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2")
+                    .arg(name, written.error));
+        return false;
+    }
+    return true;
+}
+
+void loadBoard(Game& g) {
+    g.slotDialogMode = true;
+    showSlotDialog(g, QStringLiteral("Welches Brett laden?"));
+    // Also after a cancel: the board on screen gets its solution recomputed.
+    computeSolution(g.board);
+}
+
+void saveBoard(Game& g) {
+    g.slotDialogMode = false;
+    g.boardFileName = kPlayerBoardFile;
+    showSlotDialog(g, QStringLiteral("Sichern unter ..."));
+}
+
+bool loadCollectionPuzzle(Game& g) {
+    g.boardFileName = collectionFileName(g.difficulty);
+    const int record = g.random.RANDOM(4);
+    if (!g.platform.fileExists(g.boardFileName)) {
+        // Without its puzzle file a new game would be an empty, unsolvable board.
+        g.clock.clockRunning = false;
+        warn(g, QStringLiteral("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.")
+                    .arg(g.boardFileName));
+        return false;
+    }
+    return loadBoardRecord(g, record);
 }

@@ -1,0 +1,50 @@
+// The slot dialog frm1: four option buttons opt1..opt4 for the four slots of a board file,
+// OK (cmd1) and cancel (cmd2). Shown by loadBoard and saveBoard through showSlotDialog.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+struct Game;
+
+class SlotDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    SlotDialog(Game& g, const QString& caption, QWidget* parent = nullptr);
+
+    // Selects option boardSlot + 1 and gives it the keyboard focus (does not confirm).
+    void selectSlotOption();
+    // Loads or saves the selected slot, sets dialogDone and closes the dialog.
+    void confirmSlot();
+
+    // The handlers of the dialog's controls; option numbers count from 1.
+    void opt_Click(int option);
+    void opt_KeyPress(int option, int keyCode);
+    void cmd1_Click() { confirmSlot(); }
+    void cmd2_Click();
+    void frm1_Close();
+
+    QRadioButton* option(int number) const { return options[number - 1]; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override; // Esc: cancels like cmd2
+
+  private:
+    int selectedOption() const;
+
+    Game& g;
+    std::array<QRadioButton*, 4> options{};
+    QPushButton* cmd1 = nullptr;
+    QPushButton* cmd2 = nullptr;
+};
+
+// Shows frm1 modally at the main window's left + 636, top + 266 with the given caption,
+// in the mode of slotDialogMode, and returns when it has closed.
+void showSlotDialog(Game& g, const QString& caption);
