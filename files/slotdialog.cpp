@@ -13,8 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-SlotDialog::SlotDialog(Game& g, const QString& caption, QWidget* parent)
-    : QDialog(parent), g(g) {
+SlotDialog::SlotDialog(Game& g, const QString& caption, QWidget* parent) : QDialog(parent), g(g) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(caption);
     if (parent) setWindowIcon(parent->windowIcon());

@@ -1,0 +1,232 @@
+// The slot dialog frm1 driven through its handlers and key events, the load and save
+// commands around it, and the puzzle draw of a new game.
+#include "files/boardfile.h"
+#include "files/slotdialog.h"
+
+#include "app/game.h"
+#include "game/boardfile_support.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace boardfile_test;
+
+namespace {
+
+const QString kBrett = QStringLiteral("brett.qnt");
+
+QRadioButton* opt(QWidget* form, int number) {
+    return form->findChild<QRadioButton*>(QStringLiteral("opt%1").arg(number));
+}
+QPushButton* cmd(QWidget* form, int number) {
+    return form->findChild<QPushButton*>(QStringLiteral("cmd%1").arg(number));
+}
+void press(QWidget* target, Qt::Key key, const QString& text) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+struct SlotDialogTest : ::testing::Test {
+    TestWorld world{9};
+    Game& g = world.g();
+    ScriptedPlatform& p = world.platform;
+    // brett.qnt holds four boards that carry their slot number + 1 in cell (1, 2, 3).
+    void SetUp() override {
+        writeRaw(p, kBrett,
+                 boardFile({markedBoard(1), markedBoard(2), markedBoard(3), markedBoard(4)}));
+        g.boardFileName = kBrett;
+    }
+    // The slot whose board is on the board now; -1 for the untouched start board.
+    int loadedSlot() const {
+        return g.board.cellValue(1, 2, 3) == 8 ? -1 : g.board.cellValue(1, 2, 3) - 1;
+    }
+};
+
+} // namespace
+
+TEST_F(SlotDialogTest, EveryWayOfClosingTheLoadDialog) {
+    struct Case {
+        const char* what;
+        std::function<void(QWidget*)> act;
+        int loaded; // slot loaded, -1 for none
+    } cases[] = {
+        {"typing 4 on opt1", [](QWidget* f) { press(opt(f, 1), Qt::Key_4, "4"); }, 3},
+        {"typing 1 on opt3", [](QWidget* f) { press(opt(f, 3), Qt::Key_1, "1"); }, 0},
+        {"Enter on opt3", [](QWidget* f) { press(opt(f, 3), Qt::Key_Return, "\r"); }, 2},
+        {"typing x on opt4", [](QWidget* f) { press(opt(f, 4), Qt::Key_X, "x"); }, 1},
+        {"typing 5 on opt1", [](QWidget* f) { press(opt(f, 1), Qt::Key_5, "5"); }, 1},
+        {"space on opt1", [](QWidget* f) { press(opt(f, 1), Qt::Key_Space, " "); }, 1},
+        {"click on opt3", [](QWidget* f) { opt(f, 3)->click(); }, 2},
+        {"arrow down, then OK",
+         [](QWidget* f) {
+             press(opt(f, 2), Qt::Key_Down, "");
+             cmd(f, 1)->click();
+         },
+         2},
+        {"OK on the preselected option", [](QWidget* f) { cmd(f, 1)->click(); }, 1},
+        {"cancel", [](QWidget* f) { cmd(f, 2)->click(); }, -1},
+        {"Esc on opt2", [](QWidget* f) { press(opt(f, 2), Qt::Key_Escape, "\x1b"); }, -1},
+        {"close box", [](QWidget* f) { f->close(); }, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g.board = markedBoard(8);
+        g.boardSlot = 1;
+        g.boardFileName = kBrett;
+        p.onModal = c.act;
+        loadBoard(g);
+        EXPECT_TRUE(g.dialogDone);
+        EXPECT_EQ(loadedSlot(), c.loaded);
+        EXPECT_EQ(g.boardSlot, c.loaded < 0 ? 1 : c.loaded);
+    }
+    EXPECT_TRUE(p.messages.empty());
+}
+
+TEST_F(SlotDialogTest, FormCaptionsPlacementAndPreselection) {
+    g.boardSlot = 0;
+    QStringList titles;
+    std::vector<int> preselected;
+    auto observe = [&](QWidget* f) {
+        titles << f->windowTitle();
+        for (int n = 1; n <= 4; ++n)
+            if (opt(f, n)->isChecked()) preselected.push_back(n);
+        EXPECT_EQ(f->focusWidget(), opt(f, g.boardSlot + 1));
+        ASSERT_NE(cmd(f, 1), nullptr);
+        ASSERT_NE(cmd(f, 2), nullptr);
+    };
+    p.onModal = [&](QWidget* f) {
+        observe(f);
+        press(opt(f, 1), Qt::Key_4, "4");
+    };
+    loadBoard(g);
+    p.onModal = [&](QWidget* f) {
+        observe(f);
+        press(opt(f, 4), Qt::Key_2, "2");
+    };
+    saveBoard(g);
+    p.onModal = [&](QWidget* f) {
+        observe(f);
+        cmd(f, 2)->click();
+    };
+    loadBoard(g);
+
+    EXPECT_EQ(titles, QStringList({QStringLiteral("Welches Brett laden?"),
+                                   QStringLiteral("Sichern unter ..."),
+                                   QStringLiteral("Welches Brett laden?")}));
+    EXPECT_EQ(preselected, (std::vector<int>{1, 4, 2}));
+    EXPECT_EQ(p.modalForms, (std::vector<QString>(3, QStringLiteral("frm1"))));
+    for (QPoint offset : p.modalOffsets) EXPECT_EQ(offset, QPoint(636, 266));
+}
+
+TEST_F(SlotDialogTest, SaveWritesTheChosenSlotOfBrettQnt) {
+    g.boardFileName = QStringLiteral("mittel.qnt"); // left over from a new game
+    g.board = markedBoard(6);
+    p.onModal = [](QWidget* f) { press(opt(f, 1), Qt::Key_3, "3"); };
+    saveBoard(g);
+    EXPECT_EQ(g.boardFileName, kBrett);
+    EXPECT_FALSE(g.slotDialogMode);
+    EXPECT_FALSE(p.fileExists(QStringLiteral("mittel.qnt")));
+    g.board = Board{};
+    ASSERT_TRUE(loadBoardRecord(g, 2));
+    EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(6)));
+    ASSERT_TRUE(loadBoardRecord(g, 1));
+    EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(2)));
+}
+
+TEST_F(SlotDialogTest, AFailedSaveFromTheDialogIsReported) {
+    p.failWrites = true;
+    p.onModal = [](QWidget* f) { opt(f, 2)->click(); };
+    saveBoard(g);
+    EXPECT_TRUE(g.dialogDone);
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("brett.qnt")));
+}
+
+TEST_F(SlotDialogTest, LoadRecomputesTheSolutionAlsoAfterCancel) {
+    for (bool cancel : {true, false}) {
+        SCOPED_TRACE(cancel ? "cancelled" : "loaded");
+        Board puzzle;
+        fillPattern(puzzle);
+        puzzle.cellValue(4, 5, 5) = 0;
+        if (cancel) {
+            g.board = puzzle;
+            p.onModal = [](QWidget* f) { cmd(f, 2)->click(); };
+        } else {
+            writeRaw(p, kBrett, boardFile({Board{}, puzzle, Board{}, Board{}}));
+            g.board = Board{};
+            p.onModal = [](QWidget* f) { press(opt(f, 1), Qt::Key_2, "2"); };
+        }
+        g.board.solutionValue = BoardArray{};
+        loadBoard(g);
+        EXPECT_EQ(g.board.cellValue(4, 5, 5), 0);
+        EXPECT_EQ(g.board.solutionValue(4, 5, 5), patternValue(4, 5, 5));
+    }
+}
+
+// New games: the collection file of the difficulty, one of its four records.
+struct NewGamePuzzle : ::testing::Test {
+    TestWorld world{3};
+    Game& g = world.g();
+    ScriptedPlatform& p = world.platform;
+    // Collection file d holds four boards: d + 1 in cell (0, 5, 5), record + 1 in (1, 2, 3).
+    static Board collectionBoard(int difficulty, int record) {
+        Board b = markedBoard(record + 1);
+        b.cellValue(0, 5, 5) = b.givenValue(0, 5, 5) = std::uint8_t(difficulty + 1);
+        return b;
+    }
+    void writeCollections(int missing = -1) {
+        for (int d = 0; d < 4; ++d)
+            if (d != missing)
+                writeRaw(p, collectionFileName(d),
+                         boardFile({collectionBoard(d, 0), collectionBoard(d, 1),
+                                    collectionBoard(d, 2), collectionBoard(d, 3)}));
+    }
+};
+
+TEST_F(NewGamePuzzle, EachDifficultyDrawsFromItsOwnFile) {
+    writeCollections();
+    const char* names[4] = {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt"};
+    for (int d = 0; d < 4; ++d) {
+        SCOPED_TRACE(names[d]);
+        g.difficulty = d;
+        std::set<int> drawn;
+        for (int game = 0; game < 40; ++game) {
+            g.board = Board{};
+            g.clock.clockRunning = true;
+            ASSERT_TRUE(loadCollectionPuzzle(g));
+            EXPECT_EQ(g.boardFileName, QString::fromLatin1(names[d]));
+            EXPECT_EQ(g.board.cellValue(0, 5, 5), d + 1);
+            EXPECT_FALSE(g.clock.clockRunning);
+            const int record = g.board.cellValue(1, 2, 3) - 1;
+            EXPECT_TRUE(sameStoredBoard(g.board, collectionBoard(d, record)));
+            drawn.insert(record);
+        }
+        EXPECT_EQ(drawn, (std::set<int>{0, 1, 2, 3}));
+    }
+    EXPECT_TRUE(p.messages.empty());
+}
+
+TEST_F(NewGamePuzzle, AMissingOrDamagedCollectionFileStopsTheNewGame) {
+    for (bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged" : "missing");
+        writeCollections(2);
+        if (damaged) writeRaw(p, QStringLiteral("schwer.qnt"), QByteArray(500, char(1)));
+        p.messages.clear();
+        g.difficulty = 2;
+        g.board = markedBoard(8);
+        g.clock.clockRunning = true;
+        EXPECT_FALSE(loadCollectionPuzzle(g));
+        EXPECT_FALSE(g.clock.clockRunning);
+        EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(8)));
+        ASSERT_EQ(p.messages.size(), 1u);
+        EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"schwer.qnt\"")))
+            << p.messages[0].text.toStdString();
+        EXPECT_EQ(p.messages[0].icon, MessageIcon::Warning);
+    }
+}
