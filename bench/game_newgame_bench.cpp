@@ -1,0 +1,125 @@
+// Benchmark of a whole new game as "Neues Spiel" starts it: the puzzle drawn from a
+// collection file on disk, shuffled and solved, restarted and drawn into the back buffer.
+#include "app/game.h"
+#include "app/screen.h"
+#include "engine/board.h"
+#include "engine/shuffle.h"
+#include "files/boardfile.h"
+#include "files/record.h"
+#include "play/render.h"
+#include "support_pure/puzzles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Files in a temporary working directory; everything else does nothing.
+class BenchPlatform : public Platform {
+  public:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+
+    Event nextEvent() override { return {}; }
+    void waitNoMouseButton() override {}
+    int messageBox(const QString&, const QString&, int defaultButton, MessageIcon) override {
+        return defaultButton;
+    }
+    void runModal(QWidget*, QPoint, const std::function<bool()>&) override {}
+    double now() override { return 0; }
+    QString dateText() override { return {}; }
+    void sleepMs(int) override {}
+    void setPointer(PointerShape) override {}
+    void beep() override {}
+    void setMenuEnabled(bool) override {}
+    void setMenuChecked(int, bool) override {}
+    void setClockLabel(const QString&) override {}
+    bool fileExists(const QString& name) override { return QFile::exists(path(name)); }
+    std::optional<QByteArray> readFile(const QString& name) override {
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+        return file.readAll();
+    }
+    WriteResult writeFile(const QString& name, const QByteArray& bytes) override {
+        QSaveFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
+        file.write(bytes);
+        if (!file.commit()) return {false, file.errorString()};
+        return {};
+    }
+    void openUrl(const QString&) override {}
+    QWidget* mainWindow() override { return nullptr; }
+};
+
+// A collection file of four puzzles the logical solver completes.
+QByteArray collectionFile(Random& random) {
+    QByteArray bytes;
+    for (int record = 0; record < kRecordCount; ++record) {
+        Board puzzle = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+        // A stored puzzle holds its givens only, no solution and no notes.
+        for (int i = 0; i < kBlockSize; ++i) puzzle.cellValue.bytes[i] = puzzle.givenValue.bytes[i];
+        const BoardRecord encoded = encodeBoardRecord(puzzle, random);
+        bytes.append(reinterpret_cast<const char*>(encoded.data()), kRecordSize);
+    }
+    return bytes;
+}
+
+void BM_NewGame(benchmark::State& state) {
+    BenchPlatform platform;
+    QImage image(1052, 787, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(&image);
+    Game g(platform, canvas, 11);
+    fillColourTable(g);
+    {
+        QFile file(platform.path(collectionFileName(0)));
+        file.open(QIODevice::WriteOnly);
+        Random random(5);
+        file.write(collectionFile(random));
+    }
+    g.difficulty = 0;
+    for (auto _ : state) {
+        g.board.errorCount = 0;
+        if (!loadCollectionPuzzle(g)) state.SkipWithError("the collection file did not load");
+        shuffleBoard(g.board, g.random);
+        restartPuzzle(g.board);
+        drawBoard(g);
+        benchmark::DoNotOptimize(g.board.solutionValue.bytes.data());
+    }
+    if (g.board.notSolvable) state.SkipWithError("the shuffled puzzle was not solvable");
+}
+BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
+
+// The file half alone: the collection file read, one record checked and decoded.
+void BM_LoadCollectionPuzzle(benchmark::State& state) {
+    BenchPlatform platform;
+    QImage image(1052, 787, QImage::Format_RGB32);
+    Canvas canvas(&image);
+    Game g(platform, canvas, 11);
+    {
+        QFile file(platform.path(collectionFileName(0)));
+        file.open(QIODevice::WriteOnly);
+        Random random(5);
+        file.write(collectionFile(random));
+    }
+    for (auto _ : state)
+        if (!loadCollectionPuzzle(g)) state.SkipWithError("the collection file did not load");
+}
+BENCHMARK(BM_LoadCollectionPuzzle)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
