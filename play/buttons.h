@@ -18,3 +18,12 @@ void drawHotKeyLetter(Game& g, int x, int y, QChar letter);
 void drawAllButtons(Game& g);
 // The button under (x, y), 0..5, or -1.
 int buttonAt(int x, int y);
+
+// Indices into kButtons.
+enum ButtonIndex { kLaden = 0, kSichern, kDrucken, kNeustart, kHilfe, kAbbruch };
+// Draws button `index` of the bar at its place, pressed (1) or raised (0).
+void drawBarButton(Game& g, int index, int pressed);
+// The action of Laden, Sichern, Drucken, Neustart or Hilfe, shared by the play loop and the
+// editor: the button is drawn pressed while the action runs and raised afterwards.
+// withClock: Laden refreshes the clock after loading (the play loop's L key).
+void runButtonAction(Game& g, int index, bool withClock = false);

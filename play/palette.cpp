@@ -1,8 +1,192 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// The value palette: a 54 x 54 pop-up of nine squares over the clicked cell, for entering a
+// value or toggling a note. Opened by the play loop and the own-board editor.
 #include "play/palette.h"
 
+#include "app/events.h"
 #include "app/game.h"
+#include "app/screen.h"
+#include "panels/info.h"
+#include "play/render.h"
 
-void drawValuePalette(Game&, int, int) {}
-void runValuePalette(Game&, int, int) {}
-void paletteHover(Game&, int, int) {}
+namespace {
+
+constexpr int kSquare = 18;
+constexpr int kPaletteSize = 3 * kSquare;
+constexpr int kEsc = 27;
+
+// Clears the palette's tracking state even when a quit unwinds the loop.
+struct TrackingGuard {
+    Game& g;
+    ~TrackingGuard() {
+        g.paletteTracking = false;
+        if (g.backgroundSaved) {
+            g.savedBackground = QImage();
+            g.backgroundSaved = false;
+        }
+    }
+};
+
+QString valueText(const Game& g, int value) {
+    if (g.board.showDigits) return QString(QChar('0' + value));
+    return QString(QChar('@' + value));
+}
+
+// Horizontal offset of a value inside its square.
+int valueOffset(const Game& g, int value) {
+    if (g.board.showDigits) return 3;
+    return value == 9 ? 6 : 2; // the narrow "I" is centred
+}
+
+void restoreBackground(Game& g) {
+    if (g.backgroundSaved) g.canvas.paste(g.savedBackground, g.paletteX, g.paletteY);
+}
+
+// Enters value v (value mode) or toggles note v (note mode).
+void chooseValue(Game& g, int column, int row, int v) {
+    Board& b = g.board;
+    g.clock.paletteBusy = true;
+    restoreBackground(g);
+    if (g.noteMode) {
+        // Note 0 does not exist: a typed "0" or Esc changes no note.
+        if (v != 0) {
+            bool& note = b.noteFlag.bytes[noteIndex(b.activeGrid, column, row, v)];
+            note = !note;
+        }
+        syncSharedNotes(g);
+        computeCandidates(g);
+    } else {
+        b.cellValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(v);
+        if (!g.editorMode) drawCellValue(g, column, row, v);
+    }
+    g.clock.paletteBusy = false;
+}
+
+// A right press: removes the notes (note mode) or empties the cell (value mode).
+void clearCell(Game& g, int column, int row) {
+    Board& b = g.board;
+    g.paletteCleared = true;
+    g.clock.paletteBusy = true;
+    restoreBackground(g);
+    if (g.noteMode) {
+        for (int v = 1; v <= 9; ++v) b.noteFlag(b.activeGrid, column, row, v) = false;
+        computeCandidates(g);
+    } else if (!g.editorMode) {
+        b.cellValue(b.activeGrid, column, row) = 0;
+        drawCellValue(g, column, row, 0);
+    }
+    g.clock.paletteBusy = false;
+}
+
+bool insidePalette(const Game& g) {
+    return g.pointerX >= g.paletteX && g.pointerX < g.paletteX + kPaletteSize &&
+           g.pointerY >= g.paletteY && g.pointerY < g.paletteY + kPaletteSize;
+}
+
+} // namespace
+
+void drawValuePalette(Game& g, int column, int row) {
+    Board& b = g.board;
+    Canvas& c = g.canvas;
+    g.clock.paletteBusy = true;
+    g.helpText = g.noteMode ? QStringLiteral("Bitte Kandidaten notieren!")
+                            : QStringLiteral("Rechte Taste löscht Feld!");
+    showHelpText(g);
+
+    const int px = b.gridLeft[b.activeGrid] + 33 * (column - 1) - 10;
+    const int py = b.gridTop[b.activeGrid] + 33 * (row - 1) - 10;
+    g.paletteX = px;
+    g.paletteY = py;
+    g.paletteColumn = column;
+    g.paletteRow = row;
+    if (!g.backgroundSaved) {
+        g.savedBackground = c.capture(px, py, px + kPaletteSize, py + kPaletteSize);
+        g.backgroundSaved = true;
+    }
+
+    selectFont(g, 6);
+    const QFont paletteFont = c.font();
+    c.setLineWidth(1);
+    for (int k = 1; k <= 9; ++k) {
+        const int sx = px + kSquare * ((k - 1) % 3);
+        const int sy = py + kSquare * ((k - 1) / 3);
+        c.setPenColour(0);
+        c.setBackColour(k == g.paletteValue ? 7 : 15);
+        c.filledBox(sx, sy, sx + kSquare, sy + kSquare);
+        c.setFont(paletteFont);
+        c.setOpaqueText(false);
+        c.text(sx + valueOffset(g, k), sy - 1, valueText(g, k));
+    }
+    c.setOpaqueText(true);
+    c.setPenColour(0);
+    c.setBackColour(15);
+    g.clock.paletteBusy = false;
+}
+
+void paletteHover(Game& g, int x, int y) {
+    const int dx = x - g.paletteX, dy = y - g.paletteY;
+    if (dx < 0 || dy < 0 || dx >= kPaletteSize || dy >= kPaletteSize) return;
+    const int value = 3 * (dy / kSquare) + dx / kSquare + 1;
+    if (value == g.paletteValue) return;
+    g.paletteValue = value;
+    drawValuePalette(g, g.paletteColumn, g.paletteRow);
+}
+
+void runValuePalette(Game& g, int column, int row) {
+    Board& b = g.board;
+    TrackingGuard guard{g};
+    g.paletteTracking = true;
+    g.platform.waitNoMouseButton();
+    g.paletteX = b.gridLeft[b.activeGrid] + 33 * (column - 1) - 10;
+    g.paletteY = b.gridTop[b.activeGrid] + 33 * (row - 1) - 10;
+    g.paletteColumn = column;
+    g.paletteRow = row;
+
+    for (bool open = true; open;) {
+        g.paletteCleared = false;
+        g.escapeConsumed = false;
+        const Event e = takeEvent(g);
+        switch (e.kind) {
+        case Event::Kind::LeftPress:
+            if (insidePalette(g)) {
+                chooseValue(g, column, row, g.paletteValue);
+                open = false;
+            }
+            break;
+        case Event::Kind::RightPress:
+            clearCell(g, column, row);
+            open = false;
+            break;
+        case Event::Kind::Char: {
+            int code = e.code;
+            if (code == kEsc) {
+                code = '0';
+                g.paletteCleared = false;
+                g.escapeConsumed = true;
+            } else if (!b.showDigits) {
+                code -= 48; // "a".."i" become "1".."9"
+            }
+            if (code >= '0' && code <= '9') {
+                const int v = code - '0';
+                if (!g.noteMode) g.paletteValue = v;
+                chooseValue(g, column, row, v);
+                open = false;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    if (g.backgroundSaved) {
+        g.savedBackground = QImage();
+        g.backgroundSaved = false;
+    }
+    g.paletteTracking = false;
+    g.platform.waitNoMouseButton();
+    g.helpText = QStringLiteral("Bitte ein Feld anklicken! ");
+    if (g.largeFontMode) g.helpText += QStringLiteral("   ");
+    showHelpText(g);
+    syncSharedBoxes(b);
+    if (b.showCandidates) computeCandidates(g);
+}

@@ -1,10 +1,180 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// The game in progress: the play loop with its keys, buttons and cell clicks, the mapping
+// from the pointer to a cell, and the main window's mouse-move handler.
+// Called by the menu commands that start or resume a game.
 #include "play/playloop.h"
 
+#include "app/events.h"
 #include "app/game.h"
+#include "engine/rules.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
+#include "play/buttons.h"
+#include "play/palette.h"
+#include "play/render.h"
 
-void playLoop(Game&) {}
-void Win_0_MouseMove(Game&, int, int, float, float) {}
-bool mapPointerToCell(Game&, int&, int&) {
+#include <cmath>
+
+namespace {
+
+constexpr int kEsc = 27;
+
+// The player leaves with A, Esc or Abbruch: the button stays drawn pressed; the menu
+// command that ran the loop erases the bar.
+void leaveByKey(Game& g) {
+    drawBarButton(g, kAbbruch, 1);
+    g.clock.clockRunning = false;
+    g.platform.sleepMs(200);
+}
+
+// The hidden solve combination's second letter: solve, and if the player's entries led
+// into a dead end, solve again from the givens.
+void hiddenSolve(Game& g) {
+    g.clock.clockRunning = false;
+    solveBoard(g);
+    if (!(g.board.boardComplete && isBoardValid(g.board)) && !hasNoDeadCell(g.board)) {
+        restartPuzzle(g.board);
+        solveBoard(g);
+    }
+    updateClock(g);
+}
+
+// Acts on one key release; returns true when the loop is to be left.
+bool playKey(Game& g, int key) {
+    switch (key) {
+    case 'L':
+        runButtonAction(g, kLaden, true);
+        break;
+    case 'S':
+        runButtonAction(g, kSichern);
+        break;
+    case 'D':
+        runButtonAction(g, kDrucken);
+        break;
+    case 'H':
+        runButtonAction(g, kHilfe);
+        break;
+    case 'A':
+        // In letter display "a" is typed into the palette as a value; its release is no command.
+        if (!g.board.showDigits) break;
+        leaveByKey(g);
+        return true;
+    case kEsc:
+        // An Esc that closed the palette or answered a dialog does not end the game as well.
+        if (g.escapeConsumed) break;
+        leaveByKey(g);
+        return true;
+    case 'F':
+        setAllNotes(g.board, true);
+        drawBoard(g);
+        break;
+    case 'C':
+        setAllNotes(g.board, false);
+        drawBoard(g);
+        break;
+    case 'M':
+        g.clock.clockRunning = false;
+        setAllNotes(g.board, false);
+        g.board.showCandidates = !g.board.showCandidates;
+        drawBoard(g);
+        break;
+    case 'N':
+        restartPuzzle(g.board);
+        drawBoard(g);
+        break;
+    case kSolveFirstLetter:
+        g.solveMemory = kSolveFirstLetter;
+        break;
+    case kSolveSecondLetter:
+        if (g.solveMemory == kSolveFirstLetter) hiddenSolve(g);
+        g.solveMemory = 0;
+        break;
+    default:
+        break;
+    }
     return false;
+}
+
+// Acts on a left press in the button bar; returns true when the loop is to be left.
+bool playButton(Game& g, int button) {
+    if (button < 0) return false;
+    if (button == kAbbruch) {
+        drawBarButton(g, kAbbruch, 1);
+        g.platform.sleepMs(200);
+        g.clock.clockRunning = false;
+        updateClock(g);
+        return true;
+    }
+    runButtonAction(g, button);
+    return false;
+}
+
+// A left or right press on the board.
+void playCellClick(Game& g, bool rightButton) {
+    g.noteMode = rightButton;
+    int column = 0, row = 0;
+    if (!mapPointerToCell(g, column, row)) return;
+    Board& b = g.board;
+    const int grid = b.activeGrid;
+    if (b.givenValue(grid, column, row) != 0) return;
+    if (rightButton && b.cellValue(grid, column, row) != 0) {
+        b.cellValue(grid, column, row) = 0;
+        drawCellValue(g, column, row, 0);
+        if (b.showCandidates) computeCandidates(g);
+        updateDigitCounts(g);
+        return;
+    }
+    drawValuePalette(g, column, row);
+    runValuePalette(g, column, row);
+    if (!rightButton) updateDigitCounts(g);
+}
+
+} // namespace
+
+void Win_0_MouseMove(Game& g, int /*button*/, int /*shift*/, float x, float y) {
+    const int px = static_cast<int>(std::lrint(x));
+    const int py = static_cast<int>(std::lrint(y));
+    if (g.paletteTracking) paletteHover(g, px, py);
+    g.pointerX = px;
+    g.pointerY = py;
+}
+
+bool mapPointerToCell(Game& g, int& column, int& row) {
+    Board& b = g.board;
+    for (int grid = 0; grid < 5; ++grid) {
+        const int left = b.gridLeft[grid], top = b.gridTop[grid];
+        if (g.pointerX >= left && g.pointerX < left + 9 * b.cellWidth && g.pointerY >= top &&
+            g.pointerY < top + 9 * b.cellHeight) {
+            column = (g.pointerX - left) / b.cellWidth + 1;
+            row = (g.pointerY - top) / b.cellHeight + 1;
+            b.activeGrid = static_cast<std::int16_t>(grid);
+            return true;
+        }
+    }
+    return false;
+}
+
+void playLoop(Game& g) {
+    drawBoard(g);
+    drawAllButtons(g);
+    if (g.clock.clockRunning) startClockTicker(g);
+
+    for (;;) {
+        const Event e = takeEvent(g);
+        switch (e.kind) {
+        case Event::Kind::KeyRelease:
+            if (playKey(g, e.code)) return;
+            break;
+        case Event::Kind::LeftPress:
+            if (g.pointerY >= 726 && g.pointerY <= 752 &&
+                playButton(g, buttonAt(g.pointerX, g.pointerY)))
+                return;
+            playCellClick(g, false);
+            break;
+        case Event::Kind::RightPress:
+            playCellClick(g, true);
+            break;
+        default:
+            break;
+        }
+    }
 }
