@@ -1,65 +1,81 @@
 // Rule checks over cellValue: repeated digits in a row, column or box of any grid, and
 // empty cells without a fitting digit. Called by the solver, the status panel and play.
+// The checks work on digit bitmasks per unit; they give the results of trying every digit
+// against a full board scan, without writing any trial into the board.
 #include "engine/rules.h"
 
-#include <array>
+#include "engine/unitmasks.h"
 
-namespace {
-// True when no digit 1..9 occurs twice among the nine cells of one unit.
-template <typename CellAt> bool unitValid(CellAt cellAt) {
-    std::array<int, 10> tally{};
-    for (int k = 1; k <= 9; ++k) {
-        const int v = cellAt(k);
-        if (v >= 1 && v <= 9 && ++tally[v] > 1) return false;
-    }
-    return true;
+namespace unitmasks {
+
+const std::array<CellLinks, kBlockSize>& cellLinks() {
+    static const std::array<CellLinks, kBlockSize> links = [] {
+        std::array<CellLinks, kBlockSize> table{};
+        for (int g = 0; g <= 4; ++g) {
+            for (int c = 1; c <= 9; ++c) {
+                for (int r = 1; r <= 9; ++r) {
+                    CellLinks& cell = table[cellIndex(g, c, r)];
+                    cell.unit = {static_cast<std::uint8_t>(rowUnit(g, r)),
+                                 static_cast<std::uint8_t>(columnUnit(g, c)),
+                                 static_cast<std::uint8_t>(boxUnit(g, c, r))};
+                    int og = g, oc = c, orow = r;
+                    cell.other = static_cast<std::int16_t>(
+                        otherCopy(g, c, r, og, oc, orow) ? cellIndex(og, oc, orow) : -1);
+                    cell.unit[3] = static_cast<std::uint8_t>(rowUnit(og, orow));
+                    cell.unit[4] = static_cast<std::uint8_t>(columnUnit(og, oc));
+                    cell.unit[5] = static_cast<std::uint8_t>(boxUnit(og, oc, orow));
+                }
+            }
+        }
+        return table;
+    }();
+    return links;
 }
-} // namespace
+
+} // namespace unitmasks
 
 bool isBoxValid(const Board& b, int grid, int firstColumn, int firstRow) {
-    return unitValid([&](int k) {
-        return b.cellValue(grid, firstColumn + (k - 1) / 3, firstRow + (k - 1) % 3);
-    });
+    std::uint16_t seen = 0;
+    for (int c = firstColumn; c <= firstColumn + 2; ++c) {
+        for (int r = firstRow; r <= firstRow + 2; ++r) {
+            const std::uint16_t bit = unitmasks::digitBit(b.cellValue(grid, c, r));
+            if (seen & bit) return false;
+            seen |= bit;
+        }
+    }
+    return true;
 }
 
 bool isBoardValid(const Board& b) {
-    for (int g = 0; g <= 4; ++g)
-        for (int c = 1; c <= 9; ++c)
-            if (!unitValid([&](int r) { return b.cellValue(g, c, r); })) return false;
-    for (int g = 0; g <= 4; ++g)
-        for (int r = 1; r <= 9; ++r)
-            if (!unitValid([&](int c) { return b.cellValue(g, c, r); })) return false;
-    for (int g = 0; g <= 4; ++g)
-        for (int c = 1; c <= 7; c += 3)
-            for (int r = 1; r <= 7; r += 3)
-                if (!isBoxValid(b, g, c, r)) return false;
-    return true;
+    unitmasks::Masks masks;
+    return unitmasks::buildMasks(b, masks);
 }
 
 namespace {
-// Tries 1..9 in one copy of an empty cell; false when none of them keeps the board valid.
-bool cellAdmitsDigit(Board& b, int g, int c, int r) {
-    bool admitted = false;
-    for (int d = 1; d <= 9 && !admitted; ++d) {
-        b.cellValue(g, c, r) = static_cast<std::uint8_t>(d);
-        admitted = isBoardValid(b);
+// A trial digit goes into one copy of the cell only, so it meets the units of that grid
+// alone; on a board that already breaks the rule no digit is accepted.
+bool noDeadCellIn(const Board& b, int grid, int firstColumn, int lastColumn, int firstRow,
+                  int lastRow) {
+    unitmasks::Masks masks;
+    const bool valid = unitmasks::buildMasks(b, masks);
+    const auto& links = unitmasks::cellLinks();
+    for (int g = grid < 0 ? 0 : grid; g <= (grid < 0 ? 4 : grid); ++g) {
+        for (int c = firstColumn; c <= lastColumn; ++c) {
+            for (int r = firstRow; r <= lastRow; ++r) {
+                const int index = cellIndex(g, c, r);
+                if (b.cellValue.bytes[index] != 0) continue;
+                if (!valid || unitmasks::freeInOwnGrid(masks, links[index]) == 0) return false;
+            }
+        }
     }
-    b.cellValue(g, c, r) = 0;
-    return admitted;
+    return true;
 }
 } // namespace
 
 bool hasNoDeadCell(Board& b) {
-    for (int g = 0; g <= 4; ++g)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (b.cellValue(g, c, r) == 0 && !cellAdmitsDigit(b, g, c, r)) return false;
-    return true;
+    return noDeadCellIn(b, -1, 1, 9, 1, 9);
 }
 
 bool boxHasNoDeadCell(Board& b, int grid, int firstColumn, int firstRow) {
-    for (int c = firstColumn; c <= firstColumn + 2; ++c)
-        for (int r = firstRow; r <= firstRow + 2; ++r)
-            if (b.cellValue(grid, c, r) == 0 && !cellAdmitsDigit(b, grid, c, r)) return false;
-    return true;
+    return noDeadCellIn(b, grid, firstColumn, firstColumn + 2, firstRow, firstRow + 2);
 }

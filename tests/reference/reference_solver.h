@@ -3,3 +3,19 @@
 #pragma once
 #include "engine/board.h"
 #include "engine/solver.h"
+
+namespace reference {
+
+bool isBoardValid(const Board& b);
+bool isBoxValid(const Board& b, int grid, int firstColumn, int firstRow);
+bool hasNoDeadCell(Board& b);
+bool boxHasNoDeadCell(Board& b, int grid, int firstColumn, int firstRow);
+
+void solveBox(Board& b, const PlacementSink& sink, int grid, int firstColumn, int firstRow);
+void solveRow(Board& b, const PlacementSink& sink, int grid, int row);
+void solveColumn(Board& b, const PlacementSink& sink, int grid, int column);
+void solverPass(Board& b, const PlacementSink& sink);
+int runPassLoop(Board& b, const PlacementSink& sink);
+void computeSolution(Board& b);
+
+} // namespace reference
