@@ -1,6 +1,22 @@
 // The puzzle generator behind the four collection files: random full five-grid solutions,
 // point-symmetric clue removal under the two-rule solver, and the difficulty grade.
-// Used by tools/generate_collections.cpp and by the collection tests.
+// Used by tools/generate_collections.cpp, the collection tests and the generator benchmark.
+//
+// How a puzzle is made:
+//  1. makeSolution fills the 369 cells by a randomised backtracking search.
+//  2. removeClues takes out clue pairs that a half turn of the field maps onto each other,
+//     so the pattern is point-symmetric: the shuffle of a new game keeps such a pattern
+//     symmetric (it moves cells in mirrored pairs), and the player sees a tidy board.
+//     A pair stays out only while completesInEveryOrder holds, which is stricter than the
+//     game's own test (15 passes in the stored orientation): a new game shuffles the
+//     puzzle, and the solver must still finish it in every orientation the shuffle makes.
+//  3. For the hardest level, reduceClues searches on for fewer givens.
+//  4. analysePuzzle grades the result; a level keeps drawing candidates until one grades
+//     inside its band, so every record of a harder file grades above every easier one.
+// Seeds: record k (0..3) of level L (0 leicht .. 3 extrem) is made from seed
+// 1000 * (L + 1) + k + 1, that is 1001..1004, 2001..2004, 3001..3004 and 4001..4004;
+// the filler bytes of the record come from the same seed, so the files are rebuilt byte
+// for byte by `generate_collections data`.
 #pragma once
 
 #include "engine/board.h"
@@ -75,9 +91,12 @@ bool completesInEveryOrder(const FieldValues& clues);
 bool engineCompletes(const FieldValues& clues, const FieldValues& solution);
 
 // The difficulty grade, larger is harder:
-//   grade = (369 - givens) / 3          cells the player must find
-//         + 3 * rounds                   longest chain of dependent placements
-//         + 30 * singlePlaceOnly / placements   share that only the single-place rule finds
+//   grade = (369 - givens) / 3                 cells the player must find
+//         + 3 * rounds                          longest chain of dependent placements
+//         + 30 * singlePlaceOnly / placements   share of placements in cells that still
+//                                               admit several digits: the player must
+//                                               scan a whole box, row or column for them
+// Typical values: about 75 at 190 givens, 100 at 150, 135 at 118, 154 at 90.
 double puzzleGrade(const SolverWork& work);
 
 // A point-symmetric removal plan: each orbit of the half turn is one cell pair (the centre
