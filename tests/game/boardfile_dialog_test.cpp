@@ -4,6 +4,7 @@
 #include "files/slotdialog.h"
 
 #include "app/game.h"
+#include "engine/shuffle.h"
 #include "game/boardfile_support.h"
 
 #include <QCoreApplication>
@@ -229,4 +230,24 @@ TEST_F(NewGamePuzzle, AMissingOrDamagedCollectionFileStopsTheNewGame) {
             << p.messages[0].text.toStdString();
         EXPECT_EQ(p.messages[0].icon, MessageIcon::Warning);
     }
+}
+
+TEST_F(NewGamePuzzle, SchwerReadsOnlySchwerQnt) {
+    // Only schwer.qnt is in the working directory: any other file would not load.
+    p.copyDataFile(QStringLiteral("schwer.qnt"));
+    const QByteArray file = readRaw(p, QStringLiteral("schwer.qnt"));
+    ASSERT_EQ(file.size(), kBoardFileSize);
+    g.difficulty = 2;
+    for (int game = 0; game < 8; ++game) {
+        ASSERT_TRUE(loadCollectionPuzzle(g));
+        EXPECT_EQ(g.boardFileName, QStringLiteral("schwer.qnt"));
+        bool stored = false;
+        for (int record = 0; record < kRecordCount; ++record)
+            stored |= std::equal(g.board.givenValue.bytes.begin(), g.board.givenValue.bytes.end(),
+                                 file.constData() + record * kRecordSize + kBlockSize);
+        EXPECT_TRUE(stored);
+        shuffleBoard(g.board, g.random);
+        EXPECT_FALSE(g.board.notSolvable);
+    }
+    EXPECT_TRUE(p.messages.empty());
 }
