@@ -183,6 +183,10 @@ TEST(Differential, EmptyBoard) {
     compareMany(2, 1, [](Random&, int) { return Board{}; });
 }
 
+TEST(Differential, PuzzleStoppedByThePassLimit) {
+    compareMany(2, 109, [](Random&, int) { return puzzles::seventeenPassPuzzle(); });
+}
+
 TEST(Differential, ShuffledSparsePuzzles) {
     compareMany(12, 101, [](Random& random, int) { return freshPuzzle(random); });
 }

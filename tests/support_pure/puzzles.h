@@ -108,6 +108,30 @@ inline Board thinOut(Board solved, Random& random, bool symmetric, int minGivens
     return b;
 }
 
+// A board from a picture of the field: 21 rows of 21 characters, a digit for a given,
+// '.' for an empty cell, anything for the places outside the five grids.
+inline Board boardFromPicture(const std::array<const char*, 21>& rows) {
+    Board b;
+    for (auto [X, Y] : fieldCells()) {
+        const char ch = rows[static_cast<std::size_t>(Y - 1)][X - 1];
+        if (ch >= '1' && ch <= '9') setField(b, X, Y, ch - '0', true);
+    }
+    return b;
+}
+
+// A puzzle the two rules complete, but only in 17 passes.
+inline Board seventeenPassPuzzle() {
+    return boardFromPicture({
+        "8......7.   ........5", "...2.59.6   ..5196...", "...3.....   34..2.6..",
+        ".....45..   ....5.216", "358.2.7..   12.4.9...", "........2   .....2...",
+        "..24..8.7.6..........", "1...7..........2651.9", "...6..4.1.8.6...41..3",
+        "      2.8..1.4.      ", "      .........      ", "      .74..59..      ",
+        "97..3.1........6.2.7.", "2......83....9...3...", "...1.6......1.6479...",
+        "7.3...4.1   ..29.1.8.", "14.......   .......49", "..2...83.   4...875..",
+        "...9...74   ..1....25", ".9...72..   3.....6..", "437..5.16   .85....3.",
+    });
+}
+
 // Number of givens in single-copy form (each field cell counted once).
 inline int countGivens(const Board& b) {
     int n = 0;
