@@ -376,9 +376,10 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
         for (int i = 0; i < static_cast<int>(orbits.size()); ++i)
             (trial[orbits[i][0]] != 0 ? given : removed).push_back(i);
         if (removed.empty()) break;
-        // Put back two removed pairs ...
+        // Put back one to three removed pairs ...
         std::vector<int> added;
-        for (int k = 0; k < 2 && !removed.empty(); ++k) {
+        const int putBack = 1 + random.RANDOM(3);
+        for (int k = 0; k < putBack && !removed.empty(); ++k) {
             int pick = random.RANDOM(static_cast<int>(removed.size()));
             added.push_back(removed[pick]);
             removed.erase(removed.begin() + pick);
@@ -413,7 +414,7 @@ const std::array<DifficultyLevel, 4> kDifficultyLevels{{
     {"leicht.qnt", 190, 0, 0, 85},
     {"mittel.qnt", 150, 0, 90, 115},
     {"schwer.qnt", 118, 0, 120, 142},
-    {"extrem.qnt", 0, 1000, 148, 1000},
+    {"extrem.qnt", 0, 1500, 148, 1000},
 }};
 
 std::uint32_t collectionSeed(int level, int record) {
