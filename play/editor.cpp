@@ -93,8 +93,9 @@ void editorCellClick(Game& g, bool rightButton) {
     } else {
         g.noteMode = false;
         drawValuePalette(g, column, row);
+        const auto grid = b.activeGrid;
         runValuePalette(g, column, row);
-        const int grid = b.activeGrid;
+        b.activeGrid = grid; // closing the palette may have redrawn the notes of every grid
         if (g.paletteCleared) {
             removeGiven(g, column, row);
         } else if (g.paletteValue == 0) {

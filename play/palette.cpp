@@ -134,6 +134,8 @@ void paletteHover(Game& g, int x, int y) {
 void runValuePalette(Game& g, int column, int row) {
     Board& b = g.board;
     TrackingGuard guard{g};
+    // Redrawing notes walks the grids; the palette's cell stays in the grid it was opened on.
+    const auto grid = b.activeGrid;
     g.paletteTracking = true;
     g.platform.waitNoMouseButton();
     g.paletteX = b.gridLeft[b.activeGrid] + 33 * (column - 1) - 10;
@@ -145,6 +147,7 @@ void runValuePalette(Game& g, int column, int row) {
         g.paletteCleared = false;
         g.escapeConsumed = false;
         const Event e = takeEvent(g);
+        b.activeGrid = grid;
         switch (e.kind) {
         case Event::Kind::LeftPress:
             if (insidePalette(g)) {
