@@ -1,4 +1,67 @@
-// Program entry: start-up, then the main loop until the window is gone.
-int main() {
-    return 0;
+// Program entry: start-up in its defined order, then the main loop until the window is gone.
+#include "app/game.h"
+#include "app/menu.h"
+#include "app/screen.h"
+#include "app/win0.h"
+#include "halloffame/halloffame.h"
+#include "help/help.h"
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    try {
+        // 1. Position: centred on the screen, 32 pixels higher.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QPoint position = startPosition(screen.width(), screen.height());
+
+        // 2. The main window. Its client area holds the whole drawing (0, 0)-(1051, 786)
+        //    below the menu bar; the frame around it is the window manager's.
+        QtPlatform platform;
+        Win_0 window(platform);
+        window.move(position);
+        window.show();
+
+        // 3.-4. Colour table and shared state; the hall of fame is loaded at once.
+        Canvas canvas(&window.backBuffer());
+        canvas.changed = [&window](QRect r) { window.showChanged(r); };
+        auto game = std::make_unique<Game>(platform, canvas, std::random_device{}());
+        Game& g = *game;
+        fillColourTable(g);
+        loadHallOfFame(g);
+        window.setGame(&g);
+
+        // 5. Menu bar and its check marks.
+        window.buildMenuBar();
+        updateMenuChecks(g);
+
+        // 6.-8. Cleared client area, then the background strips before anything is drawn.
+        canvas.clear(12);
+        captureBackgroundStrips(g);
+
+        // 9. Help line and clock label.
+        g.helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+        window.createClockLabel();
+
+        // 10.-12. The first screen, the help viewer, the default font.
+        drawStartScreen(g);
+        g.htmlHelpAvailable = isHtmlHelpSystem(platformVersion());
+        selectFont(g, 16);
+
+        // 13. The main loop: menu commands and the close box are handled by the window.
+        const int status = QApplication::exec();
+        game.reset(); // stops the clock ticker before the window goes
+        return status;
+    } catch (const QuitRequested&) {
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quintor: %s\n", e.what());
+        return 1;
+    }
 }

@@ -4,8 +4,12 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
+class QAction;
+class QMenuBar;
+class QWidget;
 struct Game;
 
 // One parsed menu entry.
@@ -21,6 +25,11 @@ const std::vector<QString>& menuItemTable();
 // Parses a menu item table by its grammar into the drop-down titles and their items.
 // Returns false on a malformed table (nothing is kept then).
 bool parseMenuTable(const std::vector<QString>& table, std::vector<MenuItem>& bar);
+
+// Builds the Qt menu bar of a parsed table; onCommand receives every command item's id and
+// action (the window connects them and keeps them for the check marks).
+QMenuBar* buildMenuBar(const std::vector<MenuItem>& bar, QWidget* parent,
+                       const std::function<void(int id, QAction* action)>& onCommand);
 
 void updateMenuChecks(Game& g);
 void Win_0_MenuEvent(Game& g, int id);

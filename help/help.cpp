@@ -11,3 +11,6 @@ void showClassicHelp(Game&, const QString&, const QString&) {}
 void closeClassicHelp(Game&) {}
 void showExplanationHelp(Game&) {}
 void showAbout(Game&) {}
+std::uint32_t platformVersion() {
+    return 0;
+}

@@ -19,6 +19,7 @@ Event ScriptedPlatform::nextEvent() {
 int ScriptedPlatform::messageBox(const QString& text, const QString& captions, int defaultButton,
                                  MessageIcon icon) {
     messages.push_back({text, captions, defaultButton, icon});
+    if (onMessage) onMessage(messages.back());
     if (answers.empty()) return defaultButton;
     const int answer = answers.front();
     answers.pop_front();

@@ -44,6 +44,8 @@ class ScriptedPlatform : public Platform {
     };
     std::deque<int> answers;
     std::vector<Message> messages;
+    // Called with each message as it is shown, before it is answered.
+    std::function<void(const Message&)> onMessage;
 
     // Forms: called with the form once it is shown; it must make done() true (for
     // example by calling the form's handlers). The form's object name tells which it is.
@@ -58,6 +60,7 @@ class ScriptedPlatform : public Platform {
     std::vector<PointerShape> pointers;
     int beeps = 0;
     bool menuEnabled = true;
+    std::vector<bool> menuEnabledLog; // every setMenuEnabled call, in order
     std::map<int, bool> menuChecks;
     std::vector<QString> clockLabels;
     std::vector<QString> openedUrls;
@@ -81,7 +84,10 @@ class ScriptedPlatform : public Platform {
     }
     void setPointer(PointerShape shape) override { pointers.push_back(shape); }
     void beep() override { ++beeps; }
-    void setMenuEnabled(bool enabled) override { menuEnabled = enabled; }
+    void setMenuEnabled(bool enabled) override {
+        menuEnabled = enabled;
+        menuEnabledLog.push_back(enabled);
+    }
     void setMenuChecked(int id, bool checked) override { menuChecks[id] = checked; }
     void setClockLabel(const QString& text) override;
     QString clockLabel() const;

@@ -1,0 +1,247 @@
+// The main window Win_0 and its drawing area. Qt event handlers here never let an
+// exception through: the quit question's QuitRequested is caught at this level and ends
+// the program with status 0.
+#include "app/win0.h"
+
+#include "app/game.h"
+#include "app/menu.h"
+#include "platform/qt_platform.h"
+#include "play/playloop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+#include <cstdio>
+
+QPoint startPosition(int screenWidth, int screenHeight) {
+    // nearbyint rounds halves to the even neighbour in the default rounding mode.
+    const int x = static_cast<int>(std::nearbyint((screenWidth - kWindowWidth) / 2.0));
+    int y = static_cast<int>(std::nearbyint((screenHeight - kWindowHeight) / 2.0 - 32));
+    if (y < 0) y = 0;
+    return {x, y};
+}
+
+int gameKeyCode(int qtKey) {
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey; // capitals and digits are their own codes
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
+    switch (qtKey) {
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
+    }
+}
+
+// The client area below the menu bar: shows the back buffer and reports the pointer.
+class DrawingArea : public QWidget {
+  public:
+    explicit DrawingArea(Win_0* window) : QWidget(window), window_(window) {
+        setFixedSize(kClientWidth, kClientHeight);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        const QImage& buffer = window_->backBuffer();
+        const QRect r = event->rect();
+        const qreal ratio = buffer.devicePixelRatio();
+        painter.drawImage(
+            r, buffer, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPoint p = event->position().toPoint();
+        if (event->button() == Qt::LeftButton)
+            window_->pointerEvent(static_cast<int>(Event::Kind::LeftPress), p.x(), p.y());
+        else if (event->button() == Qt::RightButton)
+            window_->pointerEvent(static_cast<int>(Event::Kind::RightPress), p.x(), p.y());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QPoint p = event->position().toPoint();
+        window_->pointerEvent(static_cast<int>(Event::Kind::PointerMove), p.x(), p.y());
+    }
+
+  private:
+    Win_0* window_;
+};
+
+Win_0::Win_0(QtPlatform& platform) : platform_(platform) {
+    setObjectName(QStringLiteral("Win_0"));
+    setWindowTitle(QStringLiteral("Quintor XP V6.0 by Velmo"));
+    auto* area = new DrawingArea(this);
+    area_ = area;
+    setCentralWidget(area_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const qreal ratio = devicePixelRatioF();
+    backBuffer_ = QImage(QSize(kClientWidth, kClientHeight) * ratio, QImage::Format_RGB32);
+    backBuffer_.setDevicePixelRatio(ratio);
+    backBuffer_.fill(Qt::white);
+    platform_.setMainWindow(this);
+    area_->setFocus();
+}
+
+Win_0::~Win_0() = default;
+
+void Win_0::showChanged(const QRect& rect) {
+    area_->update(rect);
+}
+
+void Win_0::buildMenuBar() {
+    std::vector<MenuItem> bar;
+    if (!parseMenuTable(menuItemTable(), bar))
+        throw std::runtime_error("the menu item table is malformed");
+    QMenuBar* menuBar = ::buildMenuBar(bar, this, [this](int id, QAction* action) {
+        platform_.addMenuAction(id, action);
+        // Queued, so the menu has closed before a long command (a whole game) runs.
+        connect(action, &QAction::triggered, this, [this, id] {
+            QMetaObject::invokeMethod(
+                this, [this, id] { runMenuCommand(id); }, Qt::QueuedConnection);
+        });
+    });
+    setMenuBar(menuBar); // replaces and destroys any earlier bar
+    platform_.setMenuBar(menuBar);
+}
+
+QLabel* Win_0::createClockLabel() {
+    auto* uhr = new QLabel(QStringLiteral(" 99:99:99"), area_);
+    uhr->setObjectName(QStringLiteral("uhr"));
+    uhr->setGeometry(804, 662, 160, 30);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(24);
+    uhr->setFont(font);
+    uhr->setAutoFillBackground(true);
+    QPalette palette = uhr->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    uhr->setPalette(palette);
+    uhr->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    uhr->show();
+    platform_.setClockLabelWidget(uhr);
+    return uhr;
+}
+
+void Win_0::runMenuCommand(int id) {
+    if (game_ == nullptr || quitting_) return;
+    if (commandRunning_) {
+        platform_.pushEvent({Event::Kind::Menu, id, 0, 0});
+        return;
+    }
+    commandRunning_ = true;
+    platform_.clearEvents();
+    try {
+        Win_0_MenuEvent(*game_, id);
+    } catch (const QuitRequested&) {
+        commandRunning_ = false;
+        quitProgram();
+        return;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quintor: %s\n", e.what());
+        commandRunning_ = false;
+        quitting_ = true;
+        QCoreApplication::exit(1);
+        return;
+    }
+    commandRunning_ = false;
+    // The idle state has no handler for what a game loop left unread.
+    platform_.clearEvents();
+}
+
+void Win_0::quitProgram() {
+    quitting_ = true;
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void Win_0::closeEvent(QCloseEvent* event) {
+    if (quitting_ || game_ == nullptr) {
+        event->accept();
+        return;
+    }
+    // The window never closes by itself: the quit question decides.
+    event->ignore();
+    if (commandRunning_) {
+        platform_.pushEvent({Event::Kind::CloseRequest, 0, 0, 0});
+        return;
+    }
+    try {
+        Win_0_Close(*game_);
+    } catch (const QuitRequested&) {
+        quitting_ = true;
+        event->accept();
+        QCoreApplication::exit(0);
+    }
+}
+
+void Win_0::keyPressEvent(QKeyEvent* event) {
+    if (!commandRunning_) return;
+    if (event->key() == Qt::Key_Escape) {
+        platform_.pushEvent({Event::Kind::Char, 27, 0, 0});
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        platform_.pushEvent({Event::Kind::Char, 13, 0, 0});
+    } else {
+        for (QChar c : event->text())
+            if (c.unicode() >= 32 || c.unicode() == 8)
+                platform_.pushEvent({Event::Kind::Char, c.unicode(), 0, 0});
+    }
+}
+
+void Win_0::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || !commandRunning_) return;
+    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0});
+}
+
+void Win_0::pointerEvent(int kind, int x, int y) {
+    const auto k = static_cast<Event::Kind>(kind);
+    if (commandRunning_) {
+        platform_.pushEvent({k, 0, x, y});
+        return;
+    }
+    // Idle: the mouse-move handler keeps the pointer position.
+    if (k != Event::Kind::PointerMove || game_ == nullptr) return;
+    try {
+        Win_0_MouseMove(*game_, static_cast<int>(QGuiApplication::mouseButtons()), 0,
+                        static_cast<float>(x), static_cast<float>(y));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quintor: %s\n", e.what());
+    }
+}

@@ -1,0 +1,65 @@
+// The main window Win_0: the menu bar, the drawing area with its persistent back buffer,
+// and the clock label uhr. It turns Qt events into the game's events: in the idle state
+// menu commands and pointer moves run their handlers at once, while a command runs every
+// event goes into the platform's queue for the game loops. Created by main.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPoint>
+
+class QLabel;
+class QtPlatform;
+struct Game;
+
+// The main window's outer size on the screen it was laid out for, and start-up's rule for
+// its top-left corner: centred, 32 pixels higher, halves rounded to even, y not above 0.
+constexpr int kWindowWidth = 1052;
+constexpr int kWindowHeight = 835;
+QPoint startPosition(int screenWidth, int screenHeight);
+
+// The drawing area: everything the program draws, (0, 0)-(1051, 786).
+constexpr int kClientWidth = 1052;
+constexpr int kClientHeight = 787;
+
+class Win_0 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Win_0(QtPlatform& platform);
+    ~Win_0() override;
+
+    // The back buffer every drawing call goes to (logical size 1052 x 787).
+    QImage& backBuffer() { return backBuffer_; }
+    // Repaints a changed rectangle of the back buffer on the screen.
+    void showChanged(const QRect& rect);
+    // The game whose handlers the window calls; set once start-up created it.
+    void setGame(Game* game) { game_ = game; }
+    // Builds the menu bar from the menu item table and wires its commands.
+    void buildMenuBar();
+    QLabel* createClockLabel();
+    // True while a menu command runs (a game loop reads the events then).
+    bool commandRunning() const { return commandRunning_; }
+    // Runs one menu command; QuitRequested ends the program with status 0.
+    void runMenuCommand(int id);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    friend class DrawingArea;
+    void pointerEvent(int kind, int x, int y);
+    void quitProgram();
+
+    QtPlatform& platform_;
+    Game* game_ = nullptr;
+    QWidget* area_ = nullptr;
+    QImage backBuffer_;
+    bool commandRunning_ = false;
+    bool quitting_ = false;
+};
+
+// Key code of a Qt key as the game loops expect it: letters as capitals, digits, Esc 27,
+// Enter 13, and the usual codes for the other keys (0 for keys without one).
+int gameKeyCode(int qtKey);

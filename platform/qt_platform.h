@@ -1,0 +1,61 @@
+// The real platform on Qt: an event queue fed by the main window, message boxes, modal
+// forms, the monotonic clock, pointer shapes, the menu bar's state, the clock label and
+// files in the working directory. Created by main; the main window feeds it.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QPointer>
+
+#include <deque>
+#include <map>
+
+class QLabel;
+
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+
+    // Wiring done once by start-up.
+    void setMainWindow(QWidget* window) { window_ = window; }
+    void setMenuBar(QMenuBar* menuBar) { menuBar_ = menuBar; }
+    void addMenuAction(int id, QAction* action) { actions_[id] = action; }
+    void setClockLabelWidget(QLabel* label) { uhr_ = label; }
+
+    // The main window appends its converted Qt events here while a game loop reads them.
+    void pushEvent(const Event& event) { queue_.push_back(event); }
+    void clearEvents() { queue_.clear(); }
+    bool hasEvents() const { return !queue_.empty(); }
+
+    Event nextEvent() override;
+    void waitNoMouseButton() override;
+    int messageBox(const QString& text, const QString& captions, int defaultButton,
+                   MessageIcon icon) override;
+    void runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) override;
+    double now() override;
+    QString dateText() override;
+    void sleepMs(int milliseconds) override;
+    void setPointer(PointerShape shape) override;
+    void beep() override;
+    void setMenuEnabled(bool enabled) override;
+    void setMenuChecked(int id, bool checked) override;
+    void setClockLabel(const QString& text) override;
+    bool fileExists(const QString& name) override;
+    std::optional<QByteArray> readFile(const QString& name) override;
+    WriteResult writeFile(const QString& name, const QByteArray& bytes) override;
+    void openUrl(const QString& url) override;
+    QWidget* mainWindow() override { return window_; }
+
+  private:
+    bool windowGone() const;
+
+    std::deque<Event> queue_;
+    QPointer<QWidget> window_;
+    QPointer<QMenuBar> menuBar_;
+    std::map<int, QPointer<QAction>> actions_;
+    QLabel* uhr_ = nullptr; // lives as long as the main window, which outlives the ticker
+    QElapsedTimer clock_;
+};

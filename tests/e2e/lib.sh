@@ -1,0 +1,116 @@
+# Helpers for the end-to-end tests: a private X server, the game in a temporary working
+# directory with the data files, window lookup, keys, screenshots and pixel probes.
+# Sourced by tests/e2e/test_*.sh, which get (binary, data dir) as arguments.
+set -euo pipefail
+
+e2e_binary="$(realpath "$1")"
+e2e_data="$(realpath -m "$2")"
+e2e_work="$(mktemp -d)"
+e2e_xvfb_pid=""
+e2e_game_pid=""
+e2e_window=""
+
+e2e_cleanup() {
+  [ -n "$e2e_game_pid" ] && kill "$e2e_game_pid" 2>/dev/null || true
+  [ -n "$e2e_xvfb_pid" ] && kill "$e2e_xvfb_pid" 2>/dev/null || true
+  rm -rf "$e2e_work"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Starts Xvfb on the first free display from 90 upwards.
+start_display() {
+  local d
+  for d in $(seq 90 140); do
+    [ -e "/tmp/.X$d-lock" ] && continue
+    [ -e "/tmp/.X11-unix/X$d" ] && continue
+    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
+    e2e_xvfb_pid=$!
+    for _ in $(seq 1 50); do
+      if xdpyinfo -display ":$d" >/dev/null 2>&1 || [ -e "/tmp/.X11-unix/X$d" ]; then
+        export DISPLAY=":$d"
+        sleep 0.3
+        kill -0 "$e2e_xvfb_pid" 2>/dev/null && return 0
+        break
+      fi
+      sleep 0.1
+    done
+    kill "$e2e_xvfb_pid" 2>/dev/null || true
+    e2e_xvfb_pid=""
+  done
+  fail "no free X display"
+}
+
+# Starts the game in the working directory with the data files copied in and waits for
+# its window; sets e2e_window and e2e_game_pid.
+start_game() {
+  if [ -d "$e2e_data" ]; then cp -r "$e2e_data"/. "$e2e_work"/; fi
+  (cd "$e2e_work" && QT_QPA_PLATFORM=xcb exec "$e2e_binary" >"$e2e_work/game.log" 2>&1) &
+  e2e_game_pid=$!
+  local i
+  for i in $(seq 1 100); do
+    e2e_window="$(xdotool search --name 'Quintor XP V6.0 by Velmo' 2>/dev/null | head -n1 || true)"
+    [ -n "$e2e_window" ] && break
+    kill -0 "$e2e_game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$e2e_work/game.log")"
+    sleep 0.1
+  done
+  [ -n "$e2e_window" ] || fail "the game window did not appear"
+  sleep 1
+  xdotool windowfocus --sync "$e2e_window"
+}
+
+# Sends keys to the focused window, then lets the game react.
+keys() {
+  xdotool key --clearmodifiers "$@"
+  sleep 0.5
+}
+
+# Screenshot of the whole screen into $1.
+screenshot() {
+  import -window root "$1"
+}
+
+# Sets e2e_ox, e2e_oy: the screen position of the game's drawing area, the window's
+# client origin plus the menu bar (the first row of background colour 12 at x 2).
+find_origin() {
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$e2e_window")"
+  local row
+  row="$(convert "$1" -crop "1x120+$((X + 2))+$Y" +repage txt:- |
+    awk -F'[,:]' '/srgb\(180,201,208\)/ { print $2; exit }' || true)"
+  [ -n "$row" ] || fail "no background colour below the menu bar"
+  e2e_ox=$X
+  e2e_oy=$((Y + row))
+}
+
+# Colour of pixel (x, y) of image $1 as "r,g,b".
+pixel() {
+  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+}
+
+# Waits up to $1 seconds for the game to end; sets e2e_status to its exit status, or to
+# "running".
+wait_exit() {
+  local i
+  e2e_status="running"
+  for i in $(seq 1 $(($1 * 10))); do
+    if ! kill -0 "$e2e_game_pid" 2>/dev/null; then
+      e2e_status=0
+      wait "$e2e_game_pid" || e2e_status=$?
+      e2e_game_pid=""
+      return 0
+    fi
+    sleep 0.1
+  done
+}
+
+# Checks pixel (x, y) of the drawing area in screenshot $1 against "r,g,b" $4.
+expect_pixel() {
+  local got
+  got="$(pixel "$1" $((e2e_ox + $2)) $((e2e_oy + $3)))"
+  [ "$got" = "$4" ] || fail "pixel ($2, $3): expected $4, got $got ($5)"
+}

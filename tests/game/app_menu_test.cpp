@@ -1,0 +1,266 @@
+// The menu item table and its parser, the Qt menu bar built from it, the check marks, the
+// common head and tail of every command, and the quit question.
+#include "app/game.h"
+#include "app/menu.h"
+#include "app/screen.h"
+#include "support/scripted_platform.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+// One line per parsed entry: "[title]" for a drop-down (its items indented by two
+// blanks), "-" for a separator, "id:text" for a command.
+void render(const std::vector<MenuItem>& items, const QString& indent, QStringList& out) {
+    for (const MenuItem& item : items) {
+        switch (item.kind) {
+        case MenuItem::Kind::SubMenu:
+            out << indent + "[" + item.text + "]";
+            render(item.items, indent + "  ", out);
+            break;
+        case MenuItem::Kind::Separator:
+            out << indent + "-";
+            break;
+        case MenuItem::Kind::Command:
+            out << indent + QString::number(item.id) + ":" + item.text;
+            break;
+        }
+    }
+}
+
+QStringList render(const std::vector<MenuItem>& bar) {
+    QStringList out;
+    render(bar, QString(), out);
+    return out;
+}
+
+void drawFirstScreen(TestWorld& w) {
+    w.canvas.clear(12);
+    captureBackgroundStrips(w.g());
+    drawStartScreen(w.g());
+}
+
+} // namespace
+
+TEST(MenuTable, ParsesIntoTheFourDropDowns) {
+    std::vector<MenuItem> bar;
+    ASSERT_TRUE(parseMenuTable(menuItemTable(), bar));
+    const QStringList expected = {
+        "[&Quintor]",
+        "  8:&Neues Spiel",
+        "  -",
+        "  10:&Spielstart",
+        "  25:N&eustart",
+        "  -",
+        "  12:Spieldruck",
+        "  -",
+        "  99:&Beenden",
+        "[&Optionen]",
+        "  20:&lade Brett",
+        "  21:&sichere Brett",
+        "  -",
+        "  22:&Brett lösen",
+        "  26:B&rett löschen",
+        "  27:Brett &drucken",
+        "  24:Brett &mischen",
+        "  -",
+        "  11:&Eigenes Brett",
+        "[Sch&wierigkeit]",
+        "  30:&Leicht",
+        "  31:&Mittel",
+        "  32:&Schwer",
+        "  33:&Extrem",
+        "  -",
+        "  40:&Zahlen",
+        "  41:&Buchstaben",
+        "  -",
+        "  44:Zeige &Kandidaten",
+        "  -",
+        "  45:Rätsel-Symmetrie",
+        "  -",
+        "  50:&Ruhmeshalle",
+        "[&Hilfe]",
+        "  60:&Anleitung",
+        "  -",
+        "  1:über &Quintor...",
+    };
+    EXPECT_EQ(render(bar), expected);
+}
+
+TEST(MenuTable, Grammar) {
+    struct Case {
+        const char* what;
+        std::vector<QString> table;
+        bool ok;
+        QStringList rendered;
+    };
+    const std::vector<Case> cases = {
+        {"a command directly on the bar", {"5:&Direkt", "", ""}, true, {"5:&Direkt"}},
+        {"nested drop-down",
+         {"&A", ">&Mehr", "7:x", "", "8:y", "", ""},
+         true,
+         {"[&A]", "  [&Mehr]", "    7:x", "  8:y"}},
+        {"no number before the colon gives 0",
+         {"&A", "abc:x", ":y", "", ""},
+         true,
+         {"[&A]", "  0:x", "  0:y"}},
+        {"the text is everything after the first colon",
+         {"&A", "3:a:b", "", ""},
+         true,
+         {"[&A]", "  3:a:b"}},
+        {"an empty bar", {""}, true, {}},
+        {"the bar is not ended", {"&A", "1:x", ""}, false, {}},
+        {"a drop-down is not ended", {"&A", "1:x"}, false, {}},
+        {"an item without id", {"&A", "Text", "", ""}, false, {}},
+        {"a nested drop-down is not ended", {"&A", ">B", "1:x"}, false, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<MenuItem> bar = {{MenuItem::Kind::Command, 42, "kept", {}}};
+        EXPECT_EQ(parseMenuTable(c.table, bar), c.ok) << c.what;
+        if (c.ok)
+            EXPECT_EQ(render(bar), c.rendered) << c.what;
+        else
+            EXPECT_EQ(render(bar), QStringList{"42:kept"}) << c.what << ": nothing is kept";
+    }
+}
+
+TEST(MenuBar, QtTreeWithAccessKeysAndIds) {
+    std::vector<MenuItem> bar;
+    ASSERT_TRUE(parseMenuTable(menuItemTable(), bar));
+    std::vector<int> ids;
+    std::unique_ptr<QMenuBar> menuBar(
+        buildMenuBar(bar, nullptr, [&ids](int id, QAction*) { ids.push_back(id); }));
+    EXPECT_EQ(ids, (std::vector<int>{8,  10, 25, 12, 99, 20, 21, 22, 26, 27, 24, 11,
+                                     30, 31, 32, 33, 40, 41, 44, 45, 50, 60, 1}));
+    const QList<QAction*> titles = menuBar->actions();
+    ASSERT_EQ(titles.size(), 4);
+    EXPECT_EQ(QKeySequence::mnemonic(titles[0]->text()), QKeySequence(Qt::ALT | Qt::Key_Q));
+    EXPECT_EQ(QKeySequence::mnemonic(titles[2]->text()), QKeySequence(Qt::ALT | Qt::Key_W));
+    const QList<QAction*> quintor = titles[0]->menu()->actions();
+    ASSERT_EQ(quintor.size(), 8);
+    EXPECT_TRUE(quintor[1]->isSeparator());
+    EXPECT_EQ(QKeySequence::mnemonic(quintor[7]->text()), QKeySequence(Qt::ALT | Qt::Key_B));
+    EXPECT_TRUE(QKeySequence::mnemonic(quintor[5]->text()).isEmpty()) << "Spieldruck has none";
+    EXPECT_EQ(titles[3]->menu()->actions()[2]->text(), QStringLiteral("über &Quintor..."));
+}
+
+TEST(MenuChecks, FollowEveryToggle) {
+    TestWorld w;
+    Game& g = w.g();
+    auto& checks = w.platform.menuChecks;
+    auto checked = [&checks]() {
+        std::vector<int> on;
+        for (const auto& [id, state] : checks)
+            if (state) on.push_back(id);
+        return on;
+    };
+    updateMenuChecks(g);
+    EXPECT_EQ(checked(), (std::vector<int>{30, 40, 45}));
+    struct Step {
+        int command;
+        std::vector<int> checked;
+    };
+    for (const Step& s :
+         {Step{32, {32, 40, 45}}, Step{41, {32, 41, 45}}, Step{44, {32, 41, 44, 45}},
+          Step{45, {32, 41, 44}}, Step{40, {32, 40, 44}}, Step{44, {32, 40}}, Step{33, {33, 40}},
+          Step{30, {30, 40}}, Step{45, {30, 40, 45}}}) {
+        Win_0_MenuEvent(g, s.command);
+        EXPECT_EQ(checked(), s.checked) << "after command " << s.command;
+    }
+}
+
+TEST(MenuCommand, HeadAndTail) {
+    TestWorld w;
+    Game& g = w.g();
+    drawFirstScreen(w);
+    w.canvas.fillRect(20, 728, 700, 750, colour(3)); // a button bar to erase
+    g.escapeConsumed = true;
+    g.clock.clockRunning = true;
+    g.helpText = QStringLiteral("Bitte ein Feld anklicken!");
+    const BoardArray before = g.board.cellValue;
+
+    Win_0_MenuEvent(g, 33);
+
+    EXPECT_EQ(w.platform.menuEnabledLog, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(g.escapeConsumed);
+    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_EQ(g.difficulty, 3);
+    EXPECT_EQ(g.board.cellValue, before) << "a difficulty leaves the board alone";
+    EXPECT_EQ(g.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
+    ASSERT_FALSE(w.platform.pointers.empty());
+    EXPECT_EQ(w.platform.pointers.back(), PointerShape::Arrow);
+    EXPECT_EQ(w.pixel(20, 728), colour(12)) << "button bar erased";
+    EXPECT_EQ(w.pixel(700, 740), colour(12));
+}
+
+TEST(MenuCommand, MenuDisabledWhileAQuestionIsShown) {
+    TestWorld w;
+    Game& g = w.g();
+    bool enabledDuringQuestion = true;
+    w.platform.onMessage = [&](const ScriptedPlatform::Message&) {
+        enabledDuringQuestion = w.platform.menuEnabled;
+    };
+    w.platform.answers = {2};
+    Win_0_MenuEvent(g, 99);
+    EXPECT_FALSE(enabledDuringQuestion);
+    EXPECT_TRUE(w.platform.menuEnabled);
+}
+
+TEST(MenuCommand, CandidatesToggleErasesEveryNote) {
+    TestWorld w;
+    Game& g = w.g();
+    for (bool expectedShow : {true, false}) {
+        g.board.noteFlag(0, 1, 1, 5) = true;
+        g.board.noteFlag(4, 9, 9, 9) = true;
+        Win_0_MenuEvent(g, 44);
+        EXPECT_EQ(g.board.showCandidates, expectedShow);
+        EXPECT_EQ(g.board.noteFlag, NoteArray<bool>{});
+    }
+}
+
+TEST(MenuCommand, NewGameWithoutCollectionFileStopsAfterItsMessage) {
+    TestWorld w;
+    Game& g = w.g();
+    g.board.errorCount = 2;
+    Win_0_MenuEvent(g, 8);
+    EXPECT_EQ(g.board.errorCount, 0);
+    EXPECT_EQ(g.clock.startTime, 0.0) << "the clock was not started";
+    EXPECT_FALSE(g.clock.clockRunning);
+}
+
+TEST(QuitGame, Answers) {
+    {
+        TestWorld w;
+        w.platform.answers = {2};
+        EXPECT_NO_THROW(Win_0_MenuEvent(w.g(), 99));
+        ASSERT_EQ(w.platform.messages.size(), 1u);
+        const auto& m = w.platform.messages[0];
+        EXPECT_EQ(m.text, QStringLiteral("Spiel beenden?"));
+        EXPECT_EQ(m.captions, QStringLiteral("&JA|&NEIN"));
+        EXPECT_EQ(m.defaultButton, 2);
+        EXPECT_EQ(m.icon, MessageIcon::Question);
+        EXPECT_EQ(w.g().helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
+    }
+    {
+        TestWorld w;
+        w.platform.answers = {1};
+        EXPECT_THROW(Win_0_MenuEvent(w.g(), 99), QuitRequested);
+    }
+    {
+        // The close box: "&NEIN" keeps the game and swallows the Esc that answered it.
+        TestWorld w;
+        w.platform.answers = {2};
+        Win_0_Close(w.g());
+        EXPECT_TRUE(w.g().escapeConsumed);
+    }
+    {
+        TestWorld w;
+        w.platform.answers = {1};
+        EXPECT_THROW(Win_0_Close(w.g()), QuitRequested);
+        EXPECT_FALSE(w.g().escapeConsumed);
+    }
+}

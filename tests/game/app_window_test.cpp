@@ -1,0 +1,116 @@
+// The main window and the Qt platform: the start position rule, key codes, the window's
+// menu bar, drawing area and clock label, event routing, files and the clock label from
+// another thread.
+#include "app/game.h"
+#include "app/win0.h"
+#include "platform/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+TEST(StartPosition, CentredRaisedRoundedAndClamped) {
+    struct Case {
+        int w, h, x, y;
+    };
+    for (const Case& c : {
+             Case{1280, 1024, 114, 62}, // 62.5 rounds to the even 62
+             Case{1920, 1080, 434, 90}, Case{1052, 835, 0, 0},
+             Case{1024, 768, -14, 0}, // x is not clamped
+             Case{1053, 899, 0, 0},   // 0.5 rounds to 0
+             Case{1055, 902, 2, 2},   // 1.5 rounds to 2
+             Case{1600, 898, 274, 0}, // below 899 pixels high the top edge is at 0
+         }) {
+        EXPECT_EQ(startPosition(c.w, c.h), QPoint(c.x, c.y)) << c.w << "x" << c.h;
+    }
+}
+
+TEST(KeyCodes, LettersAsCapitalsAndTheUsualCodes) {
+    struct Case {
+        int qt, code;
+    };
+    for (const Case& c : {Case{Qt::Key_A, 65}, Case{Qt::Key_Z, 90}, Case{Qt::Key_0, 48},
+                          Case{Qt::Key_9, 57}, Case{Qt::Key_Escape, 27}, Case{Qt::Key_Return, 13},
+                          Case{Qt::Key_Enter, 13}, Case{Qt::Key_Left, 37}, Case{Qt::Key_F1, 112},
+                          Case{Qt::Key_Delete, 46}, Case{Qt::Key_Shift, 0}})
+        EXPECT_EQ(gameKeyCode(c.qt), c.code) << c.qt;
+}
+
+TEST(MainWindow, TitleMenuDrawingAreaAndClockLabel) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    window.buildMenuBar();
+    QLabel* uhr = window.createClockLabel();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quintor XP V6.0 by Velmo"));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(1052, 787));
+    EXPECT_EQ(window.backBuffer().deviceIndependentSize(), QSizeF(1052, 787));
+    EXPECT_EQ(window.menuBar()->actions().size(), 4);
+    EXPECT_EQ(uhr->objectName(), QStringLiteral("uhr"));
+    EXPECT_EQ(uhr->geometry(), QRect(804, 662, 160, 30));
+    EXPECT_EQ(uhr->text(), QStringLiteral(" 99:99:99"));
+    EXPECT_EQ(uhr->font().pointSize(), 24);
+    EXPECT_EQ(platform.mainWindow(), &window);
+
+    // Check marks reach the actions; the menu bar is enabled and disabled as a whole.
+    platform.setMenuChecked(31, true);
+    platform.setMenuEnabled(false);
+    EXPECT_FALSE(window.menuBar()->isEnabled());
+    bool found = false;
+    for (QAction* title : window.menuBar()->actions())
+        for (QAction* item : title->menu()->actions())
+            if (item->text() == QStringLiteral("&Mittel")) found = item->isChecked();
+    EXPECT_TRUE(found);
+}
+
+TEST(QtPlatformTest, ClockLabelFromAnotherThread) {
+    QtPlatform platform;
+    QLabel label;
+    platform.setClockLabelWidget(&label);
+    platform.setClockLabel(QStringLiteral(" 00:00:00"));
+    EXPECT_EQ(label.text(), QStringLiteral(" 00:00:00")) << "direct on the user-interface thread";
+    std::thread ticker([&platform] { platform.setClockLabel(QStringLiteral(" 00:00:01")); });
+    ticker.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label.text(), QStringLiteral(" 00:00:01"));
+}
+
+TEST(QtPlatformTest, AtomicWritesAndReads) {
+    QtPlatform platform;
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("brett.qnt"));
+    EXPECT_FALSE(platform.fileExists(name));
+    EXPECT_FALSE(platform.readFile(name).has_value());
+    ASSERT_TRUE(platform.writeFile(name, QByteArray(28000, '\1')).ok);
+    ASSERT_TRUE(platform.writeFile(name, QByteArray("neu")).ok);
+    EXPECT_EQ(platform.readFile(name), QByteArray("neu"));
+    const WriteResult failed =
+        platform.writeFile(dir.filePath(QStringLiteral("fehlt/brett.qnt")), QByteArray("x"));
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.error.isEmpty());
+}
+
+TEST(QtPlatformTest, MonotonicClockWithFractions) {
+    QtPlatform platform;
+    const double a = platform.now();
+    platform.sleepMs(20);
+    const double b = platform.now();
+    EXPECT_GT(b - a, 0.015);
+    EXPECT_LT(b - a, 5.0);
+    EXPECT_NE(b, std::floor(b));
+}
+
+TEST(MainWindow, EventsQueueOnlyWhileACommandRuns) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    // Idle: no command runs, so key releases have no handler and are dropped.
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QApplication::sendEvent(&window, &release);
+    EXPECT_FALSE(platform.hasEvents());
+}
