@@ -178,7 +178,7 @@ void newGame(Game& g) {
     {
         std::lock_guard<std::mutex> lock(g.clock.mutex);
         g.clock.startTime = g.platform.now();
-        g.clock.finishTime = "X";
+        g.clock.finishTime.assign(1, 'X');
     }
     g.clock.finishingGame = false;
     updateClock(g);
