@@ -2,6 +2,8 @@
 #include "engine/board.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 bool otherCopy(int grid, int column, int row, int& otherGrid, int& otherColumn, int& otherRow) {
     for (const SharedBox& box : kSharedBoxes) {
@@ -24,16 +26,25 @@ bool otherCopy(int grid, int column, int row, int& otherGrid, int& otherColumn, 
 }
 
 namespace {
-// The four copies of syncSharedBoxes, in their defined order, for one array.
-void copyMastersToMirrors(BoardArray& a) {
+// The 36 (mirror, master) offsets of syncSharedBoxes, in its order: for i = 1..3 (outer)
+// and j = 1..3, (2, i, j) <- (0, i + 6, j + 6); (2, i + 6, j) <- (1, i, j + 6);
+// (3, i + 6, j) <- (2, i, j + 6); (4, i, j) <- (2, i + 6, j + 6).
+constexpr auto kMirrorCopies = [] {
+    std::array<std::pair<int, int>, 36> copies{};
+    int n = 0;
     for (int i = 1; i <= 3; ++i) {
         for (int j = 1; j <= 3; ++j) {
-            a(2, i, j) = a(0, i + 6, j + 6);
-            a(2, i + 6, j) = a(1, i, j + 6);
-            a(3, i + 6, j) = a(2, i, j + 6);
-            a(4, i, j) = a(2, i + 6, j + 6);
+            copies[n++] = {cellIndex(2, i, j), cellIndex(0, i + 6, j + 6)};
+            copies[n++] = {cellIndex(2, i + 6, j), cellIndex(1, i, j + 6)};
+            copies[n++] = {cellIndex(3, i + 6, j), cellIndex(2, i, j + 6)};
+            copies[n++] = {cellIndex(4, i, j), cellIndex(2, i + 6, j + 6)};
         }
     }
+    return copies;
+}();
+
+void copyMastersToMirrors(BoardArray& a) {
+    for (auto [mirror, master] : kMirrorCopies) a.bytes[mirror] = a.bytes[master];
 }
 void clearMirrors(BoardArray& a) {
     for (int i = 1; i <= 3; ++i) {

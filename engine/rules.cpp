@@ -32,6 +32,26 @@ const std::array<CellLinks, kBlockSize>& cellLinks() {
     return links;
 }
 
+const std::array<std::array<std::int16_t, 9>, kUnitCount>& unitCells() {
+    static const std::array<std::array<std::int16_t, 9>, kUnitCount> cells = [] {
+        std::array<std::array<std::int16_t, 9>, kUnitCount> table{};
+        for (int g = 0; g <= 4; ++g) {
+            for (int k = 1; k <= 9; ++k) {
+                for (int m = 1; m <= 9; ++m) {
+                    table[rowUnit(g, k)][m - 1] = static_cast<std::int16_t>(cellIndex(g, m, k));
+                    table[columnUnit(g, k)][m - 1] = static_cast<std::int16_t>(cellIndex(g, k, m));
+                }
+            }
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    table[boxUnit(g, c, r)][(c - 1) % 3 * 3 + (r - 1) % 3] =
+                        static_cast<std::int16_t>(cellIndex(g, c, r));
+        }
+        return table;
+    }();
+    return cells;
+}
+
 } // namespace unitmasks
 
 bool isBoxValid(const Board& b, int grid, int firstColumn, int firstRow) {

@@ -103,43 +103,44 @@ void checkedPass(Board& b, const PlacementSink& sink) {
 class FastSolver {
   public:
     FastSolver(Board& board, const PlacementSink& sink)
-        : b(board), sink(sink), links(unitmasks::cellLinks()) {
+        : b(board), sink(sink), links(unitmasks::cellLinks()), units(unitmasks::unitCells()) {
+        unitmasks::Masks masks;
         valid = unitmasks::buildMasks(b, masks);
+        fitting.fill(0);
+        changed.fill(true);
+        if (!valid) return; // no trial fits anywhere
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c)
+                for (int g = 0; g <= 4; ++g) {
+                    const int index = cellIndex(g, c, r);
+                    if (b.cellValue.bytes[index] == 0)
+                        fitting[index] = unitmasks::freeInBothGrids(masks, links[index]);
+                }
     }
 
     void solveBox(int grid, int firstColumn, int firstRow) {
         b.activeGrid = static_cast<std::int16_t>(grid);
-        if (!valid) return;
-        std::array<int, 9> cells;
-        int n = 0;
-        // Single candidate, column by column, row by row; each placement is seen by the
-        // cells after it because the masks are read afresh for every cell.
-        for (int c = firstColumn; c <= firstColumn + 2; ++c) {
-            for (int r = firstRow; r <= firstRow + 2; ++r) {
-                const int index = cellIndex(grid, c, r);
-                cells[n++] = index;
-                if (b.cellValue.bytes[index] != 0) continue;
-                const std::uint16_t fits = unitmasks::freeInBothGrids(masks, links[index]);
-                if (std::has_single_bit(fits)) place(index, c, r, std::countr_zero(fits));
-            }
+        const int box = unitmasks::boxUnit(grid, firstColumn, firstRow);
+        if (!valid || !changed[box]) return;
+        changed[box] = false;
+        const auto& cells = units[box];
+        // Single candidate, column by column, row by row; a placement has already removed
+        // its digit from the cells after it.
+        for (std::int16_t index : cells) {
+            const std::uint16_t fits = fitting[index];
+            if (fits != 0 && (fits & (fits - 1)) == 0) place(index, std::countr_zero(fits));
         }
         singlePlaces(cells);
     }
 
     void solveRow(int grid, int row) {
         b.activeGrid = static_cast<std::int16_t>(grid);
-        if (!valid) return;
-        std::array<int, 9> cells;
-        for (int c = 1; c <= 9; ++c) cells[c - 1] = cellIndex(grid, c, row);
-        singlePlaces(cells);
+        scanIfChanged(unitmasks::rowUnit(grid, row));
     }
 
     void solveColumn(int grid, int column) {
         b.activeGrid = static_cast<std::int16_t>(grid);
-        if (!valid) return;
-        std::array<int, 9> cells;
-        for (int r = 1; r <= 9; ++r) cells[r - 1] = cellIndex(grid, column, r);
-        singlePlaces(cells);
+        scanIfChanged(unitmasks::columnUnit(grid, column));
     }
 
     void pass() {
@@ -155,29 +156,33 @@ class FastSolver {
     }
 
   private:
+    // A unit whose cells kept their fitting digits since its last scan, which placed
+    // nothing, would place nothing again.
+    void scanIfChanged(int unit) {
+        if (!valid || !changed[unit]) return;
+        changed[unit] = false;
+        singlePlaces(units[unit]);
+    }
+
     // Single place: for d = 1..9 in turn, a digit that fits exactly one empty cell of the
     // unit goes there. All nine digits are counted at once (seen once, seen twice); a
-    // placement empties the set of candidates of its cell, which can leave a higher digit
-    // with a single place, so after a placement the count is taken again for the digits
-    // above the placed one.
-    void singlePlaces(const std::array<int, 9>& cells) {
+    // placement empties the set of its cell, which can leave a higher digit with a single
+    // place, so after a placement the count is taken again for the digits above it.
+    void singlePlaces(const std::array<std::int16_t, 9>& cells) {
         std::uint16_t pending = unitmasks::kAllDigits;
-        while (pending != 0) {
+        while (true) {
             std::uint16_t once = 0, twice = 0;
-            for (int index : cells) {
-                if (b.cellValue.bytes[index] != 0) continue;
-                const std::uint16_t fits = unitmasks::freeInBothGrids(masks, links[index]);
-                twice |= once & fits;
-                once |= fits;
+            for (std::int16_t index : cells) {
+                twice |= once & fitting[index];
+                once |= fitting[index];
             }
             const std::uint16_t single = once & ~twice & pending;
             if (single == 0) return;
             const int d = std::countr_zero(single);
             const std::uint16_t bit = unitmasks::digitBit(d);
-            for (int index : cells) {
-                if (b.cellValue.bytes[index] == 0 &&
-                    (unitmasks::freeInBothGrids(masks, links[index]) & bit)) {
-                    place(index, index / 5 % 10, index / 50, d);
+            for (std::int16_t index : cells) {
+                if (fitting[index] & bit) {
+                    place(index, d);
                     break;
                 }
             }
@@ -185,22 +190,52 @@ class FastSolver {
         }
     }
 
-    // Writes the digit into both copies, records it in the masks of both grids and hands
-    // the placement to the sink.
-    void place(int index, int column, int row, int d) {
+    // Writes the digit into both copies, takes it out of the fitting digits of every cell
+    // that shares a row, column or box with either copy (and of their other copies), and
+    // hands the placement to the sink.
+    void place(int index, int d) {
         const unitmasks::CellLinks& cell = links[index];
         const auto value = static_cast<std::uint8_t>(d);
         b.cellValue.bytes[index] = value;
-        if (cell.other >= 0) b.cellValue.bytes[cell.other] = value;
+        fitting[index] = 0;
+        markChanged(index);
+        if (cell.other >= 0) {
+            b.cellValue.bytes[cell.other] = value;
+            fitting[cell.other] = 0;
+            markChanged(cell.other);
+        }
         const std::uint16_t bit = unitmasks::digitBit(d);
-        for (std::uint8_t unit : cell.unit) masks[unit] |= bit;
-        sink(column, row, d);
+        // Row, column and box of this copy; for a shared cell also row and column of the
+        // other copy (its box holds the same cells as this one's).
+        const int unitCount = cell.other >= 0 ? 5 : 3;
+        for (int k = 0; k < unitCount; ++k) {
+            for (std::int16_t peer : units[cell.unit[k]]) {
+                if ((fitting[peer] & bit) == 0) continue;
+                fitting[peer] &= static_cast<std::uint16_t>(~bit);
+                markChanged(peer);
+                const std::int16_t otherPeer = links[peer].other;
+                if (otherPeer >= 0) {
+                    fitting[otherPeer] &= static_cast<std::uint16_t>(~bit);
+                    markChanged(otherPeer);
+                }
+            }
+        }
+        sink(index / 5 % 10, index / 50, d);
+    }
+
+    void markChanged(int index) {
+        for (int k = 0; k < 3; ++k) changed[links[index].unit[k]] = true;
     }
 
     Board& b;
     const PlacementSink& sink;
     const std::array<unitmasks::CellLinks, kBlockSize>& links;
-    unitmasks::Masks masks;
+    const std::array<std::array<std::int16_t, 9>, unitmasks::kUnitCount>& units;
+    // Digits whose trial in the cell would keep the board valid, 0 for a filled cell. A
+    // shared cell and its other copy hold the same set (both grids judge each trial).
+    std::array<std::uint16_t, kBlockSize> fitting;
+    // Units with a cell whose fitting digits changed since the unit's last scan.
+    std::array<bool, unitmasks::kUnitCount> changed;
     // The board breaks no rule. Placements are valid trials, so this never changes while
     // the solver runs.
     bool valid;
@@ -220,7 +255,10 @@ bool inDoubleCopyForm(const Board& b) {
 
 } // namespace
 
-bool modelDrawCellValue(Board& b, int column, int row, int value) {
+namespace {
+// drawCellValue's effect on the model short of syncSharedBoxes: solverProgress, and the
+// error count against a known solution (set back to 0 in silent mode).
+bool countPlacement(Board& b, int column, int row, int value) {
     b.solverProgress = true;
     bool wrong = false;
     const int g = b.activeGrid;
@@ -231,6 +269,12 @@ bool modelDrawCellValue(Board& b, int column, int row, int value) {
         }
         if (b.silentMode) b.errorCount = 0;
     }
+    return wrong;
+}
+} // namespace
+
+bool modelDrawCellValue(Board& b, int column, int row, int value) {
+    const bool wrong = countPlacement(b, column, row, value);
     syncSharedBoxes(b);
     return wrong;
 }
@@ -286,8 +330,26 @@ void computeSolution(Board& b) {
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) b.savedValue(g, c, r) = b.cellValue(g, c, r);
     b.silentMode = true;
-    runPassLoop(
-        b, [&b](int column, int row, int value) { modelDrawCellValue(b, column, row, value); });
+    if (inDoubleCopyForm(b)) {
+        // The fast solver writes both copies of a shared cell, so after the first
+        // placement has copied the master givens to their mirrors, every further
+        // syncSharedBoxes of drawCellValue would change nothing.
+        bool synced = false;
+        const PlacementSink sink = [&b, &synced](int column, int row, int value) {
+            countPlacement(b, column, row, value);
+            if (!synced) syncSharedBoxes(b);
+            synced = true;
+        };
+        FastSolver solver(b, sink);
+        int passes = 0;
+        do {
+            solver.pass();
+            ++passes;
+        } while (b.solverProgress && passes < kMaxSolverPasses);
+    } else {
+        runPassLoop(
+            b, [&b](int column, int row, int value) { modelDrawCellValue(b, column, row, value); });
+    }
     b.notSolvable = true;
     if (isBoardComplete(b)) b.notSolvable = false;
     b.solutionValue.bytes.fill(0);

@@ -37,6 +37,10 @@ struct CellLinks {
 // Links of every cell, indexed by cellIndex; entries of index 0 rows and columns stay empty.
 const std::array<CellLinks, kBlockSize>& cellLinks();
 
+// The nine cell offsets of every unit: a row by column, a column by row, a box column by
+// column and row by row within each column.
+const std::array<std::array<std::int16_t, 9>, kUnitCount>& unitCells();
+
 using Masks = std::array<std::uint16_t, kUnitCount>;
 
 // Fills the masks from cellValue; returns false when a digit repeats in some unit, that is
