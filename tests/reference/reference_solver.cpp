@@ -1,6 +1,8 @@
 // The literal rule checks and solver: every trial runs the full board test.
 #include "reference/reference_solver.h"
 
+#include "engine/shuffle.h"
+
 #include <array>
 
 namespace reference {
@@ -174,4 +176,107 @@ void computeSolution(Board& b) {
     }
     b.silentMode = false;
 }
+
+// The shuffle iterations written out with the elementary transformations, each applied
+// to the board at once.
+namespace {
+// R of the shuffle tables: 1 or 2.
+int drawR(Random& random) {
+    return random.RANDOM(2) + 1;
+}
+
+void flipsAndTurn(Board& b, Random& random) {
+    if (random.coin()) flipVertical(b);
+    if (random.coin()) flipHorizontal(b);
+    if (random.coin()) rotateBoard(b);
+}
+
+// One iteration that keeps a clue pattern symmetric under a half turn of the field:
+// every exchange in one half is paired with its image in the other half.
+void symmetricIteration(Board& b, Random& random) {
+    int R = drawR(random);
+    swapRows(b, 0, R, R + 1), swapRows(b, 1, R, R + 1);
+    swapRows(b, 3, 10 - R, 9 - R), swapRows(b, 4, 10 - R, 9 - R);
+    swapColumns(b, 0, R, R + 1), swapColumns(b, 3, R, R + 1);
+    swapColumns(b, 1, 10 - R, 9 - R), swapColumns(b, 4, 10 - R, 9 - R);
+
+    R = drawR(random);
+    swapRows(b, 0, R + 3, R + 4), swapRows(b, 1, R + 3, R + 4);
+    swapRows(b, 3, 7 - R, 6 - R), swapRows(b, 4, 7 - R, 6 - R);
+    swapColumns(b, 0, R + 3, R + 4), swapColumns(b, 3, R + 3, R + 4);
+    swapColumns(b, 1, 7 - R, 6 - R), swapColumns(b, 4, 7 - R, 6 - R);
+
+    if (random.coin()) swapRows(b, 2, 4, 6), swapColumns(b, 2, 4, 6);
+
+    R = drawR(random);
+    swapRows(b, 0, R + 6, R + 7), swapRows(b, 2, R, R + 1), swapRows(b, 1, R + 6, R + 7);
+    swapRows(b, 3, 4 - R, 3 - R), swapRows(b, 2, 10 - R, 9 - R), swapRows(b, 4, 4 - R, 3 - R);
+    swapColumns(b, 0, R + 6, R + 7), swapColumns(b, 2, R, R + 1), swapColumns(b, 3, R + 6, R + 7);
+    swapColumns(b, 1, 4 - R, 3 - R), swapColumns(b, 2, 10 - R, 9 - R);
+    swapColumns(b, 4, 4 - R, 3 - R);
+
+    if (random.coin()) {
+        swapStacks(b, 0, 1, 2), swapStacks(b, 1, 3, 2), swapStacks(b, 3, 1, 2);
+        swapStacks(b, 4, 3, 2);
+        swapBands(b, 0, 1, 2), swapBands(b, 1, 1, 2), swapBands(b, 3, 2, 3), swapBands(b, 4, 2, 3);
+    }
+
+    relabelDigits(b, random);
+    flipsAndTurn(b, random);
+}
+
+// One iteration in which every exchange is decided by its own coin.
+void freeIteration(Board& b, Random& random) {
+    int R = drawR(random);
+    if (random.coin()) swapRows(b, 0, R, R + 1), swapRows(b, 1, R, R + 1);
+    if (random.coin()) swapRows(b, 3, 10 - R, 9 - R), swapRows(b, 4, 10 - R, 9 - R);
+    if (random.coin()) swapColumns(b, 0, R, R + 1), swapColumns(b, 3, R, R + 1);
+    if (random.coin()) swapColumns(b, 1, 10 - R, 9 - R), swapColumns(b, 4, 10 - R, 9 - R);
+
+    R = drawR(random);
+    if (random.coin()) {
+        swapRows(b, 0, R + 3, R + 4), swapRows(b, 1, R + 3, R + 4);
+        swapRows(b, 3, 7 - R, 6 - R), swapRows(b, 4, 7 - R, 6 - R);
+    }
+    if (random.coin()) {
+        swapColumns(b, 0, R + 3, R + 4), swapColumns(b, 3, R + 3, R + 4);
+        swapColumns(b, 1, 7 - R, 6 - R), swapColumns(b, 4, 7 - R, 6 - R);
+    }
+
+    if (random.coin()) swapRows(b, 2, 4, 6);
+    if (random.coin()) swapRows(b, 2, 4, 5);
+    if (random.coin()) swapColumns(b, 2, 4, 6);
+    if (random.coin()) swapColumns(b, 2, 4, 5);
+
+    R = drawR(random);
+    if (random.coin())
+        swapRows(b, 0, R + 6, R + 7), swapRows(b, 2, R, R + 1), swapRows(b, 1, R + 6, R + 7);
+    if (random.coin())
+        swapRows(b, 3, 4 - R, 3 - R), swapRows(b, 2, 10 - R, 9 - R), swapRows(b, 4, 4 - R, 3 - R);
+    if (random.coin()) {
+        swapColumns(b, 0, R + 6, R + 7), swapColumns(b, 2, R, R + 1);
+        swapColumns(b, 3, R + 6, R + 7);
+    }
+    if (random.coin()) {
+        swapColumns(b, 1, 4 - R, 3 - R), swapColumns(b, 2, 10 - R, 9 - R);
+        swapColumns(b, 4, 4 - R, 3 - R);
+    }
+
+    relabelDigits(b, random);
+    flipsAndTurn(b, random);
+}
+} // namespace
+
+void shuffleBoard(Board& b, Random& random) {
+    const bool symmetric = b.symmetricPuzzle;
+    const int iterations = random.RANDOM(150) + 101;
+    for (int i = 0; i < iterations; ++i) {
+        if (symmetric)
+            symmetricIteration(b, random);
+        else
+            freeIteration(b, random);
+    }
+    ::computeSolution(b);
+}
+
 } // namespace reference

@@ -1,7 +1,9 @@
 // A literal reference of the rule checks and the solver, written straight from the rules
-// (a full isBoardValid for every trial). Used by the differential test and the benchmark.
+// (a full isBoardValid for every trial), and the shuffle applying each transformation as
+// it is drawn. Used by the differential tests and the benchmark.
 #pragma once
 #include "engine/board.h"
+#include "engine/random.h"
 #include "engine/solver.h"
 
 namespace reference {
@@ -17,5 +19,7 @@ void solveColumn(Board& b, const PlacementSink& sink, int grid, int column);
 void solverPass(Board& b, const PlacementSink& sink);
 int runPassLoop(Board& b, const PlacementSink& sink);
 void computeSolution(Board& b);
+// The shuffle with every transformation applied to the board as it is drawn.
+void shuffleBoard(Board& b, Random& random);
 
 } // namespace reference
