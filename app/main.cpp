@@ -2,6 +2,7 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
+#include "app/startup.h"
 #include "app/win0.h"
 #include "halloffame/halloffame.h"
 #include "help/help.h"
@@ -16,6 +17,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quintor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.Quintor"));
+    enterWorkingDirectory();
     try {
         // 1. Position: centred on the screen, 32 pixels higher.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -41,8 +45,10 @@ int main(int argc, char** argv) {
         window.buildMenuBar();
         updateMenuChecks(g);
 
-        // 6.-8. Cleared client area, then the background strips before anything is drawn.
+        // 6.-8. Cleared client area; the window icon, which the dialogs take over from
+        //       the main window; the background strips before anything is drawn.
         canvas.clear(12);
+        window.setWindowIcon(programIcon());
         captureBackgroundStrips(g);
 
         // 9. Help line and clock label.
