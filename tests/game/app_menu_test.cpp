@@ -264,3 +264,27 @@ TEST(QuitGame, Answers) {
         EXPECT_FALSE(w.g().escapeConsumed);
     }
 }
+
+TEST(QuitGame, FromTheCloseBoxDuringAGame) {
+    {
+        // "&JA": the quit unwinds the play loop and the command.
+        TestWorld w;
+        w.platform.closeRequest();
+        w.platform.answers = {1};
+        EXPECT_THROW(Win_0_MenuEvent(w.g(), 10), QuitRequested);
+    }
+    {
+        // "&NEIN": the game goes on, and the Esc release that answered the question does
+        // not end it; A does.
+        TestWorld w;
+        w.platform.closeRequest();
+        w.platform.key(27);
+        w.platform.key('F');
+        w.platform.key('A');
+        w.platform.answers = {2};
+        Win_0_MenuEvent(w.g(), 10);
+        EXPECT_TRUE(w.platform.events.empty());
+        EXPECT_TRUE(w.g().board.noteFlag(0, 1, 1, 1)) << "F after the Esc was still played";
+        EXPECT_EQ(w.platform.messages.size(), 1u);
+    }
+}

@@ -11,6 +11,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -113,4 +116,48 @@ TEST(MainWindow, EventsQueueOnlyWhileACommandRuns) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
     QApplication::sendEvent(&window, &release);
     EXPECT_FALSE(platform.hasEvents());
+}
+
+TEST(QtPlatformTest, MessageBoxCaptionsDefaultAndAnswer) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    window.show();
+    QStringList captions;
+    QString defaultCaption;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* b : box->buttons()) captions << b->text();
+        defaultCaption = box->defaultButton()->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("&JA")) b->click();
+    });
+    const int answer = platform.messageBox(QStringLiteral("Spiel beenden?"),
+                                           QStringLiteral("&JA|&NEIN"), 2, MessageIcon::Question);
+    EXPECT_EQ(answer, 1);
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{"&JA", "&NEIN"}));
+    EXPECT_EQ(defaultCaption, QStringLiteral("&NEIN"));
+}
+
+TEST(QtPlatformTest, RunModalDisablesTheWindowUntilDone) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    window.move(40, 30);
+    window.show();
+    QWidget form;
+    form.setObjectName(QStringLiteral("ruhm"));
+    bool done = false;
+    bool windowEnabledMeanwhile = true;
+    QPoint formPosition;
+    QTimer::singleShot(10, [&] {
+        windowEnabledMeanwhile = window.isEnabled();
+        formPosition = form.pos();
+        done = true;
+    });
+    platform.runModal(&form, QPoint(100, 60), [&] { return done; });
+    EXPECT_FALSE(windowEnabledMeanwhile);
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(formPosition, window.frameGeometry().topLeft() + QPoint(100, 60));
 }
