@@ -66,9 +66,37 @@ bool isBoxValid(const Board& b, int grid, int firstColumn, int firstRow) {
     return true;
 }
 
+namespace {
+// The digit bit of every byte value (none outside 1..9).
+constexpr auto kDigitBits = [] {
+    std::array<std::uint16_t, 256> bits{};
+    for (int v = 0; v < 256; ++v) bits[v] = unitmasks::digitBit(v);
+    return bits;
+}();
+} // namespace
+
 bool isBoardValid(const Board& b) {
-    unitmasks::Masks masks;
-    return unitmasks::buildMasks(b, masks);
+    // One sweep per grid collecting the digits of each row, column and box; a digit met
+    // again in one of its three units is a repeat.
+    for (int g = 0; g <= 4; ++g) {
+        std::array<std::uint16_t, 10> columns{};
+        std::array<std::uint16_t, 3> boxes{};
+        std::uint16_t repeated = 0;
+        for (int r = 1; r <= 9; ++r) {
+            if ((r - 1) % 3 == 0) boxes = {};
+            std::uint16_t row = 0;
+            for (int c = 1; c <= 9; ++c) {
+                const std::uint16_t bit = kDigitBits[b.cellValue.bytes[cellIndex(g, c, r)]];
+                std::uint16_t& box = boxes[(c - 1) / 3];
+                repeated |= (row | columns[c] | box) & bit;
+                row |= bit;
+                columns[c] |= bit;
+                box |= bit;
+            }
+        }
+        if (repeated != 0) return false;
+    }
+    return true;
 }
 
 namespace {

@@ -58,9 +58,11 @@ std::string boardDifference(const Board& fast, const Board& literal) {
 }
 
 // Compares the rule checks and either the pass loop (with the given sink) or
-// computeSolution on one board; the box checks only when asked, as the literal ones are
-// slow. Returns a description of the first difference, or an empty string.
-std::string compareOn(const Board& start, Sink kind, bool viaComputeSolution, bool boxChecks) {
+// computeSolution on one board; the box checks and a pass made of single box, row and
+// column steps only when asked, as the literal ones are slow. Returns a description of the
+// first difference, or an empty string.
+std::string compareOn(const Board& start, Sink kind, bool viaComputeSolution, bool boxChecks,
+                      bool singleSteps) {
     Board fast = start, literal = start;
     if (isBoardValid(fast) != reference::isBoardValid(literal)) return "isBoardValid";
     if (hasNoDeadCell(fast) != reference::hasNoDeadCell(literal)) return "hasNoDeadCell";
@@ -77,6 +79,29 @@ std::string compareOn(const Board& start, Sink kind, bool viaComputeSolution, bo
     }
     if (fast.cellValue != start.cellValue) return "rule checks changed cellValue";
 
+    if (singleSteps) {
+        // The box, row and column procedures called one by one, grids in reverse order.
+        const auto steps = [kind](const Board& from, auto box, auto row, auto column) {
+            return runLoop(from, kind, [&](Board& b, const PlacementSink& sink) {
+                b.solverProgress = false;
+                for (int g = 4; g >= 0; --g) {
+                    for (int k = 1; k <= 9; ++k) {
+                        column(b, sink, g, k);
+                        row(b, sink, g, k);
+                    }
+                    for (int c = 7; c >= 1; c -= 3)
+                        for (int r = 1; r <= 7; r += 3) box(b, sink, g, c, r);
+                }
+                return 1;
+            });
+        };
+        const Run fastSteps = steps(start, solveBox, solveRow, solveColumn);
+        const Run literalSteps =
+            steps(start, reference::solveBox, reference::solveRow, reference::solveColumn);
+        if (fastSteps.placements != literalSteps.placements) return "placements of single steps";
+        if (std::string d = boardDifference(fastSteps.board, literalSteps.board); !d.empty())
+            return "after single steps:" + d;
+    }
     if (viaComputeSolution) {
         computeSolution(fast);
         reference::computeSolution(literal);
@@ -166,13 +191,14 @@ void removeCells(Board& b, Random& random, int count) {
 }
 
 // Runs compareOn over count boards made by build(random, i): the pass loop with either
-// sink and computeSolution in turn, the box checks on every eighth board.
+// sink and computeSolution in turn, the box checks and one pass of single steps on every
+// eighth board.
 template <typename Build> void compareMany(int count, std::uint32_t seed, Build build) {
     Random random(seed);
     for (int i = 0; i < count; ++i) {
         const Board b = build(random, i);
-        const std::string difference =
-            compareOn(b, i % 3 == 2 ? Sink::RecordOnly : Sink::Model, i % 2 == 1, i % 8 == 0);
+        const std::string difference = compareOn(b, i % 3 == 2 ? Sink::RecordOnly : Sink::Model,
+                                                 i % 2 == 1, i % 8 == 0, i % 8 == 3);
         ASSERT_EQ(difference, "") << "board " << i << " of seed " << seed;
     }
 }
