@@ -249,30 +249,53 @@ void flipsAndTurn(ShuffleState& b, Random& random) {
 // every exchange in one half is paired with its image in the other half.
 void symmetricIteration(ShuffleState& b, Random& random) {
     int R = drawR(random);
-    b.swapRows(0, R, R + 1), b.swapRows(1, R, R + 1);
-    b.swapRows(3, 10 - R, 9 - R), b.swapRows(4, 10 - R, 9 - R);
-    b.swapColumns(0, R, R + 1), b.swapColumns(3, R, R + 1);
-    b.swapColumns(1, 10 - R, 9 - R), b.swapColumns(4, 10 - R, 9 - R);
+    b.swapRows(0, R, R + 1);
+    b.swapRows(1, R, R + 1);
+    b.swapRows(3, 10 - R, 9 - R);
+    b.swapRows(4, 10 - R, 9 - R);
+    b.swapColumns(0, R, R + 1);
+    b.swapColumns(3, R, R + 1);
+    b.swapColumns(1, 10 - R, 9 - R);
+    b.swapColumns(4, 10 - R, 9 - R);
 
     R = drawR(random);
-    b.swapRows(0, R + 3, R + 4), b.swapRows(1, R + 3, R + 4);
-    b.swapRows(3, 7 - R, 6 - R), b.swapRows(4, 7 - R, 6 - R);
-    b.swapColumns(0, R + 3, R + 4), b.swapColumns(3, R + 3, R + 4);
-    b.swapColumns(1, 7 - R, 6 - R), b.swapColumns(4, 7 - R, 6 - R);
+    b.swapRows(0, R + 3, R + 4);
+    b.swapRows(1, R + 3, R + 4);
+    b.swapRows(3, 7 - R, 6 - R);
+    b.swapRows(4, 7 - R, 6 - R);
+    b.swapColumns(0, R + 3, R + 4);
+    b.swapColumns(3, R + 3, R + 4);
+    b.swapColumns(1, 7 - R, 6 - R);
+    b.swapColumns(4, 7 - R, 6 - R);
 
-    if (random.coin()) b.swapRows(2, 4, 6), b.swapColumns(2, 4, 6);
+    if (random.coin()) {
+        b.swapRows(2, 4, 6);
+        b.swapColumns(2, 4, 6);
+    }
 
     R = drawR(random);
-    b.swapRows(0, R + 6, R + 7), b.swapRows(2, R, R + 1), b.swapRows(1, R + 6, R + 7);
-    b.swapRows(3, 4 - R, 3 - R), b.swapRows(2, 10 - R, 9 - R), b.swapRows(4, 4 - R, 3 - R);
-    b.swapColumns(0, R + 6, R + 7), b.swapColumns(2, R, R + 1), b.swapColumns(3, R + 6, R + 7);
-    b.swapColumns(1, 4 - R, 3 - R), b.swapColumns(2, 10 - R, 9 - R);
+    b.swapRows(0, R + 6, R + 7);
+    b.swapRows(2, R, R + 1);
+    b.swapRows(1, R + 6, R + 7);
+    b.swapRows(3, 4 - R, 3 - R);
+    b.swapRows(2, 10 - R, 9 - R);
+    b.swapRows(4, 4 - R, 3 - R);
+    b.swapColumns(0, R + 6, R + 7);
+    b.swapColumns(2, R, R + 1);
+    b.swapColumns(3, R + 6, R + 7);
+    b.swapColumns(1, 4 - R, 3 - R);
+    b.swapColumns(2, 10 - R, 9 - R);
     b.swapColumns(4, 4 - R, 3 - R);
 
     if (random.coin()) {
-        b.swapStacks(0, 1, 2), b.swapStacks(1, 3, 2), b.swapStacks(3, 1, 2);
+        b.swapStacks(0, 1, 2);
+        b.swapStacks(1, 3, 2);
+        b.swapStacks(3, 1, 2);
         b.swapStacks(4, 3, 2);
-        b.swapBands(0, 1, 2), b.swapBands(1, 1, 2), b.swapBands(3, 2, 3), b.swapBands(4, 2, 3);
+        b.swapBands(0, 1, 2);
+        b.swapBands(1, 1, 2);
+        b.swapBands(3, 2, 3);
+        b.swapBands(4, 2, 3);
     }
 
     b.relabelDigits(random);
@@ -282,19 +305,35 @@ void symmetricIteration(ShuffleState& b, Random& random) {
 // One iteration in which every exchange is decided by its own coin.
 void freeIteration(ShuffleState& b, Random& random) {
     int R = drawR(random);
-    if (random.coin()) b.swapRows(0, R, R + 1), b.swapRows(1, R, R + 1);
-    if (random.coin()) b.swapRows(3, 10 - R, 9 - R), b.swapRows(4, 10 - R, 9 - R);
-    if (random.coin()) b.swapColumns(0, R, R + 1), b.swapColumns(3, R, R + 1);
-    if (random.coin()) b.swapColumns(1, 10 - R, 9 - R), b.swapColumns(4, 10 - R, 9 - R);
+    if (random.coin()) {
+        b.swapRows(0, R, R + 1);
+        b.swapRows(1, R, R + 1);
+    }
+    if (random.coin()) {
+        b.swapRows(3, 10 - R, 9 - R);
+        b.swapRows(4, 10 - R, 9 - R);
+    }
+    if (random.coin()) {
+        b.swapColumns(0, R, R + 1);
+        b.swapColumns(3, R, R + 1);
+    }
+    if (random.coin()) {
+        b.swapColumns(1, 10 - R, 9 - R);
+        b.swapColumns(4, 10 - R, 9 - R);
+    }
 
     R = drawR(random);
     if (random.coin()) {
-        b.swapRows(0, R + 3, R + 4), b.swapRows(1, R + 3, R + 4);
-        b.swapRows(3, 7 - R, 6 - R), b.swapRows(4, 7 - R, 6 - R);
+        b.swapRows(0, R + 3, R + 4);
+        b.swapRows(1, R + 3, R + 4);
+        b.swapRows(3, 7 - R, 6 - R);
+        b.swapRows(4, 7 - R, 6 - R);
     }
     if (random.coin()) {
-        b.swapColumns(0, R + 3, R + 4), b.swapColumns(3, R + 3, R + 4);
-        b.swapColumns(1, 7 - R, 6 - R), b.swapColumns(4, 7 - R, 6 - R);
+        b.swapColumns(0, R + 3, R + 4);
+        b.swapColumns(3, R + 3, R + 4);
+        b.swapColumns(1, 7 - R, 6 - R);
+        b.swapColumns(4, 7 - R, 6 - R);
     }
 
     if (random.coin()) b.swapRows(2, 4, 6);
@@ -303,16 +342,24 @@ void freeIteration(ShuffleState& b, Random& random) {
     if (random.coin()) b.swapColumns(2, 4, 5);
 
     R = drawR(random);
-    if (random.coin())
-        b.swapRows(0, R + 6, R + 7), b.swapRows(2, R, R + 1), b.swapRows(1, R + 6, R + 7);
-    if (random.coin())
-        b.swapRows(3, 4 - R, 3 - R), b.swapRows(2, 10 - R, 9 - R), b.swapRows(4, 4 - R, 3 - R);
     if (random.coin()) {
-        b.swapColumns(0, R + 6, R + 7), b.swapColumns(2, R, R + 1);
+        b.swapRows(0, R + 6, R + 7);
+        b.swapRows(2, R, R + 1);
+        b.swapRows(1, R + 6, R + 7);
+    }
+    if (random.coin()) {
+        b.swapRows(3, 4 - R, 3 - R);
+        b.swapRows(2, 10 - R, 9 - R);
+        b.swapRows(4, 4 - R, 3 - R);
+    }
+    if (random.coin()) {
+        b.swapColumns(0, R + 6, R + 7);
+        b.swapColumns(2, R, R + 1);
         b.swapColumns(3, R + 6, R + 7);
     }
     if (random.coin()) {
-        b.swapColumns(1, 4 - R, 3 - R), b.swapColumns(2, 10 - R, 9 - R);
+        b.swapColumns(1, 4 - R, 3 - R);
+        b.swapColumns(2, 10 - R, 9 - R);
         b.swapColumns(4, 4 - R, 3 - R);
     }
 

@@ -1,4 +1,5 @@
-// The literal rule checks and solver: every trial runs the full board test.
+// The literal rule checks, solver and shuffle, for the differential tests and the engine
+// benchmark: every trial runs the full board test, every transformation moves the board.
 #include "reference/reference_solver.h"
 
 #include "engine/shuffle.h"
@@ -195,30 +196,53 @@ void flipsAndTurn(Board& b, Random& random) {
 // every exchange in one half is paired with its image in the other half.
 void symmetricIteration(Board& b, Random& random) {
     int R = drawR(random);
-    swapRows(b, 0, R, R + 1), swapRows(b, 1, R, R + 1);
-    swapRows(b, 3, 10 - R, 9 - R), swapRows(b, 4, 10 - R, 9 - R);
-    swapColumns(b, 0, R, R + 1), swapColumns(b, 3, R, R + 1);
-    swapColumns(b, 1, 10 - R, 9 - R), swapColumns(b, 4, 10 - R, 9 - R);
+    swapRows(b, 0, R, R + 1);
+    swapRows(b, 1, R, R + 1);
+    swapRows(b, 3, 10 - R, 9 - R);
+    swapRows(b, 4, 10 - R, 9 - R);
+    swapColumns(b, 0, R, R + 1);
+    swapColumns(b, 3, R, R + 1);
+    swapColumns(b, 1, 10 - R, 9 - R);
+    swapColumns(b, 4, 10 - R, 9 - R);
 
     R = drawR(random);
-    swapRows(b, 0, R + 3, R + 4), swapRows(b, 1, R + 3, R + 4);
-    swapRows(b, 3, 7 - R, 6 - R), swapRows(b, 4, 7 - R, 6 - R);
-    swapColumns(b, 0, R + 3, R + 4), swapColumns(b, 3, R + 3, R + 4);
-    swapColumns(b, 1, 7 - R, 6 - R), swapColumns(b, 4, 7 - R, 6 - R);
+    swapRows(b, 0, R + 3, R + 4);
+    swapRows(b, 1, R + 3, R + 4);
+    swapRows(b, 3, 7 - R, 6 - R);
+    swapRows(b, 4, 7 - R, 6 - R);
+    swapColumns(b, 0, R + 3, R + 4);
+    swapColumns(b, 3, R + 3, R + 4);
+    swapColumns(b, 1, 7 - R, 6 - R);
+    swapColumns(b, 4, 7 - R, 6 - R);
 
-    if (random.coin()) swapRows(b, 2, 4, 6), swapColumns(b, 2, 4, 6);
+    if (random.coin()) {
+        swapRows(b, 2, 4, 6);
+        swapColumns(b, 2, 4, 6);
+    }
 
     R = drawR(random);
-    swapRows(b, 0, R + 6, R + 7), swapRows(b, 2, R, R + 1), swapRows(b, 1, R + 6, R + 7);
-    swapRows(b, 3, 4 - R, 3 - R), swapRows(b, 2, 10 - R, 9 - R), swapRows(b, 4, 4 - R, 3 - R);
-    swapColumns(b, 0, R + 6, R + 7), swapColumns(b, 2, R, R + 1), swapColumns(b, 3, R + 6, R + 7);
-    swapColumns(b, 1, 4 - R, 3 - R), swapColumns(b, 2, 10 - R, 9 - R);
+    swapRows(b, 0, R + 6, R + 7);
+    swapRows(b, 2, R, R + 1);
+    swapRows(b, 1, R + 6, R + 7);
+    swapRows(b, 3, 4 - R, 3 - R);
+    swapRows(b, 2, 10 - R, 9 - R);
+    swapRows(b, 4, 4 - R, 3 - R);
+    swapColumns(b, 0, R + 6, R + 7);
+    swapColumns(b, 2, R, R + 1);
+    swapColumns(b, 3, R + 6, R + 7);
+    swapColumns(b, 1, 4 - R, 3 - R);
+    swapColumns(b, 2, 10 - R, 9 - R);
     swapColumns(b, 4, 4 - R, 3 - R);
 
     if (random.coin()) {
-        swapStacks(b, 0, 1, 2), swapStacks(b, 1, 3, 2), swapStacks(b, 3, 1, 2);
+        swapStacks(b, 0, 1, 2);
+        swapStacks(b, 1, 3, 2);
+        swapStacks(b, 3, 1, 2);
         swapStacks(b, 4, 3, 2);
-        swapBands(b, 0, 1, 2), swapBands(b, 1, 1, 2), swapBands(b, 3, 2, 3), swapBands(b, 4, 2, 3);
+        swapBands(b, 0, 1, 2);
+        swapBands(b, 1, 1, 2);
+        swapBands(b, 3, 2, 3);
+        swapBands(b, 4, 2, 3);
     }
 
     relabelDigits(b, random);
@@ -228,19 +252,35 @@ void symmetricIteration(Board& b, Random& random) {
 // One iteration in which every exchange is decided by its own coin.
 void freeIteration(Board& b, Random& random) {
     int R = drawR(random);
-    if (random.coin()) swapRows(b, 0, R, R + 1), swapRows(b, 1, R, R + 1);
-    if (random.coin()) swapRows(b, 3, 10 - R, 9 - R), swapRows(b, 4, 10 - R, 9 - R);
-    if (random.coin()) swapColumns(b, 0, R, R + 1), swapColumns(b, 3, R, R + 1);
-    if (random.coin()) swapColumns(b, 1, 10 - R, 9 - R), swapColumns(b, 4, 10 - R, 9 - R);
+    if (random.coin()) {
+        swapRows(b, 0, R, R + 1);
+        swapRows(b, 1, R, R + 1);
+    }
+    if (random.coin()) {
+        swapRows(b, 3, 10 - R, 9 - R);
+        swapRows(b, 4, 10 - R, 9 - R);
+    }
+    if (random.coin()) {
+        swapColumns(b, 0, R, R + 1);
+        swapColumns(b, 3, R, R + 1);
+    }
+    if (random.coin()) {
+        swapColumns(b, 1, 10 - R, 9 - R);
+        swapColumns(b, 4, 10 - R, 9 - R);
+    }
 
     R = drawR(random);
     if (random.coin()) {
-        swapRows(b, 0, R + 3, R + 4), swapRows(b, 1, R + 3, R + 4);
-        swapRows(b, 3, 7 - R, 6 - R), swapRows(b, 4, 7 - R, 6 - R);
+        swapRows(b, 0, R + 3, R + 4);
+        swapRows(b, 1, R + 3, R + 4);
+        swapRows(b, 3, 7 - R, 6 - R);
+        swapRows(b, 4, 7 - R, 6 - R);
     }
     if (random.coin()) {
-        swapColumns(b, 0, R + 3, R + 4), swapColumns(b, 3, R + 3, R + 4);
-        swapColumns(b, 1, 7 - R, 6 - R), swapColumns(b, 4, 7 - R, 6 - R);
+        swapColumns(b, 0, R + 3, R + 4);
+        swapColumns(b, 3, R + 3, R + 4);
+        swapColumns(b, 1, 7 - R, 6 - R);
+        swapColumns(b, 4, 7 - R, 6 - R);
     }
 
     if (random.coin()) swapRows(b, 2, 4, 6);
@@ -249,16 +289,24 @@ void freeIteration(Board& b, Random& random) {
     if (random.coin()) swapColumns(b, 2, 4, 5);
 
     R = drawR(random);
-    if (random.coin())
-        swapRows(b, 0, R + 6, R + 7), swapRows(b, 2, R, R + 1), swapRows(b, 1, R + 6, R + 7);
-    if (random.coin())
-        swapRows(b, 3, 4 - R, 3 - R), swapRows(b, 2, 10 - R, 9 - R), swapRows(b, 4, 4 - R, 3 - R);
     if (random.coin()) {
-        swapColumns(b, 0, R + 6, R + 7), swapColumns(b, 2, R, R + 1);
+        swapRows(b, 0, R + 6, R + 7);
+        swapRows(b, 2, R, R + 1);
+        swapRows(b, 1, R + 6, R + 7);
+    }
+    if (random.coin()) {
+        swapRows(b, 3, 4 - R, 3 - R);
+        swapRows(b, 2, 10 - R, 9 - R);
+        swapRows(b, 4, 4 - R, 3 - R);
+    }
+    if (random.coin()) {
+        swapColumns(b, 0, R + 6, R + 7);
+        swapColumns(b, 2, R, R + 1);
         swapColumns(b, 3, R + 6, R + 7);
     }
     if (random.coin()) {
-        swapColumns(b, 1, 4 - R, 3 - R), swapColumns(b, 2, 10 - R, 9 - R);
+        swapColumns(b, 1, 4 - R, 3 - R);
+        swapColumns(b, 2, 10 - R, 9 - R);
         swapColumns(b, 4, 4 - R, 3 - R);
     }
 
