@@ -123,9 +123,12 @@ void emptyRank(HallOfFame& table, int d, int rank) {
 
 } // namespace
 
+void clearHallOfFameList(HallOfFame& table, int difficulty) {
+    for (int rank = 1; rank <= kHallOfFameRanks; ++rank) emptyRank(table, difficulty, rank);
+}
+
 void clearHallOfFame(HallOfFame& table) {
-    for (int d = 0; d < 4; ++d)
-        for (int rank = 1; rank <= kHallOfFameRanks; ++rank) emptyRank(table, d, rank);
+    for (int d = 0; d < 4; ++d) clearHallOfFameList(table, d);
 }
 
 bool isEmptyTime(const std::string& time) {

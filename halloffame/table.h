@@ -26,6 +26,8 @@ struct HallOfFame {
 
 // Ranks 1..10 of every difficulty empty: empty name and date, time "9".
 void clearHallOfFame(HallOfFame& table);
+// Ranks 1..10 of one difficulty empty (the ruhm window's "empty this list").
+void clearHallOfFameList(HallOfFame& table, int difficulty);
 // A rank is empty exactly when its time text begins with "9".
 bool isEmptyTime(const std::string& time);
 // A finishing time as the clock writes it: hh:mm:ss.s (digits, fixed layout).

@@ -1,0 +1,210 @@
+// The forms champ and ruhm with their event handlers; shown by askChampionName and
+// showHallOfFame (halloffame.cpp).
+#include "halloffame/forms.h"
+
+#include "app/game.h"
+#include "halloffame/halloffame.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kTabCaptions[4] = {"Leicht", "Mittel", "Schwer", "Extrem"};
+
+struct Column {
+    const char* caption;
+    int twips;
+};
+const Column kColumns[4] = {{"#", 415}, {"Name", 3100}, {"Datum", 1400}, {"Zeit", 1345}};
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A report-style list view: one line per entry, column headers, font size 12.
+QTreeWidget* makeListView(QWidget* page, int number) {
+    auto* view = new QTreeWidget(page);
+    view->setObjectName(QStringLiteral("lv%1").arg(number));
+    QFont font = view->font();
+    font.setPointSize(12);
+    view->setFont(font);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setColumnCount(4);
+    QStringList captions;
+    int width = 0;
+    for (const Column& column : kColumns) captions << QString::fromLatin1(column.caption);
+    view->setHeaderLabels(captions);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    view->header()->setMinimumSectionSize(8); // the "#" column is narrower than the default
+    for (int i = 0; i < 4; ++i) {
+        view->setColumnWidth(i, twipsToPixels(kColumns[i].twips));
+        width += twipsToPixels(kColumns[i].twips);
+    }
+    // Ten lines and the header fit without scrolling.
+    const int lineHeight = QFontMetrics(font).height() + 6;
+    view->setMinimumSize(width + 2 * view->frameWidth() + 4, 11 * lineHeight + 12);
+    return view;
+}
+
+} // namespace
+
+int twipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
+
+HallOfFameForm::HallOfFameForm(Game& g) : g(g) {
+    setModal(false); // the platform's modal loop disables the main window itself
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (QWidget* main = g.platform.mainWindow()) setWindowIcon(main->windowIcon());
+}
+
+void HallOfFameForm::closeEvent(QCloseEvent* event) {
+    formClosed();
+    event->accept();
+}
+
+void HallOfFameForm::reject() {
+    close(); // Esc behaves like the close box
+}
+
+// ---- champ -------------------------------------------------------------------------------
+
+ChampForm::ChampForm(Game& g) : HallOfFameForm(g) {
+    setObjectName(QStringLiteral("champ"));
+    setWindowTitle(QStringLiteral("Ruhmeshalle"));
+    lbl2 = new QLabel(QStringLiteral("Neuer Eintrag in der Ruhmeshalle!\n"
+                                     "Bitte geben Sie Ihren Namen ein:"),
+                      this);
+    lbl2->setObjectName(QStringLiteral("lbl2"));
+    ed1 = new QLineEdit(this);
+    ed1->setObjectName(QStringLiteral("ed1"));
+    ed1->setMaxLength(static_cast<int>(kHallOfFameFieldLength));
+    ed1->setMinimumWidth(260);
+    cmd5 = makeButton(this, "cmd5", QStringLiteral("OK"));
+    cmd5->setDefault(true);
+    cmd6 = makeButton(this, "cmd6", QStringLiteral("Abbrechen"));
+    connect(cmd5, &QPushButton::clicked, this, [this] { cmd5_Click(); });
+    connect(cmd6, &QPushButton::clicked, this, [this] { cmd6_Click(); });
+    connect(ed1, &QLineEdit::returnPressed, this, [this] { cmd5_Click(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmd5);
+    buttons->addWidget(cmd6);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbl2);
+    layout->addWidget(ed1);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint());
+}
+
+void ChampForm::cmd5_Click() {
+    g.dialogDone = true;
+    g.hallOfFame.championName = ed1->text().toStdString();
+    g.hallOfFame.nameAccepted = true;
+    close();
+}
+
+void ChampForm::cmd6_Click() {
+    g.dialogDone = true;
+    close();
+}
+
+void ChampForm::champ_Close() {
+    g.dialogDone = true;
+}
+
+// ---- ruhm --------------------------------------------------------------------------------
+
+RuhmForm::RuhmForm(Game& g) : HallOfFameForm(g) {
+    setObjectName(QStringLiteral("ruhm"));
+    setWindowTitle(QStringLiteral("Ruhmeshalle"));
+    tbs1 = new QTabWidget(this);
+    tbs1->setObjectName(QStringLiteral("tbs1"));
+    cmd3 = makeButton(this, "cmd3", QStringLiteral("&Schließen"));
+    cmd3->setDefault(true);
+    cmd4 = makeButton(this, "cmd4", QStringLiteral("Liste &löschen"));
+    connect(cmd3, &QPushButton::clicked, this, [this] { cmd3_Click(); });
+    connect(cmd4, &QPushButton::clicked, this, [this] { cmd4_Click(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmd4);
+    buttons->addStretch();
+    buttons->addWidget(cmd3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tbs1);
+    layout->addLayout(buttons);
+    ruhm_Load();
+    setFixedSize(sizeHint());
+}
+
+void RuhmForm::ruhm_Load() {
+    // The four list forms, each holding its list view.
+    QWidget* pages[4];
+    for (int d = 0; d < 4; ++d) {
+        pages[d] = new QWidget;
+        pages[d]->setObjectName(QStringLiteral("liste%1").arg(d + 1));
+        lv[d] = makeListView(pages[d], d + 1);
+        auto* layout = new QVBoxLayout(pages[d]);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(lv[d]);
+    }
+    const HallOfFame& table = g.hallOfFame;
+    for (int rank = 1; rank <= kHallOfFameRanks; ++rank) {
+        for (int d = 0; d < 4; ++d) {
+            if (isEmptyTime(table.hallOfFameTime[d][rank])) continue;
+            auto* line = new QTreeWidgetItem(lv[d]);
+            line->setText(0, QStringLiteral("%1.").arg(rank, 2));
+            line->setText(1, QString::fromStdString(table.hallOfFameName[d][rank]));
+            line->setText(2, QString::fromStdString(table.hallOfFameDate[d][rank]));
+            line->setText(3, QString::fromStdString(table.hallOfFameTime[d][rank]));
+        }
+    }
+    for (int d = 0; d < 4; ++d) tbs1->addTab(pages[d], QString::fromLatin1(kTabCaptions[d]));
+    tbs1->setCurrentIndex(0);
+    for (int step = 0; step < g.difficulty && step < 3; ++step)
+        tbs1->setCurrentIndex(tbs1->currentIndex() + 1);
+}
+
+void RuhmForm::cmd3_Click() {
+    g.dialogDone = true;
+    close();
+}
+
+void RuhmForm::ruhm_Close() {
+    g.dialogDone = true;
+}
+
+void RuhmForm::cmd4_Click() {
+    if (g.platform.messageBox(QStringLiteral("Wirklich löschen?"), QStringLiteral("&JA|&NEIN"), 1,
+                              MessageIcon::Question) != 1)
+        return;
+    const int d = tbs1->currentIndex();
+    if (d < 0 || d > 3) return;
+    clearHallOfFameList(g.hallOfFame, d);
+    g.dialogDone = true;
+    close();
+    saveHallOfFame(g);
+    // The window reappears at once with the emptied list; this form is freed by the
+    // showHallOfFame that opened it once this handler has returned.
+    showHallOfFame(g);
+}
