@@ -2,6 +2,7 @@
 // menu bar, drawing area and clock label, event routing, files and the clock label from
 // another thread.
 #include "app/game.h"
+#include "app/screen.h"
 #include "app/win0.h"
 #include "platform/qt_platform.h"
 
@@ -160,4 +161,29 @@ TEST(QtPlatformTest, RunModalDisablesTheWindowUntilDone) {
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(formPosition, window.frameGeometry().topLeft() + QPoint(100, 60));
+}
+
+TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    Canvas canvas(&window.backBuffer());
+    Game game(platform, canvas);
+    fillColourTable(game);
+    window.setGame(&game);
+    window.show();
+    auto answer = [](const QString& caption) {
+        QTimer::singleShot(0, [caption] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == caption) b->click();
+        });
+    };
+    answer(QStringLiteral("&NEIN"));
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(game.escapeConsumed);
+
+    answer(QStringLiteral("&JA"));
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
 }
