@@ -13,6 +13,8 @@
 namespace {
 
 const QString kPlayerBoardFile = QStringLiteral("brett.qnt");
+// The part of a record that is read: values, givens and notes; the filler after it is not.
+constexpr int kRecordDataSize = 2 * kBlockSize + kNoteBlockSize;
 
 void warn(Game& g, const QString& text) {
     g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
@@ -38,10 +40,9 @@ bool loadBoardRecord(Game& g, int slot) {
                     .arg(name));
         return false;
     }
-    // The filler at the end of a record is never read, so a record needs its first
-    // 6000 bytes only.
+    // The filler at the end of a record is never read, so a record needs its data only.
     const qsizetype start = qsizetype(slot) * kRecordSize;
-    if (file->size() < start + kRecordSize - 1000) {
+    if (file->size() < start + kRecordDataSize) {
         warn(g, QStringLiteral("Die Datei \"%1\" ist zu kurz: Brett %2 ist darin nicht "
                                "gespeichert.\nDas Brett bleibt, wie es ist.")
                     .arg(name)
