@@ -120,6 +120,23 @@ bool noDeadCellIn(const Board& b, int grid, int firstColumn, int lastColumn, int
 }
 } // namespace
 
+std::array<std::uint16_t, kBlockSize> candidateDigits(const Board& b) {
+    std::array<std::uint16_t, kBlockSize> digits{};
+    unitmasks::Masks masks;
+    if (!unitmasks::buildMasks(b, masks)) return digits;
+    const auto& links = unitmasks::cellLinks();
+    for (int g = 0; g <= 4; ++g) {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                const int i = cellIndex(g, c, r);
+                if (b.cellValue.bytes[i] == 0)
+                    digits[i] = unitmasks::freeInOwnGrid(masks, links[i]);
+            }
+        }
+    }
+    return digits;
+}
+
 bool hasNoDeadCell(Board& b) {
     return noDeadCellIn(b, -1, 1, 9, 1, 9);
 }

@@ -77,6 +77,22 @@ std::string compareOn(const Board& start, Sink kind, bool viaComputeSolution, bo
             }
         }
     }
+    if (boxChecks) {
+        // Candidate digits against writing each digit into one copy and checking the board.
+        const auto candidates = candidateDigits(fast);
+        for (int i = 0; i < kBlockSize; ++i) {
+            std::uint16_t expected = 0;
+            if (i / 5 % 10 != 0 && i / 50 != 0 && literal.cellValue.bytes[i] == 0) {
+                for (int d = 1; d <= 9; ++d) {
+                    literal.cellValue.bytes[i] = static_cast<std::uint8_t>(d);
+                    if (reference::isBoardValid(literal))
+                        expected |= static_cast<std::uint16_t>(1 << d);
+                }
+                literal.cellValue.bytes[i] = 0;
+            }
+            if (candidates[i] != expected) return "candidateDigits";
+        }
+    }
     if (fast.cellValue != start.cellValue) return "rule checks changed cellValue";
 
     if (singleSteps) {
