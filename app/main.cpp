@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         //    below the menu bar; the frame around it is the window manager's.
         QtPlatform platform;
         Win_0 window(platform);
+        window.endProgram = [](int status) { QCoreApplication::exit(status); };
         window.move(position);
         window.show();
 

@@ -172,13 +172,12 @@ void Win_0::runMenuCommand(int id) {
         Win_0_MenuEvent(*game_, id);
     } catch (const QuitRequested&) {
         commandRunning_ = false;
-        quitProgram();
+        quitProgram(0);
         return;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quintor: %s\n", e.what());
         commandRunning_ = false;
-        quitting_ = true;
-        QCoreApplication::exit(1);
+        quitProgram(1);
         return;
     }
     commandRunning_ = false;
@@ -186,10 +185,10 @@ void Win_0::runMenuCommand(int id) {
     platform_.clearEvents();
 }
 
-void Win_0::quitProgram() {
+void Win_0::quitProgram(int status) {
     quitting_ = true;
     hide();
-    QCoreApplication::exit(0);
+    if (endProgram) endProgram(status);
 }
 
 void Win_0::closeEvent(QCloseEvent* event) {
@@ -206,9 +205,8 @@ void Win_0::closeEvent(QCloseEvent* event) {
     try {
         Win_0_Close(*game_);
     } catch (const QuitRequested&) {
-        quitting_ = true;
         event->accept();
-        QCoreApplication::exit(0);
+        quitProgram(0);
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPoint>
 
+#include <functional>
+
 class QLabel;
 class QtPlatform;
 struct Game;
@@ -41,6 +43,8 @@ class Win_0 : public QMainWindow {
     bool commandRunning() const { return commandRunning_; }
     // Runs one menu command; QuitRequested ends the program with status 0.
     void runMenuCommand(int id);
+    // Ends the main loop with an exit status (main sets it to QCoreApplication::exit).
+    std::function<void(int status)> endProgram;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,7 +54,7 @@ class Win_0 : public QMainWindow {
   private:
     friend class DrawingArea;
     void pointerEvent(int kind, int x, int y);
-    void quitProgram();
+    void quitProgram(int status);
 
     QtPlatform& platform_;
     Game* game_ = nullptr;
