@@ -36,13 +36,15 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 QTreeWidget* makeListView(QWidget* page, int number) {
     auto* view = new QTreeWidget(page);
     view->setObjectName(QStringLiteral("lv%1").arg(number));
-    QFont font = view->font();
+    // Liberation Sans has Arial's metrics, so the texts fit the columns' widths.
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(12);
     view->setFont(font);
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
     view->setUniformRowHeights(true);
     view->setAllColumnsShowFocus(true);
+    view->setTextElideMode(Qt::ElideNone); // " 10." stays readable in the narrow "#" column
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -60,8 +62,8 @@ QTreeWidget* makeListView(QWidget* page, int number) {
         width += twipsToPixels(kColumns[i].twips);
     }
     // Ten lines and the header fit without scrolling.
-    const int lineHeight = QFontMetrics(font).height() + 6;
-    view->setMinimumSize(width + 2 * view->frameWidth() + 4, 11 * lineHeight + 12);
+    const int lineHeight = QFontMetrics(font).height() + 2;
+    view->setMinimumSize(width + 2 * view->frameWidth() + 4, 11 * lineHeight + 8);
     return view;
 }
 
