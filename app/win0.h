@@ -16,6 +16,10 @@ struct Game;
 
 // The main window's outer size on the screen it was laid out for, and start-up's rule for
 // its top-left corner: centred, 32 pixels higher, halves rounded to even, y not above 0.
+// 1052 x 835 is the whole window there: border, caption and menu bar take 48 pixels of
+// height. Here the rule still places the window by that size, but the drawing area is
+// exactly 1052 x 787 (everything drawn lies in (0, 0)-(1051, 786)); the window is the
+// menu bar plus that area, and the window manager's frame lies outside it.
 constexpr int kWindowWidth = 1052;
 constexpr int kWindowHeight = 835;
 QPoint startPosition(int screenWidth, int screenHeight);
