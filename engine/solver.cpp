@@ -1,13 +1,16 @@
 // The logical solver: single candidates and single places, applied in passes. Called by
 // the visible solver of the board display, by the shuffle and after every board load.
 //
-// A trial writes a digit into an empty cell (both copies of a shared cell) and keeps it
+// A trial writes a digit into an empty cell (both copies of a shared cell) and counts it
 // when the board is still valid. On a valid board in double-copy form that is the case
 // exactly when the digit is missing from the row, column and box of both copies, so the
-// solver keeps one digit bitmask per unit and reads the fitting digits of a cell in a few
-// bit operations. A board that already breaks the rule accepts no trial at all. Boards
-// whose shared copies disagree take the checked path, which writes every trial into the
-// board and runs the full rule check, because there the trials themselves change the board.
+// solver keeps, for every cell, the set of digits that would pass the trial, and takes a
+// placed digit out of the sets of the cells it sees. Single candidates and single places
+// are then read off these sets, nine digits at a time, and a unit whose cells' sets have
+// not changed since its last scan is not scanned again. A board that already breaks the
+// rule accepts no trial at all. Boards whose shared copies disagree take the checked path,
+// which writes every trial into the board and runs the full rule check, because there the
+// trials themselves change the board.
 #include "engine/solver.h"
 
 #include "engine/rules.h"
@@ -98,7 +101,7 @@ void checkedPass(Board& b, const PlacementSink& sink) {
     }
 }
 
-// ---- Fast path: unit bitmasks ----
+// ---- Fast path: the fitting digits of every cell, kept up to date by each placement ----
 
 class FastSolver {
   public:

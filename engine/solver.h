@@ -8,7 +8,9 @@
 
 // Receives (column, row, value) of each placement in grid activeGrid, after the value was
 // written into cellValue (both copies of a shared cell). It must at least raise
-// solverProgress (modelDrawCellValue does what the model needs).
+// solverProgress (modelDrawCellValue does what the model needs). It may read the board and
+// call syncSharedBoxes, but must change no other cellValue: the solver keeps track of the
+// board between placements.
 using PlacementSink = std::function<void(int column, int row, int value)>;
 
 constexpr int kMaxSolverPasses = 15;
