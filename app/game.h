@@ -22,10 +22,11 @@ struct ClockState {
     std::atomic<bool> clockRunning{false};
     std::atomic<bool> finishingGame{false};
     std::atomic<bool> paletteBusy{false};
-    std::mutex mutex;          // guards the fields below
-    double startTime = 0;      // platform time at which the game clock started
-    double lastTick = -1;      // whole-second part of the time at the last refresh
-    double elapsedSeconds = 0; // seconds left over after whole hours and minutes
+    std::atomic<bool> tickerStop{false}; // tells an old ticker to end before a new one starts
+    std::mutex mutex;                    // guards the fields below
+    double startTime = 0;                // platform time at which the game clock started
+    double lastTick = -1;                // whole-second part of the time at the last refresh
+    double elapsedSeconds = 0;           // seconds left over after whole hours and minutes
     int elapsedHours = 0;
     int elapsedMinutes = 0;
     std::string finishTime = "X"; // final time of the last solved timed game, hh:mm:ss.s

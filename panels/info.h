@@ -12,9 +12,12 @@ void drawHelpPanel(Game& g);
 void showHelpText(Game& g);
 void drawClockPanel(Game& g);
 void updateClock(Game& g);
+// Starts the game clock of a new timed game: startTime := now, finishTime := "X",
+// finishingGame off, clockRunning on (the elapsed-time fields are written under the lock).
+void startGameClock(Game& g);
 // Starts the clock ticker thread, after joining any earlier one.
 void startClockTicker(Game& g);
-// Waits for the ticker to end (it ends within 50 ms of clockRunning going false).
+// Ends the running ticker, if any, and waits for it (it ends within 50 ms).
 void joinClockTicker(Game& g);
 // The ticker's body; runs on its own thread.
 void clockTicker(Game& g);

@@ -1,9 +1,139 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// The statistics panel (how often each symbol stands on the board) and the status panel
+// (the verdict and the error count). Called by the start screen, board rendering, the
+// solver, cell entry and the menu commands; the status update also finishes a solved game.
 #include "panels/statistics.h"
 
 #include "app/game.h"
+#include "app/screen.h"
+#include "engine/rules.h"
+#include "panels/info.h"
 
-void drawStatisticsPanel(Game&) {}
-void updateDigitCounts(Game&) {}
-void drawStatusPanel(Game&) {}
-void updateStatusMessage(Game&) {}
+#include <QString>
+
+namespace {
+
+QString symbolText(bool showDigits, int value) {
+    return showDigits ? QString::number(value) : QString(QChar(64 + value));
+}
+
+void contentStyle(Game& g, int font) {
+    selectFont(g, font);
+    g.canvas.setOpaqueText(true);
+    g.canvas.setPenColour(0);
+    g.canvas.setBackColour(15);
+}
+
+// The vertical line between the row labels and the nine columns.
+void drawLabelLine(Game& g) {
+    g.canvas.setLineWidth(1);
+    g.canvas.setPenColour(0);
+    g.canvas.line(801, 250, 801, 289);
+}
+
+} // namespace
+
+void drawStatisticsPanel(Game& g) {
+    const bool digits = g.board.showDigits;
+    drawPanel(g, 732, 222, 300, 78, QStringLiteral("STATISTIK:"), 850, 242);
+    contentStyle(g, 8);
+    g.canvas.text(748, 254, digits ? QStringLiteral("Zahlen") : QStringLiteral("Ziffer"));
+    g.canvas.text(748, 274, QStringLiteral("Anzahl"));
+    for (int i = 1; i <= 9; ++i) {
+        const int cx = 784 + 24 * i;
+        if (digits) {
+            g.canvas.text(g.largeFontMode ? cx : cx + 8, 254, symbolText(true, i));
+            g.canvas.text(cx, 274, QStringLiteral(" 0"));
+        } else {
+            int x = cx + 8;
+            if (g.largeFontMode) x = i == 9 ? cx + 4 : cx;
+            g.canvas.text(x, 254, symbolText(false, i));
+        }
+    }
+    g.canvas.setLineWidth(1);
+    g.canvas.setPenColour(0);
+    g.canvas.line(744, 268, 1020, 268);
+    drawLabelLine(g);
+    updateDigitCounts(g);
+    drawStatusPanel(g);
+}
+
+void updateDigitCounts(Game& g) {
+    Board& b = g.board;
+    // Single-copy form while counting, so each shared cell counts once.
+    clearSharedMirrors(b);
+    b.digitCount.fill(0);
+    for (int grid = 0; grid <= 4; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) ++b.digitCount[b.cellValue(grid, c, r)];
+    syncSharedBoxes(b);
+
+    contentStyle(g, 8);
+    for (int i = 1; i <= 9; ++i)
+        g.canvas.text(776 + 24 * i, 274,
+                      QString::number(b.digitCount[static_cast<size_t>(i)])
+                              .rightJustified(3, QLatin1Char(' ')) +
+                          QLatin1Char(' '));
+    // The first count field covers the line at x 801.
+    drawLabelLine(g);
+    updateStatusMessage(g);
+}
+
+void drawStatusPanel(Game& g) {
+    drawPanel(g, 732, 323, 300, 78, QStringLiteral("STATUSMELDUNG:"), 824, 343);
+    updateStatusMessage(g);
+}
+
+void updateStatusMessage(Game& g) {
+    Board& b = g.board;
+    syncSharedBoxes(b);
+    g.canvas.setPenColour(9);
+    g.canvas.setBackColour(15);
+    b.statusText = "Falsche Zahl! ";
+    if (b.notSolvable) {
+        b.statusText = "Nicht lösbar!!!";
+    } else {
+        bool wrongEntryFound = false;
+        for (int grid = 0; grid <= 4 && !wrongEntryFound; ++grid)
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    if (b.cellValue(grid, c, r) != 0 && b.givenValue(grid, c, r) == 0 &&
+                        b.cellValue(grid, c, r) != b.solutionValue(grid, c, r))
+                        wrongEntryFound = true;
+        const bool valid = isBoardValid(b);
+        if (!wrongEntryFound) {
+            if (valid) {
+                g.canvas.setPenColour(0);
+                b.statusText = "Keine Fehler! ";
+            } else {
+                // No entry differs from the solution, yet a rule is broken: among the givens.
+                g.platform.beep();
+            }
+        }
+        b.boardComplete = true;
+        for (int i = 1; i <= 9; ++i)
+            if (b.digitCount[static_cast<size_t>(i)] != 41) b.boardComplete = false;
+        if (b.boardComplete && valid) {
+            g.canvas.setPenColour(0);
+            b.statusText = "Brett gelöst!!! ";
+        }
+    }
+
+    selectFont(g, 20);
+    if (!b.silentMode) {
+        g.canvas.setOpaqueText(true);
+        g.canvas.setBackColour(15);
+        g.canvas.text(760, 347, QString::fromStdString(b.statusText));
+    }
+
+    if (b.statusText[0] == 'B' && g.clock.clockRunning) {
+        g.clock.finishingGame = true;
+        updateClock(g);
+        g.clock.clockRunning = false;
+        g.clock.finishingGame = false;
+    }
+
+    contentStyle(g, 8);
+    g.canvas.text(832, 382,
+                  QStringLiteral("Fehler: ") + QString::number(b.errorCount) +
+                      QStringLiteral("/3 "));
+}

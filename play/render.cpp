@@ -1,14 +1,265 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// Board rendering: cell values, givens, candidate notes and the automatic candidates, and
+// the visible solver. Called by the play loop, the palette, the editor, the menu commands
+// and (through its placement sink) the solver.
 #include "play/render.h"
 
 #include "app/game.h"
+#include "app/screen.h"
+#include "engine/rules.h"
+#include "engine/solver.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
 
-void drawBoard(Game&) {}
-void drawGivenValue(Game&, int, int, int) {}
-void drawCellValue(Game&, int, int, int) {}
-void syncSharedNotes(Game&) {}
-void computeCandidates(Game&) {}
-void intersectSharedCandidates(Game&) {}
-void drawCandidates(Game&) {}
-void solveBoard(Game&) {}
-void solveCommand(Game&) {}
+#include <QColor>
+#include <QString>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kGivenColour(0, 0, 0);
+const QColor kEntryColour(0, 0, 188);
+const QColor kWrongColour(255, 0, 0);
+
+// A whole puzzle filled by the visible solver takes about this long on screen.
+constexpr int kSolveShowMs = 1500;
+
+int cellLeft(const Game& g, int grid, int column) {
+    return g.board.gridLeft[static_cast<size_t>(grid)] + g.board.cellWidth * (column - 1);
+}
+int cellTop(const Game& g, int grid, int row) {
+    return g.board.gridTop[static_cast<size_t>(grid)] + g.board.cellHeight * (row - 1);
+}
+
+QString valueText(const Game& g, int value) {
+    return g.board.showDigits ? QString::number(value) : QString(QChar(64 + value));
+}
+
+// Offset of a value's text from the cell's left edge + 1: digits sit 4 pixels in; the
+// letters "I" and "A" are moved to look centred like the others.
+int valueOffset(const Game& g, int value) {
+    if (g.board.showDigits) return 4;
+    if (value == 9) return 10;
+    if (value == 1) return 1;
+    return 0;
+}
+
+// Fills the inside of a cell white. The box lines are 2 pixels wide and lie on the cell
+// line at the left of columns (rows) 1, 4, 7 and its right (lower) neighbour pixel, so the
+// first cell of each box keeps its distance from them; no line pixel is ever painted.
+void eraseCell(Game& g, int column, int row) {
+    const int left = cellLeft(g, g.board.activeGrid, column);
+    const int top = cellTop(g, g.board.activeGrid, row);
+    const int a = column % 3 == 1 ? 1 : 0;
+    const int b = row % 3 == 1 ? 1 : 0;
+    g.canvas.fillRect(left + 1 + a, top + 1 + b, left + 32, top + 32, kWhite);
+}
+
+void drawValueText(Game& g, int column, int row, int value, QColor colour) {
+    const int left = cellLeft(g, g.board.activeGrid, column);
+    const int top = cellTop(g, g.board.activeGrid, row);
+    g.canvas.setOpaqueText(false);
+    g.canvas.setPenRGB(colour);
+    g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g, value));
+}
+
+// The drawing state every routine here leaves behind.
+void restoreDrawingState(Game& g) {
+    g.canvas.setPenColour(0);
+    g.canvas.setBackColour(15);
+    g.canvas.setOpaqueText(true);
+    g.canvas.setLineWidth(1);
+}
+
+// Redraws a player's entry (or the solver's) as it stands, red when it differs from a known
+// solution. A redraw is no new entry: it neither counts an error nor touches the clock.
+void redrawCellValue(Game& g, int column, int row, int value) {
+    Board& b = g.board;
+    selectFont(g, 20);
+    eraseCell(g, column, row);
+    if (value != 0) {
+        const int solution = b.solutionValue(b.activeGrid, column, row);
+        const bool wrong = solution != 0 && b.cellValue(b.activeGrid, column, row) != solution;
+        drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
+    }
+    restoreDrawingState(g);
+}
+
+// Calls fn(masterGrid, masterColumn, masterRow, mirrorGrid, mirrorColumn, mirrorRow) for
+// each of the 36 cell pairs of the four shared boxes.
+template <typename Fn> void forEachSharedPair(Fn&& fn) {
+    for (const SharedBox& box : kSharedBoxes)
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                fn(box.masterGrid, box.masterColumn + i, box.masterRow + j, box.mirrorGrid,
+                   box.mirrorColumn + i, box.mirrorRow + j);
+}
+
+} // namespace
+
+void drawGivenValue(Game& g, int column, int row, int value) {
+    Board& b = g.board;
+    selectFont(g, 20);
+    eraseCell(g, column, row);
+    if (value != 0) drawValueText(g, column, row, value, kGivenColour);
+    b.givenValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(value);
+    restoreDrawingState(g);
+}
+
+void drawCellValue(Game& g, int column, int row, int value) {
+    Board& b = g.board;
+    selectFont(g, 20);
+    if (!b.silentMode) eraseCell(g, column, row);
+    const int errorsBefore = b.errorCount;
+    // solverProgress, the error count against the solution (reset in silent mode) and
+    // syncSharedBoxes; the value was stored by the caller.
+    const bool wrong = value != 0 && modelDrawCellValue(b, column, row, value);
+    if (value == 0) {
+        b.solverProgress = true;
+        syncSharedBoxes(b);
+    }
+    // Only the wrong entry that raises the count to three stops the clock.
+    if (b.errorCount == 3 && errorsBefore != 3 && !b.silentMode) {
+        g.clock.clockRunning = false;
+        updateClock(g);
+    }
+    if (value != 0 && !b.silentMode)
+        drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
+    restoreDrawingState(g);
+}
+
+void drawBoard(Game& g) {
+    Board& b = g.board;
+    b.cellWidth = b.cellHeight = 33;
+    syncSharedBoxes(b); // the mirror copies show what their masters hold
+    for (int grid = 0; grid <= 4; ++grid) {
+        b.activeGrid = static_cast<std::int16_t>(grid);
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                if (b.givenValue(grid, c, r) != 0)
+                    drawGivenValue(g, c, r, b.givenValue(grid, c, r));
+                else
+                    redrawCellValue(g, c, r, b.cellValue(grid, c, r));
+            }
+    }
+    updateDigitCounts(g);
+    if (b.showCandidates)
+        computeCandidates(g);
+    else
+        drawCandidates(g);
+}
+
+void syncSharedNotes(Game& g) {
+    Board& b = g.board;
+    forEachSharedPair([&](int mg, int mc, int mr, int sg, int sc, int sr) {
+        for (int v = 1; v <= 9; ++v) b.noteFlag(sg, sc, sr, v) = b.noteFlag(mg, mc, mr, v);
+    });
+}
+
+void computeCandidates(Game& g) {
+    Board& b = g.board;
+    if (b.showCandidates) {
+        // A game in which automatic candidates were shown is no longer timed.
+        g.clock.clockRunning = false;
+        updateClock(g);
+        setAllNotes(b, false);
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                for (int grid = 0; grid <= 4; ++grid) {
+                    if (b.cellValue(grid, c, r) != 0) continue;
+                    // Only this copy holds the trial digit: each copy of a shared cell is
+                    // tested against its own grid, and the intersection below joins them.
+                    for (int v = 1; v <= 9; ++v) {
+                        b.cellValue(grid, c, r) = static_cast<std::uint8_t>(v);
+                        b.noteFlag(grid, c, r, v) = isBoardValid(b);
+                    }
+                    b.cellValue(grid, c, r) = 0;
+                }
+    }
+    intersectSharedCandidates(g);
+    drawCandidates(g);
+}
+
+void intersectSharedCandidates(Game& g) {
+    Board& b = g.board;
+    forEachSharedPair([&](int mg, int mc, int mr, int sg, int sc, int sr) {
+        for (int v = 1; v <= 9; ++v)
+            if (!b.noteFlag(mg, mc, mr, v) || !b.noteFlag(sg, sc, sr, v))
+                b.noteFlag(mg, mc, mr, v) = b.noteFlag(sg, sc, sr, v) = false;
+    });
+}
+
+void drawCandidates(Game& g) {
+    Board& b = g.board;
+    const bool digits = b.showDigits;
+    selectFont(g, digits ? 5 : 4);
+    g.canvas.setOpaqueText(false);
+    g.canvas.setPenRGB(kGivenColour);
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            for (int grid = 0; grid <= 4; ++grid) {
+                if (b.cellValue(grid, c, r) != 0) continue;
+                const int left = cellLeft(g, grid, c);
+                const int top = cellTop(g, grid, r);
+                for (int v = 1; v <= 9; ++v) {
+                    const int x = left + 10 * ((v - 1) % 3) + 2;
+                    const int y = top + 10 * ((v - 1) / 3);
+                    g.canvas.fillRect(x, y + 2, x + 9, y + 10, kWhite);
+                    if (b.noteFlag(grid, c, r, v))
+                        g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(g, v));
+                }
+            }
+    restoreDrawingState(g);
+}
+
+void clearBoard(Game& g) {
+    clearBoardModel(g.board);
+    drawBoard(g);
+}
+
+void solveBoard(Game& g) {
+    Board& b = g.board;
+    g.platform.setPointer(PointerShape::Hourglass);
+
+    // Each placement is drawn as it is made; a short pause per placement lets the window
+    // show it, so a whole puzzle fills in about a second and a half.
+    clearSharedMirrors(b);
+    int emptyCells = 0;
+    for (int grid = 0; grid <= 4; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (b.cellValue(grid, c, r) == 0) ++emptyCells;
+    syncSharedBoxes(b);
+    emptyCells -= 4 * 9; // the cleared mirrors counted as empty
+    const int pauseMs = std::clamp(kSolveShowMs / std::max(1, emptyCells), 1, 20);
+
+    runPassLoop(b, [&g, pauseMs](int column, int row, int value) {
+        drawCellValue(g, column, row, value);
+        g.platform.sleepMs(pauseMs);
+    });
+
+    updateDigitCounts(g);
+    if (b.statusText.empty() || b.statusText[0] != 'B')
+        g.platform.messageBox(QStringLiteral("Das Brett läßt sich nicht eindeutig lösen?"),
+                              QStringLiteral("&Schade"), 1, MessageIcon::None);
+    if (b.showCandidates) computeCandidates(g);
+    b.notSolvable = !isBoardComplete(b);
+    b.errorCount = 0;
+    g.platform.setPointer(PointerShape::Arrow);
+}
+
+void solveCommand(Game& g) {
+    Board& b = g.board;
+    solveBoard(g);
+    if (!(b.boardComplete && isBoardValid(b)) && !hasNoDeadCell(b)) {
+        // The player's entries led into a dead end: back to the givens and solve again.
+        restartPuzzle(b);
+        // The failed first run set notSolvable; the restarted puzzle gets a fresh verdict,
+        // so a successful second run does not report failure.
+        b.notSolvable = false;
+        // The removed entries must leave the screen too, even where the solver stops.
+        drawBoard(g);
+        solveBoard(g);
+    }
+}
