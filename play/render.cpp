@@ -113,12 +113,8 @@ void drawCellValue(Game& g, int column, int row, int value) {
     if (!b.silentMode) eraseCell(g, column, row);
     const int errorsBefore = b.errorCount;
     // solverProgress, the error count against the solution (reset in silent mode) and
-    // syncSharedBoxes; the value was stored by the caller.
-    const bool wrong = value != 0 && modelDrawCellValue(b, column, row, value);
-    if (value == 0) {
-        b.solverProgress = true;
-        syncSharedBoxes(b);
-    }
+    // syncSharedBoxes; the caller stored the value first.
+    const bool wrong = modelDrawCellValue(b, column, row, value);
     // Only the wrong entry that raises the count to three stops the clock.
     if (b.errorCount == 3 && errorsBefore != 3 && !b.silentMode) {
         g.clock.clockRunning = false;

@@ -1,0 +1,208 @@
+// The statistics and status panels: counts in single-copy form, the verdict table with its
+// precedence, the alert, the error count and the hand-over of a solved timed game.
+#include "engine/rules.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
+#include "support/scripted_platform.h"
+#include "support_pure/puzzles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+// The last text drawn at a point, from the canvas journal.
+Canvas::TextRecord lastTextAt(const Canvas& canvas, int x, int y) {
+    const auto texts = canvas.textsAt(x, y);
+    return texts.empty() ? Canvas::TextRecord{QString(), x, y, QColor(), 0} : texts.back();
+}
+
+// Every value of the board as a player entry (no givens).
+void asEntries(Board& b) {
+    b.givenValue.bytes.fill(0);
+}
+
+// A second, different solution: every digit relabelled d -> d mod 9 + 1.
+BoardArray relabelled(const BoardArray& a) {
+    BoardArray out = a;
+    for (auto& v : out.bytes)
+        if (v != 0) v = static_cast<std::uint8_t>(v % 9 + 1);
+    return out;
+}
+
+} // namespace
+
+TEST(StatusPanel, VerdictTable) {
+    struct Case {
+        const char* name;
+        void (*build)(Board&);
+        const char* text;
+        QColor colour;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"empty board", [](Board&) {}, "Keine Fehler! ", kBlack, 0},
+        {"right entries, incomplete",
+         [](Board& b) {
+             b = puzzles::solvedBoard();
+             asEntries(b);
+             b.solutionValue = b.cellValue;
+             puzzles::setField(b, 1, 1, 0, false);
+         },
+         "Keine Fehler! ", kBlack, 0},
+        {"solved with the stored solution",
+         [](Board& b) {
+             b = puzzles::solvedBoard();
+             asEntries(b);
+             b.solutionValue = b.cellValue;
+         },
+         "Brett gelöst!!! ", kBlack, 0},
+        {"a second solution still counts as solved",
+         [](Board& b) {
+             b = puzzles::solvedBoard();
+             asEntries(b);
+             b.solutionValue = relabelled(b.cellValue);
+         },
+         "Brett gelöst!!! ", kBlack, 0},
+        {"a wrong entry",
+         [](Board& b) {
+             b = puzzles::solvedBoard();
+             b.solutionValue = b.cellValue;
+             puzzles::setField(b, 1, 1, 0, false);
+             puzzles::setField(b, 1, 1, b.solutionValue(0, 1, 1) % 9 + 1, false);
+         },
+         "Falsche Zahl! ", kRed, 0},
+        {"a rule broken only among the givens",
+         [](Board& b) {
+             puzzles::setField(b, 1, 1, 5, true);
+             puzzles::setField(b, 2, 1, 5, true);
+         },
+         "Falsche Zahl! ", kRed, 1},
+        {"notSolvable wins over a solved board",
+         [](Board& b) {
+             b = puzzles::solvedBoard();
+             b.solutionValue = b.cellValue;
+             b.notSolvable = true;
+         },
+         "Nicht lösbar!!!", kRed, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestWorld w;
+        Game& g = w.g();
+        c.build(g.board);
+        g.clock.clockRunning = false;
+        updateDigitCounts(g);
+        EXPECT_EQ(g.board.statusText, c.text);
+        const auto drawn = lastTextAt(w.canvas, 760, 347);
+        EXPECT_EQ(drawn.text, QString::fromUtf8(c.text));
+        EXPECT_EQ(drawn.colour.rgb(), c.colour.rgb());
+        EXPECT_EQ(w.platform.beeps, c.beeps);
+    }
+}
+
+TEST(StatusPanel, NotSolvableSkipsTheFinishOfATimedGame) {
+    TestWorld w;
+    Game& g = w.g();
+    g.board = puzzles::solvedBoard();
+    g.board.notSolvable = true;
+    startGameClock(g);
+    updateDigitCounts(g);
+    EXPECT_TRUE(g.clock.clockRunning);
+    EXPECT_EQ(g.clock.finishTime, "X");
+}
+
+TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
+    TestWorld w;
+    Game& g = w.g();
+    w.platform.onModal = [&g](QWidget*) { g.dialogDone = true; };
+    g.board = puzzles::solvedBoard();
+    asEntries(g.board);
+    g.board.solutionValue = g.board.cellValue;
+    w.platform.time = 10.0;
+    startGameClock(g);
+    updateClock(g);
+    w.platform.time += 65.42;
+    updateDigitCounts(g);
+    EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_FALSE(g.clock.finishingGame);
+    EXPECT_EQ(g.clock.finishTime, "00:01:05.4");
+    // A later recount finds the clock stopped and does not finish again.
+    const std::size_t labels = w.platform.clockLabels.size();
+    updateDigitCounts(g);
+    EXPECT_EQ(w.platform.clockLabels.size(), labels);
+}
+
+TEST(StatusPanel, ErrorCountIsShownWithItsLimit) {
+    TestWorld w;
+    Game& g = w.g();
+    for (int errors : {0, 3, 4}) {
+        g.board.errorCount = static_cast<std::int16_t>(errors);
+        updateStatusMessage(g);
+        const QString text = lastTextAt(w.canvas, 832, 382).text;
+        EXPECT_TRUE(text.startsWith("Fehler:")) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::number(errors) + "/3")) << text.toStdString();
+    }
+}
+
+TEST(StatisticsPanel, CountsEachSharedCellOnce) {
+    TestWorld w;
+    Game& g = w.g();
+    drawStatisticsPanel(g);
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(lastTextAt(w.canvas, 776 + 24 * i, 274).text, "  0 ") << i;
+
+    g.board = puzzles::solvedBoard();
+    updateDigitCounts(g);
+    for (int i = 1; i <= 9; ++i) {
+        EXPECT_EQ(g.board.digitCount[static_cast<size_t>(i)], 41) << i;
+        EXPECT_EQ(lastTextAt(w.canvas, 776 + 24 * i, 274).text, " 41 ") << i;
+    }
+    // The mirrors are restored after counting.
+    EXPECT_EQ(g.board.cellValue(2, 1, 1), g.board.cellValue(0, 7, 7));
+}
+
+TEST(StatisticsPanel, LabelsFollowTheDisplay) {
+    TestWorld w;
+    Game& g = w.g();
+    drawStatisticsPanel(g);
+    EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, "Zahlen");
+    EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 + 8, 254).text, "1");
+    g.board.showDigits = false;
+    drawStatisticsPanel(g);
+    EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, "Ziffer");
+    EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 + 8, 254).text, "A");
+    EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 * 9 + 8, 254).text, "I");
+}
+
+TEST(DifficultyPanel, CountsSharedGivensOnceAndNamesTheLevel) {
+    TestWorld w;
+    Game& g = w.g();
+    drawDifficultyPanel(g);
+    EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, "  0 ");
+    EXPECT_EQ(lastTextAt(w.canvas, 816, 468).text, " Leicht   ");
+
+    // Givens only in the four shared boxes: 36 field cells, 72 array cells.
+    Board b = puzzles::solvedBoard();
+    g.board = Board();
+    for (const SharedBox& box : kSharedBoxes)
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) {
+                const int c = box.masterColumn + i, r = box.masterRow + j;
+                const int mc = box.mirrorColumn + i, mr = box.mirrorRow + j;
+                const auto v = b.cellValue(box.masterGrid, c, r);
+                g.board.cellValue(box.masterGrid, c, r) = g.board.givenValue(box.masterGrid, c, r) =
+                    v;
+                g.board.cellValue(box.mirrorGrid, mc, mr) =
+                    g.board.givenValue(box.mirrorGrid, mc, mr) = v;
+            }
+    g.difficulty = 3;
+    updateDifficultyPanel(g);
+    EXPECT_EQ(g.givenCount, 36);
+    EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, " 36 ");
+    EXPECT_EQ(lastTextAt(w.canvas, 816, 468).text, "Extrem   ");
+    EXPECT_EQ(g.board.givenValue(2, 1, 1), g.board.givenValue(0, 7, 7));
+}
