@@ -125,7 +125,7 @@ void startGameClock(Game& g) {
     {
         std::lock_guard<std::mutex> lock(c.mutex);
         c.startTime = g.platform.now();
-        c.finishTime = "X";
+        c.finishTime = std::string(1, 'X');
     }
     c.clockRunning = true;
 }
