@@ -213,12 +213,17 @@ TEST(MenuCommand, MenuDisabledWhileAQuestionIsShown) {
 TEST(MenuCommand, CandidatesToggleErasesEveryNote) {
     TestWorld w;
     Game& g = w.g();
+    g.board.cellValue(0, 1, 1) = 7; // a filled cell gets no automatic candidates
     for (bool expectedShow : {true, false}) {
         g.board.noteFlag(0, 1, 1, 5) = true;
         g.board.noteFlag(4, 9, 9, 9) = true;
         Win_0_MenuEvent(g, 44);
         EXPECT_EQ(g.board.showCandidates, expectedShow);
-        EXPECT_EQ(g.board.noteFlag, NoteArray<bool>{});
+        EXPECT_FALSE(g.board.noteFlag(0, 1, 1, 5)); // the player's notes are gone
+        if (expectedShow)
+            EXPECT_TRUE(g.board.noteFlag(1, 5, 5, 3)); // empty cells show their candidates
+        else
+            EXPECT_EQ(g.board.noteFlag, NoteArray<bool>{});
     }
 }
 
