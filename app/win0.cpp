@@ -167,6 +167,7 @@ void Win_0::runMenuCommand(int id) {
         return;
     }
     commandRunning_ = true;
+    keysDown_.clear();
     platform_.clearEvents();
     try {
         Win_0_MenuEvent(*game_, id);
@@ -212,6 +213,7 @@ void Win_0::closeEvent(QCloseEvent* event) {
 
 void Win_0::keyPressEvent(QKeyEvent* event) {
     if (!commandRunning_) return;
+    keysDown_.insert(event->key());
     if (event->key() == Qt::Key_Escape) {
         platform_.pushEvent({Event::Kind::Char, 27, 0, 0});
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -225,6 +227,7 @@ void Win_0::keyPressEvent(QKeyEvent* event) {
 
 void Win_0::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || !commandRunning_) return;
+    if (keysDown_.erase(event->key()) == 0) return; // pressed before the command began
     platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0});
 }
 

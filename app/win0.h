@@ -9,6 +9,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <set>
 
 class QLabel;
 class QtPlatform;
@@ -65,6 +66,9 @@ class Win_0 : public QMainWindow {
     QWidget* area_ = nullptr;
     QImage backBuffer_;
     bool commandRunning_ = false;
+    // Keys pressed while the current command runs: only their releases reach the game, so
+    // the release of a key that chose a menu item ("&Spielstart" by S) is no game command.
+    std::set<int> keysDown_;
     bool quitting_ = false;
 };
 

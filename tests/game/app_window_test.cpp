@@ -187,3 +187,25 @@ TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(window.isVisible());
 }
+
+TEST(MainWindow, KeyReleasesReachTheGameOnlyForKeysPressedDuringTheCommand) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    Canvas canvas(&window.backBuffer());
+    Game game(platform, canvas);
+    fillColourTable(game);
+    window.setGame(&game);
+    window.show();
+    auto send = [&window](QEvent::Type type, int key) {
+        QKeyEvent e(type, key, Qt::NoModifier);
+        QApplication::sendEvent(&window, &e);
+    };
+    QTimer::singleShot(0, [&] {
+        send(QEvent::KeyRelease, Qt::Key_F); // F chose the menu item: pressed before
+        send(QEvent::KeyPress, Qt::Key_A);
+        send(QEvent::KeyRelease, Qt::Key_A);
+    });
+    window.runMenuCommand(10); // Spielstart: the play loop reads the keys; A leaves it
+    EXPECT_FALSE(window.commandRunning());
+    EXPECT_EQ(game.board.noteFlag, NoteArray<bool>{}) << "the release of F set every note";
+}
