@@ -91,7 +91,7 @@ class DrawingArea : public QWidget {
             r, buffer, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
         // Start-up measurement (bench/startup_memory.sh): end once the first screen is painted.
         if (!firstPaintDone_ && qEnvironmentVariableIsSet("QUINTOR_EXIT_AFTER_FIRST_PAINT"))
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         firstPaintDone_ = true;
     }
     void mousePressEvent(QMouseEvent* event) override {
