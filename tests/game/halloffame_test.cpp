@@ -2,6 +2,7 @@
 // window ruhm with its tabs and "empty this list", and the file "Champions.Rhm".
 #include "halloffame/forms.h"
 #include "halloffame/halloffame.h"
+#include "panels/info.h"
 #include "support/scripted_platform.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -379,4 +381,27 @@ TEST(HallOfFame, AFailedWriteTellsThePlayerAndKeepsTheEntry) {
     w.finish("00:04:00.0");
     EXPECT_EQ(w.g.hallOfFame.hallOfFameName[0][1], "Anna");
     EXPECT_EQ(w.g.hallOfFame.hallOfFameTime[0][1], "00:05:00.0");
+}
+
+TEST(HallOfFame, TheClocksFinalUpdateHandsTheSolvedGameOver) {
+    HallOfFameWorld w;
+    w.g.difficulty = 3;
+    {
+        std::lock_guard<std::mutex> lock(w.g.clock.mutex);
+        w.g.clock.startTime = w.platform.time - (3600 + 2 * 60 + 3.4);
+        w.g.clock.lastTick = -1;
+    }
+    w.g.clock.clockRunning = true;
+    w.g.clock.finishingGame = true;
+    updateClock(w.g);
+    EXPECT_FALSE(w.g.clock.clockRunning);
+    EXPECT_EQ(w.platform.modalForms, (std::vector<QString>{"champ", "ruhm"}));
+    EXPECT_EQ(w.g.hallOfFame.hallOfFameTime[3][1], "01:02:03.4");
+    const QList<QByteArray> lines = w.fileLines();
+    ASSERT_EQ(lines.size(), 120);
+    EXPECT_EQ(lines[90], "Anna");
+    EXPECT_EQ(lines[92], "01:02:03.4");
+    ASSERT_EQ(w.shown.size(), 1u);
+    EXPECT_EQ(w.shown[0].tab, 3);
+    EXPECT_EQ(w.shown[0].rows[3], (Rows{{" 1.", "Anna", "09.12.2026", "01:02:03.4"}}));
 }
