@@ -1,0 +1,324 @@
+// The play loop: pointer mapping, keys, the button bar and cell clicks, and a whole timed
+// game that ends in the hall of fame.
+#include "app/game.h"
+#include "play/buttons.h"
+#include "panels/info.h"
+#include "play/playloop.h"
+#include "support/scripted_platform.h"
+#include "tests/game/play_helpers.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace play_test;
+
+namespace {
+
+// A solved board with a few open cells, in digit display, clock stopped.
+struct PlayWorld : TestWorld {
+    PlayWorld() {
+        fillSolvedBoard(g().board);
+        for (auto [gr, c, r] : kOpen) openCell(g().board, gr, c, r);
+    }
+    static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {2, 5, 5}, {4, 9, 9}};
+    void click(int gr, int c, int r) {
+        const QPoint p = cellCentre(g().board, gr, c, r);
+        platform.leftClick(p.x(), p.y());
+    }
+    void rightClick(int gr, int c, int r) {
+        const QPoint p = cellCentre(g().board, gr, c, r);
+        platform.rightClick(p.x(), p.y());
+    }
+    void abbruch() { platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y()); }
+};
+
+} // namespace
+
+TEST(PlayMapping, PointerToCellTestsGridsInOrder) {
+    struct Case {
+        int x, y;
+        bool hit;
+        int grid, column, row;
+    };
+    const Case cases[] = {
+        {213, 213, true, 0, 7, 7},  // the centre grid's corner belongs to grid 0's shared box
+        {213, 411, true, 2, 1, 7},  // the bottom boxes belong to the centre grid
+        {312, 100, false, 0, 0, 0}, // between grid 0 (ends at 311) and grid 1 (starts at 411)
+        {312, 250, true, 2, 4, 2},  {15, 15, true, 0, 1, 1},   {14, 15, false, 0, 0, 0},
+        {311, 311, true, 0, 9, 9},  {411, 15, true, 1, 1, 1},  {509, 509, true, 2, 9, 9},
+        {510, 510, true, 4, 4, 4},  {707, 707, true, 4, 9, 9}, {708, 707, false, 0, 0, 0},
+        {15, 707, true, 3, 1, 9},
+    };
+    for (const Case& t : cases) {
+        TestWorld w;
+        Game& g = w.g();
+        g.pointerX = t.x;
+        g.pointerY = t.y;
+        int column = 0, row = 0;
+        const bool hit = mapPointerToCell(g, column, row);
+        SCOPED_TRACE(testing::Message() << "(" << t.x << "," << t.y << ")");
+        ASSERT_EQ(hit, t.hit);
+        if (!hit) continue;
+        EXPECT_EQ(g.board.activeGrid, t.grid);
+        EXPECT_EQ(column, t.column);
+        EXPECT_EQ(row, t.row);
+    }
+}
+
+TEST(PlayMapping, MouseMoveRoundsToNearestPixel) {
+    TestWorld w;
+    Win_0_MouseMove(w.g(), 0, 0, 212.6f, 99.4f);
+    EXPECT_EQ(w.g().pointerX, 213);
+    EXPECT_EQ(w.g().pointerY, 99);
+}
+
+TEST(PlayButtons, ClickRangesAreInclusiveWithinTheBar) {
+    struct Case {
+        int x, y, button;
+    };
+    const Case cases[] = {
+        {17, 740, -1},         {18, 740, kLaden},    {140, 740, kLaden},   {141, 740, kSichern},
+        {263, 740, kSichern},  {264, 740, kDrucken}, {370, 740, kDrucken}, {371, 740, kNeustart},
+        {485, 740, kNeustart}, {486, 740, kHilfe},   {592, 740, kHilfe},   {593, 740, kAbbruch},
+        {706, 740, kAbbruch},  {707, 740, -1},       {100, 725, -1},       {100, 726, kLaden},
+        {100, 752, kLaden},    {100, 753, -1},
+    };
+    for (const Case& t : cases)
+        EXPECT_EQ(buttonAt(t.x, t.y), t.button) << "(" << t.x << "," << t.y << ")";
+}
+
+TEST(PlayButtons, CaptionsWidthsAndHotLetters) {
+    // Width 8 * (length - 1) + 18 puts each outline's right edge where the next begins.
+    const int widths[6] = {122, 122, 106, 114, 106, 114};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(8 * (static_cast<int>(std::strlen(kButtons[i].caption)) - 1) + 18, widths[i])
+            << kButtons[i].caption;
+
+    TestWorld w;
+    drawButton(w.g(), 0, 18, 727, QStringLiteral("    _Laden    "));
+    // The hot letter: white at the blank (x 60), dark red one pixel up and left.
+    bool white = false, red = false;
+    for (const auto& t : w.canvas.journal) {
+        if (t.text != QStringLiteral("L")) continue;
+        if (t.x == 60 && t.y == 747 - 14 && t.colour == colour(15)) white = true;
+        if (t.x == 59 && t.y == 747 - 15 && t.colour == QColor(208, 0, 0)) red = true;
+    }
+    EXPECT_TRUE(white);
+    EXPECT_TRUE(red);
+    // The black outline runs from x - 1 to x + width.
+    EXPECT_EQ(w.pixel(17, 740), colour(0));
+    EXPECT_EQ(w.pixel(140, 740), colour(0));
+}
+
+TEST(PlayButtons, EdgeClicksPressOrMissAbbruch) {
+    // A click that misses every button leaves the loop running; the Esc behind it ends it.
+    struct Case {
+        int x, y;
+        bool leaves;
+    };
+    const Case cases[] = {{706, 740, true}, {707, 740, false}, {650, 725, false},
+                          {650, 726, true}, {650, 752, true},  {650, 753, false}};
+    for (const Case& t : cases) {
+        PlayWorld w;
+        w.platform.leftClick(t.x, t.y);
+        w.platform.key(kEsc);
+        ASSERT_NO_THROW(playLoop(w.g()));
+        EXPECT_EQ(w.platform.events.size(), t.leaves ? 1u : 0u) << "(" << t.x << "," << t.y << ")";
+        EXPECT_FALSE(w.g().clock.clockRunning);
+    }
+}
+
+TEST(PlayKeys, LeavingByKeys) {
+    struct Case {
+        bool showDigits;
+        std::vector<int> keys; // the loop must leave at the first one that ends the game
+        size_t left;           // events still queued when the loop returned
+    };
+    const Case cases[] = {
+        {true, {'A', kEsc}, 1}, {false, {'A', kEsc}, 0}, // A is no command in letter display
+        {true, {kEsc, 'A'}, 1}, {false, {kEsc, 'A'}, 1}, {true, {'Q', 'B', 'A'}, 0},
+    };
+    for (const Case& t : cases) {
+        PlayWorld w;
+        w.g().board.showDigits = t.showDigits;
+        w.g().clock.clockRunning = false;
+        for (int k : t.keys) w.platform.key(k);
+        ASSERT_NO_THROW(playLoop(w.g()));
+        EXPECT_EQ(w.platform.events.size(), t.left);
+        EXPECT_EQ(w.platform.sleeps.back(), 200);
+    }
+}
+
+TEST(PlayKeys, EscThatClosedThePaletteDoesNotEndTheGame) {
+    PlayWorld w;
+    Board& b = w.g().board;
+    b.cellValue(0, 1, 1) = 4; // an entry that Esc empties
+    w.click(0, 1, 1);
+    w.platform.typed(kEsc);
+    w.platform.key(kEsc); // the release of the same key
+    w.platform.key(kEsc); // still consumed: only a palette or a menu command clears it
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_TRUE(w.platform.events.empty());
+    EXPECT_EQ(b.cellValue(0, 1, 1), 0);
+    EXPECT_EQ(w.g().paletteValue, 0);
+}
+
+TEST(PlayKeys, NoteCommandsAndRestart) {
+    PlayWorld w;
+    Board& b = w.g().board;
+    b.cellValue(1, 5, 5) = 3;
+    w.platform.key('F');
+    w.platform.key('A');
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_TRUE(b.noteFlag(0, 1, 1, 5));
+
+    w.platform.key('C');
+    w.platform.key('N');
+    w.platform.key('A');
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_FALSE(b.noteFlag(0, 1, 1, 5));
+    EXPECT_EQ(b.cellValue(1, 5, 5), 0);                   // restart emptied the entry
+    EXPECT_EQ(b.cellValue(1, 1, 1), fieldValue(1, 1, 1)); // givens stay
+
+    w.g().clock.clockRunning = false;
+    w.platform.key('M');
+    w.platform.key('A');
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_TRUE(b.showCandidates);
+    EXPECT_FALSE(w.g().clock.clockRunning);
+}
+
+TEST(PlayKeys, HiddenPairNeedsTheFirstLetterFirst) {
+    // Without the armed first letter the second does nothing.
+    struct Case {
+        std::vector<int> keys;
+        bool solved;
+    };
+    const Case cases[] = {
+        {{kSolveSecondLetter}, false},
+        {{kSolveSecondLetter, kSolveFirstLetter}, false},
+        {{kSolveFirstLetter, 'Q', kSolveSecondLetter}, true},
+        {{kSolveFirstLetter, kSolveSecondLetter, kSolveSecondLetter}, true},
+    };
+    for (const Case& t : cases) {
+        PlayWorld w;
+        for (int k : t.keys) w.platform.key(k);
+        w.abbruch();
+        ASSERT_NO_THROW(playLoop(w.g()));
+        EXPECT_EQ(w.g().solveMemory, t.keys.back() == kSolveFirstLetter ? kSolveFirstLetter : 0);
+        EXPECT_EQ(w.g().board.cellValue(0, 1, 1), t.solved ? fieldValue(0, 1, 1) : 0);
+    }
+}
+
+TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
+    PlayWorld w;
+    Board& b = w.g().board;
+    // A given ignores both buttons: the typed digit after it opens nothing.
+    w.click(0, 2, 2);
+    w.platform.typed('5');
+    w.rightClick(0, 2, 2);
+    // An entry: a right click empties it at once.
+    b.cellValue(1, 5, 5) = 2;
+    w.rightClick(1, 5, 5);
+    // An empty cell: left click and a typed digit enter it.
+    w.click(2, 5, 5);
+    w.platform.typed('0' + fieldValue(2, 5, 5));
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_TRUE(w.platform.events.empty());
+    EXPECT_EQ(b.cellValue(0, 2, 2), fieldValue(0, 2, 2));
+    EXPECT_EQ(b.givenValue(0, 2, 2), fieldValue(0, 2, 2));
+    EXPECT_EQ(b.cellValue(1, 5, 5), 0);
+    EXPECT_EQ(b.cellValue(2, 5, 5), fieldValue(2, 5, 5));
+    EXPECT_EQ(b.givenValue(2, 5, 5), 0);
+}
+
+TEST(PlayCells, NoteOnASharedCellShowsInBothCopies) {
+    PlayWorld w;
+    Board& b = w.g().board;
+    // Grid 0 (8, 8) is the same field cell as grid 2 (2, 2).
+    w.rightClick(0, 8, 8);
+    w.platform.typed('5');
+    w.rightClick(0, 8, 8);
+    w.platform.typed('7');
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    for (int v = 1; v <= 9; ++v) {
+        EXPECT_EQ(b.noteFlag(0, 8, 8, v), v == 5 || v == 7) << v;
+        EXPECT_EQ(b.noteFlag(2, 2, 2, v), v == 5 || v == 7) << v;
+    }
+    // The notes are drawn: a black note "5" inside the cell on screen.
+    const int left = b.gridLeft[0] + 33 * 7, top = b.gridTop[0] + 33 * 7;
+    bool drawn = false;
+    for (const auto& t : w.canvas.journal)
+        if (t.text == QStringLiteral("5") && t.x == left + 10 + 2 && t.y == top + 10) drawn = true;
+    EXPECT_TRUE(drawn);
+
+    // A right click in the note palette removes all nine notes of both copies.
+    w.rightClick(0, 8, 8);
+    w.platform.rightClick(100, 100);
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    for (int v = 1; v <= 9; ++v) {
+        EXPECT_FALSE(b.noteFlag(0, 8, 8, v));
+        EXPECT_FALSE(b.noteFlag(2, 2, 2, v));
+    }
+}
+
+TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
+    PlayWorld w;
+    Game& g = w.g();
+    clearHallOfFame(g.hallOfFame);
+    g.difficulty = 1;
+    g.clock.clockRunning = true;
+    g.clock.startTime = w.platform.time;
+    g.clock.finishTime = "X";
+    // The whole game took 1 h 2 min 3.4 s (no scripted wait runs before the finish).
+    w.platform.time += 3723.4;
+    w.platform.onModal = [&g](QWidget* form) {
+        if (form->objectName() == QStringLiteral("champ")) {
+            form->findChild<QLineEdit*>(QStringLiteral("ed1"))->setText(QStringLiteral("Tester"));
+            form->findChild<QPushButton*>(QStringLiteral("cmd5"))->click();
+        } else if (form->objectName() == QStringLiteral("ruhm")) {
+            // The clock has stopped: let its ticker end before the script's waits move the
+            // fake time on.
+            joinClockTicker(g);
+            form->findChild<QPushButton*>(QStringLiteral("cmd3"))->click();
+        }
+    };
+    // Clicks for some cells and typed digits for the others; one wrong entry first.
+    w.click(0, 1, 1);
+    w.platform.typed('0' + fieldValue(0, 1, 1) % 9 + 1);
+    w.click(0, 1, 1);
+    w.platform.typed('0' + fieldValue(0, 1, 1));
+    w.click(0, 8, 8);
+    const QPoint square = squareCentre(g.board, 0, 8, 8, fieldValue(0, 8, 8));
+    w.platform.move(square.x(), square.y());
+    w.platform.leftClick(square.x(), square.y());
+    w.click(1, 5, 5);
+    w.platform.typed('0' + fieldValue(1, 5, 5));
+    w.click(2, 5, 5);
+    w.platform.typed('0' + fieldValue(2, 5, 5));
+    w.click(4, 9, 9);
+    w.platform.typed('0' + fieldValue(4, 9, 9));
+    w.abbruch();
+
+    ASSERT_NO_THROW(playLoop(g));
+    EXPECT_TRUE(w.platform.events.empty());
+    EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(g.board.errorCount, 1);
+    EXPECT_EQ(g.clock.finishTime, "01:02:03.4");
+    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_EQ(g.hallOfFame.hallOfFameName[1][1], "Tester");
+    EXPECT_EQ(g.hallOfFame.hallOfFameTime[1][1], "01:02:03.4");
+    EXPECT_TRUE(w.platform.fileExists(QStringLiteral("Champions.Rhm")));
+    ASSERT_EQ(w.platform.modalForms.size(), 2u);
+    EXPECT_EQ(w.platform.modalForms[0], QStringLiteral("champ"));
+    EXPECT_EQ(w.platform.modalForms[1], QStringLiteral("ruhm"));
+    // The final time was shown on the label before the clock went back to " 99:99:99".
+    EXPECT_NE(std::find(w.platform.clockLabels.begin(), w.platform.clockLabels.end(),
+                        QStringLiteral("01:02:03.4")),
+              w.platform.clockLabels.end());
+}
