@@ -22,6 +22,8 @@ expect_pixel "$shot" 300 725 "64,64,64" "sunken button-bar strip"
 expect_pixel "$shot" 500 764 "255,255,255" "raised status strip"
 expect_pixel "$shot" 500 786 "64,64,64" "status strip shadow"
 expect_pixel "$shot" 950 680 "255,255,255" "clock label ground"
+expect_pixel "$shot" 800 222 "255,255,255" "statistics panel frame"
+expect_pixel "$shot" 770 690 "255,255,255" "clock panel white box"
 
 # alt+q opens the first drop-down over the top-left grid.
 keys alt+q

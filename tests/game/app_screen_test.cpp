@@ -94,6 +94,12 @@ TEST(StartScreen, BackgroundFramesGridsAndGaps) {
                         {518, 350, 0, "right gap, black line"},
                         {519, 350, 0, "right gap, second black line"},
                         {401, 519, 0, "bottom gap line reaches 401"},
+                        // The panels drawn by the start screen: raised frames, white boxes.
+                        {800, 222, 15, "statistics panel frame"},
+                        {1000, 290, 15, "statistics panel white box"},
+                        {762, 500, 15, "difficulty panel frame"},
+                        {770, 690, 15, "clock panel white box"},
+                        {900, 609, 8, "help panel frame shadow"},
                     });
 }
 
