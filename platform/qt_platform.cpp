@@ -124,13 +124,22 @@ void QtPlatform::setMenuChecked(int id, bool checked) {
 void QtPlatform::setClockLabel(const QString& text) {
     QLabel* label = uhr_;
     if (label == nullptr) return;
+    const unsigned sequence = ++labelSequence_;
     if (QThread::currentThread() == label->thread()) {
+        labelShown_ = sequence;
         label->setText(text);
         return;
     }
-    // From the ticker: the text reaches the widget on the user-interface thread.
+    // From the ticker: the text reaches the widget on the user-interface thread, unless a
+    // newer text (the final time, the stopped clock) was set there meanwhile.
     QMetaObject::invokeMethod(
-        label, [label, text] { label->setText(text); }, Qt::QueuedConnection);
+        label,
+        [this, label, text, sequence] {
+            if (sequence < labelShown_) return;
+            labelShown_ = sequence;
+            label->setText(text);
+        },
+        Qt::QueuedConnection);
 }
 
 bool QtPlatform::fileExists(const QString& name) {

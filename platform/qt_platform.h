@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include <atomic>
 #include <deque>
 #include <map>
 
@@ -57,5 +58,9 @@ class QtPlatform : public Platform {
     QPointer<QMenuBar> menuBar_;
     std::map<int, QPointer<QAction>> actions_;
     QLabel* uhr_ = nullptr; // lives as long as the main window, which outlives the ticker
+    // Clock label texts are numbered as they are set; a text queued by the ticker that
+    // arrives after a newer one (set directly on the user-interface thread) is dropped.
+    std::atomic<unsigned> labelSequence_{0};
+    unsigned labelShown_ = 0; // user-interface thread only
     QElapsedTimer clock_;
 };

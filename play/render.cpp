@@ -73,17 +73,24 @@ void restoreDrawingState(Game& g) {
 }
 
 // Redraws a player's entry (or the solver's) as it stands, red when it differs from a known
-// solution. A redraw is no new entry: it neither counts an error nor touches the clock.
+// solution, in the font already selected. A redraw is no new entry: it neither counts an
+// error nor touches the clock.
 void redrawCellValue(Game& g, int column, int row, int value) {
     Board& b = g.board;
-    selectFont(g, 20);
     eraseCell(g, column, row);
     if (value != 0) {
         const int solution = b.solutionValue(b.activeGrid, column, row);
         const bool wrong = solution != 0 && b.cellValue(b.activeGrid, column, row) != solution;
         drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
     }
-    restoreDrawingState(g);
+}
+
+// A given, drawn in the font already selected, and recorded in givenValue.
+void paintGivenValue(Game& g, int column, int row, int value) {
+    Board& b = g.board;
+    eraseCell(g, column, row);
+    if (value != 0) drawValueText(g, column, row, value, kGivenColour);
+    b.givenValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(value);
 }
 
 // Calls fn(masterGrid, masterColumn, masterRow, mirrorGrid, mirrorColumn, mirrorRow) for
@@ -99,11 +106,8 @@ template <typename Fn> void forEachSharedPair(Fn&& fn) {
 } // namespace
 
 void drawGivenValue(Game& g, int column, int row, int value) {
-    Board& b = g.board;
     selectFont(g, 20);
-    eraseCell(g, column, row);
-    if (value != 0) drawValueText(g, column, row, value, kGivenColour);
-    b.givenValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(value);
+    paintGivenValue(g, column, row, value);
     restoreDrawingState(g);
 }
 
@@ -129,16 +133,19 @@ void drawBoard(Game& g) {
     Board& b = g.board;
     b.cellWidth = b.cellHeight = 33;
     syncSharedBoxes(b); // the mirror copies show what their masters hold
+    // One font for all 405 cells: selecting it per cell would dominate the redraw.
+    selectFont(g, 20);
     for (int grid = 0; grid <= 4; ++grid) {
         b.activeGrid = static_cast<std::int16_t>(grid);
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
                 if (b.givenValue(grid, c, r) != 0)
-                    drawGivenValue(g, c, r, b.givenValue(grid, c, r));
+                    paintGivenValue(g, c, r, b.givenValue(grid, c, r));
                 else
                     redrawCellValue(g, c, r, b.cellValue(grid, c, r));
             }
     }
+    restoreDrawingState(g);
     updateDigitCounts(g);
     if (b.showCandidates)
         computeCandidates(g);

@@ -1,7 +1,11 @@
 // The game clock: label texts, updateClock through start, running and finish, and the
 // ticker thread with the palette and finishing flags.
 #include "panels/info.h"
+#include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
+
+#include <QCoreApplication>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -160,4 +164,16 @@ TEST(ClockTicker, ANewTickerReplacesOneThatMissedTheStop) {
     g.clock.clockRunning = false;
     joinClockTicker(g);
     EXPECT_FALSE(g.clock.ticker.joinable());
+}
+
+TEST(ClockLabel, ALateTickerTextNeverOverwritesANewerOne) {
+    QtPlatform platform;
+    QLabel label;
+    platform.setClockLabelWidget(&label);
+    // The ticker's text is still queued when the game finishes on the user-interface thread.
+    std::thread ticker([&platform] { platform.setClockLabel(QStringLiteral(" 00:01:05")); });
+    ticker.join();
+    platform.setClockLabel(QStringLiteral("00:01:05.4"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label.text(), QStringLiteral("00:01:05.4"));
 }

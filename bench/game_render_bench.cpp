@@ -1,0 +1,86 @@
+// Benchmark of the one full redraw: drawBoard of a puzzle with entries and candidate notes
+// in every empty cell, into the window's back buffer (values, notes, counts and status).
+#include "app/game.h"
+#include "app/screen.h"
+#include "engine/board.h"
+#include "play/render.h"
+#include "support_pure/puzzles.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Nothing but drawing is measured: every platform call does nothing.
+class QuietPlatform : public Platform {
+  public:
+    Event nextEvent() override { return {}; }
+    void waitNoMouseButton() override {}
+    int messageBox(const QString&, const QString&, int defaultButton, MessageIcon) override {
+        return defaultButton;
+    }
+    void runModal(QWidget*, QPoint, const std::function<bool()>&) override {}
+    double now() override { return 0; }
+    QString dateText() override { return {}; }
+    void sleepMs(int) override {}
+    void setPointer(PointerShape) override {}
+    void beep() override {}
+    void setMenuEnabled(bool) override {}
+    void setMenuChecked(int, bool) override {}
+    void setClockLabel(const QString&) override {}
+    bool fileExists(const QString&) override { return false; }
+    std::optional<QByteArray> readFile(const QString&) override { return std::nullopt; }
+    WriteResult writeFile(const QString&, const QByteArray&) override { return {}; }
+    void openUrl(const QString&) override {}
+    QWidget* mainWindow() override { return nullptr; }
+};
+
+void BM_DrawBoardWithNotes(benchmark::State& state) {
+    QuietPlatform platform;
+    QImage image(1052, 787, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(&image);
+    Game g(platform, canvas, 11);
+    fillColourTable(g);
+    drawMainScreen(g);
+    Random random(5);
+    g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+    Board& b = g.board;
+    // A third of the empty cells hold the player's entries (one in ten wrong), the rest
+    // carry all nine notes: every kind of cell text is drawn.
+    int n = 0;
+    for (int grid = 0; grid <= 4; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                if (b.cellValue(grid, c, r) != 0) continue;
+                if (++n % 3 == 0) {
+                    const int v = b.solutionValue(grid, c, r);
+                    b.cellValue(grid, c, r) =
+                        static_cast<std::uint8_t>(n % 30 == 0 ? v % 9 + 1 : v);
+                } else {
+                    for (int v = 1; v <= 9; ++v) b.noteFlag(grid, c, r, v) = true;
+                }
+            }
+    syncSharedBoxes(b);
+    for (auto _ : state) {
+        drawBoard(g);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_DrawBoardWithNotes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
