@@ -9,12 +9,15 @@
 #include "platform/platform.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 
 #include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
+
+class QWidget;
 
 // The game clock, shared between the user-interface thread and the clock ticker.
 // The flags are atomic; the elapsed-time fields sit behind `mutex`.
@@ -55,7 +58,9 @@ struct Game {
     bool editorMode = false;
     bool dialogDone = false;
     bool htmlHelpAvailable = false;
-    bool classicHelpOpen = false; // the classic help viewer shows "Quintor.hlp"
+    bool classicHelpOpen = false;     // the classic help viewer shows "Quintor.hlp"
+    QPointer<QWidget> htmlHelpWindow; // the help windows, while open
+    QPointer<QWidget> classicHelpWindow;
     bool largeFontMode = false;
     int currentFont = 16; // the numbered font selected last
     int givenCount = 0;

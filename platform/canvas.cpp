@@ -29,7 +29,12 @@ void Canvas::setBackRGB(QColor colour) {
 
 template <typename Fn> void Canvas::paint(const QRect& dirty, Fn&& fn) {
     if (device_ == nullptr) return;
-    {
+    if (activePainter_ != nullptr) {
+        activePainter_->save();
+        activePainter_->setRenderHint(QPainter::Antialiasing, false);
+        fn(*activePainter_);
+        activePainter_->restore();
+    } else {
         QPainter painter(device_);
         painter.setRenderHint(QPainter::Antialiasing, false);
         fn(painter);
@@ -81,7 +86,9 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
             p.save();
             p.setClipRect(outer);
             const int w = std::max(1, lineWidth_);
-            QPen hatch(QColor(0, 0, 0), std::max(1, w / 2));
+            // About a quarter of a millimetre on a printer page, one pixel on the screen.
+            const int dotsPerInch = device_->logicalDpiX();
+            QPen hatch(QColor(0, 0, 0), std::max({1, w / 2, dotsPerInch / 100}));
             p.setPen(hatch);
             const int step = std::max(8, std::min(outer.width(), outer.height()) / 6);
             for (int k = -outer.height(); k < outer.width(); k += step)

@@ -23,6 +23,10 @@ class Canvas {
     explicit Canvas(QPaintDevice* device = nullptr);
     void setDevice(QPaintDevice* device);
     QPaintDevice* device() const { return device_; }
+    // Draws through an already active painter on the device instead of opening one per
+    // call: a printer page must stay open from the first drawing call to the last.
+    // nullptr returns to a painter per call.
+    void setActivePainter(QPainter* painter) { activePainter_ = painter; }
 
     // The 16-entry colour table; indices name colours everywhere.
     std::array<QColor, 16> colourTable{};
@@ -39,6 +43,7 @@ class Canvas {
     void setOpaqueText(bool opaque) { opaque_ = opaque; }
     bool opaqueText() const { return opaque_; }
     void setHatched(bool hatched) { hatched_ = hatched; } // fill style of filledBox
+    bool hatched() const { return hatched_; }
     void setFont(const QFont& font) { font_ = font; }
     const QFont& font() const { return font_; }
 
@@ -78,6 +83,7 @@ class Canvas {
   private:
     template <typename Fn> void paint(const QRect& dirty, Fn&& fn);
     QPaintDevice* device_ = nullptr;
+    QPainter* activePainter_ = nullptr;
     QColor pen_{0, 0, 0};
     QColor back_{255, 255, 255};
     int lineWidth_ = 1;

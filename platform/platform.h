@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 
+class QPrinter;
 class QWidget;
 
 // One window event, as the game loops see it.
@@ -90,6 +91,17 @@ class Platform {
 
     // Opens a web address in the browser.
     virtual void openUrl(const QString& url) = 0;
+
+    // Printer (defaults in platform.cpp). useDefaultPrinter directs `printer` to the
+    // system's default printer and returns false when there is none; choosePrinter shows
+    // the printer-selection dialog (which also offers printing into a PDF file) and
+    // returns false on Cancel.
+    virtual bool useDefaultPrinter(QPrinter& printer);
+    virtual bool choosePrinter(QPrinter& printer);
+
+    // Shows a help window (a top-level window of its own that the game keeps open beside
+    // the board) and brings it to the front.
+    virtual void showHelpWindow(QWidget* window);
 
     // The main window, as parent and anchor of forms (nullptr in pure tests).
     virtual QWidget* mainWindow() = 0;

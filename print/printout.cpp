@@ -1,6 +1,213 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// The printout: the title, the five grids with hatched shared boxes, every value and a
+// footer with the difficulty and the number of givens, drawn through the game's Canvas
+// onto a printer page. Called by the menu commands 12 and 27 and by the Drucken button.
 #include "print/printout.h"
 
 #include "app/game.h"
 
-void printBoard(Game&) {}
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+// numerator / 2 to the nearest whole number, an exact half going to the even neighbour.
+int halfRoundedToEven(int numerator) {
+    const int whole = numerator / 2;
+    if (numerator % 2 == 0) return whole;
+    return whole % 2 == 0 ? whole : whole + 1;
+}
+
+QFont printFont(int pointSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPointSize(pointSize);
+    return font;
+}
+
+// The canvas's output and drawing state, put back after the printout whatever happened,
+// so the screen keeps drawing as before.
+class CanvasRedirect {
+  public:
+    CanvasRedirect(Canvas& canvas, QPrinter& printer, QPainter& painter)
+        : canvas_(canvas), device_(canvas.device()), pen_(canvas.penRGB()), back_(canvas.backRGB()),
+          lineWidth_(canvas.lineWidth()), opaque_(canvas.opaqueText()), hatched_(canvas.hatched()),
+          font_(canvas.font()), changed_(std::move(canvas.changed)) {
+        canvas.changed = nullptr;
+        canvas.setDevice(&printer);
+        canvas.setActivePainter(&painter);
+    }
+    ~CanvasRedirect() {
+        canvas_.setActivePainter(nullptr);
+        canvas_.setDevice(device_);
+        canvas_.setPenRGB(pen_);
+        canvas_.setBackRGB(back_);
+        canvas_.setLineWidth(lineWidth_);
+        canvas_.setOpaqueText(opaque_);
+        canvas_.setHatched(hatched_);
+        canvas_.setFont(font_);
+        canvas_.changed = std::move(changed_);
+    }
+    CanvasRedirect(const CanvasRedirect&) = delete;
+    CanvasRedirect& operator=(const CanvasRedirect&) = delete;
+
+  private:
+    Canvas& canvas_;
+    QPaintDevice* device_;
+    QColor pen_, back_;
+    int lineWidth_;
+    bool opaque_, hatched_;
+    QFont font_;
+    std::function<void(QRect)> changed_;
+};
+
+void drawPage(Game& g, const PrintLayout& layout) {
+    Canvas& canvas = g.canvas;
+    const int cw = layout.cellWidth, ch = layout.cellHeight;
+
+    canvas.setFont(printFont(20));
+    canvas.setHatched(true);
+    canvas.setPenRGB(Qt::black);
+    canvas.setBackRGB(Qt::white);
+    canvas.setOpaqueText(false);
+    canvas.text(layout.title.x(), layout.title.y(), QStringLiteral("QUINTOR-SUDOKU"));
+
+    canvas.setLineWidth(2);
+    for (int grid = 0; grid < 5; ++grid) {
+        const QPoint corner = layout.gridCorner[static_cast<size_t>(grid)];
+        for (int row = 1; row <= 9; ++row) {
+            for (int column = 1; column <= 9; ++column) {
+                const int x = corner.x() + (column - 1) * cw;
+                const int y = corner.y() + (row - 1) * ch;
+                if (isSharedCell(grid, column, row))
+                    canvas.filledBox(x, y, x + cw, y + ch);
+                else
+                    canvas.box(x, y, x + cw, y + ch);
+            }
+        }
+    }
+
+    canvas.setLineWidth(5);
+    for (int grid = 0; grid < 5; ++grid) {
+        const QPoint corner = layout.gridCorner[static_cast<size_t>(grid)];
+        for (int boxRow = 1; boxRow <= 3; ++boxRow) {
+            for (int boxColumn = 1; boxColumn <= 3; ++boxColumn) {
+                const int x = corner.x() + (boxColumn - 1) * 3 * cw;
+                const int y = corner.y() + (boxRow - 1) * 3 * ch;
+                canvas.box(x, y, x + 3 * cw, y + 3 * ch);
+            }
+        }
+    }
+
+    canvas.setLineWidth(1);
+    canvas.setPenRGB(Qt::black);
+    canvas.setBackRGB(Qt::white);
+    for (int grid = 0; grid < 5; ++grid) {
+        for (int column = 1; column <= 9; ++column) {
+            for (int row = 1; row <= 9; ++row) {
+                const int value = g.board.cellValue(grid, column, row);
+                if (value != 0) printCellValue(g, layout, grid, column, row, value);
+            }
+        }
+    }
+
+    canvas.setFont(printFont(10));
+    canvas.text(layout.footer.x(), layout.footer.y(), footerText(g));
+}
+
+} // namespace
+
+PrintLayout printLayout(int printableWidth, int printableHeight) {
+    PrintLayout l;
+    const int ux = printableWidth / 86;
+    const int uy = printableHeight / 70;
+    l.unitX = ux;
+    l.unitY = uy;
+    l.cellWidth = 4 * ux;
+    l.cellHeight = 3 * uy;
+    l.gridCorner = {QPoint(ux, 5 * uy), QPoint(49 * ux, 5 * uy), QPoint(25 * ux, 23 * uy),
+                    QPoint(ux, 41 * uy), QPoint(49 * ux, 41 * uy)};
+    l.textOffset = {QPoint(0, 4 * uy), QPoint(48 * ux, 4 * uy), QPoint(24 * ux, 22 * uy),
+                    QPoint(0, 40 * uy), QPoint(48 * ux, 40 * uy)};
+    l.title = QPoint(29 * ux, uy);
+    l.footer = QPoint(ux, halfRoundedToEven(137 * uy)); // 68.5 units
+    l.halfCellY = halfRoundedToEven(3 * uy);            // 1.5 units
+    return l;
+}
+
+bool isSharedCell(int grid, int column, int row) {
+    int otherGrid = 0, otherColumn = 0, otherRow = 0;
+    return otherCopy(grid, column, row, otherGrid, otherColumn, otherRow);
+}
+
+int countGivens(const Board& board) {
+    int count = 0;
+    for (int grid = 0; grid < 5; ++grid) {
+        for (int column = 1; column <= 9; ++column) {
+            for (int row = 1; row <= 9; ++row) {
+                if (board.givenValue(grid, column, row) == 0) continue;
+                // A shared cell counts in its master grid, the lower-numbered one.
+                int otherGrid = 0, otherColumn = 0, otherRow = 0;
+                if (otherCopy(grid, column, row, otherGrid, otherColumn, otherRow) &&
+                    otherGrid < grid)
+                    continue;
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+QString footerText(const Game& g) {
+    const std::string& name = g.board.difficultyName[static_cast<size_t>(g.difficulty & 3)];
+    return QStringLiteral("Schwierigkeitsgrad: ") + QString::fromStdString(name) +
+           QStringLiteral("mit ") + QString::number(countGivens(g.board)) +
+           QStringLiteral(" Zahlen");
+}
+
+QString printedValueText(bool showDigits, int value) {
+    return showDigits ? QString::number(value) : QString(QChar(64 + value));
+}
+
+int printedValueShift(bool showDigits, int value) {
+    if (showDigits) return 7;
+    return value == 9 ? 11 : 4; // the narrow "I" moves further right
+}
+
+bool selectPrinter(Game& g, QPrinter& printer) {
+    if (g.platform.useDefaultPrinter(printer)) return true;
+    return g.platform.choosePrinter(printer);
+}
+
+void printCellValue(Game& g, const PrintLayout& layout, int grid, int column, int row, int value) {
+    const QPoint offset = layout.textOffset[static_cast<size_t>(grid)];
+    const int x = 2 * layout.unitX + (column - 1) * layout.cellWidth + offset.x();
+    const int y = layout.halfCellY + (row - 1) * layout.cellHeight + offset.y();
+    const bool digits = g.board.showDigits;
+    g.canvas.text(x + printedValueShift(digits, value), y + 3, printedValueText(digits, value));
+}
+
+void printBoard(Game& g) {
+    QPrinter printer(QPrinter::HighResolution);
+    // Cancelling the printer-selection dialog prints nothing and needs no message.
+    if (!selectPrinter(g, printer)) return;
+    printer.setDocName(QStringLiteral("Brett drucken"));
+
+    bool printed = false;
+    {
+        QPainter painter;
+        if (painter.begin(&printer)) {
+            CanvasRedirect redirect(g.canvas, printer, painter);
+            try {
+                const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
+                drawPage(g, printLayout(area.width(), area.height()));
+                printed = painter.end();
+            } catch (const std::exception&) {
+                printer.abort();
+                painter.end();
+            }
+        }
+    }
+    if (!printed)
+        g.platform.messageBox(QStringLiteral("Druckerfehler!"), QStringLiteral("OK"), 1,
+                              MessageIcon::None);
+}

@@ -1,6 +1,44 @@
-// The printout of the board on one page.
+// The printout of the board on one page: menu commands 12 and 27, and the Drucken button
+// and D key of the play loop and the own-board editor call printBoard.
 #pragma once
 
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+struct Board;
 struct Game;
+class QPrinter;
+
+// Where everything lies on the page, in printer device pixels, for a printable area of
+// the given size. The page is cut into units: 86 across, 70 down.
+struct PrintLayout {
+    int unitX = 0, unitY = 0;
+    int cellWidth = 0, cellHeight = 0;  // 4 units by 3 units
+    std::array<QPoint, 5> gridCorner{}; // top-left corner of each grid
+    std::array<QPoint, 5> textOffset{}; // added to a value's base point, per grid
+    QPoint title;
+    QPoint footer;
+    int halfCellY = 0; // 1.5 units down, rounded half to even: the values' base y
+};
+PrintLayout printLayout(int printableWidth, int printableHeight);
+
+// True for the cells of a grid that lie in a shared box (hatched on the page).
+bool isSharedCell(int grid, int column, int row);
+// The number of givens, each shared cell counted once; the board is only read.
+int countGivens(const Board& board);
+// "Schwierigkeitsgrad: " + the stored difficulty name + "mit " + givens + " Zahlen".
+QString footerText(const Game& g);
+
+// The text of a value and its shift to the right in device pixels: a digit, or a
+// letter A..I in letter mode.
+QString printedValueText(bool showDigits, int value);
+int printedValueShift(bool showDigits, int value);
 
 void printBoard(Game& g);
+// Directs `printer` to the default printer, or to the one picked in the printer-selection
+// dialog when there is none. False when the dialog was cancelled.
+bool selectPrinter(Game& g, QPrinter& printer);
+// Prints one value of grid `grid` (whose text offsets apply) at its place.
+void printCellValue(Game& g, const PrintLayout& layout, int grid, int column, int row, int value);

@@ -4,6 +4,8 @@
 #include "app/screen.h"
 
 #include <QFile>
+#include <QPageSize>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QWidget>
 
@@ -67,6 +69,30 @@ WriteResult ScriptedPlatform::writeFile(const QString& name, const QByteArray& b
     file.write(bytes);
     if (!file.commit()) return {false, file.errorString()};
     return {};
+}
+
+bool ScriptedPlatform::useDefaultPrinter(QPrinter& printer) {
+    if (!hasDefaultPrinter) return false;
+    preparePdfPrinter(printer);
+    return true;
+}
+
+bool ScriptedPlatform::choosePrinter(QPrinter& printer) {
+    ++printerDialogs;
+    if (printerDialogAccepts) preparePdfPrinter(printer);
+    return printerDialogAccepts;
+}
+
+void ScriptedPlatform::preparePdfPrinter(QPrinter& printer) const {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path(printFile));
+    printer.setResolution(600);
+    printer.setPageSize(QPageSize(QSizeF(8, 11), QPageSize::Inch));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
+void ScriptedPlatform::showHelpWindow(QWidget* window) {
+    helpWindows.push_back(window->windowTitle());
 }
 
 TestWorld::TestWorld(std::uint32_t seed) : image(1052, 787, QImage::Format_RGB32) {

@@ -95,6 +95,21 @@ class ScriptedPlatform : public Platform {
     std::optional<QByteArray> readFile(const QString& name) override;
     WriteResult writeFile(const QString& name, const QByteArray& bytes) override;
     void openUrl(const QString& url) override { openedUrls.push_back(url); }
+
+    // Printer: the default printer is the PDF file printFile in the working directory, at
+    // 600 dpi on a page whose printable area is 4800 x 6600 pixels. Without a default
+    // printer the selection dialog is counted and picks that file when printerDialogAccepts.
+    bool hasDefaultPrinter = true;
+    bool printerDialogAccepts = true;
+    int printerDialogs = 0;
+    QString printFile = QStringLiteral("druck.pdf");
+    bool useDefaultPrinter(QPrinter& printer) override;
+    bool choosePrinter(QPrinter& printer) override;
+    void preparePdfPrinter(QPrinter& printer) const;
+
+    // Help windows are recorded (by title), not shown.
+    std::vector<QString> helpWindows;
+    void showHelpWindow(QWidget* window) override;
     QWidget* mainWindow() override { return nullptr; }
 
   private:
