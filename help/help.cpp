@@ -1,16 +1,168 @@
-// Placeholder definitions; each is replaced by the real procedure as its subsystem lands.
+// The help viewers and the about window Inf.
 #include "help/help.h"
 
 #include "app/game.h"
+#include "help/helpbook.h"
+#include "help/helpwindow.h"
 
-bool isHtmlHelpSystem(std::uint32_t) {
-    return false;
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+
+const QString kHtmlHelpFile = QStringLiteral("Quintor.chm");
+const QString kClassicHelpFile = QStringLiteral("Quintor.hlp");
+
+void showHelpError(Game& g, const QString& file) {
+    g.platform.messageBox(QStringLiteral("Error while trying to display a topic of ") + file,
+                          QStringLiteral("OK"), 1, MessageIcon::None);
 }
-void showHelpTopic(Game&, const QString&, const QString&) {}
-void showClassicHelp(Game&, const QString&, const QString&) {}
-void closeClassicHelp(Game&) {}
-void showExplanationHelp(Game&) {}
-void showAbout(Game&) {}
+
+std::optional<HelpBook> readHelpBook(Game& g, const QString& file) {
+    const std::optional<QByteArray> bytes = g.platform.readFile(file);
+    if (!bytes) return std::nullopt;
+    return parseHelpBook(*bytes);
+}
+
+// The help window of one viewer: reused while open, else made anew.
+HelpWindow* helpWindow(Game& g, QPointer<QWidget>& slot, const QString& file, HelpBook book) {
+    auto* window = qobject_cast<HelpWindow*>(slot.data());
+    if (window != nullptr && window->file() == file) {
+        window->setBook(std::move(book));
+        return window;
+    }
+    if (window != nullptr) window->close();
+    window = new HelpWindow(file, std::move(book), g.platform.mainWindow());
+    slot = window;
+    return window;
+}
+
+// The about window: the program's name and version, the link label and the close button.
+class InfForm : public QWidget {
+  public:
+    InfForm(Game& g, QWidget* parent) : QWidget(parent, Qt::Dialog), g_(g) {
+        setObjectName(QStringLiteral("Inf"));
+        setWindowTitle(QStringLiteral("über Quintor"));
+        if (parent != nullptr) setWindowIcon(parent->windowIcon());
+
+        auto* name = new QLabel(QStringLiteral("QUINTOR-SUDOKU"), this);
+        name->setObjectName(QStringLiteral("lbl1"));
+        QFont big = name->font();
+        big.setPointSize(16);
+        big.setBold(true);
+        name->setFont(big);
+        auto* version = new QLabel(QStringLiteral("Quintor XP, Version " QUINTOR_VERSION), this);
+        version->setObjectName(QStringLiteral("lbl2"));
+        auto* about = new QLabel(QStringLiteral("Fünf verbundene Sudoku-Gitter auf einem Brett:\n"
+                                                "369 Felder, vier Schwierigkeitsgrade,\n"
+                                                "Uhr und Ruhmeshalle."),
+                                 this);
+        about->setObjectName(QStringLiteral("lbl3"));
+        auto* link = new QLabel(this);
+        link->setObjectName(QStringLiteral("lbl28"));
+        link->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(kProjectWebAddress));
+        link->setTextFormat(Qt::RichText);
+        link->setOpenExternalLinks(false);
+        link->setCursor(Qt::PointingHandCursor);
+        QObject::connect(link, &QLabel::linkActivated, this, [this] { lbl28_Click(g_); });
+        auto* close = new QPushButton(QStringLiteral("OK"), this);
+        close->setObjectName(QStringLiteral("cmd15"));
+        close->setDefault(true);
+        QObject::connect(close, &QPushButton::clicked, this, [this] { cmd15_Click(g_, this); });
+
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* w : {static_cast<QWidget*>(name), static_cast<QWidget*>(version),
+                           static_cast<QWidget*>(about), static_cast<QWidget*>(link)})
+            layout->addWidget(w, 0, Qt::AlignHCenter);
+        layout->addSpacing(8);
+        layout->addWidget(close, 0, Qt::AlignHCenter);
+        setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
+    }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override {
+        Inf_Close(g_);
+        event->accept();
+    }
+
+  private:
+    Game& g_;
+};
+
+} // namespace
+
+bool isHtmlHelpSystem(std::uint32_t version) {
+    const bool ntFamily = (version & 0x80000000u) == 0;
+    const std::uint32_t major = version & 0xFFu;
+    return ntFamily && major > 5;
+}
+
 std::uint32_t platformVersion() {
-    return 0;
+    // NT family (top bit clear), build 7601 in the high word, minor 1, major 6: the help
+    // window shows the HTML help file here.
+    return (7601u << 16) | (1u << 8) | 6u;
+}
+
+void showHelpTopic(Game& g, const QString& file, const QString& topic) {
+    const std::optional<HelpBook> book = readHelpBook(g, file);
+    if (!book || book->page(topic) == nullptr) {
+        showHelpError(g, file);
+        return;
+    }
+    HelpWindow* window = helpWindow(g, g.htmlHelpWindow, file, *book);
+    window->showPage(topic);
+    g.platform.showHelpWindow(window);
+}
+
+void showClassicHelp(Game& g, const QString& file, const QString& keyword) {
+    const std::optional<HelpBook> book = readHelpBook(g, file);
+    if (!book) {
+        showHelpError(g, file);
+        return;
+    }
+    const QString target = book->keywordTarget(keyword);
+    HelpWindow* window = helpWindow(g, g.classicHelpWindow, file, *book);
+    // An unknown keyword shows the keyword index, as the classic viewer's search does.
+    if (target.isEmpty())
+        window->showKeywordIndex();
+    else
+        window->showPage(target);
+    g.platform.showHelpWindow(window);
+    g.classicHelpOpen = (file == kClassicHelpFile);
+}
+
+void closeClassicHelp(Game& g) {
+    if (g.classicHelpWindow) g.classicHelpWindow->close();
+    g.classicHelpOpen = false;
+}
+
+void showExplanationHelp(Game& g) {
+    if (g.htmlHelpAvailable)
+        showHelpTopic(g, kHtmlHelpFile, QStringLiteral("Erklärung.htm"));
+    else
+        showClassicHelp(g, kClassicHelpFile, QStringLiteral("Erklärung"));
+}
+
+void showAbout(Game& g) {
+    InfForm inf(g, g.platform.mainWindow());
+    g.dialogDone = false;
+    g.platform.runModal(&inf, QPoint(206, 188), [&g] { return g.dialogDone; });
+    inf.hide();
+}
+
+void cmd15_Click(Game& g, QWidget* inf) {
+    g.dialogDone = true;
+    inf->close();
+}
+
+void Inf_Close(Game& g) {
+    g.dialogDone = true;
+}
+
+void lbl28_Click(Game& g) {
+    g.platform.openUrl(QString::fromLatin1(kProjectWebAddress));
 }

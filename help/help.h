@@ -1,20 +1,32 @@
 // The help viewers (HTML help "Quintor.chm" and the classic "Quintor.hlp") and the
-// about window Inf.
+// about window Inf. Called by start-up, the menu commands 1 and 60 and the Hilfe button.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 
 struct Game;
+class QWidget;
+
+// The web address the about window's link opens.
+inline constexpr const char* kProjectWebAddress = "https://quintor-xp.github.io/";
 
 // True on an NT-family system of major version 6 or later, from a GetVersion value.
 bool isHtmlHelpSystem(std::uint32_t version);
-// The version value this platform reports.
+// The version value this platform reports (one that selects the HTML help).
 std::uint32_t platformVersion();
+// Opens a page of an HTML help file in the help window; when the file is missing or
+// does not hold the page: "Error while trying to display a topic of " + file.
 void showHelpTopic(Game& g, const QString& file, const QString& topic);
 // The classic viewer: open at a keyword; close it if it shows "Quintor.hlp".
 void showClassicHelp(Game& g, const QString& file, const QString& keyword);
 void closeClassicHelp(Game& g);
 // The help of the play loop's Hilfe button and H key: topic "Erklärung".
 void showExplanationHelp(Game& g);
+
+// The about window, modal; returns when it has closed.
 void showAbout(Game& g);
+// Its handlers: the close button, the close box and the link label.
+void cmd15_Click(Game& g, QWidget* inf);
+void Inf_Close(Game& g);
+void lbl28_Click(Game& g);
