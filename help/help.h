@@ -9,7 +9,7 @@ struct Game;
 class QWidget;
 
 // The web address the about window's link opens.
-inline constexpr const char* kProjectWebAddress = "https://quintor-xp.github.io/";
+inline constexpr const char* kProjectWebAddress = "https://www.velmo.de/"; // as in the metainfo
 
 // True on an NT-family system of major version 6 or later, from a GetVersion value.
 bool isHtmlHelpSystem(std::uint32_t version);
