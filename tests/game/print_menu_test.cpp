@@ -1,0 +1,71 @@
+// The printout reached through the menu: "Brett drucken" prints the board as it stands,
+// "Spieldruck" prints a freshly drawn and shuffled puzzle before it is played.
+#include "app/menu.h"
+#include "print/printout.h"
+
+#include "support/scripted_platform.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+QString printedText(const Canvas& canvas, int x, int y) {
+    const auto found = canvas.textsAt(x, y);
+    return found.empty() ? QString() : found.back().text;
+}
+} // namespace
+
+TEST(PrintMenu, BrettDruckenPrintsTheBoardAsItStands) {
+    TestWorld w;
+    Game& g = w.g();
+    g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
+    g.board.cellValue(3, 9, 9) = 6; // an entry
+    const Board before = g.board;
+    w.canvas.journal.clear();
+
+    Win_0_MenuEvent(g, 27);
+
+    EXPECT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
+    EXPECT_TRUE(w.platform.messages.empty());
+    EXPECT_EQ(printedText(w.canvas, 2 * 55 + 7, 141 + 4 * 94 + 3), QStringLiteral("4"));
+    EXPECT_EQ(printedText(w.canvas, 2 * 55 + 8 * 220 + 7, 141 + 8 * 282 + 40 * 94 + 3),
+              QStringLiteral("6"));
+    EXPECT_EQ(printedText(w.canvas, 55, 6439),
+              QStringLiteral("Schwierigkeitsgrad:  Leicht mit 1 Zahlen"));
+    EXPECT_EQ(g.board.cellValue, before.cellValue);
+    EXPECT_EQ(g.board.givenValue, before.givenValue);
+}
+
+TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
+    TestWorld w;
+    Game& g = w.g();
+    w.platform.copyDataFile(QStringLiteral("mittel.qnt"));
+    Win_0_MenuEvent(g, 31); // Mittel
+    w.canvas.journal.clear();
+    w.platform.key('A'); // leaves the play loop after the printout
+
+    Win_0_MenuEvent(g, 12);
+
+    ASSERT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
+    const int givens = countGivens(g.board);
+    EXPECT_GT(givens, 0);
+    EXPECT_EQ(printedText(w.canvas, 55, 6439),
+              QStringLiteral("Schwierigkeitsgrad:  Mittel mit %1 Zahlen").arg(givens));
+    // Every printed value (the texts between the title and the footer) is a cell of the
+    // board, givens only: nothing was played yet.
+    int values = -1;
+    for (const Canvas::TextRecord& r : w.canvas.journal) {
+        if (r.text == QStringLiteral("QUINTOR-SUDOKU"))
+            values = 0;
+        else if (r.text.startsWith(QStringLiteral("Schwierigkeitsgrad")))
+            break;
+        else if (values >= 0)
+            ++values;
+    }
+    int cells = 0;
+    for (int grid = 0; grid < 5; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) cells += g.board.cellValue(grid, c, r) != 0 ? 1 : 0;
+    EXPECT_EQ(values, cells);
+    EXPECT_FALSE(g.clock.clockRunning);
+}
