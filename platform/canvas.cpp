@@ -27,6 +27,20 @@ void Canvas::setBackRGB(QColor colour) {
     back_ = colour;
 }
 
+void Canvas::beginBatch() {
+    if (batchDepth_++ > 0 || device_ == nullptr) return;
+    batch_ = new QPainter(device_);
+    batch_->setRenderHint(QPainter::Antialiasing, false);
+    batchDirty_ = QRect();
+}
+
+void Canvas::endBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+    delete batch_;
+    batch_ = nullptr;
+    if (changed && !batchDirty_.isNull()) changed(batchDirty_);
+}
+
 template <typename Fn> void Canvas::paint(const QRect& dirty, Fn&& fn) {
     if (device_ == nullptr) return;
     if (activePainter_ != nullptr) {
@@ -34,6 +48,10 @@ template <typename Fn> void Canvas::paint(const QRect& dirty, Fn&& fn) {
         activePainter_->setRenderHint(QPainter::Antialiasing, false);
         fn(*activePainter_);
         activePainter_->restore();
+    } else if (batch_ != nullptr) {
+        fn(*batch_);
+        batchDirty_ |= dirty;
+        return;
     } else {
         QPainter painter(device_);
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -144,7 +162,9 @@ void Canvas::paste(const QImage& image, int x, int y) {
     const QSize logical = (QSizeF(image.size()) / image.devicePixelRatio()).toSize();
     const QRect r(QPoint(x, y), logical);
     paint(r, [&](QPainter& p) {
+        p.save();
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(QPoint(x, y), image);
+        p.restore();
     });
 }

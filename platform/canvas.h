@@ -80,6 +80,11 @@ class Canvas {
     // Called with the changed rectangle after every drawing call (the window repaints it).
     std::function<void(QRect)> changed;
 
+    // Batch mode: one painter stays open for many drawing calls (a full board redraw) and
+    // the changed area is reported once at the end. Nests; see CanvasBatch.
+    void beginBatch();
+    void endBatch();
+
   private:
     template <typename Fn> void paint(const QRect& dirty, Fn&& fn);
     QPaintDevice* device_ = nullptr;
@@ -90,4 +95,19 @@ class Canvas {
     bool opaque_ = true;
     bool hatched_ = false;
     QFont font_;
+    QPainter* batch_ = nullptr;
+    int batchDepth_ = 0;
+    QRect batchDirty_;
+};
+
+// Keeps a canvas in batch mode for the lifetime of the object.
+class CanvasBatch {
+  public:
+    explicit CanvasBatch(Canvas& canvas) : canvas_(canvas) { canvas_.beginBatch(); }
+    ~CanvasBatch() { canvas_.endBatch(); }
+    CanvasBatch(const CanvasBatch&) = delete;
+    CanvasBatch& operator=(const CanvasBatch&) = delete;
+
+  private:
+    Canvas& canvas_;
 };

@@ -133,24 +133,30 @@ void drawBoard(Game& g) {
     Board& b = g.board;
     b.cellWidth = b.cellHeight = 33;
     syncSharedBoxes(b); // the mirror copies show what their masters hold
-    // One font for all 405 cells: selecting it per cell would dominate the redraw.
+    // One font and one painter for all 405 cells: selecting the font or opening a painter
+    // per cell would dominate the redraw; the screen is updated once, at the end.
     selectFont(g, 20);
-    for (int grid = 0; grid <= 4; ++grid) {
-        b.activeGrid = static_cast<std::int16_t>(grid);
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) {
-                if (b.givenValue(grid, c, r) != 0)
-                    paintGivenValue(g, c, r, b.givenValue(grid, c, r));
-                else
-                    redrawCellValue(g, c, r, b.cellValue(grid, c, r));
-            }
+    {
+        CanvasBatch batch(g.canvas);
+        for (int grid = 0; grid <= 4; ++grid) {
+            b.activeGrid = static_cast<std::int16_t>(grid);
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r) {
+                    if (b.givenValue(grid, c, r) != 0)
+                        paintGivenValue(g, c, r, b.givenValue(grid, c, r));
+                    else
+                        redrawCellValue(g, c, r, b.cellValue(grid, c, r));
+                }
+        }
     }
     restoreDrawingState(g);
     updateDigitCounts(g);
-    if (b.showCandidates)
+    if (b.showCandidates) {
         computeCandidates(g);
-    else
+    } else {
+        CanvasBatch batch(g.canvas);
         drawCandidates(g);
+    }
 }
 
 void syncSharedNotes(Game& g) {

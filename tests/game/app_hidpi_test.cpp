@@ -40,7 +40,9 @@ TEST(HiDpi, WindowBackBufferFollowsTheScreenRatio) {
     QtPlatform platform;
     Win_0 window(platform);
     const qreal ratio = window.devicePixelRatioF();
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) EXPECT_EQ(ratio, 2.0);
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
+        EXPECT_EQ(ratio, 2.0);
+    }
     EXPECT_EQ(window.backBuffer().devicePixelRatio(), ratio);
     EXPECT_EQ(window.backBuffer().size(), (QSizeF(1052, 787) * ratio).toSize());
 }
