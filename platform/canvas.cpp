@@ -28,7 +28,7 @@ void Canvas::setBackRGB(QColor colour) {
 }
 
 void Canvas::beginBatch() {
-    if (batchDepth_++ > 0 || device_ == nullptr) return;
+    if (batchDepth_++ > 0 || device_ == nullptr || activePainter_ != nullptr) return;
     batch_ = new QPainter(device_);
     batch_->setRenderHint(QPainter::Antialiasing, false);
     batchDirty_ = QRect();
