@@ -35,10 +35,10 @@ bool makeChecked(int level, std::uint32_t seed, GeneratedPuzzle& puzzle, double&
     puzzle = generatePuzzle(level, seed);
     ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    const DifficultyLevel& spec = kDifficultyLevels[level];
-    if (puzzle.work.grade < spec.minGrade || puzzle.work.grade >= spec.maxGrade) {
+    const DifficultyLevel& band = kDifficultyLevels[level];
+    if (puzzle.work.grade < band.minGrade || puzzle.work.grade >= band.maxGrade) {
         std::fprintf(stderr, "seed %u: grade %.1f outside the band of %s\n", seed,
-                     puzzle.work.grade, spec.fileName);
+                     puzzle.work.grade, band.fileName);
         return false;
     }
     if (!engineCompletes(puzzle.clues, puzzle.solution)) {

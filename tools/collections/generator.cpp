@@ -422,7 +422,7 @@ std::uint32_t collectionSeed(int level, int record) {
 }
 
 GeneratedPuzzle generatePuzzle(int level, std::uint32_t seed) {
-    const DifficultyLevel& spec = kDifficultyLevels[level];
+    const DifficultyLevel& band = kDifficultyLevels[level];
     Random random(seed);
     GeneratedPuzzle best;
     for (int tries = 1;; ++tries) {
@@ -430,16 +430,16 @@ GeneratedPuzzle generatePuzzle(int level, std::uint32_t seed) {
         candidate.seed = seed;
         candidate.tries = tries;
         candidate.solution = makeSolution(random);
-        candidate.clues = removeClues(candidate.solution, random, spec.minGivens);
-        if (spec.reduceSteps > 0)
+        candidate.clues = removeClues(candidate.solution, random, band.minGivens);
+        if (band.reduceSteps > 0)
             candidate.clues =
-                reduceClues(candidate.solution, candidate.clues, random, spec.reduceSteps);
+                reduceClues(candidate.solution, candidate.clues, random, band.reduceSteps);
         candidate.work = analysePuzzle(candidate.clues);
-        if (candidate.work.grade >= spec.minGrade && candidate.work.grade < spec.maxGrade)
+        if (candidate.work.grade >= band.minGrade && candidate.work.grade < band.maxGrade)
             return candidate;
         // Out of the band: keep the nearest miss in case no candidate ever fits.
-        auto miss = [&spec](const GeneratedPuzzle& p) {
-            return std::max(spec.minGrade - p.work.grade, p.work.grade - spec.maxGrade);
+        auto miss = [&band](const GeneratedPuzzle& p) {
+            return std::max(band.minGrade - p.work.grade, p.work.grade - band.maxGrade);
         };
         if (tries == 1 || miss(candidate) < miss(best)) best = candidate;
         if (tries >= 100) return best;
