@@ -1,6 +1,7 @@
 // Benchmark of a whole new game as "Neues Spiel" starts it: the puzzle drawn from a
 // collection file on disk, shuffled and solved, restarted and drawn into the back buffer.
 #include "app/game.h"
+#include "bench_platform.h"
 #include "app/screen.h"
 #include "engine/board.h"
 #include "engine/shuffle.h"
@@ -20,43 +21,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Files in a temporary working directory; everything else does nothing.
-class BenchPlatform : public Platform {
-  public:
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-
-    Event nextEvent() override { return {}; }
-    void waitNoMouseButton() override {}
-    int messageBox(const QString&, const QString&, int defaultButton, MessageIcon) override {
-        return defaultButton;
-    }
-    void runModal(QWidget*, QPoint, const std::function<bool()>&) override {}
-    double now() override { return 0; }
-    QString dateText() override { return {}; }
-    void sleepMs(int) override {}
-    void setPointer(PointerShape) override {}
-    void beep() override {}
-    void setMenuEnabled(bool) override {}
-    void setMenuChecked(int, bool) override {}
-    void setClockLabel(const QString&) override {}
-    bool fileExists(const QString& name) override { return QFile::exists(path(name)); }
-    std::optional<QByteArray> readFile(const QString& name) override {
-        QFile file(path(name));
-        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-        return file.readAll();
-    }
-    WriteResult writeFile(const QString& name, const QByteArray& bytes) override {
-        QSaveFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-        file.write(bytes);
-        if (!file.commit()) return {false, file.errorString()};
-        return {};
-    }
-    void openUrl(const QString&) override {}
-    QWidget* mainWindow() override { return nullptr; }
-};
 
 // The repository's "leicht.qnt" when it is there, else four puzzles built here that the
 // logical solver completes.

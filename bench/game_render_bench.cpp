@@ -1,6 +1,7 @@
 // Benchmark of the one full redraw: drawBoard of a puzzle with entries and candidate notes
 // in every empty cell, into the window's back buffer (values, notes, counts and status).
 #include "app/game.h"
+#include "bench_platform.h"
 #include "app/screen.h"
 #include "engine/board.h"
 #include "play/render.h"
@@ -13,32 +14,8 @@
 
 namespace {
 
-// Nothing but drawing is measured: every platform call does nothing.
-class QuietPlatform : public Platform {
-  public:
-    Event nextEvent() override { return {}; }
-    void waitNoMouseButton() override {}
-    int messageBox(const QString&, const QString&, int defaultButton, MessageIcon) override {
-        return defaultButton;
-    }
-    void runModal(QWidget*, QPoint, const std::function<bool()>&) override {}
-    double now() override { return 0; }
-    QString dateText() override { return {}; }
-    void sleepMs(int) override {}
-    void setPointer(PointerShape) override {}
-    void beep() override {}
-    void setMenuEnabled(bool) override {}
-    void setMenuChecked(int, bool) override {}
-    void setClockLabel(const QString&) override {}
-    bool fileExists(const QString&) override { return false; }
-    std::optional<QByteArray> readFile(const QString&) override { return std::nullopt; }
-    WriteResult writeFile(const QString&, const QByteArray&) override { return {}; }
-    void openUrl(const QString&) override {}
-    QWidget* mainWindow() override { return nullptr; }
-};
-
 void BM_DrawBoardWithNotes(benchmark::State& state) {
-    QuietPlatform platform;
+    BenchPlatform platform;
     QImage image(1052, 787, QImage::Format_RGB32);
     image.fill(Qt::white);
     Canvas canvas(&image);

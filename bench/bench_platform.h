@@ -1,0 +1,46 @@
+// The platform of the game benchmarks: files in a temporary working directory, every other
+// call does nothing, so only the game's own work is measured.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+class BenchPlatform : public Platform {
+  public:
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+
+    Event nextEvent() override { return {}; }
+    void waitNoMouseButton() override {}
+    int messageBox(const QString&, const QString&, int defaultButton, MessageIcon) override {
+        return defaultButton;
+    }
+    void runModal(QWidget*, QPoint, const std::function<bool()>&) override {}
+    double now() override { return 0; }
+    QString dateText() override { return {}; }
+    void sleepMs(int) override {}
+    void setPointer(PointerShape) override {}
+    void beep() override {}
+    void setMenuEnabled(bool) override {}
+    void setMenuChecked(int, bool) override {}
+    void setClockLabel(const QString&) override {}
+    bool fileExists(const QString& name) override { return QFile::exists(path(name)); }
+    std::optional<QByteArray> readFile(const QString& name) override {
+        QFile file(path(name));
+        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+        return file.readAll();
+    }
+    WriteResult writeFile(const QString& name, const QByteArray& bytes) override {
+        QSaveFile file(path(name));
+        if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
+        file.write(bytes);
+        if (!file.commit()) return {false, file.errorString()};
+        return {};
+    }
+    void openUrl(const QString&) override {}
+    QWidget* mainWindow() override { return nullptr; }
+};
