@@ -5,7 +5,6 @@
 
 #include "app/events.h"
 #include "app/game.h"
-#include "engine/rules.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
@@ -26,15 +25,11 @@ void leaveByKey(Game& g) {
     g.platform.sleepMs(200);
 }
 
-// The hidden solve combination's second letter: solve, and if the player's entries led
-// into a dead end, solve again from the givens.
+// The hidden solve combination's second letter: the solve command (which starts again from
+// the givens when the player's entries led into a dead end), untimed.
 void hiddenSolve(Game& g) {
     g.clock.clockRunning = false;
-    solveBoard(g);
-    if (!(g.board.boardComplete && isBoardValid(g.board)) && !hasNoDeadCell(g.board)) {
-        restartPuzzle(g.board);
-        solveBoard(g);
-    }
+    solveCommand(g);
     updateClock(g);
 }
 

@@ -6,6 +6,7 @@
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
+#include "support_pure/puzzles.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -210,6 +211,32 @@ TEST(PlayKeys, HiddenPairNeedsTheFirstLetterFirst) {
         EXPECT_EQ(w.g().solveMemory, t.keys.back() == kSolveFirstLetter ? kSolveFirstLetter : 0);
         EXPECT_EQ(w.g().board.cellValue(0, 1, 1), t.solved ? fieldValue(0, 1, 1) : 0);
     }
+}
+
+TEST(PlayKeys, HiddenPairAfterADeadEndSolvesFromTheGivens) {
+    // A wrong entry leaves some cell without a fitting digit: the hidden pair restarts from
+    // the givens and the board ends solved, not "Nicht lösbar!!!".
+    PlayWorld w;
+    Board& b = w.g().board;
+    Random random(5);
+    b = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);
+    int emptyColumn = 0, wrongColumn = 0;
+    for (int c = 1; c <= 9 && wrongColumn == 0; ++c) {
+        if (b.cellValue(0, c, 1) != 0) continue;
+        if (emptyColumn == 0)
+            emptyColumn = c;
+        else
+            wrongColumn = c;
+    }
+    ASSERT_NE(wrongColumn, 0);
+    b.cellValue(0, wrongColumn, 1) = b.solutionValue(0, emptyColumn, 1);
+    w.platform.key(kSolveFirstLetter);
+    w.platform.key(kSolveSecondLetter);
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_EQ(b.cellValue, b.solutionValue);
+    EXPECT_FALSE(b.notSolvable);
+    EXPECT_EQ(b.statusText, "Brett gelöst!!! ");
 }
 
 TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
