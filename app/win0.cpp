@@ -36,39 +36,47 @@ int gameKeyCode(int qtKey) {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return 112 + (qtKey - Qt::Key_F1);
     switch (qtKey) {
     case Qt::Key_Escape:
-        return 27;
+        return kKeyEsc;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kKeyEnter;
     case Qt::Key_Backspace:
-        return 8;
+        return kKeyBackspace;
     case Qt::Key_Tab:
-        return 9;
+        return kKeyTab;
     case Qt::Key_Space:
-        return 32;
+        return kKeySpace;
     case Qt::Key_PageUp:
-        return 33;
+        return kKeyPageUp;
     case Qt::Key_PageDown:
-        return 34;
+        return kKeyPageDown;
     case Qt::Key_End:
-        return 35;
+        return kKeyEnd;
     case Qt::Key_Home:
-        return 36;
+        return kKeyHome;
     case Qt::Key_Left:
-        return 37;
+        return kKeyLeft;
     case Qt::Key_Up:
-        return 38;
+        return kKeyUp;
     case Qt::Key_Right:
-        return 39;
+        return kKeyRight;
     case Qt::Key_Down:
-        return 40;
+        return kKeyDown;
     case Qt::Key_Insert:
-        return 45;
+        return kKeyInsert;
     case Qt::Key_Delete:
-        return 46;
+        return kKeyDelete;
     default:
         return 0;
     }
+}
+
+int gameModifiers(Qt::KeyboardModifiers m) {
+    int bits = 0;
+    if (m & Qt::ShiftModifier) bits |= Event::Shift;
+    if (m & Qt::ControlModifier) bits |= Event::Ctrl;
+    if (m & Qt::AltModifier) bits |= Event::Alt;
+    return bits;
 }
 
 // The client area below the menu bar: shows the back buffer and reports the pointer.
@@ -220,21 +228,23 @@ void Win_0::closeEvent(QCloseEvent* event) {
 void Win_0::keyPressEvent(QKeyEvent* event) {
     if (!commandRunning_) return;
     keysDown_.insert(event->key());
+    const int modifiers = gameModifiers(event->modifiers());
     if (event->key() == Qt::Key_Escape) {
-        platform_.pushEvent({Event::Kind::Char, 27, 0, 0});
+        platform_.pushEvent({Event::Kind::Char, kKeyEsc, 0, 0, modifiers});
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        platform_.pushEvent({Event::Kind::Char, 13, 0, 0});
+        platform_.pushEvent({Event::Kind::Char, kKeyEnter, 0, 0, modifiers});
     } else {
         for (QChar c : event->text())
-            if (c.unicode() >= 32 || c.unicode() == 8)
-                platform_.pushEvent({Event::Kind::Char, c.unicode(), 0, 0});
+            if (c.unicode() >= 32 || c.unicode() == kKeyBackspace)
+                platform_.pushEvent({Event::Kind::Char, c.unicode(), 0, 0, modifiers});
     }
 }
 
 void Win_0::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || !commandRunning_) return;
     if (keysDown_.erase(event->key()) == 0) return; // pressed before the command began
-    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0});
+    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0,
+                         gameModifiers(event->modifiers())});
 }
 
 void Win_0::pointerEvent(int kind, int x, int y) {

@@ -75,3 +75,5 @@ class Win_0 : public QMainWindow {
 // Key code of a Qt key as the game loops expect it: letters as capitals, digits, Esc 27,
 // Enter 13, and the usual codes for the other keys (0 for keys without one).
 int gameKeyCode(int qtKey);
+// The Shift, Ctrl and Alt keys held with a key event, as Event::modifiers bits.
+int gameModifiers(Qt::KeyboardModifiers modifiers);

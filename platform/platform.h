@@ -27,9 +27,33 @@ struct Event {
         CloseRequest
     };
     Kind kind = Kind::None;
-    int code = 0;     // menu id; key code (letters as capitals, Esc 27, Enter 13); character code
-    int x = 0, y = 0; // pointer position for presses and moves
+    int code = 0;      // menu id; key code (letters as capitals, Esc 27, Enter 13); character code
+    int x = 0, y = 0;  // pointer position for presses and moves
+    int modifiers = 0; // keys held with a key event: a sum of the Modifier bits below
+
+    enum Modifier { Shift = 1, Ctrl = 2, Alt = 4 };
+    bool ctrl() const { return (modifiers & Ctrl) != 0; }
+    bool alt() const { return (modifiers & Alt) != 0; }
+    bool shift() const { return (modifiers & Shift) != 0; }
 };
+
+// Key codes of the key events that are not letters or digits (letters are their capitals,
+// digits their characters).
+constexpr int kKeyBackspace = 8;
+constexpr int kKeyTab = 9;
+constexpr int kKeyEnter = 13;
+constexpr int kKeyEsc = 27;
+constexpr int kKeySpace = 32;
+constexpr int kKeyPageUp = 33;
+constexpr int kKeyPageDown = 34;
+constexpr int kKeyEnd = 35;
+constexpr int kKeyHome = 36;
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
+constexpr int kKeyInsert = 45;
+constexpr int kKeyDelete = 46;
 
 enum class MessageIcon { None, Information, Question, Warning, Critical };
 enum class PointerShape { Arrow, Hourglass };
