@@ -2,10 +2,15 @@
 // every platform that does not replace them; called by the printout and the help viewers.
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+
+QString Platform::workingFolder() {
+    return QDir::currentPath();
+}
 
 bool Platform::useDefaultPrinter(QPrinter& printer) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
