@@ -178,8 +178,10 @@ QLabel* Win_0::createClockLabel() {
     auto* uhr = new QLabel(QStringLiteral(" 99:99:99"), area_);
     uhr->setObjectName(QStringLiteral("uhr"));
     uhr->setGeometry(804, 662, 160, 30);
+    // Arial 24 points at 96 dots per inch, in pixels: on a large-font desktop a size in
+    // points would outgrow the label and cut off the time.
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(24);
+    font.setPixelSize(32);
     uhr->setFont(font);
     uhr->setAutoFillBackground(true);
     QPalette palette = uhr->palette();

@@ -73,9 +73,12 @@ std::string finalClockText(int hours, int minutes, double seconds) {
 void drawDifficultyPanel(Game& g) {
     drawPanel(g, 762, 425, 234, 88, QStringLiteral("SCHWIERIGKEITSGRAD:"), 800, 445);
     contentStyle(g, 8);
-    g.canvas.text(790, 455,
-                  QStringLiteral("Vorgegebene Zahlen: ") +
-                      QString::number(g.givenCount).rightJustified(3, QLatin1Char(' ')));
+    // In the fixed face the count ends the label at x 950, where updateDifficultyPanel
+    // writes it; the large-font face is proportional, so there only the update writes it.
+    QString label = QStringLiteral("Vorgegebene Zahlen: ");
+    if (!g.largeFontMode)
+        label += QString::number(g.givenCount).rightJustified(3, QLatin1Char(' '));
+    g.canvas.text(790, 455, label);
     updateDifficultyPanel(g);
 }
 

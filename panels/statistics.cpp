@@ -133,7 +133,9 @@ void updateStatusMessage(Game& g) {
     }
 
     contentStyle(g, 8);
-    g.canvas.text(832, 382,
+    // The large-font face has a 14-pixel text cell: two pixels higher keeps the line inside
+    // the panel's white box (its bottom outline at y 394).
+    g.canvas.text(832, g.largeFontMode ? 380 : 382,
                   QStringLiteral("Fehler: ") + QString::number(b.errorCount) +
                       QStringLiteral("/3 "));
 }

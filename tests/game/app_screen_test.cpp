@@ -222,6 +222,25 @@ TEST(Fonts, LargeFontTest) {
     EXPECT_FALSE(w.g().largeFontMode);
 }
 
+// On a large-font desktop the panels keep their layout: the "Fehler" line stays inside the
+// status panel's white box and the difficulty panel shows the given count once.
+TEST(Fonts, LargeFontModeKeepsThePanelContentsInside) {
+    for (bool large : {false, true}) {
+        TestWorld w;
+        w.g().largeFontMode = large;
+        w.canvas.keepJournal = true;
+        drawFirstScreen(w);
+        for (int x = 832; x <= 900; ++x)
+            ASSERT_EQ(w.pixel(x, 394), colour(0))
+                << "status box outline at x " << x << ", " << large;
+        int counts = 0;
+        for (const Canvas::TextRecord& r : w.canvas.journal)
+            if (r.y == 455 && r.text.contains(QLatin1Char('0'))) ++counts;
+        EXPECT_EQ(counts, large ? 1 : 2) << "given count texts"; // the fixed face overlays both
+        EXPECT_EQ(w.canvas.textsAt(950, 455).size(), 1u);
+    }
+}
+
 TEST(Fonts, CellHeightsAndWidths) {
     TestWorld w;
     struct Case {
