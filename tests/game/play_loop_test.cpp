@@ -262,6 +262,21 @@ TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
     EXPECT_EQ(b.givenValue(2, 5, 5), 0);
 }
 
+TEST(PlayCells, DoubleClickEntersThePreviouslyHighlightedValue) {
+    // The second press of a double click lands inside the palette without a move: it enters
+    // the value the last palette left highlighted, not the one under the pointer (5).
+    PlayWorld w;
+    Board& b = w.g().board;
+    w.g().paletteValue = 3;
+    w.click(0, 1, 1);
+    const QPoint p = cellCentre(b, 0, 1, 1);
+    w.platform.events.push_back({Event::Kind::LeftPress, 0, p.x(), p.y()});
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_EQ(b.cellValue(0, 1, 1), 3);
+    EXPECT_EQ(w.g().paletteValue, 3);
+}
+
 TEST(PlayCells, NoteOnASharedCellShowsInBothCopies) {
     PlayWorld w;
     Board& b = w.g().board;
