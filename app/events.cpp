@@ -19,6 +19,13 @@ Event takeEvent(Game& g) {
         g.pointerX = e.x;
         g.pointerY = e.y;
         break;
+    case Event::Kind::KeyRelease:
+        // The release of a key the palette took as its value ends that entry, nothing more.
+        if (g.paletteKeyRelease != 0 && e.code == g.paletteKeyRelease) {
+            g.paletteKeyRelease = 0;
+            e.kind = Event::Kind::None;
+        }
+        break;
     case Event::Kind::CloseRequest:
         Win_0_Close(g);
         break;

@@ -76,6 +76,9 @@ struct Game {
     int paletteX = 0, paletteY = 0;        // palette origin (px, py)
     int paletteColumn = 0, paletteRow = 0; // the cell the palette serves
     char solveMemory = 0;                  // one-letter memory of the hidden solve combination
+    // Key code of the key last typed into the palette: its release was part of the entry and
+    // is no command for the loop the palette returns to (0 = none pending).
+    int paletteKeyRelease = 0;
 
     // Board files.
     QString boardFileName;

@@ -287,6 +287,7 @@ void runCommand(Game& g, int id) {
 
 void Win_0_MenuEvent(Game& g, int id) {
     g.escapeConsumed = false;
+    g.paletteKeyRelease = 0;
     g.platform.setMenuEnabled(false);
     switch (id) {
     case 8:

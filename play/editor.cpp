@@ -124,7 +124,8 @@ void boardEditor(Game& g) {
         const Event e = takeEvent(g);
         switch (e.kind) {
         case Event::Kind::KeyRelease:
-            if (editorKey(g, e.code)) return;
+            // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
+            if (!e.ctrl() && !e.alt() && editorKey(g, e.code)) return;
             break;
         case Event::Kind::LeftPress:
             if (g.pointerY >= 726 && g.pointerY <= 752) {

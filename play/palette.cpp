@@ -160,6 +160,7 @@ void runValuePalette(Game& g, int column, int row) {
             open = false;
             break;
         case Event::Kind::Char: {
+            if (e.ctrl() || e.alt()) break; // a key held with Ctrl or Alt is no value
             int code = e.code;
             if (code == kEsc) {
                 code = '0';
@@ -171,6 +172,8 @@ void runValuePalette(Game& g, int column, int row) {
             if (code >= '0' && code <= '9') {
                 const int v = code - '0';
                 if (!g.noteMode) g.paletteValue = v;
+                // Letters are released under their capitals' codes.
+                g.paletteKeyRelease = (e.code >= 'a' && e.code <= 'z') ? e.code - 32 : e.code;
                 chooseValue(g, column, row, v);
                 open = false;
             }

@@ -157,7 +157,8 @@ void playLoop(Game& g) {
         const Event e = takeEvent(g);
         switch (e.kind) {
         case Event::Kind::KeyRelease:
-            if (playKey(g, e.code)) return;
+            // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
+            if (!e.ctrl() && !e.alt() && playKey(g, e.code)) return;
             break;
         case Event::Kind::LeftPress:
             if (g.pointerY >= 726 && g.pointerY <= 752 &&

@@ -2,12 +2,14 @@
 // game that ends in the hall of fame.
 #include "app/game.h"
 #include "play/buttons.h"
+#include "play/editor.h"
 #include "panels/info.h"
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
 #include "support_pure/puzzles.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -164,6 +166,45 @@ TEST(PlayKeys, EscThatClosedThePaletteDoesNotEndTheGame) {
     EXPECT_TRUE(w.platform.events.empty());
     EXPECT_EQ(b.cellValue(0, 1, 1), 0);
     EXPECT_EQ(w.g().paletteValue, 0);
+}
+
+TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
+    // In letter display "d", "f", "c", "h" typed into the palette enter 4, 6, 3, 8; their
+    // releases do not also print, set or clear every note, or open the manual.
+    for (const char letter : {'d', 'f', 'c', 'h'}) {
+        PlayWorld w;
+        Board& b = w.g().board;
+        b.showDigits = false;
+        b.noteFlag(0, 8, 8, 2) = true;
+        w.click(0, 1, 1);
+        w.platform.typed(letter);
+        w.platform.key(letter - 'a' + 'A');
+        w.abbruch();
+        ASSERT_NO_THROW(playLoop(w.g()));
+        EXPECT_EQ(b.cellValue(0, 1, 1), letter - 'a' + 1) << letter;
+        EXPECT_TRUE(b.noteFlag(0, 8, 8, 2)) << letter;
+        EXPECT_FALSE(b.noteFlag(1, 5, 5, 1)) << letter;
+        EXPECT_TRUE(w.platform.helpWindows.empty()) << letter;
+        EXPECT_FALSE(QFile::exists(w.platform.path(w.platform.printFile))) << letter;
+    }
+    // A key held with Ctrl or Alt is no command, in the play loop and in the editor: the
+    // entry survives Ctrl+N, Alt+F sets no note, Ctrl+X shuffles nothing, Ctrl+A stays.
+    for (const bool editor : {false, true}) {
+        PlayWorld w;
+        Board& b = w.g().board;
+        b.cellValue(1, 5, 5) = 3;
+        const BoardArray givens = b.givenValue;
+        w.platform.key('N', Event::Ctrl);
+        w.platform.key('F', Event::Alt);
+        w.platform.key('X', Event::Ctrl);
+        w.platform.key('A', Event::Ctrl);
+        w.platform.key('A');
+        ASSERT_NO_THROW(editor ? boardEditor(w.g()) : playLoop(w.g()));
+        EXPECT_TRUE(w.platform.events.empty());
+        EXPECT_EQ(b.cellValue(1, 5, 5), 3) << editor;
+        EXPECT_FALSE(b.noteFlag(0, 1, 1, 1)) << editor;
+        EXPECT_EQ(b.givenValue, givens) << editor;
+    }
 }
 
 TEST(PlayKeys, NoteCommandsAndRestart) {
