@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kEsc = 27;
-
 void leaveEditor(Game& g) {
     drawBarButton(g, kAbbruch, 1);
     g.platform.sleepMs(200);
@@ -66,7 +64,7 @@ bool editorKey(Game& g, int key) {
         g.clock.clockRunning = false;
         leaveEditor(g);
         return true;
-    case kEsc:
+    case kKeyEsc:
         if (g.escapeConsumed) break;
         leaveEditor(g);
         return true;

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kSquare = 18;
 constexpr int kPaletteSize = 3 * kSquare;
-constexpr int kEsc = 27;
 
 // Clears the palette's tracking state even when a quit unwinds the loop.
 struct TrackingGuard {
@@ -162,7 +161,7 @@ void runValuePalette(Game& g, int column, int row) {
         case Event::Kind::Char: {
             if (e.ctrl() || e.alt()) break; // a key held with Ctrl or Alt is no value
             int code = e.code;
-            if (code == kEsc) {
+            if (code == kKeyEsc) {
                 code = '0';
                 g.paletteCleared = false;
                 g.escapeConsumed = true;

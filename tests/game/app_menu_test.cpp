@@ -283,7 +283,7 @@ TEST(QuitGame, FromTheCloseBoxDuringAGame) {
         // not end it; A does.
         TestWorld w;
         w.platform.closeRequest();
-        w.platform.key(27);
+        w.platform.key(kKeyEsc);
         w.platform.key('F');
         w.platform.key('A');
         w.platform.answers = {2};

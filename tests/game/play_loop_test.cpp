@@ -125,7 +125,7 @@ TEST(PlayButtons, EdgeClicksPressOrMissAbbruch) {
     for (const Case& t : cases) {
         PlayWorld w;
         w.platform.leftClick(t.x, t.y);
-        w.platform.key(kEsc);
+        w.platform.key(kKeyEsc);
         ASSERT_NO_THROW(playLoop(w.g()));
         EXPECT_EQ(w.platform.events.size(), t.leaves ? 1u : 0u) << "(" << t.x << "," << t.y << ")";
         EXPECT_FALSE(w.g().clock.clockRunning);
@@ -139,8 +139,8 @@ TEST(PlayKeys, LeavingByKeys) {
         size_t left;           // events still queued when the loop returned
     };
     const Case cases[] = {
-        {true, {'A', kEsc}, 1}, {false, {'A', kEsc}, 0}, // A is no command in letter display
-        {true, {kEsc, 'A'}, 1}, {false, {kEsc, 'A'}, 1}, {true, {'Q', 'B', 'A'}, 0},
+        {true, {'A', kKeyEsc}, 1}, {false, {'A', kKeyEsc}, 0}, // A is no command in letter display
+        {true, {kKeyEsc, 'A'}, 1}, {false, {kKeyEsc, 'A'}, 1}, {true, {'Q', 'B', 'A'}, 0},
     };
     for (const Case& t : cases) {
         PlayWorld w;
@@ -158,9 +158,9 @@ TEST(PlayKeys, EscThatClosedThePaletteDoesNotEndTheGame) {
     Board& b = w.g().board;
     b.cellValue(0, 1, 1) = 4; // an entry that Esc empties
     w.click(0, 1, 1);
-    w.platform.typed(kEsc);
-    w.platform.key(kEsc); // the release of the same key
-    w.platform.key(kEsc); // still consumed: only a palette or a menu command clears it
+    w.platform.typed(kKeyEsc);
+    w.platform.key(kKeyEsc); // the release of the same key
+    w.platform.key(kKeyEsc); // still consumed: only a palette or a menu command clears it
     w.abbruch();
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_TRUE(w.platform.events.empty());
