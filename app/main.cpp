@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
 
         // 6.-8. Cleared client area; the window icon, which the dialogs take over from
         //       the main window; the background strips before anything is drawn.
-        canvas.clear(12);
+        canvas.clear(Colour::WindowBackground);
         window.setWindowIcon(programIcon());
         captureBackgroundStrips(g);
 

@@ -27,8 +27,8 @@ QString twoDigits(long long n) {
 void contentStyle(Game& g, int font) {
     selectFont(g, font);
     g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
 }
 
 // Splits the time since startTime into hours, minutes and left-over seconds and notes

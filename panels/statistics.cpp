@@ -19,14 +19,14 @@ QString symbolText(bool showDigits, int value) {
 void contentStyle(Game& g, int font) {
     selectFont(g, font);
     g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
 }
 
 // The vertical line between the row labels and the nine columns.
 void drawLabelLine(Game& g) {
     g.canvas.setLineWidth(1);
-    g.canvas.setPenColour(0);
+    g.canvas.setPenColour(Colour::Black);
     g.canvas.line(801, 250, 801, 289);
 }
 
@@ -50,7 +50,7 @@ void drawStatisticsPanel(Game& g) {
         }
     }
     g.canvas.setLineWidth(1);
-    g.canvas.setPenColour(0);
+    g.canvas.setPenColour(Colour::Black);
     g.canvas.line(744, 268, 1020, 268);
     drawLabelLine(g);
     updateDigitCounts(g);
@@ -86,8 +86,8 @@ void drawStatusPanel(Game& g) {
 void updateStatusMessage(Game& g) {
     Board& b = g.board;
     syncSharedBoxes(b);
-    g.canvas.setPenColour(9);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Red);
+    g.canvas.setBackColour(Colour::White);
     b.statusText = "Falsche Zahl! ";
     if (b.notSolvable) {
         b.statusText = "Nicht lösbar!!!";
@@ -102,7 +102,7 @@ void updateStatusMessage(Game& g) {
         const bool valid = isBoardValid(b);
         if (!wrongEntryFound) {
             if (valid) {
-                g.canvas.setPenColour(0);
+                g.canvas.setPenColour(Colour::Black);
                 b.statusText = "Keine Fehler! ";
             } else {
                 // No entry differs from the solution, yet a rule is broken: among the givens.
@@ -113,7 +113,7 @@ void updateStatusMessage(Game& g) {
         for (int i = 1; i <= 9; ++i)
             if (b.digitCount[static_cast<size_t>(i)] != 41) b.boardComplete = false;
         if (b.boardComplete && valid) {
-            g.canvas.setPenColour(0);
+            g.canvas.setPenColour(Colour::Black);
             b.statusText = "Brett gelöst!!! ";
         }
     }
@@ -121,7 +121,7 @@ void updateStatusMessage(Game& g) {
     selectFont(g, 20);
     if (!b.silentMode) {
         g.canvas.setOpaqueText(true);
-        g.canvas.setBackColour(15);
+        g.canvas.setBackColour(Colour::White);
         g.canvas.text(760, 347, QString::fromStdString(b.statusText));
     }
 

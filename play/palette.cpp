@@ -108,16 +108,16 @@ void drawValuePalette(Game& g, int column, int row) {
     for (int k = 1; k <= 9; ++k) {
         const int sx = px + kSquare * ((k - 1) % 3);
         const int sy = py + kSquare * ((k - 1) / 3);
-        c.setPenColour(0);
-        c.setBackColour(k == g.paletteValue ? 7 : 15);
+        c.setPenColour(Colour::Black);
+        c.setBackColour(k == g.paletteValue ? Colour::LightGrey : Colour::White);
         c.filledBox(sx, sy, sx + kSquare, sy + kSquare);
         c.setFont(paletteFont);
         c.setOpaqueText(false);
         c.text(sx + valueOffset(g, k), sy - 1, valueText(g, k));
     }
     c.setOpaqueText(true);
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
     g.clock.paletteBusy = false;
 }
 

@@ -66,8 +66,8 @@ void drawValueText(Game& g, int column, int row, int value, QColor colour) {
 
 // The drawing state every routine here leaves behind.
 void restoreDrawingState(Game& g) {
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
     g.canvas.setOpaqueText(true);
     g.canvas.setLineWidth(1);
 }

@@ -39,7 +39,7 @@ QStringList render(const std::vector<MenuItem>& bar) {
 }
 
 void drawFirstScreen(TestWorld& w) {
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(w.g());
     drawStartScreen(w.g());
 }
