@@ -52,7 +52,7 @@ struct Game {
     ClockState clock;
 
     // Settings and dialog state shared across subsystems.
-    int difficulty = 0; // 0..3: Leicht, Mittel, Schwer, Extrem
+    Difficulty difficulty = Difficulty::Leicht;
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
     bool escapeConsumed = false;
     bool editorMode = false;

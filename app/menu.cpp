@@ -163,7 +163,7 @@ void updateMenuChecks(Game& g) {
     for (MenuId id : {MenuId::Leicht, MenuId::Mittel, MenuId::Schwer, MenuId::Extrem,
                       MenuId::Digits, MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry})
         p.setMenuChecked(menuNumber(id), false);
-    p.setMenuChecked(menuNumber(MenuId::Leicht) + g.difficulty, true);
+    p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.difficulty), true);
     p.setMenuChecked(menuNumber(g.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
     if (g.board.showCandidates) p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
     if (g.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
@@ -251,7 +251,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Mittel:
     case MenuId::Schwer:
     case MenuId::Extrem:
-        g.difficulty = menuNumber(id) - menuNumber(MenuId::Leicht);
+        g.difficulty = static_cast<Difficulty>(menuNumber(id) - menuNumber(MenuId::Leicht));
         break;
     case MenuId::Digits:
     case MenuId::Letters:

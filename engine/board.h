@@ -35,6 +35,26 @@ template <typename T> struct NoteArray {
     bool operator==(const NoteArray&) const = default;
 };
 
+// The four difficulty levels, each with its puzzle collection file and its name as the
+// difficulty panel and the printout show it (blanks included).
+enum class Difficulty : std::uint8_t { Leicht, Mittel, Schwer, Extrem };
+struct DifficultyInfo {
+    const char* collectionFile;
+    const char* difficultyName;
+};
+inline constexpr std::array<DifficultyInfo, 4> kDifficultyInfo{{
+    {"leicht.qnt", " Leicht "},
+    {"mittel.qnt", " Mittel "},
+    {"schwer.qnt", "Schwer "},
+    {"extrem.qnt", "Extrem "},
+}};
+constexpr int difficultyIndex(Difficulty d) {
+    return static_cast<int>(d);
+}
+constexpr const DifficultyInfo& difficultyInfo(Difficulty d) {
+    return kDifficultyInfo[static_cast<size_t>(d)];
+}
+
 struct Board {
     BoardArray cellValue;     // digit shown in the cell, 0 = empty (givens and entries alike)
     BoardArray givenValue;    // clue digit, 0 = not a given
@@ -49,7 +69,6 @@ struct Board {
     std::array<bool, 10> digitUnused{};
     std::array<std::int16_t, 5> gridLeft{15, 411, 213, 15, 411};
     std::array<std::int16_t, 5> gridTop{15, 15, 213, 411, 411};
-    std::array<std::string, 4> difficultyName{" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 
     bool showDigits = true;
     bool symmetricPuzzle = true;

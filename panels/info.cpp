@@ -97,9 +97,8 @@ void updateDifficultyPanel(Game& g) {
     g.canvas.text(950, 455, countText);
 
     contentStyle(g, 20);
-    const int level = g.difficulty >= 0 && g.difficulty <= 3 ? g.difficulty : 0;
     g.canvas.text(816, 468,
-                  QString::fromStdString(b.difficultyName[static_cast<size_t>(level)]) +
+                  QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
                       QStringLiteral("  "));
     contentStyle(g, 8);
 }

@@ -188,7 +188,7 @@ TEST(MenuCommand, HeadAndTail) {
     EXPECT_EQ(w.platform.menuEnabledLog, (std::vector<bool>{false, true}));
     EXPECT_FALSE(g.escapeConsumed);
     EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_EQ(g.difficulty, 3);
+    EXPECT_EQ(g.difficulty, Difficulty::Extrem);
     EXPECT_EQ(g.board.cellValue, before) << "a difficulty leaves the board alone";
     EXPECT_EQ(g.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
     ASSERT_FALSE(w.platform.pointers.empty());

@@ -199,7 +199,7 @@ TEST(DifficultyPanel, CountsSharedGivensOnceAndNamesTheLevel) {
                 g.board.cellValue(box.mirrorGrid, mc, mr) =
                     g.board.givenValue(box.mirrorGrid, mc, mr) = v;
             }
-    g.difficulty = 3;
+    g.difficulty = Difficulty::Extrem;
     updateDifficultyPanel(g);
     EXPECT_EQ(g.givenCount, 36);
     EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, " 36 ");

@@ -354,7 +354,7 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
     PlayWorld w;
     Game& g = w.g();
     clearHallOfFame(g.hallOfFame);
-    g.difficulty = 1;
+    g.difficulty = Difficulty::Mittel;
     g.clock.clockRunning = true;
     g.clock.startTime = w.platform.time;
     g.clock.finishTime = "X";

@@ -98,9 +98,9 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
         int value;
     };
     const Case cases[] = {
-        {true, '7', true, 7},   {true, '0', true, 0},  {true, 'c', false, 0},
+        {true, '7', true, 7},      {true, '0', true, 0},  {true, 'c', false, 0},
         {true, kKeyEsc, true, 0},  {false, 'c', true, 3}, {false, 'C', false, 0},
-        {false, '3', false, 0}, {false, 'i', true, 9}, {false, '`', true, 0},
+        {false, '3', false, 0},    {false, 'i', true, 9}, {false, '`', true, 0},
         {false, kKeyEsc, true, 0}, {true, 'x', false, 0},
     };
     for (const Case& t : cases) {
