@@ -55,6 +55,10 @@ constexpr const DifficultyInfo& difficultyInfo(Difficulty d) {
     return kDifficultyInfo[static_cast<size_t>(d)];
 }
 
+// The status verdict on the board, decided by the status update; the status panel shows
+// it as text. None until the first update.
+enum class Verdict { None, WrongNumber, NotSolvable, NoErrors, Solved };
+
 struct Board {
     BoardArray cellValue;     // digit shown in the cell, 0 = empty (givens and entries alike)
     BoardArray givenValue;    // clue digit, 0 = not a given
@@ -78,7 +82,7 @@ struct Board {
     bool silentMode = false;
     bool notSolvable = false;
     std::int16_t errorCount = 0;
-    std::string statusText;
+    Verdict verdict = Verdict::None;
     bool boardComplete = false;
     std::int16_t cellWidth = 33;
     std::int16_t cellHeight = 33;

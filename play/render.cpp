@@ -249,7 +249,7 @@ void solveBoard(Game& g) {
     });
 
     updateDigitCounts(g);
-    if (b.statusText.empty() || b.statusText[0] != 'B')
+    if (b.verdict != Verdict::Solved)
         g.platform.messageBox(QStringLiteral("Das Brett läßt sich nicht eindeutig lösen?"),
                               QStringLiteral("&Schade"), 1, MessageIcon::None);
     if (b.showCandidates) computeCandidates(g);
