@@ -89,6 +89,13 @@ struct Game {
     QImage buttonBarBlank, gapBlankTop, gapBlankBottom, gapBlankLeft, gapBlankRight;
 };
 
+// Value display: value v (1..9) is shown as the digit "1".."9", or in letter display as the
+// capital letter with code 64 + v ("A".."I"). Cells, palette, notes, statistics and the
+// printout all follow this one rule.
+inline QString valueText(bool showDigits, int value) {
+    return QString(QChar((showDigits ? '0' : '@') + value));
+}
+
 // The two capital letters of the hidden solve combination (play loop and editor).
 constexpr char kSolveFirstLetter = 'J';
 constexpr char kSolveSecondLetter = 'K';

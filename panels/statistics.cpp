@@ -12,10 +12,6 @@
 
 namespace {
 
-QString symbolText(bool showDigits, int value) {
-    return showDigits ? QString::number(value) : QString(QChar(64 + value));
-}
-
 void contentStyle(Game& g, int font) {
     selectFont(g, font);
     g.canvas.setOpaqueText(true);
@@ -41,12 +37,12 @@ void drawStatisticsPanel(Game& g) {
     for (int i = 1; i <= 9; ++i) {
         const int cx = 784 + 24 * i;
         if (digits) {
-            g.canvas.text(g.largeFontMode ? cx : cx + 8, 254, symbolText(true, i));
+            g.canvas.text(g.largeFontMode ? cx : cx + 8, 254, valueText(true, i));
             g.canvas.text(cx, 274, QStringLiteral(" 0"));
         } else {
             int x = cx + 8;
             if (g.largeFontMode) x = i == 9 ? cx + 4 : cx;
-            g.canvas.text(x, 254, symbolText(false, i));
+            g.canvas.text(x, 254, valueText(false, i));
         }
     }
     g.canvas.setLineWidth(1);

@@ -25,11 +25,6 @@ struct TrackingGuard {
     }
 };
 
-QString valueText(const Game& g, int value) {
-    if (g.board.showDigits) return QString(QChar('0' + value));
-    return QString(QChar('@' + value));
-}
-
 // Horizontal offset of a value inside its square.
 int valueOffset(const Game& g, int value) {
     if (g.board.showDigits) return 3;
@@ -113,7 +108,7 @@ void drawValuePalette(Game& g, int column, int row) {
         c.filledBox(sx, sy, sx + kSquare, sy + kSquare);
         c.setFont(paletteFont);
         c.setOpaqueText(false);
-        c.text(sx + valueOffset(g, k), sy - 1, valueText(g, k));
+        c.text(sx + valueOffset(g, k), sy - 1, valueText(g.board.showDigits, k));
     }
     c.setOpaqueText(true);
     c.setPenColour(Colour::Black);

@@ -32,10 +32,6 @@ int cellTop(const Game& g, int grid, int row) {
     return g.board.gridTop[static_cast<size_t>(grid)] + g.board.cellHeight * (row - 1);
 }
 
-QString valueText(const Game& g, int value) {
-    return g.board.showDigits ? QString::number(value) : QString(QChar(64 + value));
-}
-
 // Offset of a value's text from the cell's left edge + 1: digits sit 4 pixels in; the
 // letters "I" and "A" are moved to look centred like the others.
 int valueOffset(const Game& g, int value) {
@@ -61,7 +57,7 @@ void drawValueText(Game& g, int column, int row, int value, QColor colour) {
     const int top = cellTop(g, g.board.activeGrid, row);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenRGB(colour);
-    g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g, value));
+    g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g.board.showDigits, value));
 }
 
 // The drawing state every routine here leaves behind.
@@ -216,7 +212,8 @@ void drawCandidates(Game& g) {
                     const int y = top + 10 * ((v - 1) / 3);
                     g.canvas.fillRect(x, y + 2, x + 9, y + 10, kWhite);
                     if (b.noteFlag(grid, c, r, v))
-                        g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(g, v));
+                        g.canvas.text(!digits && v == 9 ? x + 1 : x, y,
+                                      valueText(g.board.showDigits, v));
                 }
             }
     restoreDrawingState(g);

@@ -165,7 +165,7 @@ QString footerText(const Game& g) {
 }
 
 QString printedValueText(bool showDigits, int value) {
-    return showDigits ? QString::number(value) : QString(QChar(64 + value));
+    return valueText(showDigits, value);
 }
 
 int printedValueShift(bool showDigits, int value) {
