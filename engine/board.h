@@ -107,8 +107,8 @@ void syncSharedBoxes(Board& b);
 void clearSharedMirrors(Board& b);
 bool isBoardComplete(Board& b);
 void restartPuzzle(Board& b);
-// The model half of clearBoard: notSolvable off, every value and given 0, no notes.
-// The caller redraws (drawBoard).
+// Menu "B&rett löschen": notSolvable off, every value and given 0, no notes. The caller
+// redraws (drawBoard).
 void clearBoardModel(Board& b);
 // Set every noteFlag element to the given value.
 void setAllNotes(Board& b, bool value);

@@ -123,11 +123,6 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
     paint(r, [&](QPainter& p) { p.fillRect(r, colour); });
 }
 
-int Canvas::textWidth(const QString& text) const {
-    if (device_ == nullptr) return QFontMetrics(font_).horizontalAdvance(text);
-    return QFontMetrics(font_, device_).horizontalAdvance(text);
-}
-
 void Canvas::text(int x, int y, const QString& text) {
     if (keepJournal) journal.push_back({text, x, y, pen_, font_.pixelSize()});
     if (device_ == nullptr) return;

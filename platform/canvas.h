@@ -80,7 +80,6 @@ class Canvas {
     // Text with its top-left corner at (x, y): opaque fills the text cell with the
     // background colour first; transparent paints only the glyphs.
     void text(int x, int y, const QString& text);
-    int textWidth(const QString& text) const;
 
     // Screen images: capture the inclusive rectangle, paste with top-left at (x, y).
     QImage capture(int x1, int y1, int x2, int y2) const;

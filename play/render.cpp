@@ -168,19 +168,16 @@ void computeCandidates(Game& g) {
         // A game in which automatic candidates were shown is no longer timed.
         g.clock.clockRunning = false;
         updateClock(g);
+        // Each copy of a shared cell is tested against its own grid alone (the digit is
+        // tried in that copy only); the intersection below joins the two copies.
+        const auto candidates = candidateDigits(b);
         setAllNotes(b, false);
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                for (int grid = 0; grid <= 4; ++grid) {
-                    if (b.cellValue(grid, c, r) != 0) continue;
-                    // Only this copy holds the trial digit: each copy of a shared cell is
-                    // tested against its own grid, and the intersection below joins them.
-                    for (int v = 1; v <= 9; ++v) {
-                        b.cellValue(grid, c, r) = static_cast<std::uint8_t>(v);
-                        b.noteFlag(grid, c, r, v) = isBoardValid(b);
-                    }
-                    b.cellValue(grid, c, r) = 0;
-                }
+        for (int grid = 0; grid <= 4; ++grid)
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    for (int v = 1; v <= 9; ++v)
+                        b.noteFlag(grid, c, r, v) =
+                            (candidates[static_cast<size_t>(cellIndex(grid, c, r))] >> v & 1) != 0;
     }
     intersectSharedCandidates(g);
     drawCandidates(g);
@@ -217,11 +214,6 @@ void drawCandidates(Game& g) {
                 }
             }
     restoreDrawingState(g);
-}
-
-void clearBoard(Game& g) {
-    clearBoardModel(g.board);
-    drawBoard(g);
 }
 
 void solveBoard(Game& g) {
