@@ -140,6 +140,24 @@ void Win_0::showChanged(const QRect& rect) {
     area_->update(rect);
 }
 
+void Win_0::placeFrameAt(QPoint position) {
+    framePosition_ = position;
+    move(position);
+    // Until the window manager has framed the window, Qt may have put the client area at
+    // the point. Look for the frame for two seconds after showing (none without a window
+    // manager), then move the frame's corner to the point once.
+    placementChecks_ = 40;
+    auto* timer = new QTimer(this);
+    timer->setInterval(50);
+    connect(timer, &QTimer::timeout, this, [this, timer] {
+        if (!isVisible()) return;
+        const bool framed = frameGeometry() != geometry();
+        if (framed && frameGeometry().topLeft() != framePosition_) move(framePosition_);
+        if (framed || --placementChecks_ <= 0) timer->deleteLater();
+    });
+    timer->start();
+}
+
 void Win_0::buildMenuBar() {
     std::vector<MenuItem> bar;
     if (!parseMenuTable(menuItemTable(), bar))
