@@ -103,11 +103,7 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
         if (hatched_) {
             p.save();
             p.setClipRect(outer);
-            const int w = std::max(1, lineWidth_);
-            // About a quarter of a millimetre on a printer page, one pixel on the screen.
-            const int dotsPerInch = device_->logicalDpiX();
-            QPen hatch(QColor(0, 0, 0), std::max({1, w / 2, dotsPerInch / 100}));
-            p.setPen(hatch);
+            p.setPen(QPen(hatchColour_, std::max(1, hatchWidth_)));
             const int step = std::max(8, std::min(outer.width(), outer.height()) / 6);
             for (int k = -outer.height(); k < outer.width(); k += step)
                 p.drawLine(outer.left() + k, outer.bottom(), outer.left() + k + outer.height(),

@@ -65,6 +65,10 @@ class Canvas {
     bool opaqueText() const { return opaque_; }
     void setHatched(bool hatched) { hatched_ = hatched; } // fill style of filledBox
     bool hatched() const { return hatched_; }
+    // The hatch lines of filledBox: colour and width in device pixels.
+    void setHatchPen(QColor colour, int width) { hatchColour_ = colour, hatchWidth_ = width; }
+    QColor hatchColour() const { return hatchColour_; }
+    int hatchWidth() const { return hatchWidth_; }
     void setFont(const QFont& font) { font_ = font; }
     const QFont& font() const { return font_; }
 
@@ -114,6 +118,8 @@ class Canvas {
     int lineWidth_ = 1;
     bool opaque_ = true;
     bool hatched_ = false;
+    QColor hatchColour_{0, 0, 0};
+    int hatchWidth_ = 1;
     QFont font_;
     QPainter* batch_ = nullptr;
     int batchDepth_ = 0;
