@@ -6,6 +6,7 @@
 #include "app/win0.h"
 #include "halloffame/halloffame.h"
 #include "help/help.h"
+#include "help/qtgerman.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.Quintor"));
+    installQtGermanTranslations(app);
     enterWorkingDirectory();
     try {
         // 1. Position: centred on the screen, 32 pixels higher.
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
 
         // 6.-8. Cleared client area; the window icon, which the dialogs take over from
         //       the main window; the background strips before anything is drawn.
-        canvas.clear(12);
+        canvas.clear(Colour::WindowBackground);
         window.setWindowIcon(programIcon());
         captureBackgroundStrips(g);
 

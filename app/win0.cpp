@@ -247,8 +247,8 @@ void Win_0::closeEvent(QCloseEvent* event) {
 
 void Win_0::keyPressEvent(QKeyEvent* event) {
     if (!commandRunning_) return;
-    keysDown_.insert(event->key());
     const int modifiers = gameModifiers(event->modifiers());
+    keysDown_[event->key()] |= modifiers;
     if (event->key() == Qt::Key_Escape) {
         platform_.pushEvent({Event::Kind::Char, kKeyEsc, 0, 0, modifiers});
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -262,9 +262,11 @@ void Win_0::keyPressEvent(QKeyEvent* event) {
 
 void Win_0::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || !commandRunning_) return;
-    if (keysDown_.erase(event->key()) == 0) return; // pressed before the command began
-    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0,
-                         gameModifiers(event->modifiers())});
+    const auto down = keysDown_.find(event->key());
+    if (down == keysDown_.end()) return; // pressed before the command began
+    const int modifiers = down->second | gameModifiers(event->modifiers());
+    keysDown_.erase(down);
+    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0, modifiers});
 }
 
 void Win_0::pointerEvent(int kind, int x, int y) {

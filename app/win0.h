@@ -9,7 +9,7 @@
 #include <QPoint>
 
 #include <functional>
-#include <set>
+#include <map>
 
 class QLabel;
 class QtPlatform;
@@ -72,7 +72,9 @@ class Win_0 : public QMainWindow {
     bool commandRunning_ = false;
     // Keys pressed while the current command runs: only their releases reach the game, so
     // the release of a key that chose a menu item ("&Spielstart" by S) is no game command.
-    std::set<int> keysDown_;
+    // Each keeps the modifiers held when it went down, so Ctrl+N stays a Ctrl key even when
+    // Ctrl is let go before N.
+    std::map<int, int> keysDown_;
     bool quitting_ = false;
     QPoint framePosition_;
     int placementChecks_ = 0;
