@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quintor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.Quintor"));
     installQtGermanTranslations(app);
-    enterWorkingDirectory();
+    const QString workingDirectoryMessage = enterWorkingDirectory();
     try {
         // 1. Position: centred on the screen, 32 pixels higher.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -63,6 +63,9 @@ int main(int argc, char** argv) {
         drawStartScreen(g);
         g.htmlHelpAvailable = isHtmlHelpSystem(platformVersion());
         selectFont(g, 16);
+        if (!workingDirectoryMessage.isEmpty())
+            platform.messageBox(workingDirectoryMessage, QStringLiteral("OK"), 1,
+                                MessageIcon::Warning);
 
         // 13. The main loop: menu commands and the close box are handled by the window.
         const int status = QApplication::exec();

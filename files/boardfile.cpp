@@ -8,6 +8,8 @@
 #include "files/record.h"
 #include "files/slotdialog.h"
 
+#include <QDir>
+
 #include <cstring>
 
 namespace {
@@ -116,8 +118,9 @@ bool loadCollectionPuzzle(Game& g) {
     if (!g.platform.fileExists(g.boardFileName)) {
         // Without its puzzle file a new game would be an empty, unsolvable board.
         g.clock.clockRunning = false;
-        warn(g, QStringLiteral("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.")
-                    .arg(g.boardFileName));
+        warn(g, QStringLiteral("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
+                               "Gesucht im Ordner \"%2\".")
+                    .arg(g.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
         return false;
     }
     return loadBoardRecord(g, record);

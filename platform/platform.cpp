@@ -9,6 +9,10 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+QString Platform::workingFolder() {
+    return QDir::currentPath();
+}
+
 bool Platform::useDefaultPrinter(QPrinter& printer) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (printerInfo.isNull()) return false;

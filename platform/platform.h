@@ -112,6 +112,9 @@ class Platform {
     virtual bool fileExists(const QString& name) = 0;
     virtual std::optional<QByteArray> readFile(const QString& name) = 0;
     virtual WriteResult writeFile(const QString& name, const QByteArray& bytes) = 0;
+    // The folder the file names above are relative to, for messages (default: the working
+    // directory).
+    virtual QString workingFolder();
 
     // Opens a web address in the browser.
     virtual void openUrl(const QString& url) = 0;

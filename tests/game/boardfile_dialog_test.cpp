@@ -228,6 +228,11 @@ TEST_F(NewGamePuzzle, AMissingOrDamagedCollectionFileStopsTheNewGame) {
         ASSERT_EQ(p.messages.size(), 1u);
         EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"schwer.qnt\"")))
             << p.messages[0].text.toStdString();
+        if (!damaged) { // the folder it looked in, for an installation missing its data
+            EXPECT_TRUE(p.messages[0].text.endsWith(
+                QStringLiteral("Gesucht im Ordner \"%1\".").arg(p.workDir.path())))
+                << p.messages[0].text.toStdString();
+        }
         EXPECT_EQ(p.messages[0].icon, MessageIcon::Warning);
     }
 }

@@ -72,6 +72,7 @@ class ScriptedPlatform : public Platform {
     bool failWrites = false;
     QString path(const QString& name) const { return QDir(workDir.path()).filePath(name); }
     void copyDataFile(const QString& name); // from the repository's data/
+    QString workingFolder() override { return workDir.path(); }
 
     Event nextEvent() override;
     void waitNoMouseButton() override {}
