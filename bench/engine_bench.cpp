@@ -1,13 +1,18 @@
 // Benchmarks of the engine: the silent solve with unit bitmasks against the literal
-// reference on the same sparse puzzles, the rule check, and the whole shuffle.
+// reference on the same sparse puzzles, the rule check, the whole shuffle, and the complete
+// search on puzzles thinned out as far as a unique completion allows.
 #include "engine/rules.h"
+#include "engine/search.h"
 #include "engine/shuffle.h"
 #include "engine/solver.h"
 #include "reference/reference_solver.h"
 #include "support_pure/puzzles.h"
+#include "tools/collections/generator.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -72,8 +77,46 @@ void BM_shuffleBoard(benchmark::State& state) {
     }
 }
 
+// 1,000 puzzles (seeds 1..1000) from which the generator removed clues one by one while the
+// search still found exactly one completion; no clue of them can go.
+const std::vector<Board>& searchPuzzles() {
+    static const std::vector<Board> list = [] {
+        std::vector<Board> boards;
+        for (std::uint32_t seed = 1; seed <= 1000; ++seed) {
+            Random random(seed);
+            boards.push_back(puzzleBoard(thinOutBySearch(makeSolution(random), random)));
+        }
+        return boards;
+    }();
+    return list;
+}
+
+// countSolutions(b, 2) once on each of the 1,000 puzzles per iteration; the counters give
+// the median and the worst time of one puzzle over all iterations.
+void BM_countSolutions_thinnedOut(benchmark::State& state) {
+    const std::vector<Board>& boards = searchPuzzles();
+    std::vector<double> ms;
+    int givens = 0;
+    for (const Board& b : boards) givens += puzzles::countGivens(b);
+    for (auto _ : state) {
+        for (const Board& b : boards) {
+            const auto start = std::chrono::steady_clock::now();
+            const int n = countSolutions(b, 2);
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+            if (n != 1) state.SkipWithError("a thinned-out puzzle lost its unique completion");
+        }
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["worst_ms"] = ms.back();
+    state.counters["mean_givens"] = double(givens) / double(boards.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_countSolutions_thinnedOut)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_computeSolution_fast)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_computeSolution_literal)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_isBoardValid)->Arg(0)->Arg(1)->Unit(benchmark::kNanosecond);

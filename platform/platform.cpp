@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QWidget>
 
 QString Platform::workingFolder() {
@@ -20,7 +21,15 @@ bool Platform::useDefaultPrinter(QPrinter& printer) {
     return printer.isValid();
 }
 
+QString printDialogFile() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    return QDir(documents).filePath(QStringLiteral("Quintor-Brett.pdf"));
+}
+
 bool Platform::choosePrinter(QPrinter& printer) {
+    // Without a file name of its own the dialog would offer one in the home folder's root.
+    if (printer.outputFileName().isEmpty()) printer.setOutputFileName(printDialogFile());
     QPrintDialog dialog(&printer, mainWindow());
     return dialog.exec() == QDialog::Accepted;
 }
