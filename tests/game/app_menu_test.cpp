@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
+#include "panels/info.h"
 #include "support/scripted_platform.h"
 
 #include <QAction>
@@ -308,6 +309,25 @@ TEST(MenuCommand, NewGameWithoutCollectionFileStopsAfterItsMessage) {
     EXPECT_EQ(g.board.errorCount, 0);
     EXPECT_EQ(g.clock.startTime, 0.0) << "the clock was not started";
     EXPECT_FALSE(g.clock.clockRunning);
+}
+
+TEST(MenuCommand, ASecondNewGameIsTimedFromItsOwnStart) {
+    TestWorld w;
+    Game& g = w.g();
+    w.platform.copyDataFile(QStringLiteral("leicht.qnt"));
+    w.platform.key(27); // leaves the first game at once
+    Win_0_MenuEvent(g, 8);
+    joinClockTicker(g);
+
+    w.platform.time += 500.0;
+    const double secondStart = w.platform.time;
+    const std::size_t labelsBefore = w.platform.clockLabels.size();
+    w.platform.key(27);
+    Win_0_MenuEvent(g, 8);
+    joinClockTicker(g);
+    EXPECT_EQ(g.clock.startTime, secondStart);
+    ASSERT_GT(w.platform.clockLabels.size(), labelsBefore);
+    EXPECT_EQ(w.platform.clockLabels[labelsBefore], QStringLiteral(" 00:00:00"));
 }
 
 TEST(QuitGame, Answers) {

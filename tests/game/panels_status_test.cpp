@@ -136,6 +136,29 @@ TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     EXPECT_EQ(w.platform.clockLabels.size(), labels);
 }
 
+TEST(StatusPanel, AFullBoardThatBreaksARuleFinishesNothing) {
+    // Every digit stands 41 times, but two entries of one row are exchanged: the columns
+    // break. Whether the stored solution agrees or not, the game is not solved.
+    for (const bool solutionAgrees : {false, true}) {
+        SCOPED_TRACE(solutionAgrees ? "solution agrees" : "entries differ from the solution");
+        TestWorld w;
+        Game& g = w.g();
+        w.platform.onModal = [&g](QWidget*) { g.dialogDone = true; };
+        g.board = puzzles::solvedBoard();
+        asEntries(g.board);
+        g.board.solutionValue = g.board.cellValue;
+        std::swap(g.board.cellValue(0, 1, 1), g.board.cellValue(0, 2, 1));
+        if (solutionAgrees) g.board.solutionValue = g.board.cellValue;
+        startGameClock(g);
+        updateDigitCounts(g);
+        EXPECT_TRUE(g.board.boardComplete);
+        EXPECT_EQ(g.board.statusText, "Falsche Zahl! ");
+        EXPECT_TRUE(g.clock.clockRunning);
+        EXPECT_EQ(g.clock.finishTime, "X");
+        EXPECT_TRUE(w.platform.modalForms.empty()) << "no hall of fame";
+    }
+}
+
 TEST(StatusPanel, ErrorCountIsShownWithItsLimit) {
     TestWorld w;
     Game& g = w.g();

@@ -1,6 +1,7 @@
 // The own-board editor: givens typed in through the palette, removed by right clicks, and
 // its keys.
 #include "app/game.h"
+#include "engine/rules.h"
 #include "play/editor.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
@@ -128,9 +129,13 @@ TEST(EditorKeys, RestartShuffleAndHiddenPair) {
     EXPECT_EQ(b.givenValue(0, 1, 1), 0);
     EXPECT_FALSE(b.notSolvable);
 
-    // X shuffles: the board stays a valid solved field with its givens as cells.
+    // X shuffles: the board changes and stays a valid solved field with its givens as cells.
+    const Board beforeShuffle = b;
     w.platform.key('X');
     w.run();
+    EXPECT_NE(b.cellValue, beforeShuffle.cellValue);
+    EXPECT_TRUE(isBoardValid(b));
+    EXPECT_EQ(b.solutionValue, b.cellValue);
     int givens = 0;
     for (int g = 0; g < 5; ++g)
         for (int c = 1; c <= 9; ++c)

@@ -7,6 +7,7 @@
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
+#include "game/boardfile_support.h"
 #include "support_pure/puzzles.h"
 
 #include <QFile>
@@ -15,6 +16,10 @@
 #include <gtest/gtest.h>
 
 using namespace play_test;
+using boardfile_test::boardFile;
+using boardfile_test::markedBoard;
+using boardfile_test::readRaw;
+using boardfile_test::writeRaw;
 
 namespace {
 
@@ -130,6 +135,62 @@ TEST(PlayButtons, EdgeClicksPressOrMissAbbruch) {
         EXPECT_EQ(w.platform.events.size(), t.leaves ? 1u : 0u) << "(" << t.x << "," << t.y << ")";
         EXPECT_FALSE(w.g().clock.clockRunning);
     }
+}
+
+TEST(PlayButtons, KeysAndButtonsActInThePlayLoopAndTheEditor) {
+    // brett.qnt holds a board marked 5 in slot 0; the board on screen has an entry 6 at
+    // grid 1 (5, 5). Every script ends with the Abbruch button.
+    enum class Effect { Loaded, Saved, Printed, Help, Restarted };
+    struct Case {
+        const char* name;
+        std::function<void(ScriptedPlatform&)> input;
+        Effect effect;
+    };
+    auto key = [](int k) { return [k](ScriptedPlatform& p) { p.key(k); }; };
+    auto button = [](int index) {
+        return [index](ScriptedPlatform& p) { p.leftClick(kButtons[index].x + 10, 740); };
+    };
+    const Case cases[] = {
+        {"key L", key('L'), Effect::Loaded},
+        {"key S", key('S'), Effect::Saved},
+        {"key D", key('D'), Effect::Printed},
+        {"key H", key('H'), Effect::Help},
+        {"Laden", button(kLaden), Effect::Loaded},
+        {"Sichern", button(kSichern), Effect::Saved},
+        {"Drucken", button(kDrucken), Effect::Printed},
+        {"Hilfe", button(kHilfe), Effect::Help},
+        {"Neustart", button(kNeustart), Effect::Restarted},
+    };
+    for (const bool editor : {false, true})
+        for (const Case& t : cases) {
+            SCOPED_TRACE(testing::Message() << (editor ? "editor, " : "play loop, ") << t.name);
+            PlayWorld w;
+            Game& g = w.g();
+            w.platform.copyDataFile(QStringLiteral("Quintor.hlp"));
+            writeRaw(w.platform, QStringLiteral("brett.qnt"),
+                     boardFile({markedBoard(5), Board{}, Board{}, Board{}}));
+            const QByteArray fileBefore = readRaw(w.platform, QStringLiteral("brett.qnt"));
+            g.board.cellValue(1, 5, 5) = 6;
+            w.platform.onModal = [](QWidget* form) {
+                form->findChild<QPushButton*>(QStringLiteral("cmd1"))->click(); // slot 1, OK
+            };
+            t.input(w.platform);
+            w.abbruch();
+            ASSERT_NO_THROW(editor ? boardEditor(g) : playLoop(g));
+            EXPECT_TRUE(w.platform.events.empty());
+
+            const bool loaded = g.board.cellValue(1, 2, 3) == 5;
+            const bool saved = readRaw(w.platform, QStringLiteral("brett.qnt")) != fileBefore;
+            const bool printed = QFile::exists(w.platform.path(w.platform.printFile));
+            const bool help = g.classicHelpWindow != nullptr;
+            const bool restarted = g.board.cellValue(1, 5, 5) == 0 && !loaded;
+            EXPECT_EQ(loaded, t.effect == Effect::Loaded);
+            EXPECT_EQ(saved, t.effect == Effect::Saved);
+            EXPECT_EQ(printed, t.effect == Effect::Printed);
+            EXPECT_EQ(help, t.effect == Effect::Help);
+            EXPECT_EQ(restarted, t.effect == Effect::Restarted);
+            delete g.classicHelpWindow.data();
+        }
 }
 
 TEST(PlayKeys, LeavingByKeys) {
