@@ -13,6 +13,7 @@
 #include "play/editor.h"
 #include "play/playloop.h"
 #include "play/render.h"
+#include "play/undo.h"
 #include "print/printout.h"
 
 #include <QAction>
@@ -184,6 +185,7 @@ void newGame(Game& g) {
     updateClock(g);
     shuffleBoard(g.board, g.random);
     restartPuzzle(g.board);
+    startNewHistory(g);
     playLoop(g);
 }
 
@@ -194,6 +196,7 @@ void printedGame(Game& g) {
     shuffleBoard(g.board, g.random);
     drawBoard(g);
     printBoard(g);
+    startNewHistory(g);
     playLoop(g);
 }
 
@@ -212,6 +215,7 @@ void runCommand(Game& g, int id) {
     case 11:
         boardEditor(g);
         g.editorMode = false;
+        startNewHistory(g); // the typed board is a new puzzle
         break;
     case 12:
         printedGame(g);
@@ -219,6 +223,7 @@ void runCommand(Game& g, int id) {
     case 20:
         g.boardFileName = QStringLiteral("brett.qnt");
         loadBoard(g);
+        startNewHistory(g);
         updateDifficultyPanel(g);
         playLoop(g);
         break;
@@ -305,7 +310,11 @@ void Win_0_MenuEvent(Game& g, int id) {
     }
     if (!g.htmlHelpAvailable) closeClassicHelp(g);
 
-    runCommand(g, id);
+    {
+        // What the command changes before any game loop it leads into is one step.
+        const UndoStep step(g);
+        runCommand(g, id);
+    }
 
     // Back to the idle state.
     g.platform.setMenuEnabled(true);

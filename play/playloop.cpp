@@ -10,6 +10,7 @@
 #include "play/buttons.h"
 #include "play/palette.h"
 #include "play/render.h"
+#include "play/undo.h"
 
 #include <cmath>
 
@@ -149,12 +150,15 @@ bool mapPointerToCell(Game& g, int& column, int& row) {
 }
 
 void playLoop(Game& g) {
+    closeOpenChange(g);
     drawBoard(g);
     drawAllButtons(g);
     if (g.clock.clockRunning) startClockTicker(g);
 
     for (;;) {
         const Event e = takeEvent(g);
+        if (undoRedoKey(g, e)) continue;
+        const UndoStep step(g); // whatever this event changes is one step of the history
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             if (playKey(g, e.code)) return;
