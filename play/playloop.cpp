@@ -9,6 +9,7 @@
 #include "panels/statistics.h"
 #include "play/buttons.h"
 #include "play/palette.h"
+#include "play/pause.h"
 #include "play/render.h"
 #include "play/undo.h"
 
@@ -157,7 +158,7 @@ void playLoop(Game& g) {
 
     for (;;) {
         const Event e = takeEvent(g);
-        if (undoRedoKey(g, e)) continue;
+        if (undoRedoKey(g, e) || pauseEvent(g, e)) continue;
         const UndoStep step(g); // whatever this event changes is one step of the history
         switch (e.kind) {
         case Event::Kind::KeyRelease:
