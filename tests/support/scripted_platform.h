@@ -22,7 +22,9 @@ class ScriptedPlatform : public Platform {
 
     // Script.
     std::deque<Event> events;
-    void key(int code) { events.push_back({Event::Kind::KeyRelease, code, 0, 0}); }
+    void key(int code, int modifiers = 0) {
+        events.push_back({Event::Kind::KeyRelease, code, 0, 0, modifiers});
+    }
     void typed(int character) { events.push_back({Event::Kind::Char, character, 0, 0}); }
     void move(int x, int y) { events.push_back({Event::Kind::PointerMove, 0, x, y}); }
     void leftClick(int x, int y) {
@@ -35,6 +37,9 @@ class ScriptedPlatform : public Platform {
     }
     void menu(int id) { events.push_back({Event::Kind::Menu, id, 0, 0}); }
     void closeRequest() { events.push_back({Event::Kind::CloseRequest, 0, 0, 0}); }
+    // Called with each event as a game loop takes it, before the loop acts on it: the
+    // moment to look at the screen or move the fake clock on.
+    std::function<void(const Event&)> onEvent;
 
     // Message boxes: answers taken in order; with none left, the default button is pressed.
     struct Message {
