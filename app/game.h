@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/history.h"
 #include "engine/random.h"
 #include "halloffame/table.h"
 #include "platform/canvas.h"
@@ -26,6 +27,7 @@ struct ClockState {
     std::atomic<bool> finishingGame{false};
     std::atomic<bool> paletteBusy{false};
     std::atomic<bool> tickerStop{false}; // tells an old ticker to end before a new one starts
+    std::atomic<bool> paused{false};     // the game is paused: the ticker leaves the label
     std::mutex mutex;                    // guards the fields below
     double startTime = 0;                // platform time at which the game clock started
     double lastTick = -1;                // whole-second part of the time at the last refresh
@@ -48,6 +50,7 @@ struct Game {
     Random random;
 
     Board board;
+    History history; // undo and redo of the board in play
     HallOfFame hallOfFame;
     ClockState clock;
 

@@ -13,6 +13,7 @@
 #include "play/editor.h"
 #include "play/playloop.h"
 #include "play/render.h"
+#include "play/undo.h"
 #include "print/printout.h"
 
 #include <QAction>
@@ -186,6 +187,7 @@ void newGame(Game& g) {
     updateClock(g);
     shuffleBoard(g.board, g.random);
     restartPuzzle(g.board);
+    startNewHistory(g);
     playLoop(g);
 }
 
@@ -196,6 +198,7 @@ void printedGame(Game& g) {
     shuffleBoard(g.board, g.random);
     drawBoard(g);
     printBoard(g);
+    startNewHistory(g);
     playLoop(g);
 }
 
@@ -214,6 +217,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::OwnBoard:
         boardEditor(g);
         g.editorMode = false;
+        startNewHistory(g); // the typed board is a new puzzle
         break;
     case MenuId::PrintedGame:
         printedGame(g);
@@ -221,6 +225,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::LoadBoard:
         g.boardFileName = QStringLiteral("brett.qnt");
         loadBoard(g);
+        startNewHistory(g);
         updateDifficultyPanel(g);
         playLoop(g);
         break;
@@ -309,7 +314,11 @@ void Win_0_MenuEvent(Game& g, int id) {
     }
     if (!g.htmlHelpAvailable) closeClassicHelp(g);
 
-    runCommand(g, command);
+    {
+        // What the command changes before any game loop it leads into is one step.
+        const UndoStep step(g);
+        runCommand(g, command);
+    }
 
     // Back to the idle state.
     g.platform.setMenuEnabled(true);

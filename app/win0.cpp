@@ -269,6 +269,13 @@ void Win_0::keyReleaseEvent(QKeyEvent* event) {
     platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0, modifiers});
 }
 
+void Win_0::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Minimising the window during a game pauses it.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && commandRunning_)
+        platform_.pushEvent({Event::Kind::WindowMinimised, 0, 0, 0});
+}
+
 void Win_0::pointerEvent(int kind, int x, int y) {
     const auto k = static_cast<Event::Kind>(kind);
     if (commandRunning_) {

@@ -166,7 +166,7 @@ void clockTicker(Game& g) {
     ClockState& c = g.clock;
     for (;;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (!c.paletteBusy) {
+        if (!c.paletteBusy && !c.paused) {
             std::lock_guard<std::mutex> lock(c.mutex);
             const double now = g.platform.now();
             if (std::floor(now) != c.lastTick) {

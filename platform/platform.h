@@ -24,7 +24,8 @@ struct Event {
         LeftPress,
         RightPress,
         PointerMove,
-        CloseRequest
+        CloseRequest,
+        WindowMinimised // the main window was minimised (a game in progress pauses)
     };
     Kind kind = Kind::None;
     int code = 0;      // menu id; key code (letters as capitals, Esc 27, Enter 13); character code

@@ -8,6 +8,7 @@
 #include "help/help.h"
 #include "panels/info.h"
 #include "play/render.h"
+#include "play/undo.h"
 #include "print/printout.h"
 
 // Captions carry an underscore before the hot letter; the click ranges are inclusive and
@@ -107,6 +108,7 @@ void runButtonAction(Game& g, int index, bool withClock) {
     case kLaden:
         g.boardFileName = QStringLiteral("brett.qnt");
         loadBoard(g);
+        startNewHistory(g);
         updateDifficultyPanel(g);
         drawBoard(g);
         if (withClock) updateClock(g);

@@ -11,6 +11,7 @@
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "play/render.h"
+#include "play/undo.h"
 
 namespace {
 
@@ -114,12 +115,15 @@ void editorCellClick(Game& g, bool rightButton) {
 } // namespace
 
 void boardEditor(Game& g) {
+    closeOpenChange(g);
     g.editorMode = true;
     g.board.notSolvable = false;
     drawAllButtons(g);
 
     for (;;) {
         const Event e = takeEvent(g);
+        if (undoRedoKey(g, e)) continue;
+        const UndoStep step(g); // whatever this event changes is one step of the history
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

@@ -9,7 +9,9 @@
 #include "panels/statistics.h"
 #include "play/buttons.h"
 #include "play/palette.h"
+#include "play/pause.h"
 #include "play/render.h"
+#include "play/undo.h"
 
 #include <cmath>
 
@@ -147,12 +149,15 @@ bool mapPointerToCell(Game& g, int& column, int& row) {
 }
 
 void playLoop(Game& g) {
+    closeOpenChange(g);
     drawBoard(g);
     drawAllButtons(g);
     if (g.clock.clockRunning) startClockTicker(g);
 
     for (;;) {
         const Event e = takeEvent(g);
+        if (undoRedoKey(g, e) || pauseEvent(g, e)) continue;
+        const UndoStep step(g); // whatever this event changes is one step of the history
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

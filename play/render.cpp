@@ -192,27 +192,53 @@ void intersectSharedCandidates(Game& g) {
     });
 }
 
-void drawCandidates(Game& g) {
+namespace {
+
+// The nine note places of an empty cell, in the note font already selected.
+void paintCellNotes(Game& g, int grid, int column, int row) {
     Board& b = g.board;
     const bool digits = b.showDigits;
-    selectFont(g, digits ? 5 : 4);
+    const int left = cellLeft(g, grid, column);
+    const int top = cellTop(g, grid, row);
+    for (int v = 1; v <= 9; ++v) {
+        const int x = left + 10 * ((v - 1) % 3) + 2;
+        const int y = top + 10 * ((v - 1) / 3);
+        g.canvas.fillRect(x, y + 2, x + 9, y + 10, kWhite);
+        if (b.noteFlag(grid, column, row, v))
+            g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(b.showDigits, v));
+    }
+}
+
+void selectNoteFont(Game& g) {
+    selectFont(g, g.board.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenRGB(kGivenColour);
+}
+
+} // namespace
+
+void drawCandidates(Game& g) {
+    Board& b = g.board;
+    selectNoteFont(g);
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
-            for (int grid = 0; grid <= 4; ++grid) {
-                if (b.cellValue(grid, c, r) != 0) continue;
-                const int left = cellLeft(g, grid, c);
-                const int top = cellTop(g, grid, r);
-                for (int v = 1; v <= 9; ++v) {
-                    const int x = left + 10 * ((v - 1) % 3) + 2;
-                    const int y = top + 10 * ((v - 1) / 3);
-                    g.canvas.fillRect(x, y + 2, x + 9, y + 10, kWhite);
-                    if (b.noteFlag(grid, c, r, v))
-                        g.canvas.text(!digits && v == 9 ? x + 1 : x, y,
-                                      valueText(g.board.showDigits, v));
-                }
-            }
+            for (int grid = 0; grid <= 4; ++grid)
+                if (b.cellValue(grid, c, r) == 0) paintCellNotes(g, grid, c, r);
+    restoreDrawingState(g);
+}
+
+void redrawCell(Game& g, int grid, int column, int row) {
+    Board& b = g.board;
+    b.activeGrid = static_cast<std::int16_t>(grid);
+    selectFont(g, 20);
+    if (b.givenValue(grid, column, row) != 0)
+        paintGivenValue(g, column, row, b.givenValue(grid, column, row));
+    else
+        redrawCellValue(g, column, row, b.cellValue(grid, column, row));
+    if (b.cellValue(grid, column, row) == 0) {
+        selectNoteFont(g);
+        paintCellNotes(g, grid, column, row);
+    }
     restoreDrawingState(g);
 }
 

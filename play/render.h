@@ -10,6 +10,9 @@ void syncSharedNotes(Game& g);
 void computeCandidates(Game& g);
 void intersectSharedCandidates(Game& g);
 void drawCandidates(Game& g);
+// Redraws one cell as the board holds it: its given or entry (red when wrong, no error
+// counted), or its notes when it is empty. Used where a few cells changed at once (undo).
+void redrawCell(Game& g, int grid, int column, int row);
 // The visible solver and the solve command (restart from the givens after a dead end).
 void solveBoard(Game& g);
 void solveCommand(Game& g);

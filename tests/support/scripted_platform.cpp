@@ -15,6 +15,7 @@ Event ScriptedPlatform::nextEvent() {
     if (events.empty()) throw ScriptRanDry("the scripted event queue ran dry");
     Event e = events.front();
     events.pop_front();
+    if (onEvent) onEvent(e);
     return e;
 }
 

@@ -37,6 +37,9 @@ class ScriptedPlatform : public Platform {
     }
     void menu(int id) { events.push_back({Event::Kind::Menu, id, 0, 0}); }
     void closeRequest() { events.push_back({Event::Kind::CloseRequest, 0, 0, 0}); }
+    // Called with each event as a game loop takes it, before the loop acts on it: the
+    // moment to look at the screen or move the fake clock on.
+    std::function<void(const Event&)> onEvent;
 
     // Message boxes: answers taken in order; with none left, the default button is pressed.
     struct Message {

@@ -1,0 +1,79 @@
+// Pause: the cover over the board, the wait for the player, and the clock held meanwhile.
+#include "play/pause.h"
+
+#include "app/events.h"
+#include "app/game.h"
+#include "app/screen.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+
+namespace {
+
+// The board: the 21 x 21 cells of 33 pixels from (15, 15).
+constexpr int kBoardLeft = 15, kBoardTop = 15, kBoardRight = 15 + 21 * 33 - 1,
+              kBoardBottom = kBoardRight;
+constexpr int kCoverColour = 12; // the window background
+constexpr int kTextColour = 8;   // dark grey
+
+bool onBoard(int x, int y) {
+    return x >= kBoardLeft && x <= kBoardRight && y >= kBoardTop && y <= kBoardBottom;
+}
+
+void drawPauseCover(Game& g) {
+    Canvas& c = g.canvas;
+    c.fillRect(kBoardLeft, kBoardTop, kBoardRight, kBoardBottom,
+               c.colourTable[static_cast<std::size_t>(kCoverColour)]);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(120);
+    font.setBold(true);
+    const QString text = QStringLiteral("Pause");
+    const QFontMetrics metrics(font);
+    const int x = (kBoardLeft + kBoardRight - metrics.horizontalAdvance(text)) / 2;
+    const int y = (kBoardTop + kBoardBottom - metrics.height()) / 2;
+    const int font0 = g.currentFont;
+    c.setFont(font);
+    c.setOpaqueText(false);
+    c.setPenColour(kTextColour);
+    c.text(x, y, text);
+    selectFont(g, font0);
+    c.setOpaqueText(true);
+    c.setPenColour(0);
+}
+
+void waitForResume(Game& g) {
+    for (;;) {
+        const Event e = takeEvent(g);
+        if (e.kind == Event::Kind::KeyRelease) return;
+        if ((e.kind == Event::Kind::LeftPress || e.kind == Event::Kind::RightPress) &&
+            onBoard(g.pointerX, g.pointerY))
+            return;
+    }
+}
+
+} // namespace
+
+bool pauseEvent(Game& g, const Event& e) {
+    const bool pauseKey =
+        e.kind == Event::Kind::KeyRelease && e.code == 'P' && !e.ctrl() && !e.alt();
+    if (!pauseKey && e.kind != Event::Kind::WindowMinimised) return false;
+    pauseGame(g);
+    return true;
+}
+
+void pauseGame(Game& g) {
+    ClockState& clock = g.clock;
+    const double pausedAt = g.platform.now();
+    clock.paused = true; // the ticker leaves the label as it stands
+    const QImage board = g.canvas.capture(kBoardLeft, kBoardTop, kBoardRight, kBoardBottom);
+    drawPauseCover(g);
+    waitForResume(g);
+    g.canvas.paste(board, kBoardLeft, kBoardTop);
+    if (clock.clockRunning) {
+        // Time played is always now - startTime: the paused time is skipped over.
+        std::lock_guard<std::mutex> lock(clock.mutex);
+        clock.startTime += g.platform.now() - pausedAt;
+    }
+    clock.paused = false;
+}

@@ -1,0 +1,94 @@
+// Undo and redo in the game: the change around each command, the keys, and the redraw of
+// what an undone or redone change touched. Called by the play loop, the editor and the
+// menu commands.
+#include "play/undo.h"
+
+#include "app/game.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
+#include "play/render.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Above this many touched cells one full redraw is cheaper than cell by cell.
+constexpr std::size_t kCellRedrawLimit = 40;
+
+// Redraws the cells a change touched, or the whole board when the change reached the
+// solution or the candidate display; then the panels.
+void redrawChange(Game& g, const History::Change& change) {
+    using namespace boardimage;
+    std::vector<int> cells; // cellIndex of each touched cell, in image order
+    bool givens = false, wholeBoard = g.board.showCandidates;
+    for (const BoardEdit& e : change.edits) {
+        if (e.offset >= kSolutionValue) {
+            wholeBoard = true;
+            break;
+        }
+        if (e.offset >= kGivenValue && e.offset < kNoteFlag) givens = true;
+        const int cell = (e.offset - kCellValue) % kBlockSize;
+        if (cells.empty() || cells.back() != cell) cells.push_back(cell);
+    }
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    if (wholeBoard || cells.size() > kCellRedrawLimit) {
+        drawBoard(g);
+    } else {
+        {
+            CanvasBatch batch(g.canvas);
+            for (const int cell : cells) {
+                const int grid = cell % 5, column = cell / 5 % 10, row = cell / 50;
+                if (column != 0 && row != 0) redrawCell(g, grid, column, row);
+            }
+        }
+        updateDigitCounts(g);
+    }
+    if (givens) updateDifficultyPanel(g);
+}
+
+} // namespace
+
+UndoStep::UndoStep(Game& g) : g_(g) {
+    g_.history.beginChange(g_.board);
+}
+
+UndoStep::~UndoStep() {
+    g_.history.endChange(g_.board);
+}
+
+void startNewHistory(Game& g) {
+    g.history.clear();
+}
+
+void closeOpenChange(Game& g) {
+    g.history.closeOpenChange(g.board);
+}
+
+bool undoChange(Game& g) {
+    const History::Change* change = g.history.undo(g.board);
+    if (change == nullptr) return false;
+    redrawChange(g, *change);
+    return true;
+}
+
+bool redoChange(Game& g) {
+    const History::Change* change = g.history.redo(g.board);
+    if (change == nullptr) return false;
+    redrawChange(g, *change);
+    return true;
+}
+
+bool undoRedoKey(Game& g, const Event& e) {
+    if (e.kind != Event::Kind::KeyRelease || !e.ctrl() || e.alt()) return false;
+    if (e.code == 'Z' && !e.shift()) {
+        undoChange(g);
+        return true;
+    }
+    if (e.code == 'Y' || (e.code == 'Z' && e.shift())) {
+        redoChange(g);
+        return true;
+    }
+    return false;
+}
