@@ -6,6 +6,7 @@
 #include "app/win0.h"
 #include "halloffame/halloffame.h"
 #include "help/help.h"
+#include "help/qtgerman.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -19,18 +20,20 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.Quintor"));
-    enterWorkingDirectory();
+    installQtGermanTranslations(app);
+    const QString workingDirectoryMessage = enterWorkingDirectory();
     try {
         // 1. Position: centred on the screen, 32 pixels higher.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const QPoint position = startPosition(screen.width(), screen.height());
 
         // 2. The main window. Its client area holds the whole drawing (0, 0)-(1051, 786)
-        //    below the menu bar; the frame around it is the window manager's.
+        //    below the menu bar; the position is that of the whole window, the window
+        //    manager's frame and title bar included.
         QtPlatform platform;
         Win_0 window(platform);
         window.endProgram = [](int status) { QCoreApplication::exit(status); };
-        window.move(position);
+        window.placeFrameAt(position);
         window.show();
 
         // 3.-4. Colour table and shared state; the hall of fame is loaded at once.
@@ -48,7 +51,7 @@ int main(int argc, char** argv) {
 
         // 6.-8. Cleared client area; the window icon, which the dialogs take over from
         //       the main window; the background strips before anything is drawn.
-        canvas.clear(12);
+        canvas.clear(Colour::WindowBackground);
         window.setWindowIcon(programIcon());
         captureBackgroundStrips(g);
 
@@ -60,6 +63,9 @@ int main(int argc, char** argv) {
         drawStartScreen(g);
         g.htmlHelpAvailable = isHtmlHelpSystem(platformVersion());
         selectFont(g, 16);
+        if (!workingDirectoryMessage.isEmpty())
+            platform.messageBox(workingDirectoryMessage, QStringLiteral("OK"), 1,
+                                MessageIcon::Warning);
 
         // 13. The main loop: menu commands and the close box are handled by the window.
         const int status = QApplication::exec();

@@ -3,8 +3,12 @@
 
 #include <QIcon>
 
+#include <QString>
+
 // An installed game started where the collection files are missing moves into a per-user
-// directory holding copies of them (created on first use); otherwise nothing changes.
-void enterWorkingDirectory();
+// directory holding copies of them (created on first use, refreshed when the installed
+// files are newer); otherwise nothing changes. Returns a German message when the folder or
+// a copy could not be written (empty when all went well).
+QString enterWorkingDirectory();
 // The program icon in its sizes, from the resources built into the program.
 QIcon programIcon();

@@ -8,6 +8,8 @@
 #include "files/record.h"
 #include "files/slotdialog.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <cstring>
 
@@ -25,9 +27,8 @@ void warn(Game& g, const QString& text) {
 
 } // namespace
 
-QString collectionFileName(int difficulty) {
-    static const char* const names[4] = {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt"};
-    return QString::fromLatin1(names[difficulty & 3]);
+QString collectionFileName(Difficulty difficulty) {
+    return QString::fromLatin1(difficultyInfo(difficulty).collectionFile);
 }
 
 bool loadBoardRecord(Game& g, int slot) {
@@ -144,8 +145,9 @@ bool loadCollectionPuzzle(Game& g) {
     if (!g.platform.fileExists(g.boardFileName)) {
         // Without its puzzle file a new game would be an empty, unsolvable board.
         g.clock.clockRunning = false;
-        warn(g, QStringLiteral("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.")
-                    .arg(g.boardFileName));
+        warn(g, QStringLiteral("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
+                               "Gesucht im Ordner \"%2\".")
+                    .arg(g.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
         return false;
     }
     return loadBoardRecord(g, record);

@@ -7,7 +7,9 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -28,7 +30,22 @@ std::optional<HelpBook> readHelpBook(Game& g, const QString& file) {
     return parseHelpBook(*bytes);
 }
 
-// The help window of one viewer: reused while open, else made anew.
+// The five grids' place on the screen. The drawing (1052 pixels wide, maybe shown
+// scaled) fills the main window's central widget.
+QRect boardOnScreen(const Game& g, const QWidget& game) {
+    const QWidget* drawing = &game;
+    if (const auto* main = qobject_cast<const QMainWindow*>(&game); main && main->centralWidget())
+        drawing = main->centralWidget();
+    const Board& b = g.board;
+    const QRect picture(QPoint(b.gridLeft[0], b.gridTop[0]),
+                        QPoint(b.gridLeft[4] + 9 * b.cellWidth, b.gridTop[4] + 9 * b.cellHeight));
+    const double scale = drawing->width() / 1052.0;
+    return QRect(drawing->mapToGlobal((QPointF(picture.topLeft()) * scale).toPoint()),
+                 (QSizeF(picture.size()) * scale).toSize());
+}
+
+// The help window of one viewer: reused while open (where the player left it), else made
+// anew beside the game window.
 HelpWindow* helpWindow(Game& g, QPointer<QWidget>& slot, const QString& file, HelpBook book) {
     auto* window = qobject_cast<HelpWindow*>(slot.data());
     if (window != nullptr && window->file() == file) {
@@ -36,7 +53,9 @@ HelpWindow* helpWindow(Game& g, QPointer<QWidget>& slot, const QString& file, He
         return window;
     }
     if (window != nullptr) window->close();
-    window = new HelpWindow(file, std::move(book), g.platform.mainWindow());
+    QWidget* game = g.platform.mainWindow();
+    window = new HelpWindow(file, std::move(book), game);
+    if (game != nullptr) window->placeBeside(*game, boardOnScreen(g, *game));
     slot = window;
     return window;
 }
@@ -87,6 +106,13 @@ class InfForm : public QWidget {
     void closeEvent(QCloseEvent* event) override {
         Inf_Close(g_);
         event->accept();
+    }
+    // Esc closes the window like its button, as in any dialog.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+            cmd15_Click(g_, this);
+        else
+            QWidget::keyPressEvent(event);
     }
 
   private:

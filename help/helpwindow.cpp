@@ -1,8 +1,12 @@
 // The in-game help window over a help book.
 #include "help/helpwindow.h"
 
+#include <QScreen>
+#include <QKeyEvent>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <algorithm>
 
 HelpWindow::HelpWindow(const QString& file, HelpBook book, QWidget* parent)
     : QTextBrowser(parent), file_(file), book_(std::move(book)) {
@@ -12,6 +16,47 @@ HelpWindow::HelpWindow(const QString& file, HelpBook book, QWidget* parent)
     setWindowTitle(QStringLiteral("Quintor-Anleitung (") + file + QLatin1Char(')'));
     setOpenExternalLinks(true);
     resize(640, 720);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc and Ctrl+W close the manual like any document window.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) ||
+        (event->key() == Qt::Key_W && modifiers == Qt::ControlModifier)) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
+}
+
+QRect helpWindowPlace(const QRect& screen, const QRect& gameFrame, const QRect& board,
+                      QSize wanted) {
+    const int width = std::min(wanted.width(), screen.width());
+    const int height = std::min(wanted.height(), screen.height());
+    const int top = std::clamp(gameFrame.top(), screen.top(), screen.bottom() + 1 - height);
+    const auto at = [&](int left, int w) { return QRect(left, top, w, height); };
+
+    if (screen.right() - gameFrame.right() >= width) return at(gameFrame.right() + 1, width);
+    if (gameFrame.left() - screen.left() >= width) return at(gameFrame.left() - width, width);
+    const int roomRight = screen.right() - board.right();
+    const int roomLeft = board.left() - screen.left();
+    if (roomRight >= width) return at(screen.right() + 1 - width, width);
+    if (roomLeft >= width) return at(screen.left(), width);
+    if (roomRight >= kHelpWindowMinWidth) return at(board.right() + 1, roomRight);
+    if (roomLeft >= kHelpWindowMinWidth) return at(screen.left(), roomLeft);
+    return at(screen.right() + 1 - width, width);
+}
+
+void HelpWindow::placeBeside(const QWidget& game, const QRect& board) {
+    const QScreen* screen = game.screen();
+    if (screen == nullptr) return;
+    const QSize frameExtra = frameGeometry().size() - size();
+    const QSize gameFrameExtra = game.frameGeometry().size() - game.size();
+    const QSize decoration = frameExtra.isEmpty() ? gameFrameExtra : frameExtra;
+    const QRect place = helpWindowPlace(screen->availableGeometry(), game.frameGeometry(), board,
+                                        size() + decoration);
+    resize(place.size() - decoration);
+    move(place.topLeft());
 }
 
 void HelpWindow::showPage(const QString& target) {

@@ -27,8 +27,8 @@ QString twoDigits(long long n) {
 void contentStyle(Game& g, int font) {
     selectFont(g, font);
     g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
 }
 
 // Splits the time since startTime into hours, minutes and left-over seconds and notes
@@ -73,9 +73,12 @@ std::string finalClockText(int hours, int minutes, double seconds) {
 void drawDifficultyPanel(Game& g) {
     drawPanel(g, 762, 425, 234, 88, QStringLiteral("SCHWIERIGKEITSGRAD:"), 800, 445);
     contentStyle(g, 8);
-    g.canvas.text(790, 455,
-                  QStringLiteral("Vorgegebene Zahlen: ") +
-                      QString::number(g.givenCount).rightJustified(3, QLatin1Char(' ')));
+    // In the fixed face the count ends the label at x 950, where updateDifficultyPanel
+    // writes it; the large-font face is proportional, so there only the update writes it.
+    QString label = QStringLiteral("Vorgegebene Zahlen: ");
+    if (!g.largeFontMode)
+        label += QString::number(g.givenCount).rightJustified(3, QLatin1Char(' '));
+    g.canvas.text(790, 455, label);
     updateDifficultyPanel(g);
 }
 
@@ -97,9 +100,8 @@ void updateDifficultyPanel(Game& g) {
     g.canvas.text(950, 455, countText);
 
     contentStyle(g, 20);
-    const int level = g.difficulty >= 0 && g.difficulty <= 3 ? g.difficulty : 0;
     g.canvas.text(816, 468,
-                  QString::fromStdString(b.difficultyName[static_cast<size_t>(level)]) +
+                  QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
                       QStringLiteral("  "));
     contentStyle(g, 8);
 }

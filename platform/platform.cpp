@@ -2,12 +2,18 @@
 // by every platform that does not replace them.
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QWidget>
+
+QString Platform::workingFolder() {
+    return QDir::currentPath();
+}
 
 bool Platform::useDefaultPrinter(QPrinter& printer) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
@@ -17,7 +23,15 @@ bool Platform::useDefaultPrinter(QPrinter& printer) {
     return printer.isValid();
 }
 
+QString printDialogFile() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    return QDir(documents).filePath(QStringLiteral("Quintor-Brett.pdf"));
+}
+
 bool Platform::choosePrinter(QPrinter& printer) {
+    // Without a file name of its own the dialog would offer one in the home folder's root.
+    if (printer.outputFileName().isEmpty()) printer.setOutputFileName(printDialogFile());
     QPrintDialog dialog(&printer, mainWindow());
     return dialog.exec() == QDialog::Accepted;
 }

@@ -126,6 +126,9 @@ class Platform {
     // receives the name used.
     WriteResult writeBackup(const QString& name, const QByteArray& bytes, QString& backup);
     WriteResult moveAside(const QString& name, QString& backup);
+    // The folder the file names above are relative to, for messages (default: the working
+    // directory).
+    virtual QString workingFolder();
 
     // Opens a web address in the browser.
     virtual void openUrl(const QString& url) = 0;
@@ -133,7 +136,7 @@ class Platform {
     // Printer (defaults in platform.cpp). useDefaultPrinter directs `printer` to the
     // system's default printer and returns false when there is none; choosePrinter shows
     // the printer-selection dialog (which also offers printing into a PDF file) and
-    // returns false on Cancel.
+    // returns false on Cancel. The dialog offers printDialogFile() for printing into a file.
     virtual bool useDefaultPrinter(QPrinter& printer);
     virtual bool choosePrinter(QPrinter& printer);
 
@@ -144,3 +147,7 @@ class Platform {
     // The main window, as parent and anchor of forms (nullptr in pure tests).
     virtual QWidget* mainWindow() = 0;
 };
+
+// The PDF file the printer-selection dialog offers: "Quintor-Brett.pdf" in the player's
+// documents folder (made when missing), not in the home folder's root.
+QString printDialogFile();

@@ -17,10 +17,12 @@ int halfRoundedToEven(int numerator) {
     return whole % 2 == 0 ? whole : whole + 1;
 }
 
+// A font of the given point size, sized in layout pixels so the painter transform scales
+// it with the rest of the page.
 QFont printFont(int pointSize) {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPointSize(pointSize);
+    font.setPixelSize((pointSize * kPrintLayoutDpi + 36) / 72);
     return font;
 }
 
@@ -31,6 +33,7 @@ class CanvasRedirect {
     CanvasRedirect(Canvas& canvas, QPrinter& printer, QPainter& painter)
         : canvas_(canvas), device_(canvas.device()), pen_(canvas.penRGB()), back_(canvas.backRGB()),
           lineWidth_(canvas.lineWidth()), opaque_(canvas.opaqueText()), hatched_(canvas.hatched()),
+          hatchColour_(canvas.hatchColour()), hatchWidth_(canvas.hatchWidth()),
           font_(canvas.font()), changed_(std::move(canvas.changed)) {
         canvas.changed = nullptr;
         canvas.setDevice(&printer);
@@ -44,6 +47,7 @@ class CanvasRedirect {
         canvas_.setLineWidth(lineWidth_);
         canvas_.setOpaqueText(opaque_);
         canvas_.setHatched(hatched_);
+        canvas_.setHatchPen(hatchColour_, hatchWidth_);
         canvas_.setFont(font_);
         canvas_.changed = std::move(changed_);
     }
@@ -56,6 +60,8 @@ class CanvasRedirect {
     QColor pen_, back_;
     int lineWidth_;
     bool opaque_, hatched_;
+    QColor hatchColour_;
+    int hatchWidth_;
     QFont font_;
     std::function<void(QRect)> changed_;
 };
@@ -66,6 +72,7 @@ void drawPage(Game& g, const PrintLayout& layout) {
 
     canvas.setFont(printFont(20));
     canvas.setHatched(true);
+    canvas.setHatchPen(QColor(kPrintHatchGrey, kPrintHatchGrey, kPrintHatchGrey), 1);
     canvas.setPenRGB(Qt::black);
     canvas.setBackRGB(Qt::white);
     canvas.setOpaqueText(false);
@@ -158,14 +165,14 @@ int countGivens(const Board& board) {
 }
 
 QString footerText(const Game& g) {
-    const std::string& name = g.board.difficultyName[static_cast<size_t>(g.difficulty & 3)];
-    return QStringLiteral("Schwierigkeitsgrad: ") + QString::fromStdString(name) +
+    return QStringLiteral("Schwierigkeitsgrad: ") +
+           QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
            QStringLiteral("mit ") + QString::number(countGivens(g.board)) +
            QStringLiteral(" Zahlen");
 }
 
 QString printedValueText(bool showDigits, int value) {
-    return showDigits ? QString::number(value) : QString(QChar(64 + value));
+    return valueText(showDigits, value);
 }
 
 int printedValueShift(bool showDigits, int value) {
@@ -198,8 +205,11 @@ void printBoard(Game& g) {
         if (painter.begin(&printer)) {
             CanvasRedirect redirect(g.canvas, printer, painter);
             try {
-                const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
-                drawPage(g, printLayout(area.width(), area.height()));
+                painter.scale(double(printer.logicalDpiX()) / kPrintLayoutDpi,
+                              double(printer.logicalDpiY()) / kPrintLayoutDpi);
+                const QSizeF inches = printer.pageRect(QPrinter::Inch).size();
+                drawPage(g, printLayout(qRound(inches.width() * kPrintLayoutDpi),
+                                        qRound(inches.height() * kPrintLayoutDpi)));
                 printed = painter.end();
             } catch (const std::exception&) {
                 printer.abort();

@@ -1,5 +1,7 @@
 // Command-line generator of the four collection files (leicht.qnt .. extrem.qnt).
 // Run by hand when the collections are to be rebuilt; see usage() for the options.
+#include "engine/hint.h"
+#include "engine/search.h"
 #include "files/record.h"
 #include "tools/collections/generator.h"
 
@@ -23,10 +25,13 @@ int usage() {
 
 void printPuzzle(int level, int record, const GeneratedPuzzle& p, double ms) {
     const SolverWork& w = p.work;
+    // The technique ladder's grade beside the generator's own: hardest technique and steps.
+    const Grade ladder = gradeBoard(puzzleBoard(p.clues));
     std::printf("%-10s record %d  seed %5u  tries %2d  givens %3d  passes %2d  rounds %2d  "
-                "single-place %3d/%3d  grade %6.1f  %8.1f ms\n",
+                "single-place %3d/%3d  grade %6.1f  ladder %s/%d  %8.1f ms\n",
                 kDifficultyLevels[level].fileName, record, p.seed, p.tries, w.givens, w.passes,
-                w.rounds, w.singlePlaceOnly, w.placements, w.grade, ms);
+                w.rounds, w.singlePlaceOnly, w.placements, w.grade,
+                techniqueName(ladder.hardest).c_str(), ladder.steps, ms);
 }
 
 // Generates one puzzle and checks it with the engine's own solver.
@@ -43,6 +48,13 @@ bool makeChecked(int level, std::uint32_t seed, GeneratedPuzzle& puzzle, double&
     }
     if (!engineCompletes(puzzle.clues, puzzle.solution)) {
         std::fprintf(stderr, "seed %u: the engine's solver does not complete the puzzle\n", seed);
+        return false;
+    }
+    // The complete search confirms that the rules' result is the puzzle's only completion.
+    BoardArray only{};
+    if (countSolutions(puzzleBoard(puzzle.clues), 2, &only) != 1 ||
+        only != puzzleBoard(puzzle.solution).cellValue) {
+        std::fprintf(stderr, "seed %u: the puzzle has no unique completion\n", seed);
         return false;
     }
     return true;

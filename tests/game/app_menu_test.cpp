@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
+#include "panels/info.h"
 #include "support/scripted_platform.h"
 
 #include <QAction>
@@ -39,7 +40,7 @@ QStringList render(const std::vector<MenuItem>& bar) {
 }
 
 void drawFirstScreen(TestWorld& w) {
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(w.g());
     drawStartScreen(w.g());
 }
@@ -188,13 +189,86 @@ TEST(MenuCommand, HeadAndTail) {
     EXPECT_EQ(w.platform.menuEnabledLog, (std::vector<bool>{false, true}));
     EXPECT_FALSE(g.escapeConsumed);
     EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_EQ(g.difficulty, 3);
+    EXPECT_EQ(g.difficulty, Difficulty::Extrem);
     EXPECT_EQ(g.board.cellValue, before) << "a difficulty leaves the board alone";
     EXPECT_EQ(g.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
     ASSERT_FALSE(w.platform.pointers.empty());
     EXPECT_EQ(w.platform.pointers.back(), PointerShape::Arrow);
     EXPECT_EQ(w.pixel(20, 728), colour(12)) << "button bar erased";
     EXPECT_EQ(w.pixel(700, 740), colour(12));
+}
+
+TEST(MenuCommand, HelpLineWhileTheCommandRunsThenTheIdleLine) {
+    // Commands that lead to the board show "Bitte ein Feld anklicken!" before they act;
+    // every command ends with the idle line drawn over it.
+    struct Case {
+        int command;
+        bool leadsToBoard;
+    };
+    for (const Case c : {Case{8, true}, Case{24, true}, Case{33, false}, Case{45, false}}) {
+        SCOPED_TRACE(c.command);
+        TestWorld w;
+        drawFirstScreen(w);
+        // Neues Spiel without its collection file stops at a message: the help line then.
+        QStringList atMessage;
+        w.platform.onMessage = [&](const ScriptedPlatform::Message&) {
+            const auto drawn = w.canvas.textsAt(776, 576);
+            atMessage << (drawn.empty() ? QString() : drawn.back().text);
+        };
+        w.canvas.journal.clear();
+        Win_0_MenuEvent(w.g(), c.command);
+
+        QStringList expected;
+        if (c.leadsToBoard) expected << QStringLiteral("Bitte ein Feld anklicken!");
+        expected << QStringLiteral("Bitte Menupunkt auswählen!");
+        QStringList drawn;
+        for (const Canvas::TextRecord& r : w.canvas.textsAt(776, 576)) drawn << r.text;
+        EXPECT_EQ(drawn, expected);
+        if (c.command == 8) {
+            EXPECT_EQ(atMessage, QStringList{QStringLiteral("Bitte ein Feld anklicken!")});
+        }
+    }
+}
+
+TEST(MenuCommand, DifficultyPanelShowsEachChoiceAndTheGivens) {
+    TestWorld w;
+    Game& g = w.g();
+    drawFirstScreen(w);
+    g.board.givenValue(0, 7, 7) = g.board.givenValue(2, 1, 1) = 5; // one shared given
+    g.board.givenValue(4, 9, 9) = 3;
+    for (int d : {2, 0, 3, 1}) {
+        w.canvas.journal.clear();
+        Win_0_MenuEvent(g, 30 + d);
+        const auto name = w.canvas.textsAt(816, 468);
+        const auto count = w.canvas.textsAt(950, 455);
+        ASSERT_FALSE(name.empty() || count.empty()) << d;
+        EXPECT_EQ(name.back().text,
+                  QString::fromLatin1(difficultyInfo(Difficulty(d)).difficultyName) + "  ");
+        EXPECT_EQ(count.back().text, QStringLiteral("  2 "));
+    }
+}
+
+TEST(MenuCommand, DigitsAndLettersRedrawTheStatisticsPanel) {
+    TestWorld w;
+    Game& g = w.g();
+    drawFirstScreen(w);
+    struct Step {
+        int command;
+        const char* heading;
+        const char* first; // the label of value 1
+        const char* last;  // the label of value 9
+    };
+    for (const Step s : {Step{41, "Ziffer", "A", "I"}, Step{40, "Zahlen", "1", "9"}}) {
+        w.canvas.journal.clear();
+        Win_0_MenuEvent(g, s.command);
+        const auto heading = w.canvas.textsAt(748, 254);
+        const auto first = w.canvas.textsAt(816, 254);
+        const auto last = w.canvas.textsAt(816 + 8 * 24, 254);
+        ASSERT_FALSE(heading.empty() || first.empty() || last.empty()) << s.command;
+        EXPECT_EQ(heading.back().text, QString::fromLatin1(s.heading));
+        EXPECT_EQ(first.back().text, QString::fromLatin1(s.first));
+        EXPECT_EQ(last.back().text, QString::fromLatin1(s.last));
+    }
 }
 
 TEST(MenuCommand, MenuDisabledWhileAQuestionIsShown) {
@@ -235,6 +309,25 @@ TEST(MenuCommand, NewGameWithoutCollectionFileStopsAfterItsMessage) {
     EXPECT_EQ(g.board.errorCount, 0);
     EXPECT_EQ(g.clock.startTime, 0.0) << "the clock was not started";
     EXPECT_FALSE(g.clock.clockRunning);
+}
+
+TEST(MenuCommand, ASecondNewGameIsTimedFromItsOwnStart) {
+    TestWorld w;
+    Game& g = w.g();
+    w.platform.copyDataFile(QStringLiteral("leicht.qnt"));
+    w.platform.key(27); // leaves the first game at once
+    Win_0_MenuEvent(g, 8);
+    joinClockTicker(g);
+
+    w.platform.time += 500.0;
+    const double secondStart = w.platform.time;
+    const std::size_t labelsBefore = w.platform.clockLabels.size();
+    w.platform.key(27);
+    Win_0_MenuEvent(g, 8);
+    joinClockTicker(g);
+    EXPECT_EQ(g.clock.startTime, secondStart);
+    ASSERT_GT(w.platform.clockLabels.size(), labelsBefore);
+    EXPECT_EQ(w.platform.clockLabels[labelsBefore], QStringLiteral(" 00:00:00"));
 }
 
 TEST(QuitGame, Answers) {
@@ -283,7 +376,7 @@ TEST(QuitGame, FromTheCloseBoxDuringAGame) {
         // not end it; A does.
         TestWorld w;
         w.platform.closeRequest();
-        w.platform.key(27);
+        w.platform.key(kKeyEsc);
         w.platform.key('F');
         w.platform.key('A');
         w.platform.answers = {2};

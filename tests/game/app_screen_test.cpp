@@ -22,7 +22,7 @@ void expectProbes(const TestWorld& w, const std::vector<Probe>& probes) {
 
 // Start-up steps 6, 8 and 10 on a fresh world.
 void drawFirstScreen(TestWorld& w) {
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(w.g());
     drawStartScreen(w.g());
 }
@@ -145,7 +145,7 @@ TEST(DrawFrame3D, LinesPerEdge) {
     // Raised: width + 1 lines, light top-left; sunken: width lines, dark top-left.
     for (const Case& c : {Case{0, 1, 2, 15, 8}, Case{0, 2, 3, 15, 8}, Case{1, 2, 2, 8, 15}}) {
         TestWorld w;
-        w.canvas.clear(12);
+        w.canvas.clear(Colour::WindowBackground);
         drawFrame3D(w.g(), c.style, c.width, 100, 100, 200, 200);
         for (int i = 0; i < c.lines; ++i) {
             EXPECT_EQ(w.pixel(150, 100 + i), colour(c.light)) << c.style << c.width << " top " << i;
@@ -165,7 +165,7 @@ TEST(DrawFrame3D, LinesPerEdge) {
 
 TEST(DrawPanel, FramesTitleAndWhiteBox) {
     TestWorld w;
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     Game& g = w.g();
     drawPanel(g, 762, 537, 234, 72, QStringLiteral("HILFEFENSTER:"), 826, 557);
     expectProbes(w, {
@@ -200,7 +200,7 @@ TEST(EmbossedText, LargeFontModeMovesOnlyFont14) {
         for (int font : {14, 16}) {
             TestWorld w;
             w.g().largeFontMode = large;
-            drawEmbossedText(w.g(), font, 1, 100, 200, QStringLiteral("Abbruch"));
+            drawEmbossedText(w.g(), font, Colour::DarkRed, 100, 200, QStringLiteral("Abbruch"));
             const int x = (large && font == 14) ? 131 : 100;
             ASSERT_EQ(w.canvas.textsAt(x, 186).size(), 1u) << large << font;
             EXPECT_EQ(w.canvas.textsAt(x - 1, 185)[0].colour, colour(1));
@@ -220,6 +220,25 @@ TEST(Fonts, LargeFontTest) {
     selectFont(w.g(), 8);
     selectFont(w.g(), 8);
     EXPECT_FALSE(w.g().largeFontMode);
+}
+
+// On a large-font desktop the panels keep their layout: the "Fehler" line stays inside the
+// status panel's white box and the difficulty panel shows the given count once.
+TEST(Fonts, LargeFontModeKeepsThePanelContentsInside) {
+    for (bool large : {false, true}) {
+        TestWorld w;
+        w.g().largeFontMode = large;
+        w.canvas.keepJournal = true;
+        drawFirstScreen(w);
+        for (int x = 832; x <= 900; ++x)
+            ASSERT_EQ(w.pixel(x, 394), colour(0))
+                << "status box outline at x " << x << ", " << large;
+        int counts = 0;
+        for (const Canvas::TextRecord& r : w.canvas.journal)
+            if (r.y == 455 && r.text.contains(QLatin1Char('0'))) ++counts;
+        EXPECT_EQ(counts, large ? 1 : 2) << "given count texts"; // the fixed face overlays both
+        EXPECT_EQ(w.canvas.textsAt(950, 455).size(), 1u);
+    }
 }
 
 TEST(Fonts, CellHeightsAndWidths) {

@@ -100,6 +100,16 @@ TEST_F(BoardFiles, IndexZeroValueBytesAreWrittenAsHeld) {
     EXPECT_EQ(loaded.givenValue(0, 4, 0), 2);
 }
 
+TEST_F(BoardFiles, NotesRemovedAfterALoadAreNotSavedAgain) {
+    g.board = markedBoard(3);
+    ASSERT_TRUE(saveBoardRecord(g, 0));
+    Board loaded = loadSlot(0);
+    ASSERT_NE(loaded.noteFlag, NoteArray<bool>{});
+    setAllNotes(g.board, false); // the player clears every note (key C)
+    ASSERT_TRUE(saveBoardRecord(g, 0));
+    EXPECT_EQ(loadSlot(0).noteFlag, NoteArray<bool>{});
+}
+
 // A file of another length keeps its complete records (missing ones blank, extra bytes
 // dropped); the original is kept aside first, never over an older backup.
 TEST_F(BoardFiles, AFileOfAnotherLengthKeepsItsCompleteRecordsOnSave) {

@@ -3,15 +3,17 @@
 
 #include "support/scripted_platform.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
 TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
     struct Case {
-        const char* how; // "button" or "closebox"
+        const char* how; // "button", "closebox" or "esc"
     };
-    for (const Case c : {Case{"button"}, Case{"closebox"}}) {
+    for (const Case c : {Case{"button"}, Case{"closebox"}, Case{"esc"}}) {
         SCOPED_TRACE(c.how);
         TestWorld w;
         std::vector<QString> texts;
@@ -23,10 +25,14 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
             openAfterLinks = !w.g().dialogDone;
-            if (QByteArray(c.how) == "button")
+            if (QByteArray(c.how) == "button") {
                 inf->findChild<QPushButton*>(QStringLiteral("cmd15"))->click();
-            else
+            } else if (QByteArray(c.how) == "esc") {
+                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(inf, &esc);
+            } else {
                 inf->close();
+            }
         };
         w.g().dialogDone = true; // left over from an earlier dialog
         showAbout(w.g());

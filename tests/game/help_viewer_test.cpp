@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -215,4 +216,54 @@ TEST(HelpWindowLinks, FollowsALinkToAnotherPage) {
     EXPECT_EQ(window.toPlainText(), QStringLiteral("weiter"));
     window.setSource(QUrl(QStringLiteral("B.htm#x")));
     EXPECT_EQ(window.toPlainText().trimmed(), QStringLiteral("Seite B"));
+}
+
+TEST(HelpWindowPlace, BesideTheGameWhereTheScreenHasRoomNeverOverTheBoardWhenItFits) {
+    // The game's frame is 1060 x 870 around a board of 700 x 700 pixels from (12, 60).
+    struct Case {
+        const char* what;
+        QRect screen;
+        QPoint game;    // the game frame's top-left
+        QRect expected; // the help window's frame
+    };
+    const QSize wanted(656, 760);
+    const Case cases[] = {
+        {"room on the right", {0, 0, 2560, 1440}, {500, 100}, {1560, 100, 656, 760}},
+        {"room on the left only", {0, 0, 1920, 1080}, {850, 50}, {194, 50, 656, 760}},
+        {"over the panels", {0, 0, 1920, 1080}, {434, 90}, {1264, 90, 656, 760}},
+        {"narrowed over the panels", {0, 0, 1280, 1024}, {114, 62}, {826, 62, 454, 760}},
+        {"no room anywhere", {0, 0, 1024, 768}, {0, 0}, {368, 0, 656, 760}},
+        {"kept on a low screen", {0, 24, 2560, 800}, {500, 300}, {1560, 64, 656, 760}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRect frame(c.game, QSize(1060, 870));
+        const QRect board(c.game + QPoint(12, 60), QSize(700, 700));
+        const QRect place = helpWindowPlace(c.screen, frame, board, wanted);
+        EXPECT_EQ(place, c.expected);
+        EXPECT_TRUE(c.screen.contains(place));
+        if (QByteArray(c.what) != "no room anywhere") {
+            EXPECT_FALSE(place.intersects(board));
+        }
+    }
+}
+
+TEST(HelpWindowKeys, EscAndCtrlWCloseTheManualOtherKeysDoNot) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool closes;
+    };
+    const Case cases[] = {{Qt::Key_Escape, Qt::NoModifier, true},
+                          {Qt::Key_W, Qt::ControlModifier, true},
+                          {Qt::Key_W, Qt::NoModifier, false},
+                          {Qt::Key_Down, Qt::NoModifier, false}};
+    for (const Case& c : cases) {
+        HelpWindow window(QStringLiteral("Quintor.chm"), HelpBook{}, nullptr);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QCoreApplication::sendEvent(&window, &press);
+        EXPECT_EQ(window.isVisible(), !c.closes) << c.key;
+    }
 }

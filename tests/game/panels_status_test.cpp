@@ -95,7 +95,7 @@ TEST(StatusPanel, VerdictTable) {
         c.build(g.board);
         g.clock.clockRunning = false;
         updateDigitCounts(g);
-        EXPECT_EQ(g.board.statusText, c.text);
+        EXPECT_EQ(statusText(g.board.verdict), QString::fromUtf8(c.text));
         const auto drawn = lastTextAt(w.canvas, 760, 347);
         EXPECT_EQ(drawn.text, QString::fromUtf8(c.text));
         EXPECT_EQ(drawn.colour.rgb(), c.colour.rgb());
@@ -126,7 +126,7 @@ TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     updateClock(g);
     w.platform.time += 65.42;
     updateDigitCounts(g);
-    EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(g.board.verdict, Verdict::Solved);
     EXPECT_FALSE(g.clock.clockRunning);
     EXPECT_FALSE(g.clock.finishingGame);
     EXPECT_EQ(g.clock.finishTime, "00:01:05.4");
@@ -134,6 +134,29 @@ TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     const std::size_t labels = w.platform.clockLabels.size();
     updateDigitCounts(g);
     EXPECT_EQ(w.platform.clockLabels.size(), labels);
+}
+
+TEST(StatusPanel, AFullBoardThatBreaksARuleFinishesNothing) {
+    // Every digit stands 41 times, but two entries of one row are exchanged: the columns
+    // break. Whether the stored solution agrees or not, the game is not solved.
+    for (const bool solutionAgrees : {false, true}) {
+        SCOPED_TRACE(solutionAgrees ? "solution agrees" : "entries differ from the solution");
+        TestWorld w;
+        Game& g = w.g();
+        w.platform.onModal = [&g](QWidget*) { g.dialogDone = true; };
+        g.board = puzzles::solvedBoard();
+        asEntries(g.board);
+        g.board.solutionValue = g.board.cellValue;
+        std::swap(g.board.cellValue(0, 1, 1), g.board.cellValue(0, 2, 1));
+        if (solutionAgrees) g.board.solutionValue = g.board.cellValue;
+        startGameClock(g);
+        updateDigitCounts(g);
+        EXPECT_TRUE(g.board.boardComplete);
+        EXPECT_EQ(g.board.statusText, "Falsche Zahl! ");
+        EXPECT_TRUE(g.clock.clockRunning);
+        EXPECT_EQ(g.clock.finishTime, "X");
+        EXPECT_TRUE(w.platform.modalForms.empty()) << "no hall of fame";
+    }
 }
 
 TEST(StatusPanel, ErrorCountIsShownWithItsLimit) {
@@ -199,7 +222,7 @@ TEST(DifficultyPanel, CountsSharedGivensOnceAndNamesTheLevel) {
                 g.board.cellValue(box.mirrorGrid, mc, mr) =
                     g.board.givenValue(box.mirrorGrid, mc, mr) = v;
             }
-    g.difficulty = 3;
+    g.difficulty = Difficulty::Extrem;
     updateDifficultyPanel(g);
     EXPECT_EQ(g.givenCount, 36);
     EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, " 36 ");

@@ -1,6 +1,7 @@
 // The own-board editor: givens typed in through the palette, removed by right clicks, and
 // its keys.
 #include "app/game.h"
+#include "engine/rules.h"
 #include "play/editor.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
@@ -48,8 +49,8 @@ TEST(EditorFlows, GivensComeAndGo) {
          [](EditorWorld& w) { w.click(0, 8, 8), w.platform.rightClick(700, 100); }, 0, 0, 0, 6},
         {"typed 0 removes the given",
          [](EditorWorld& w) { w.click(0, 8, 8), w.platform.typed('0'); }, 0, 0, 0, 6},
-        {"Esc removes the given", [](EditorWorld& w) { w.click(0, 8, 8), w.platform.typed(kEsc); },
-         0, 0, 0, 6},
+        {"Esc removes the given",
+         [](EditorWorld& w) { w.click(0, 8, 8), w.platform.typed(kKeyEsc); }, 0, 0, 0, 6},
         {"right click leaves an entry alone", [](EditorWorld& w) { w.rightClick(1, 5, 5); }, 4, 4,
          0, 6},
         {"an entry becomes a given",
@@ -101,9 +102,9 @@ TEST(EditorKeys, LeavingAndCommands) {
         size_t left; // events still queued when the editor returned
     };
     const Case cases[] = {
-        {true, {'A', kEsc}, 1},
-        {false, {'A', kEsc}, 0}, // in letter display A does not leave
-        {true, {'F', 'C', kEsc}, 0},
+        {true, {'A', kKeyEsc}, 1},
+        {false, {'A', kKeyEsc}, 0}, // in letter display A does not leave
+        {true, {'F', 'C', kKeyEsc}, 0},
     };
     for (const Case& t : cases) {
         EditorWorld w;
@@ -128,9 +129,13 @@ TEST(EditorKeys, RestartShuffleAndHiddenPair) {
     EXPECT_EQ(b.givenValue(0, 1, 1), 0);
     EXPECT_FALSE(b.notSolvable);
 
-    // X shuffles: the board stays a valid solved field with its givens as cells.
+    // X shuffles: the board changes and stays a valid solved field with its givens as cells.
+    const Board beforeShuffle = b;
     w.platform.key('X');
     w.run();
+    EXPECT_NE(b.cellValue, beforeShuffle.cellValue);
+    EXPECT_TRUE(isBoardValid(b));
+    EXPECT_EQ(b.solutionValue, b.cellValue);
     int givens = 0;
     for (int g = 0; g < 5; ++g)
         for (int c = 1; c <= 9; ++c)

@@ -9,9 +9,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString printedText(const Canvas& canvas, int x, int y) {
-    const auto found = canvas.textsAt(x, y);
+QString printedText(const Canvas& canvas, QPoint p) {
+    const auto found = canvas.textsAt(p.x(), p.y());
     return found.empty() ? QString() : found.back().text;
+}
+// The test printer's page: 8 x 11 inches without margins, laid out at 300 dpi.
+const PrintLayout page = printLayout(8 * kPrintLayoutDpi, 11 * kPrintLayoutDpi);
+// Where the value of cell (column, row) of `grid` is printed.
+QPoint valueAt(int grid, int column, int row) {
+    return QPoint(2 * page.unitX + (column - 1) * page.cellWidth + 7,
+                  page.halfCellY + (row - 1) * page.cellHeight + 3) +
+           page.textOffset[static_cast<size_t>(grid)];
 }
 } // namespace
 
@@ -27,10 +35,9 @@ TEST(PrintMenu, BrettDruckenPrintsTheBoardAsItStands) {
 
     EXPECT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
     EXPECT_TRUE(w.platform.messages.empty());
-    EXPECT_EQ(printedText(w.canvas, 2 * 55 + 7, 141 + 4 * 94 + 3), QStringLiteral("4"));
-    EXPECT_EQ(printedText(w.canvas, 2 * 55 + 8 * 220 + 7, 141 + 8 * 282 + 40 * 94 + 3),
-              QStringLiteral("6"));
-    EXPECT_EQ(printedText(w.canvas, 55, 6439),
+    EXPECT_EQ(printedText(w.canvas, valueAt(0, 1, 1)), QStringLiteral("4"));
+    EXPECT_EQ(printedText(w.canvas, valueAt(3, 9, 9)), QStringLiteral("6"));
+    EXPECT_EQ(printedText(w.canvas, page.footer),
               QStringLiteral("Schwierigkeitsgrad:  Leicht mit 1 Zahlen"));
     EXPECT_EQ(g.board.cellValue, before.cellValue);
     EXPECT_EQ(g.board.givenValue, before.givenValue);
@@ -49,7 +56,7 @@ TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
     ASSERT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
     const int givens = countGivens(g.board);
     EXPECT_GT(givens, 0);
-    EXPECT_EQ(printedText(w.canvas, 55, 6439),
+    EXPECT_EQ(printedText(w.canvas, page.footer),
               QStringLiteral("Schwierigkeitsgrad:  Mittel mit %1 Zahlen").arg(givens));
     // Every printed value (the texts between the title and the footer) is a cell of the
     // board, givens only: nothing was played yet.

@@ -22,7 +22,9 @@ class ScriptedPlatform : public Platform {
 
     // Script.
     std::deque<Event> events;
-    void key(int code) { events.push_back({Event::Kind::KeyRelease, code, 0, 0}); }
+    void key(int code, int modifiers = 0) {
+        events.push_back({Event::Kind::KeyRelease, code, 0, 0, modifiers});
+    }
     void typed(int character) { events.push_back({Event::Kind::Char, character, 0, 0}); }
     void move(int x, int y) { events.push_back({Event::Kind::PointerMove, 0, x, y}); }
     void leftClick(int x, int y) {
@@ -75,6 +77,7 @@ class ScriptedPlatform : public Platform {
     std::vector<QString> writtenFiles; // names of the files written successfully, in order
     QString path(const QString& name) const { return QDir(workDir.path()).filePath(name); }
     void copyDataFile(const QString& name); // from the repository's data/
+    QString workingFolder() override { return workDir.path(); }
 
     Event nextEvent() override;
     void waitNoMouseButton() override {}

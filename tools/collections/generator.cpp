@@ -3,6 +3,7 @@
 #include "tools/collections/generator.h"
 
 #include "engine/rules.h"
+#include "engine/search.h"
 #include "engine/solver.h"
 
 #include <algorithm>
@@ -405,6 +406,22 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
         }
     }
     return best;
+}
+
+bool hasUniqueSolution(const FieldValues& clues) {
+    return countSolutions(puzzleBoard(clues), 2) == 1;
+}
+
+FieldValues thinOutBySearch(const FieldValues& solution, Random& random) {
+    std::vector<int> order = fieldCells();
+    for (int i = static_cast<int>(order.size()) - 1; i > 0; --i)
+        std::swap(order[i], order[random.RANDOM(i + 1)]);
+    FieldValues clues = solution;
+    for (int f : order) {
+        clues[f] = 0;
+        if (!hasUniqueSolution(clues)) clues[f] = solution[f];
+    }
+    return clues;
 }
 
 // Leicht and Mittel stop removing at a number of givens; Schwer removes while the rules

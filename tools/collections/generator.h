@@ -114,6 +114,12 @@ FieldValues removeClues(const FieldValues& solution, Random& random, int minGive
 FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, Random& random,
                         int steps);
 
+// True when the clues have exactly one completion (the engine's complete search).
+bool hasUniqueSolution(const FieldValues& clues);
+// Removes single clues from a full solution in random order while the completion stays
+// unique: a puzzle from which no further clue can go, far beyond what the two rules solve.
+FieldValues thinOutBySearch(const FieldValues& solution, Random& random);
+
 // The four collections, from easy to hard, and the grade band each record must fall in.
 struct DifficultyLevel {
     const char* fileName;

@@ -1,0 +1,566 @@
+// The technique ladder (see hint.h): a state of values and candidates over the 369 field
+// cells, one finder per technique, tried from the easiest, and the texts of the hints.
+#include "engine/hint.h"
+
+#include "engine/fieldcells.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+using fieldcells::kCount;
+using unitmasks::kAllDigits;
+using unitmasks::kUnitCount;
+
+const fieldcells::Geometry& geo() {
+    return fieldcells::geometry();
+}
+// Board offset of the k-th cell of unit u: the copy in the unit's own grid.
+int unitCell(int u, int k) {
+    return unitmasks::unitCells()[u][k];
+}
+
+HintCell hintCell(int boardIndex) {
+    return {boardIndex % 5, boardIndex / 5 % 10, boardIndex / 50};
+}
+HintUnit hintUnit(int u) {
+    const int g = u / 27, k = u % 27;
+    if (k < 9) return {g, UnitKind::Row, k + 1};
+    if (k < 18) return {g, UnitKind::Column, k - 8};
+    const int b = k - 18; // column band * 3 + row band
+    return {g, UnitKind::Box, b % 3 * 3 + b / 3 + 1};
+}
+int unitOf(UnitKind kind, int grid, int k) { // k = 0..8 in the unit numbering of unitmasks
+    return grid * 27 + (kind == UnitKind::Row ? 0 : kind == UnitKind::Column ? 9 : 18) + k;
+}
+std::vector<int> digitsOf(std::uint16_t mask) {
+    std::vector<int> digits;
+    for (int d = 1; d <= 9; ++d)
+        if (mask >> d & 1u) digits.push_back(d);
+    return digits;
+}
+
+// A step found by the ladder: the hint, and what it does to the state.
+struct Step {
+    Hint hint;
+    int placeCell = -1; // field cell a single fills
+    int placeDigit = 0;
+    std::vector<std::pair<int, std::uint16_t>> remove; // field cell, candidates it loses
+};
+
+class Ladder {
+  public:
+    // False when the board breaks the rule, its shared copies differ, or a cell has no
+    // candidate left.
+    bool start(const Board& b) {
+        value.fill(0);
+        used.fill(0);
+        for (int f = 0; f < kCount; ++f) {
+            const fieldcells::FieldCell& fc = geo().cells[f];
+            const int v = b.cellValue.bytes[fc.index];
+            const int w = fc.other >= 0 ? b.cellValue.bytes[fc.other] : v;
+            if (v > 9 || w > 9 || (v != 0 && w != 0 && v != w)) return false;
+            value[f] = static_cast<std::uint8_t>(v != 0 ? v : w);
+            const std::uint16_t bit = unitmasks::digitBit(value[f]);
+            for (int k = 0; k < fc.unitCount; ++k) {
+                if (used[fc.unit[k]] & bit) return false;
+                used[fc.unit[k]] |= bit;
+            }
+        }
+        for (int f = 0; f < kCount; ++f) {
+            candidates[f] = 0;
+            if (value[f] != 0) continue;
+            const fieldcells::FieldCell& fc = geo().cells[f];
+            std::uint16_t taken = 0;
+            for (int k = 0; k < fc.unitCount; ++k) taken |= used[fc.unit[k]];
+            candidates[f] = static_cast<std::uint16_t>(kAllDigits & ~taken);
+            if (candidates[f] == 0) return false;
+        }
+        return true;
+    }
+
+    bool full() const {
+        return std::none_of(value.begin(), value.end(), [](std::uint8_t v) { return v == 0; });
+    }
+
+    void apply(const Step& step) {
+        if (step.placeCell >= 0) {
+            const int f = step.placeCell;
+            const std::uint16_t bit = unitmasks::digitBit(step.placeDigit);
+            value[f] = static_cast<std::uint8_t>(step.placeDigit);
+            candidates[f] = 0;
+            const fieldcells::FieldCell& fc = geo().cells[f];
+            for (int k = 0; k < fc.unitCount; ++k) {
+                used[fc.unit[k]] |= bit;
+                for (std::int16_t peer : geo().members[fc.unit[k]])
+                    candidates[peer] &= static_cast<std::uint16_t>(~bit);
+            }
+        }
+        for (auto [f, bits] : step.remove) candidates[f] &= static_cast<std::uint16_t>(~bits);
+    }
+
+    // The easiest step, trying the techniques in the ladder's order.
+    std::optional<Step> findStep() const {
+        if (auto s = nakedSingle()) return s;
+        for (UnitKind kind : {UnitKind::Box, UnitKind::Row, UnitKind::Column})
+            if (auto s = hiddenSingle(kind)) return s;
+        if (auto s = pointing()) return s;
+        if (auto s = claiming()) return s;
+        for (int n : {2, 3})
+            if (auto s = nakedSubset(n)) return s;
+        for (int n : {2, 3})
+            if (auto s = hiddenSubset(n)) return s;
+        return xWing();
+    }
+
+  private:
+    // The cells of unit u (positions 0..8) holding digit bit as a candidate, as a 9-bit mask.
+    std::uint16_t places(int u, std::uint16_t bit) const {
+        std::uint16_t mask = 0;
+        for (int k = 0; k < 9; ++k)
+            if (candidates[geo().members[u][k]] & bit) mask |= static_cast<std::uint16_t>(1u << k);
+        return mask;
+    }
+
+    Step single(Technique t, int f, int boardIndex, int d, std::vector<HintUnit> units) const {
+        Step step;
+        step.hint.technique = t;
+        step.hint.units = std::move(units);
+        step.hint.digits = {d};
+        step.hint.cells = {hintCell(boardIndex)};
+        step.hint.found = true;
+        step.hint.target = hintCell(boardIndex);
+        step.hint.targetDigit = d;
+        step.placeCell = f;
+        step.placeDigit = d;
+        return step;
+    }
+
+    // Takes bits out of every cell of unit u outside the positions in keep; true when some
+    // cell had one of them.
+    bool removeFromUnit(Step& step, int u, std::uint16_t keep, std::uint16_t bits) const {
+        bool any = false;
+        for (int k = 0; k < 9; ++k) {
+            const int f = geo().members[u][k];
+            if ((keep >> k & 1u) || (candidates[f] & bits) == 0) continue;
+            // A shared cell may already be listed through another unit of the step.
+            if (std::any_of(step.remove.begin(), step.remove.end(),
+                            [f](const auto& r) { return r.first == f; }))
+                continue;
+            step.remove.push_back({f, static_cast<std::uint16_t>(candidates[f] & bits)});
+            for (int d : digitsOf(candidates[f] & bits))
+                step.hint.removed.push_back({hintCell(unitCell(u, k)), d});
+            any = true;
+        }
+        return any;
+    }
+
+    std::optional<Step> nakedSingle() const {
+        for (int f = 0; f < kCount; ++f) {
+            const std::uint16_t c = candidates[f];
+            if (c == 0 || (c & (c - 1)) != 0) continue;
+            const fieldcells::FieldCell& fc = geo().cells[f];
+            std::vector<HintUnit> units;
+            for (int k = 0; k < fc.unitCount; ++k) units.push_back(hintUnit(fc.unit[k]));
+            return single(Technique::NakedSingle, f, fc.index, std::countr_zero(c), units);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Step> hiddenSingle(UnitKind kind) const {
+        const Technique t = kind == UnitKind::Box   ? Technique::HiddenSingleBox
+                            : kind == UnitKind::Row ? Technique::HiddenSingleRow
+                                                    : Technique::HiddenSingleColumn;
+        for (int g = 0; g <= 4; ++g) {
+            for (int k = 0; k < 9; ++k) {
+                const int u = unitOf(kind, g, k);
+                for (int d = 1; d <= 9; ++d) {
+                    const std::uint16_t at = places(u, unitmasks::digitBit(d));
+                    if (std::popcount(at) != 1) continue;
+                    const int position = std::countr_zero(at);
+                    return single(t, geo().members[u][position], unitCell(u, position), d,
+                                  {hintUnit(u)});
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A box's places of a digit all in one row or column of its grid.
+    std::optional<Step> pointing() const {
+        for (int g = 0; g <= 4; ++g) {
+            for (int k = 0; k < 9; ++k) {
+                const int box = unitOf(UnitKind::Box, g, k);
+                for (int d = 1; d <= 9; ++d) {
+                    const std::uint16_t bit = unitmasks::digitBit(d);
+                    const std::uint16_t at = places(box, bit);
+                    if (std::popcount(at) < 2) continue;
+                    for (UnitKind line : {UnitKind::Row, UnitKind::Column}) {
+                        int lineUnit = -1;
+                        bool oneLine = true;
+                        for (int p = 0; p < 9; ++p) {
+                            if ((at >> p & 1u) == 0) continue;
+                            const int index = unitCell(box, p);
+                            const int u = line == UnitKind::Row
+                                              ? unitmasks::rowUnit(g, index / 50)
+                                              : unitmasks::columnUnit(g, index / 5 % 10);
+                            if (lineUnit >= 0 && u != lineUnit) oneLine = false;
+                            lineUnit = u;
+                        }
+                        if (!oneLine) continue;
+                        Step step =
+                            pattern(Technique::LockedPointing, {box, lineUnit}, bit, box, at);
+                        if (removeFromUnit(step, lineUnit, inUnit(lineUnit, box), bit)) return step;
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A row's or column's places of a digit all in one box of its grid.
+    std::optional<Step> claiming() const {
+        for (int g = 0; g <= 4; ++g) {
+            for (UnitKind kind : {UnitKind::Row, UnitKind::Column}) {
+                for (int k = 0; k < 9; ++k) {
+                    const int line = unitOf(kind, g, k);
+                    for (int d = 1; d <= 9; ++d) {
+                        const std::uint16_t bit = unitmasks::digitBit(d);
+                        const std::uint16_t at = places(line, bit);
+                        if (std::popcount(at) < 2) continue;
+                        int box = -1;
+                        bool oneBox = true;
+                        for (int p = 0; p < 9; ++p) {
+                            if ((at >> p & 1u) == 0) continue;
+                            const int index = unitCell(line, p);
+                            const int u = unitmasks::boxUnit(g, index / 5 % 10, index / 50);
+                            if (box >= 0 && u != box) oneBox = false;
+                            box = u;
+                        }
+                        if (!oneBox) continue;
+                        Step step = pattern(Technique::LockedClaiming, {line, box}, bit, line, at);
+                        if (removeFromUnit(step, box, inUnit(box, line), bit)) return step;
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // n cells of a unit whose candidates together are n digits.
+    std::optional<Step> nakedSubset(int n) const {
+        for (int u = 0; u < kUnitCount; ++u) {
+            std::vector<int> open; // positions with 2..n candidates
+            for (int k = 0; k < 9; ++k) {
+                const int count = std::popcount(candidates[geo().members[u][k]]);
+                if (count >= 2 && count <= n) open.push_back(k);
+            }
+            std::optional<Step> found;
+            forEachChoice(static_cast<int>(open.size()), n, [&](const std::vector<int>& pick) {
+                std::uint16_t digits = 0, at = 0;
+                for (int i : pick) {
+                    digits |= candidates[geo().members[u][open[i]]];
+                    at |= static_cast<std::uint16_t>(1u << open[i]);
+                }
+                if (std::popcount(digits) != n) return false;
+                Step step = pattern(n == 2 ? Technique::NakedPair : Technique::NakedTriple, {u},
+                                    digits, u, at);
+                if (!removeFromUnit(step, u, at, digits)) return false;
+                found = std::move(step);
+                return true;
+            });
+            if (found) return found;
+        }
+        return std::nullopt;
+    }
+
+    // n digits of a unit whose places together are n cells.
+    std::optional<Step> hiddenSubset(int n) const {
+        for (int u = 0; u < kUnitCount; ++u) {
+            std::vector<int> open; // digits with 2..n places
+            for (int d = 1; d <= 9; ++d) {
+                const int count = std::popcount(places(u, unitmasks::digitBit(d)));
+                if (count >= 2 && count <= n) open.push_back(d);
+            }
+            std::optional<Step> found;
+            forEachChoice(static_cast<int>(open.size()), n, [&](const std::vector<int>& pick) {
+                std::uint16_t digits = 0, at = 0;
+                for (int i : pick) {
+                    digits |= unitmasks::digitBit(open[i]);
+                    at |= places(u, unitmasks::digitBit(open[i]));
+                }
+                if (std::popcount(at) != n) return false;
+                Step step = pattern(n == 2 ? Technique::HiddenPair : Technique::HiddenTriple, {u},
+                                    digits, u, at);
+                for (int k = 0; k < 9; ++k) {
+                    const int f = geo().members[u][k];
+                    const std::uint16_t other = candidates[f] & static_cast<std::uint16_t>(~digits);
+                    if ((at >> k & 1u) == 0 || other == 0) continue;
+                    step.remove.push_back({f, other});
+                    for (int d : digitsOf(other))
+                        step.hint.removed.push_back({hintCell(unitCell(u, k)), d});
+                }
+                if (step.remove.empty()) return false;
+                found = std::move(step);
+                return true;
+            });
+            if (found) return found;
+        }
+        return std::nullopt;
+    }
+
+    // A digit with two places in each of two rows of a grid, in the same two columns (then
+    // with rows and columns exchanged).
+    std::optional<Step> xWing() const {
+        for (int g = 0; g <= 4; ++g) {
+            for (UnitKind base : {UnitKind::Row, UnitKind::Column}) {
+                const UnitKind cover = base == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
+                for (int d = 1; d <= 9; ++d) {
+                    const std::uint16_t bit = unitmasks::digitBit(d);
+                    for (int a = 0; a < 9; ++a) {
+                        const int first = unitOf(base, g, a);
+                        const std::uint16_t at = places(first, bit);
+                        if (std::popcount(at) != 2) continue;
+                        for (int b = a + 1; b < 9; ++b) {
+                            const int second = unitOf(base, g, b);
+                            if (places(second, bit) != at) continue;
+                            // The positions in a row are its columns, in a column its rows.
+                            const int p = std::countr_zero(at), q = 15 - std::countl_zero(at);
+                            const int lineP = unitOf(cover, g, p), lineQ = unitOf(cover, g, q);
+                            Step step = pattern(Technique::XWing, {first, second}, bit, first, at);
+                            for (int k = 0; k < 9; ++k)
+                                if (at >> k & 1u)
+                                    step.hint.cells.push_back(hintCell(unitCell(second, k)));
+                            step.hint.units.push_back(hintUnit(lineP));
+                            step.hint.units.push_back(hintUnit(lineQ));
+                            // In a cover line, the base lines sit at positions a and b.
+                            const auto keep = static_cast<std::uint16_t>(1u << a | 1u << b);
+                            const bool p1 = removeFromUnit(step, lineP, keep, bit);
+                            const bool p2 = removeFromUnit(step, lineQ, keep, bit);
+                            if (p1 || p2) return step;
+                        }
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A step of a pattern: its units, digits and the cells at the positions of unit u.
+    Step pattern(Technique t, std::vector<int> units, std::uint16_t digits, int u,
+                 std::uint16_t at) const {
+        Step step;
+        step.hint.technique = t;
+        for (int v : units) step.hint.units.push_back(hintUnit(v));
+        step.hint.digits = digitsOf(digits);
+        for (int k = 0; k < 9; ++k)
+            if (at >> k & 1u) step.hint.cells.push_back(hintCell(unitCell(u, k)));
+        return step;
+    }
+
+    // The positions of unit u whose cells also lie in unit v.
+    std::uint16_t inUnit(int u, int v) const {
+        std::uint16_t mask = 0;
+        for (int k = 0; k < 9; ++k)
+            if (std::find(geo().members[v].begin(), geo().members[v].end(), geo().members[u][k]) !=
+                geo().members[v].end())
+                mask |= static_cast<std::uint16_t>(1u << k);
+        return mask;
+    }
+
+    // Calls visit with every choice of n of the indices 0..size-1 in increasing order, until
+    // visit returns true.
+    template <typename Visit> static void forEachChoice(int size, int n, Visit visit) {
+        if (size < n) return;
+        std::vector<int> pick(n);
+        for (int i = 0; i < n; ++i) pick[i] = i;
+        for (;;) {
+            if (visit(pick)) return;
+            int i = n - 1;
+            while (i >= 0 && pick[i] == size - n + i) --i;
+            if (i < 0) return;
+            ++pick[i];
+            for (int j = i + 1; j < n; ++j) pick[j] = pick[j - 1] + 1;
+        }
+    }
+
+    std::array<std::uint8_t, kCount> value{};
+    std::array<std::uint16_t, kCount> candidates{};
+    std::array<std::uint16_t, kUnitCount> used{};
+};
+
+bool isSingle(Technique t) {
+    return t <= Technique::HiddenSingleColumn;
+}
+
+} // namespace
+
+std::optional<Hint> nextHint(const Board& b) {
+    Ladder ladder;
+    if (!ladder.start(b)) return std::nullopt;
+    std::optional<Step> step = ladder.findStep();
+    if (!step) return std::nullopt;
+    Hint hint = step->hint;
+    // Follow the ladder from the step's removals to the first cell it fills.
+    Ladder after = ladder;
+    for (int n = 0; n < kCount && step && !hint.found; ++n) {
+        after.apply(*step);
+        step = after.findStep();
+        if (step && isSingle(step->hint.technique)) {
+            hint.found = true;
+            hint.target = step->hint.target;
+            hint.targetDigit = step->hint.targetDigit;
+        }
+    }
+    return hint;
+}
+
+Grade gradeBoard(const Board& b) {
+    Grade grade;
+    Ladder ladder;
+    if (!ladder.start(b)) {
+        grade.hardest = Technique::Guess;
+        return grade;
+    }
+    while (!ladder.full()) {
+        const std::optional<Step> step = ladder.findStep();
+        if (!step) {
+            grade.hardest = Technique::Guess;
+            return grade;
+        }
+        grade.hardest = std::max(grade.hardest, step->hint.technique);
+        ++grade.steps;
+        ladder.apply(*step);
+    }
+    grade.solved = true;
+    return grade;
+}
+
+// ---- Texts ----
+
+namespace {
+
+std::string digitText(int d, bool showDigits) {
+    return std::string(1, static_cast<char>(showDigits ? '0' + d : 64 + d));
+}
+std::string listText(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " und " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+std::string digitsText(const std::vector<int>& digits, bool showDigits) {
+    std::vector<std::string> items;
+    for (int d : digits) items.push_back(digitText(d, showDigits));
+    return "die " + listText(items);
+}
+std::string unitText(const HintUnit& u) {
+    const char* kind = u.kind == UnitKind::Row      ? "Zeile "
+                       : u.kind == UnitKind::Column ? "Spalte "
+                                                    : "Kasten ";
+    return kind + std::to_string(u.number);
+}
+std::string gridText(int grid) {
+    return "Gitter " + std::to_string(grid + 1);
+}
+std::string cellText(const HintCell& c) {
+    return "Zeile " + std::to_string(c.row) + ", Spalte " + std::to_string(c.column);
+}
+// The cells of a pattern named by their places in unit u: the columns of a row, the rows of
+// a column, row and column in a box.
+std::string placesText(const std::vector<HintCell>& cells, const HintUnit& u) {
+    std::vector<std::string> items;
+    for (const HintCell& c : cells) {
+        if (u.kind == UnitKind::Row)
+            items.push_back(std::to_string(c.column));
+        else if (u.kind == UnitKind::Column)
+            items.push_back(std::to_string(c.row));
+        else
+            items.push_back(cellText(c));
+    }
+    const std::string lead = u.kind == UnitKind::Row      ? "Spalte "
+                             : u.kind == UnitKind::Column ? "Zeile "
+                                                          : "";
+    return lead + listText(items);
+}
+
+} // namespace
+
+std::string techniqueName(Technique t) {
+    switch (t) {
+    case Technique::NakedSingle:
+        return "Nackter Einer";
+    case Technique::HiddenSingleBox:
+    case Technique::HiddenSingleRow:
+    case Technique::HiddenSingleColumn:
+        return "Versteckter Einer";
+    case Technique::LockedPointing:
+    case Technique::LockedClaiming:
+        return "Gesperrter Kandidat";
+    case Technique::NakedPair:
+        return "Nacktes Paar";
+    case Technique::NakedTriple:
+        return "Nackter Dreier";
+    case Technique::HiddenPair:
+        return "Verstecktes Paar";
+    case Technique::HiddenTriple:
+        return "Versteckter Dreier";
+    case Technique::XWing:
+        return "X-Wing";
+    case Technique::Guess:
+        return "Probieren";
+    }
+    return "";
+}
+
+std::string hintText(const Hint& h, bool showDigits) {
+    const HintUnit& u = h.units.front();
+    const std::string grid = gridText(u.grid);
+    const std::string digits = h.digits.empty() ? "" : digitsText(h.digits, showDigits);
+    std::string text;
+    switch (h.technique) {
+    case Technique::NakedSingle:
+        return "Tipp: In " + gridText(h.target.grid) + " passt in " + cellText(h.target) +
+               " nur noch " + digits + ".";
+    case Technique::HiddenSingleRow:
+        return "Tipp: In " + grid + " passt " + digits + " in " + unitText(u) + " nur in Spalte " +
+               std::to_string(h.target.column) + ".";
+    case Technique::HiddenSingleColumn:
+        return "Tipp: In " + grid + " passt " + digits + " in " + unitText(u) + " nur in Zeile " +
+               std::to_string(h.target.row) + ".";
+    case Technique::HiddenSingleBox:
+        return "Tipp: In " + grid + " passt " + digits + " in " + unitText(u) + " nur in " +
+               cellText(h.target) + ".";
+    case Technique::LockedPointing:
+    case Technique::LockedClaiming:
+        text = "in " + grid + " steht " + digits + " in " + unitText(u) + " nur in " +
+               unitText(h.units[1]) + ", also nirgends sonst in " + unitText(h.units[1]);
+        break;
+    case Technique::NakedPair:
+    case Technique::NakedTriple:
+        text = "in " + grid + " teilen sich in " + unitText(u) + " die Felder in " +
+               placesText(h.cells, u) + " " + digits + ", also stehen diese nirgends sonst in " +
+               unitText(u);
+        break;
+    case Technique::HiddenPair:
+    case Technique::HiddenTriple:
+        text = "in " + grid + " passen " + digits + " in " + unitText(u) + " nur in " +
+               placesText(h.cells, u) + ", also steht dort keine andere Zahl";
+        break;
+    case Technique::XWing:
+        text = "in " + grid + " passt " + digits + " in " + unitText(h.units[0]) + " und " +
+               unitText(h.units[1]) + " nur in " + unitText(h.units[2]) + " und " +
+               unitText(h.units[3]) + ", also nirgends sonst in diesen beiden Linien";
+        break;
+    case Technique::Guess:
+        break;
+    }
+    text = "Tipp: " + techniqueName(h.technique) + " – " + text;
+    if (h.found)
+        text += "; das führt zur " + digitText(h.targetDigit, showDigits) + " in " +
+                gridText(h.target.grid) + ", " + cellText(h.target);
+    return text + ".";
+}

@@ -1,0 +1,95 @@
+// The technique ladder: the easiest next step on a board, explained, and the grade of a
+// board by the steps it needs. Used by the hint key of the play loop and the editor, the
+// explanation after the two-rule solver gives up, and the collection generator. Pure C++.
+//
+// The ladder works on the values of cellValue and the candidates they leave (a shared cell
+// takes the digits free in both its grids) and tries, in this order:
+//   naked single       a cell with one candidate left
+//   hidden single      a digit with one place left in a box, then a row, then a column
+//   locked candidates  pointing: a box's places of a digit lie in one row or column, so the
+//                      digit leaves the rest of that line; claiming: a line's places of a
+//                      digit lie in one box, so it leaves the rest of the box
+//   naked pair/triple  two (three) cells of a unit holding only two (three) digits between
+//                      them: those digits leave the unit's other cells
+//   hidden pair/triple two (three) digits with places in only two (three) cells of a unit:
+//                      the cells lose their other candidates
+//   X-wing             a digit with two places in each of two rows, in the same two columns
+//                      (or with rows and columns exchanged): it leaves the rest of those lines
+// Every unit is a row, column or box of one grid; a shared cell is in the units of both.
+#pragma once
+
+#include "engine/board.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class Technique : std::uint8_t {
+    NakedSingle,
+    HiddenSingleBox,
+    HiddenSingleRow,
+    HiddenSingleColumn,
+    LockedPointing,
+    LockedClaiming,
+    NakedPair,
+    NakedTriple,
+    HiddenPair,
+    HiddenTriple,
+    XWing,
+    Guess, // only as a grade: the ladder cannot finish the board
+};
+
+enum class UnitKind : std::uint8_t { Row, Column, Box };
+
+// A row, column or box of one grid; boxes are numbered 1..9 in reading order.
+struct HintUnit {
+    int grid = 0;
+    UnitKind kind = UnitKind::Row;
+    int number = 1;
+    bool operator==(const HintUnit&) const = default;
+};
+
+// A cell as seen in one grid (a shared cell in the grid of the unit that found it).
+struct HintCell {
+    int grid = 0, column = 0, row = 0;
+    bool operator==(const HintCell&) const = default;
+};
+
+struct Removal {
+    HintCell cell;
+    int digit = 0;
+    bool operator==(const Removal&) const = default;
+};
+
+struct Hint {
+    Technique technique = Technique::NakedSingle;
+    std::vector<HintUnit> units;  // the unit(s) the step reads: for an X-wing its two lines
+    std::vector<int> digits;      // the digit(s) of the step
+    std::vector<HintCell> cells;  // the cells of the pattern (for a single: the cell itself)
+    std::vector<Removal> removed; // the candidates the step removes (none for a single)
+    // The cell the step finally leads to: the cell a single fills, or the first cell that
+    // the ladder fills after the step's removals (found = false when it fills none).
+    bool found = false;
+    HintCell target;
+    int targetDigit = 0;
+};
+
+// The easiest step on the board's values; none when the board is full, breaks the rule, has
+// a cell without candidates, or the ladder finds nothing.
+std::optional<Hint> nextHint(const Board& b);
+
+// The board graded by the ladder: the hardest technique it needs and the steps it takes;
+// solved false (hardest Guess) when the ladder cannot complete it.
+struct Grade {
+    Technique hardest = Technique::NakedSingle;
+    int steps = 0;
+    bool solved = false;
+};
+Grade gradeBoard(const Board& b);
+
+// Texts for the player: the technique's German name and one sentence for the help line,
+// starting "Tipp: ". Grids are numbered 1..5 (top left, top right, centre, bottom left,
+// bottom right); digits are shown as letters when showDigits is false.
+std::string techniqueName(Technique t);
+std::string hintText(const Hint& hint, bool showDigits = true);

@@ -1,0 +1,101 @@
+// The complete search: boards with no, one and several completions, the shared boxes as one
+// cell, and boards it must refuse.
+#include "engine/rules.h"
+#include "engine/search.h"
+#include "support_pure/puzzles.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// Grid 4 emptied except its shared box: its other 72 cells can be completed in many ways.
+Board openCornerGrid() {
+    Board b = puzzles::solvedBoard();
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            if (c > 3 || r > 3) b.cellValue(4, c, r) = b.givenValue(4, c, r) = 0;
+    return b;
+}
+} // namespace
+
+TEST(Search, CountsCompletionsUpToTheLimit) {
+    const Board solved = puzzles::solvedBoard();
+    Random random(7);
+    const Board sparse = puzzles::thinOut(solved, random, true);
+    Board oneCellOpen = solved;
+    puzzles::setField(oneCellOpen, 8, 8, 0, false); // a shared cell: grid 0 and grid 2
+    // A digit in the mirror copy alone (grid 2) of an empty cell of grid 0's shared box.
+    Board mirrorRight = sparse, mirrorWrong = sparse;
+    for (int c = 1; c <= 3; ++c)
+        for (int r = 1; r <= 3; ++r)
+            if (sparse.cellValue(2, c, r) == 0) {
+                mirrorRight.cellValue(2, c, r) = solved.cellValue(2, c, r);
+                mirrorWrong.cellValue(2, c, r) = solved.cellValue(2, c, r) % 9 + 1;
+            }
+    ASSERT_NE(mirrorRight.cellValue, sparse.cellValue);
+    // Valid, yet no completion: field cell (7, 9) lies in grid 0's row 9 (holding 1..6)
+    // and in grid 2's column 1 (holding 7, 8, 9), so no digit fits both grids.
+    Board deadSharedCell;
+    for (int c = 1; c <= 6; ++c) deadSharedCell.cellValue(0, c, 9) = static_cast<std::uint8_t>(c);
+    for (int r = 4; r <= 6; ++r)
+        deadSharedCell.cellValue(2, 1, r) = static_cast<std::uint8_t>(r + 3);
+
+    struct Case {
+        const char* name;
+        Board board;
+        int limit, expected;
+        const Board* solution; // the completion expected back, when it is the only one
+    };
+    const Case cases[] = {
+        {"solved board", solved, 2, 1, &solved},
+        {"one shared cell open", oneCellOpen, 2, 1, &solved},
+        {"sparse puzzle", sparse, 2, 1, &solved},
+        {"empty board", Board{}, 2, 2, nullptr},
+        {"open corner grid, limit 5", openCornerGrid(), 5, 5, nullptr},
+        {"limit 0", solved, 0, 0, nullptr},
+        {"dead shared cell", deadSharedCell, 2, 0, nullptr},
+        {"right digits in mirror copies only", mirrorRight, 2, 1, &solved},
+        {"wrong digits in mirror copies only", mirrorWrong, 2, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BoardArray found{};
+        const Board before = c.board;
+        EXPECT_EQ(countSolutions(c.board, c.limit, &found), c.expected);
+        EXPECT_EQ(c.board.cellValue, before.cellValue);
+        if (c.solution) {
+            EXPECT_EQ(found, c.solution->cellValue);
+        }
+        if (c.expected > 0) {
+            Board completed = c.board;
+            completed.cellValue = found;
+            EXPECT_TRUE(isBoardValid(completed));
+            EXPECT_TRUE(isBoardComplete(completed)); // both copies filled alike
+            for (int i = 0; i < kBlockSize; ++i) {
+                if (c.board.cellValue.bytes[i] != 0) {
+                    EXPECT_EQ(found.bytes[i], c.board.cellValue.bytes[i]);
+                }
+            }
+        }
+    }
+    // The dead shared cell is invisible to the rule checks, which test each copy alone.
+    EXPECT_TRUE(isBoardValid(deadSharedCell));
+    EXPECT_TRUE(hasNoDeadCell(deadSharedCell));
+}
+
+TEST(Search, RefusesBoardsThatBreakTheModel) {
+    const std::function<void(Board&)> damage[] = {
+        [](Board& b) { b.cellValue(1, 5, 5) = b.cellValue(1, 6, 5); },         // a repeated digit
+        [](Board& b) { b.cellValue(2, 2, 2) = b.cellValue(2, 2, 2) % 9 + 1; }, // copies differ
+        [](Board& b) { b.cellValue(3, 4, 4) = 10; },                           // not a digit
+        [](Board& b) { b.cellValue(3, 4, 4) = 0, b.cellValue(3, 5, 4) = 200; },
+    };
+    for (const auto& change : damage) {
+        Board b = puzzles::solvedBoard();
+        change(b);
+        BoardArray untouched{};
+        EXPECT_EQ(countSolutions(b, 2, &untouched), 0);
+        EXPECT_EQ(untouched, BoardArray{});
+    }
+}
