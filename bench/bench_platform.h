@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 class BenchPlatform : public Platform {
@@ -28,19 +27,7 @@ class BenchPlatform : public Platform {
     void setMenuEnabled(bool) override {}
     void setMenuChecked(int, bool) override {}
     void setClockLabel(const QString&) override {}
-    bool fileExists(const QString& name) override { return QFile::exists(path(name)); }
-    std::optional<QByteArray> readFile(const QString& name) override {
-        QFile file(path(name));
-        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-        return file.readAll();
-    }
-    WriteResult writeFile(const QString& name, const QByteArray& bytes) override {
-        QSaveFile file(path(name));
-        if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-        file.write(bytes);
-        if (!file.commit()) return {false, file.errorString()};
-        return {};
-    }
+    QString filePath(const QString& name) override { return path(name); }
     void openUrl(const QString&) override {}
     QWidget* mainWindow() override { return nullptr; }
 };

@@ -10,6 +10,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -17,6 +18,8 @@ namespace {
 const QString kPlayerBoardFile = QStringLiteral("brett.qnt");
 // The part of a record that is read: values, givens and notes; the filler after it is not.
 constexpr int kRecordDataSize = 2 * kBlockSize + kNoteBlockSize;
+// Board files far larger than four records are refused unread.
+constexpr qint64 kBoardFileReadLimit = 1024 * 1024;
 
 void warn(Game& g, const QString& text) {
     g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
@@ -34,11 +37,11 @@ bool loadBoardRecord(Game& g, int slot) {
     const QString& name = g.boardFileName;
     if (!g.platform.fileExists(name)) return false;
 
-    const std::optional<QByteArray> file = g.platform.readFile(name);
+    const ReadResult file = g.platform.readFile(name, kBoardFileReadLimit);
     if (!file) {
-        warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\nDas Brett bleibt, wie "
-                               "es ist.")
-                    .arg(name));
+        warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
+                               "bleibt, wie es ist.")
+                    .arg(name, file.error));
         return false;
     }
     // The filler at the end of a record is never read, so a record needs its data only.
@@ -66,21 +69,36 @@ bool saveBoardRecord(Game& g, int slot) {
     const QString& name = g.boardFileName;
     QByteArray file;
     if (g.platform.fileExists(name)) {
-        std::optional<QByteArray> old = g.platform.readFile(name);
+        ReadResult old = g.platform.readFile(name, kBoardFileReadLimit);
         if (!old) {
             // Writing blindly would replace the other three slots with blank records.
-            warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\nDas Brett "
+            warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
                                    "wurde nicht gesichert.")
-                        .arg(name));
+                        .arg(name, old.error));
             return false;
         }
         file = std::move(*old);
     }
-    if (file.size() != kBoardFileSize) {
-        // A missing file or one of another length starts over with four blank records.
-        file.clear();
-        file.reserve(kBoardFileSize);
-        for (int i = 0; i < kRecordCount; ++i) {
+    const qsizetype originalSize = file.size();
+    QString keptAs;
+    if (originalSize != kBoardFileSize) {
+        // A file of another length keeps every complete record it holds; it is kept aside
+        // first, so that nothing of it is lost.
+        if (originalSize > 0) {
+            const WriteResult kept = g.platform.writeBackup(name, file, keptAs);
+            if (!kept.ok) {
+                warn(g, QStringLiteral("Die Datei \"%1\" hat die falsche Länge (%2 Bytes) und "
+                                       "konnte nicht zuerst gesichert werden.\n%3\nDas Brett "
+                                       "wurde nicht gesichert.")
+                            .arg(name)
+                            .arg(originalSize)
+                            .arg(kept.error));
+                return false;
+            }
+        }
+        const qsizetype complete = std::min<qsizetype>(originalSize / kRecordSize, kRecordCount);
+        file.truncate(complete * kRecordSize);
+        for (qsizetype i = complete; i < kRecordCount; ++i) {
             const BoardRecord blank = blankBoardRecord(g.random);
             file.append(reinterpret_cast<const char*>(blank.data()), kRecordSize);
         }
@@ -92,10 +110,19 @@ bool saveBoardRecord(Game& g, int slot) {
     // leaves the old file (and its other slots) as it was.
     const WriteResult written = g.platform.writeFile(name, file);
     if (!written.ok) {
-        warn(g, QStringLiteral("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2")
+        warn(g, QStringLiteral("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2\nDie "
+                               "Datei bleibt, wie sie war.")
                     .arg(name, written.error));
         return false;
     }
+    if (!keptAs.isEmpty())
+        warn(g, QStringLiteral("Die Datei \"%1\" hatte die falsche Länge (%2 Bytes).\nIhre %3 "
+                               "vollständigen Bretter wurden übernommen, fehlende Plätze sind "
+                               "leer.\nDie Originaldatei wurde als \"%4\" gesichert.")
+                    .arg(name)
+                    .arg(originalSize)
+                    .arg(std::min<qsizetype>(originalSize / kRecordSize, kRecordCount))
+                    .arg(keptAs));
     return true;
 }
 

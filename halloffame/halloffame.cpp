@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QString>
 
 #include <algorithm>
@@ -17,49 +18,136 @@
 namespace {
 
 const QString kFileName = QStringLiteral("Champions.Rhm");
-// A damaged file is kept here before anything can overwrite it.
-const QString kDamagedCopyName = QStringLiteral("Champions.Rhm.bak");
+// Two running games save one after the other under this lock file.
+const QString kLockName = QStringLiteral("Champions.Rhm.lock");
+// A hall-of-fame file is 120 short lines; anything far larger is no such file.
+constexpr qint64 kReadLimit = 1024 * 1024;
 
 void showProblem(Game& g, const QString& text) {
     g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
 }
 
+// The backup that already holds exactly these bytes, if any.
+QString backupHolding(Game& g, const QByteArray& bytes) {
+    for (int number = 1; number <= kBackupNames; ++number) {
+        const QString name = backupFileName(kFileName, number);
+        if (!g.platform.fileExists(name)) continue;
+        const ReadResult copy = g.platform.readFile(name, kReadLimit);
+        if (copy && *copy == bytes) return name;
+    }
+    return {};
+}
+
+// Keeps a damaged original as a numbered backup (unless one holds it already) before
+// anything can overwrite it. Returns the backup's name, or empty with `why` set.
+QString keepCopy(Game& g, const QByteArray& bytes, QString& why) {
+    if (const QString kept = backupHolding(g, bytes); !kept.isEmpty()) return kept;
+    QString name;
+    const WriteResult copy = g.platform.writeBackup(kFileName, bytes, name);
+    if (!copy.ok) {
+        why = copy.error;
+        return {};
+    }
+    return name;
+}
+
+// The lists in the file as it is now, for merging before a save. A file that cannot be
+// read, or is damaged and not yet kept as a backup, is moved aside first, so the save
+// cannot destroy it. False (after a message) when that is not possible.
+bool readFileForMerge(Game& g, HallOfFameLists& lists) {
+    lists = {};
+    if (!g.platform.fileExists(kFileName)) return true;
+    const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
+    HallOfFame table;
+    clearHallOfFame(table);
+    bool intact = false;
+    if (bytes) {
+        intact = decodeHallOfFame(std::vector<unsigned char>(bytes->begin(), bytes->end()), table);
+        lists = hallOfFameLists(table);
+        if (intact || !backupHolding(g, *bytes).isEmpty()) return true;
+    }
+    QString aside;
+    const WriteResult moved = g.platform.moveAside(kFileName, aside);
+    if (!moved.ok) {
+        showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ ist unlesbar oder beschädigt und "
+                                      "konnte nicht beiseitegelegt werden.\n%2\nDie Ruhmeshalle "
+                                      "wurde nicht gespeichert.")
+                           .arg(kFileName, moved.error));
+        return false;
+    }
+    showProblem(g, QStringLiteral("Die unlesbare oder beschädigte Ruhmeshalle „%1“ wurde als "
+                                  "„%2“ beiseitegelegt.")
+                       .arg(kFileName, aside));
+    return true;
+}
+
 } // namespace
 
 void loadHallOfFame(Game& g) {
-    if (!g.platform.fileExists(kFileName)) {
-        clearHallOfFame(g.hallOfFame);
-        return;
-    }
-    const std::optional<QByteArray> bytes = g.platform.readFile(kFileName);
+    clearHallOfFame(g.hallOfFame);
+    g.hallOfFame.fileLists = {};
+    if (!g.platform.fileExists(kFileName)) return;
+    const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
     if (!bytes) {
-        clearHallOfFame(g.hallOfFame);
-        showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ kann nicht gelesen werden.\n"
+        showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ kann nicht gelesen werden.\n%2\n"
                                       "Die Bestenlisten bleiben für dieses Spiel leer.")
-                           .arg(kFileName));
+                           .arg(kFileName, bytes.error));
         return;
     }
     const std::vector<unsigned char> image(bytes->begin(), bytes->end());
-    if (decodeHallOfFame(image, g.hallOfFame)) return;
+    const bool intact = decodeHallOfFame(image, g.hallOfFame);
+    g.hallOfFame.fileLists = hallOfFameLists(g.hallOfFame);
+    if (intact) return;
     // Keep the damaged original, so that saving the readable part loses nothing.
-    const WriteResult copy = g.platform.writeFile(kDamagedCopyName, *bytes);
+    QString why;
+    const QString kept = keepCopy(g, *bytes, why);
     showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ ist beschädigt.\n"
-                                  "Alle lesbaren Einträge wurden übernommen.%2")
-                       .arg(kFileName, copy.ok ? QStringLiteral("\nDie Originaldatei wurde als "
-                                                                "„%1“ gesichert.")
-                                                     .arg(kDamagedCopyName)
-                                               : QString()));
+                                  "Alle lesbaren Einträge wurden übernommen.\n%2")
+                       .arg(kFileName, kept.isEmpty()
+                                           ? QStringLiteral("Die Originaldatei konnte nicht "
+                                                            "gesichert werden: %1")
+                                                 .arg(why)
+                                           : QStringLiteral("Die Originaldatei wurde als „%1“ "
+                                                            "gesichert.")
+                                                 .arg(kept)));
 }
 
 void saveHallOfFame(Game& g) {
-    const std::vector<unsigned char> image = encodeHallOfFame(g.hallOfFame);
+    HallOfFame& table = g.hallOfFame;
+    // Another running game may save at the same moment: read, merge and write under a lock.
+    QLockFile lock(g.platform.filePath(kLockName));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+        showProblem(g, QStringLiteral("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
+                                      "ein anderes Spiel sie gerade speichert.\nBitte später "
+                                      "noch einmal versuchen."));
+        return;
+    }
+    // A lock file that cannot be made at all (a full disk, a read-only folder) does not
+    // stop the save; the write below reports its own reason.
+    HallOfFameLists file;
+    if (!readFileForMerge(g, file)) return;
+    const HallOfFameLists merged =
+        mergeHallOfFameLists(table.fileLists, hallOfFameLists(table), file);
+    HallOfFame result;
+    setHallOfFameLists(result, merged);
+    const std::vector<unsigned char> image = encodeHallOfFame(result);
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()),
                            static_cast<qsizetype>(image.size()));
-    const WriteResult result = g.platform.writeFile(kFileName, bytes);
-    if (!result.ok)
-        showProblem(g, QStringLiteral("Die Ruhmeshalle konnte nicht in „%1“ gespeichert werden.\n"
-                                      "%2")
-                           .arg(kFileName, result.error));
+    const WriteResult written = g.platform.writeFile(kFileName, bytes);
+    // The lists on screen show the merge either way; the file knows them only when written.
+    setHallOfFameLists(table, merged);
+    if (written.ok) {
+        table.fileLists = merged;
+        return;
+    }
+    const bool stillThere = g.platform.fileExists(kFileName);
+    table.fileLists = stillThere ? file : HallOfFameLists{};
+    showProblem(
+        g, QStringLiteral("Die Ruhmeshalle konnte nicht in „%1“ gespeichert werden.\n"
+                          "%2%3")
+               .arg(kFileName, written.error,
+                    stillThere ? QStringLiteral("\nDie Datei bleibt, wie sie war.") : QString()));
 }
 
 void enterHallOfFame(Game& g) {

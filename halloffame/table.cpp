@@ -218,3 +218,62 @@ bool decodeHallOfFame(const std::vector<unsigned char>& bytes, HallOfFame& table
     }
     return !damaged;
 }
+
+HallOfFameLists hallOfFameLists(const HallOfFame& table) {
+    HallOfFameLists lists;
+    for (int d = 0; d < 4; ++d)
+        for (int rank = 1; rank <= kHallOfFameRanks; ++rank)
+            if (!isEmptyTime(table.hallOfFameTime[d][rank]))
+                lists[d].push_back({table.hallOfFameName[d][rank], table.hallOfFameDate[d][rank],
+                                    table.hallOfFameTime[d][rank]});
+    return lists;
+}
+
+void setHallOfFameLists(HallOfFame& table, const HallOfFameLists& lists) {
+    clearHallOfFame(table);
+    for (int d = 0; d < 4; ++d) {
+        const std::size_t count = std::min<std::size_t>(lists[d].size(), kHallOfFameRanks);
+        for (std::size_t i = 0; i < count; ++i) {
+            const int rank = static_cast<int>(i) + 1;
+            table.hallOfFameName[d][rank] = lists[d][i].name;
+            table.hallOfFameDate[d][rank] = lists[d][i].date;
+            table.hallOfFameTime[d][rank] = lists[d][i].time;
+        }
+    }
+}
+
+HallOfFameLists mergeHallOfFameLists(const HallOfFameLists& known, const HallOfFameLists& mine,
+                                     const HallOfFameLists& file) {
+    HallOfFameLists merged;
+    for (int d = 0; d < 4; ++d) {
+        const auto count = [](const std::vector<HallOfFameEntry>& list, const HallOfFameEntry& e) {
+            return static_cast<int>(std::count(list.begin(), list.end(), e));
+        };
+        std::vector<HallOfFameEntry> result;
+        // The file's entries, less those this game removed since it knew them.
+        std::vector<HallOfFameEntry> removed;
+        for (const HallOfFameEntry& e : known[d])
+            if (count(removed, e) < count(known[d], e) - count(mine[d], e)) removed.push_back(e);
+        for (const HallOfFameEntry& e : file[d]) {
+            const auto it = std::find(removed.begin(), removed.end(), e);
+            if (it != removed.end()) {
+                removed.erase(it);
+                continue;
+            }
+            result.push_back(e);
+        }
+        // Entries this game added go below all equal times already there.
+        std::vector<HallOfFameEntry> seen;
+        for (const HallOfFameEntry& e : mine[d]) {
+            seen.push_back(e);
+            if (count(seen, e) <= count(known[d], e)) continue;
+            const auto below = std::find_if(result.begin(), result.end(), [&e](const auto& other) {
+                return timeIsBetter(e.time, other.time);
+            });
+            result.insert(below, e);
+        }
+        if (result.size() > kHallOfFameRanks) result.resize(kHallOfFameRanks);
+        merged[d] = std::move(result);
+    }
+    return merged;
+}

@@ -15,6 +15,13 @@ inline const std::string emptyTime = "9";
 
 using HallOfFameColumn = std::array<std::array<std::string, 11>, 4>;
 
+// One occupied rank of a list.
+struct HallOfFameEntry {
+    std::string name, date, time;
+    bool operator==(const HallOfFameEntry&) const = default;
+};
+using HallOfFameLists = std::array<std::vector<HallOfFameEntry>, 4>;
+
 // Names, dates and times as UTF-8 text, indexed (difficulty 0..3, rank 0..10); rank 0 unused.
 struct HallOfFame {
     HallOfFameColumn hallOfFameName;
@@ -22,7 +29,19 @@ struct HallOfFame {
     HallOfFameColumn hallOfFameTime;
     std::string championName; // last name confirmed in champ, offered again
     bool nameAccepted = false;
+    // The lists as last read from or written to the file: what this game knows of it, so
+    // that saving can merge with entries another running game saved meanwhile.
+    HallOfFameLists fileLists;
 };
+
+// The occupied ranks of every list, best first, and back (the rest of a list empty).
+HallOfFameLists hallOfFameLists(const HallOfFame& table);
+void setHallOfFameLists(HallOfFame& table, const HallOfFameLists& lists);
+// Three-way merge of the lists: the file's current lists (`file`) with the changes this
+// game made since it last knew the file (`known` -> `mine`): entries it added are inserted
+// below equal times, entries it removed (an emptied list) are dropped; ten per list kept.
+HallOfFameLists mergeHallOfFameLists(const HallOfFameLists& known, const HallOfFameLists& mine,
+                                     const HallOfFameLists& file);
 
 // Ranks 1..10 of every difficulty empty: empty name and date, time "9".
 void clearHallOfFame(HallOfFame& table);

@@ -1,8 +1,10 @@
-// Default implementations of the platform's printer and help-window operations, shared by
-// every platform that does not replace them; called by the printout and the help viewers.
+// Default implementations of the platform's file, printer and help-window operations, shared
+// by every platform that does not replace them.
 #include "platform/platform.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -38,4 +40,55 @@ void Platform::showHelpWindow(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+bool Platform::fileExists(const QString& name) {
+    // A dangling link counts too: something is there that a write would replace.
+    const QFileInfo info(filePath(name));
+    return info.exists() || info.isSymLink();
+}
+
+ReadResult Platform::readFile(const QString& name, qint64 maxSize) {
+    return readWholeFile(filePath(name), maxSize);
+}
+
+WriteResult Platform::writeFile(const QString& name, const QByteArray& bytes) {
+    return writeFileAtomically(filePath(name), bytes);
+}
+
+WriteResult Platform::renameFile(const QString& from, const QString& to) {
+    return renameFileNoReplace(filePath(from), filePath(to));
+}
+
+bool Platform::removeFile(const QString& name) {
+    const QString path = filePath(name);
+    return QFile::remove(path) || !fileExists(name);
+}
+
+QString backupFileName(const QString& name, int number) {
+    return name + QStringLiteral(".bak") + (number == 1 ? QString() : QString::number(number));
+}
+
+QString Platform::backupName(const QString& name) {
+    for (int number = 1; number <= kBackupNames; ++number) {
+        const QString candidate = backupFileName(name, number);
+        if (!fileExists(candidate)) return candidate;
+    }
+    return {};
+}
+
+namespace {
+WriteResult noBackupName() {
+    return {false, QStringLiteral("Alle Namen für Sicherungskopien sind vergeben.")};
+}
+} // namespace
+
+WriteResult Platform::writeBackup(const QString& name, const QByteArray& bytes, QString& backup) {
+    backup = backupName(name);
+    return backup.isEmpty() ? noBackupName() : writeFile(backup, bytes);
+}
+
+WriteResult Platform::moveAside(const QString& name, QString& backup) {
+    backup = backupName(name);
+    return backup.isEmpty() ? noBackupName() : renameFile(name, backup);
 }

@@ -3,6 +3,8 @@
 // QtPlatform (qt_platform.h) is the real one; tests/support has the scripted double.
 #pragma once
 
+#include "platform/fileio.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
@@ -56,6 +58,10 @@ constexpr int kKeyDown = 40;
 constexpr int kKeyInsert = 45;
 constexpr int kKeyDelete = 46;
 
+// The backups of a file: "name.bak", then "name.bak2" .. "name.bak99".
+constexpr int kBackupNames = 99;
+QString backupFileName(const QString& name, int number);
+
 enum class MessageIcon { None, Information, Question, Warning, Critical };
 enum class PointerShape { Arrow, Hourglass };
 
@@ -66,12 +72,6 @@ struct QuitRequested {};
 // A scripted test double ran out of events: the test fails instead of waiting.
 struct ScriptRanDry : std::runtime_error {
     using std::runtime_error::runtime_error;
-};
-
-// Result of writing a file.
-struct WriteResult {
-    bool ok = true;
-    QString error; // the system's reason when !ok
 };
 
 class Platform {
@@ -108,11 +108,25 @@ class Platform {
     // the user-interface thread).
     virtual void setClockLabel(const QString& text) = 0;
 
-    // Files, relative to the working directory. Writes are atomic: a failed or interrupted
-    // write leaves the old file as it was.
-    virtual bool fileExists(const QString& name) = 0;
-    virtual std::optional<QByteArray> readFile(const QString& name) = 0;
-    virtual WriteResult writeFile(const QString& name, const QByteArray& bytes) = 0;
+    // Files, named relative to the working directory; filePath gives the path to open
+    // (the defaults in platform.cpp work on it). Reads refuse pipes, devices, folders and
+    // files above maxSize; writes are atomic: a failed or interrupted write leaves the old
+    // file as it was. Every failure comes with a German reason.
+    virtual QString filePath(const QString& name) = 0;
+    virtual bool fileExists(const QString& name);
+    virtual ReadResult readFile(const QString& name, qint64 maxSize = kDefaultReadLimit);
+    virtual WriteResult writeFile(const QString& name, const QByteArray& bytes);
+    // Renames a file; never replaces an existing one.
+    virtual WriteResult renameFile(const QString& from, const QString& to);
+    // Removes a file; true when it is gone (also when it was never there).
+    virtual bool removeFile(const QString& name);
+    // A free name for a backup of `name` (backupFileName 1..kBackupNames), so an older
+    // backup is never replaced; empty when all are taken.
+    QString backupName(const QString& name);
+    // Writes `bytes` as a new backup of `name` / moves `name` itself aside as one; `backup`
+    // receives the name used.
+    WriteResult writeBackup(const QString& name, const QByteArray& bytes, QString& backup);
+    WriteResult moveAside(const QString& name, QString& backup);
     // The folder the file names above are relative to, for messages (default: the working
     // directory).
     virtual QString workingFolder();

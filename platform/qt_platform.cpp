@@ -7,12 +7,10 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QThread>
 #include <QUrl>
 
@@ -140,28 +138,6 @@ void QtPlatform::setClockLabel(const QString& text) {
             label->setText(text);
         },
         Qt::QueuedConnection);
-}
-
-bool QtPlatform::fileExists(const QString& name) {
-    return QFile::exists(name);
-}
-
-std::optional<QByteArray> QtPlatform::readFile(const QString& name) {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
-}
-
-WriteResult QtPlatform::writeFile(const QString& name, const QByteArray& bytes) {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit()) return {false, file.errorString()};
-    return {};
 }
 
 void QtPlatform::openUrl(const QString& url) {

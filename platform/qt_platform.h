@@ -44,9 +44,7 @@ class QtPlatform : public Platform {
     void setMenuEnabled(bool enabled) override;
     void setMenuChecked(int id, bool checked) override;
     void setClockLabel(const QString& text) override;
-    bool fileExists(const QString& name) override;
-    std::optional<QByteArray> readFile(const QString& name) override;
-    WriteResult writeFile(const QString& name, const QByteArray& bytes) override;
+    QString filePath(const QString& name) override { return name; } // the working directory
     void openUrl(const QString& url) override;
     QWidget* mainWindow() override { return window_; }
 

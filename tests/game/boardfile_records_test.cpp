@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 using namespace boardfile_test;
 
 namespace {
@@ -108,20 +110,59 @@ TEST_F(BoardFiles, NotesRemovedAfterALoadAreNotSavedAgain) {
     EXPECT_EQ(loadSlot(0).noteFlag, NoteArray<bool>{});
 }
 
-TEST_F(BoardFiles, AFileOfAnotherLengthIsReinitialisedOnSave) {
-    for (int length : {0, 100, 27999, 28001, 35000}) {
-        SCOPED_TRACE(length);
+// A file of another length keeps its complete records (missing ones blank, extra bytes
+// dropped); the original is kept aside first, never over an older backup.
+TEST_F(BoardFiles, AFileOfAnotherLengthKeepsItsCompleteRecordsOnSave) {
+    struct Case {
+        int length;
+        int kept; // complete records taken over
+    } cases[] = {{0, 0}, {100, 0}, {10000, 1}, {27999, 3}, {28001, 4}, {35000, 4}};
+    const QString backup = QStringLiteral("brett.qnt.bak");
+    writeRaw(p, backup, "older backup");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        QFile::remove(p.path(QStringLiteral("brett.qnt.bak2")));
         QByteArray old = boardFile(
             {markedBoard(1), markedBoard(2), markedBoard(3), markedBoard(4), markedBoard(5)});
-        old.resize(length);
+        old.resize(c.length);
         writeRaw(p, kBrett, old);
+        p.messages.clear();
         g.board = markedBoard(7);
         ASSERT_TRUE(saveBoardRecord(g, 1));
         const QByteArray file = readRaw(p, kBrett);
         ASSERT_EQ(file.size(), 28000);
-        for (int slot : {0, 2, 3}) expectBlankRecord(file, slot);
+        for (int slot : {0, 2, 3}) {
+            if (slot < c.kept)
+                EXPECT_TRUE(sameStoredBoard(loadSlot(slot), markedBoard(slot + 1)));
+            else
+                expectBlankRecord(file, slot);
+        }
         EXPECT_TRUE(sameStoredBoard(loadSlot(1), markedBoard(7)));
+        EXPECT_EQ(readRaw(p, backup), QByteArray("older backup"));
+        if (c.length == 0) {
+            EXPECT_TRUE(p.messages.empty());
+            continue;
+        }
+        EXPECT_EQ(readRaw(p, QStringLiteral("brett.qnt.bak2")), old);
+        ASSERT_EQ(p.messages.size(), 1u);
+        EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"brett.qnt.bak2\"")))
+            << p.messages[0].text.toStdString();
+        EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("falsche Länge")));
     }
+    // A file of the right length is written in place, with no backup and no message.
+    QFile::remove(p.path(QStringLiteral("brett.qnt.bak2")));
+    p.messages.clear();
+    ASSERT_TRUE(saveBoardRecord(g, 3));
+    EXPECT_FALSE(p.fileExists(QStringLiteral("brett.qnt.bak2")));
+    EXPECT_TRUE(p.messages.empty());
+    // When the original cannot be kept aside, nothing is written.
+    const QByteArray shortFile = readRaw(p, kBrett).left(9000);
+    writeRaw(p, kBrett, shortFile);
+    p.writeFault = WriteFault{WriteStage::Flush, ENOSPC};
+    p.writeFaultFile = QStringLiteral("brett.qnt.bak2");
+    EXPECT_FALSE(saveBoardRecord(g, 0));
+    EXPECT_EQ(readRaw(p, kBrett), shortFile);
+    EXPECT_FALSE(p.fileExists(QStringLiteral("brett.qnt.bak2")));
 }
 
 TEST_F(BoardFiles, LoadingAMissingFileLeavesTheBoardAndStopsTheClock) {
@@ -157,8 +198,8 @@ TEST_F(BoardFiles, DamagedOrShortFilesAreNotLoaded) {
         {"cell value 10", 1, kRecordSize + cellIndex(2, 5, 5), 10, 28000, false},
         {"given value 0xFF", 3, 3 * kRecordSize + 500 + cellIndex(4, 9, 9), 0xFF, 28000, false},
         {"index-0 value 200 is ignored", 0, cellIndex(0, 0, 0), 200, 28000, true},
-        {"row-0 given 0xFF is ignored", 2, 2 * kRecordSize + 500 + cellIndex(3, 4, 0), 0xFF,
-         28000, true},
+        {"row-0 given 0xFF is ignored", 2, 2 * kRecordSize + 500 + cellIndex(3, 4, 0), 0xFF, 28000,
+         true},
         {"empty file", 0, -1, 0, 0, false},
         {"slot beyond the end", 2, -1, 0, 14000, false},
         {"slot cut inside its notes", 1, -1, 0, 12000, false},
@@ -202,7 +243,7 @@ TEST_F(BoardFiles, AFailedSaveSaysSoAndKeepsTheOldFile) {
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"brett.qnt\"")));
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("gesichert")));
-    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("Kein Speicherplatz")));
+    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("kein Platz mehr")));
     EXPECT_EQ(p.messages[0].icon, MessageIcon::Warning);
 }
 

@@ -373,7 +373,7 @@ TEST(HallOfFame, AFailedWriteTellsThePlayerAndKeepsTheEntry) {
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_TRUE(w.platform.messages[0].text.contains("nicht"));
     EXPECT_TRUE(w.platform.messages[0].text.contains("Champions.Rhm"));
-    EXPECT_TRUE(w.platform.messages[0].text.contains("Kein Speicherplatz"));
+    EXPECT_TRUE(w.platform.messages[0].text.contains("kein Platz mehr"));
     EXPECT_EQ(w.g.hallOfFame.hallOfFameName[0][1], "Anna");
 
     // A later cancelled entry must not throw away the entry the file never got.

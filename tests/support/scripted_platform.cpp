@@ -6,8 +6,9 @@
 #include <QFile>
 #include <QPageSize>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QWidget>
+
+#include <cerrno>
 
 ScriptedPlatform::ScriptedPlatform() = default;
 
@@ -53,23 +54,13 @@ void ScriptedPlatform::copyDataFile(const QString& name) {
     QFile::copy(QStringLiteral(QUINTOR_DATA_DIR "/") + name, path(name));
 }
 
-bool ScriptedPlatform::fileExists(const QString& name) {
-    return QFile::exists(path(name));
-}
-
-std::optional<QByteArray> ScriptedPlatform::readFile(const QString& name) {
-    QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return file.readAll();
-}
-
 WriteResult ScriptedPlatform::writeFile(const QString& name, const QByteArray& bytes) {
-    if (failWrites) return {false, QStringLiteral("Kein Speicherplatz")};
-    QSaveFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-    file.write(bytes);
-    if (!file.commit()) return {false, file.errorString()};
-    return {};
+    std::optional<WriteFault> fault;
+    if (failWrites) fault = WriteFault{WriteStage::Write, ENOSPC};
+    if (writeFault && (writeFaultFile.isEmpty() || writeFaultFile == name)) fault = writeFault;
+    const WriteResult result = writeFileAtomically(path(name), bytes, fault);
+    if (result.ok) writtenFiles.push_back(name);
+    return result;
 }
 
 bool ScriptedPlatform::useDefaultPrinter(QPrinter& printer) {

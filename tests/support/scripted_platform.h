@@ -70,9 +70,14 @@ class ScriptedPlatform : public Platform {
     std::vector<QString> clockLabels;
     std::vector<QString> openedUrls;
 
-    // Files live in a temporary working directory. failWrites makes every write fail.
+    // Files live in a temporary working directory and go through the real file code.
+    // failWrites makes every write fail for want of space; writeFault makes the stage it
+    // names fail, for every file or only for writeFaultFile when that is set.
     QTemporaryDir workDir;
     bool failWrites = false;
+    std::optional<WriteFault> writeFault;
+    QString writeFaultFile;
+    std::vector<QString> writtenFiles; // names of the files written successfully, in order
     QString path(const QString& name) const { return QDir(workDir.path()).filePath(name); }
     void copyDataFile(const QString& name); // from the repository's data/
     QString workingFolder() override { return workDir.path(); }
@@ -97,8 +102,7 @@ class ScriptedPlatform : public Platform {
     void setMenuChecked(int id, bool checked) override { menuChecks[id] = checked; }
     void setClockLabel(const QString& text) override;
     QString clockLabel() const;
-    bool fileExists(const QString& name) override;
-    std::optional<QByteArray> readFile(const QString& name) override;
+    QString filePath(const QString& name) override { return path(name); }
     WriteResult writeFile(const QString& name, const QByteArray& bytes) override;
     void openUrl(const QString& url) override { openedUrls.push_back(url); }
 
