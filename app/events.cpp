@@ -9,10 +9,22 @@ Event takeEvent(Game& g) {
     Event e = g.platform.nextEvent();
     switch (e.kind) {
     case Event::Kind::PointerMove:
+        Win_0_MouseMove(g, 0, 0, static_cast<float>(e.x), static_cast<float>(e.y));
+        break;
     case Event::Kind::LeftPress:
     case Event::Kind::RightPress:
         // A press carries its position too, so the pointer is current even without a move.
-        Win_0_MouseMove(g, 0, 0, static_cast<float>(e.x), static_cast<float>(e.y));
+        // It is no move: the palette's hover rule does not run, so a click that did not
+        // move the pointer chooses the value the palette shows highlighted.
+        g.pointerX = e.x;
+        g.pointerY = e.y;
+        break;
+    case Event::Kind::KeyRelease:
+        // The release of a key the palette took as its value ends that entry, nothing more.
+        if (g.paletteKeyRelease != 0 && e.code == g.paletteKeyRelease) {
+            g.paletteKeyRelease = 0;
+            e.kind = Event::Kind::None;
+        }
         break;
     case Event::Kind::CloseRequest:
         Win_0_Close(g);

@@ -52,7 +52,7 @@ struct Game {
     ClockState clock;
 
     // Settings and dialog state shared across subsystems.
-    int difficulty = 0; // 0..3: Leicht, Mittel, Schwer, Extrem
+    Difficulty difficulty = Difficulty::Leicht;
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
     bool escapeConsumed = false;
     bool editorMode = false;
@@ -76,6 +76,9 @@ struct Game {
     int paletteX = 0, paletteY = 0;        // palette origin (px, py)
     int paletteColumn = 0, paletteRow = 0; // the cell the palette serves
     char solveMemory = 0;                  // one-letter memory of the hidden solve combination
+    // Key code of the key last typed into the palette: its release was part of the entry and
+    // is no command for the loop the palette returns to (0 = none pending).
+    int paletteKeyRelease = 0;
 
     // Board files.
     QString boardFileName;
@@ -85,6 +88,13 @@ struct Game {
     // Background strips captured at start, pasted to erase.
     QImage buttonBarBlank, gapBlankTop, gapBlankBottom, gapBlankLeft, gapBlankRight;
 };
+
+// Value display: value v (1..9) is shown as the digit "1".."9", or in letter display as the
+// capital letter with code 64 + v ("A".."I"). Cells, palette, notes, statistics and the
+// printout all follow this one rule.
+inline QString valueText(bool showDigits, int value) {
+    return QString(QChar((showDigits ? '0' : '@') + value));
+}
 
 // The two capital letters of the hidden solve combination (play loop and editor).
 constexpr char kSolveFirstLetter = 'J';

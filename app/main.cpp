@@ -28,11 +28,12 @@ int main(int argc, char** argv) {
         const QPoint position = startPosition(screen.width(), screen.height());
 
         // 2. The main window. Its client area holds the whole drawing (0, 0)-(1051, 786)
-        //    below the menu bar; the frame around it is the window manager's.
+        //    below the menu bar; the position is that of the whole window, the window
+        //    manager's frame and title bar included.
         QtPlatform platform;
         Win_0 window(platform);
         window.endProgram = [](int status) { QCoreApplication::exit(status); };
-        window.move(position);
+        window.placeFrameAt(position);
         window.show();
 
         // 3.-4. Colour table and shared state; the hall of fame is loaded at once.
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
 
         // 6.-8. Cleared client area; the window icon, which the dialogs take over from
         //       the main window; the background strips before anything is drawn.
-        canvas.clear(12);
+        canvas.clear(Colour::WindowBackground);
         window.setWindowIcon(programIcon());
         captureBackgroundStrips(g);
 

@@ -160,11 +160,13 @@ QMenuBar* buildMenuBar(const std::vector<MenuItem>& bar, QWidget* parent,
 
 void updateMenuChecks(Game& g) {
     Platform& p = g.platform;
-    for (int id : {30, 31, 32, 33, 40, 41, 44, 45}) p.setMenuChecked(id, false);
-    p.setMenuChecked(30 + g.difficulty, true);
-    p.setMenuChecked(g.board.showDigits ? 40 : 41, true);
-    if (g.board.showCandidates) p.setMenuChecked(44, true);
-    if (g.board.symmetricPuzzle) p.setMenuChecked(45, true);
+    for (MenuId id : {MenuId::Leicht, MenuId::Mittel, MenuId::Schwer, MenuId::Extrem,
+                      MenuId::Digits, MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry})
+        p.setMenuChecked(menuNumber(id), false);
+    p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.difficulty), true);
+    p.setMenuChecked(menuNumber(g.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
+    if (g.board.showCandidates) p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
+    if (g.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
 }
 
 namespace {
@@ -197,89 +199,89 @@ void printedGame(Game& g) {
     playLoop(g);
 }
 
-void runCommand(Game& g, int id) {
+void runCommand(Game& g, MenuId id) {
     Board& b = g.board;
     switch (id) {
-    case 1:
+    case MenuId::About:
         showAbout(g);
         break;
-    case 8:
+    case MenuId::NewGame:
         newGame(g);
         break;
-    case 10:
+    case MenuId::StartGame:
         playLoop(g);
         break;
-    case 11:
+    case MenuId::OwnBoard:
         boardEditor(g);
         g.editorMode = false;
         break;
-    case 12:
+    case MenuId::PrintedGame:
         printedGame(g);
         break;
-    case 20:
+    case MenuId::LoadBoard:
         g.boardFileName = QStringLiteral("brett.qnt");
         loadBoard(g);
         updateDifficultyPanel(g);
         playLoop(g);
         break;
-    case 21:
+    case MenuId::SaveBoard:
         saveBoard(g);
         playLoop(g);
         break;
-    case 22:
+    case MenuId::SolveBoard:
         solveCommand(g);
         break;
-    case 24:
+    case MenuId::ShuffleBoard:
         shuffleBoard(b, g.random);
         drawBoard(g);
         updateDigitCounts(g);
         break;
-    case 25:
+    case MenuId::Restart:
         restartPuzzle(b);
         playLoop(g);
         break;
-    case 26:
+    case MenuId::ClearBoard:
         clearBoardModel(b);
         drawBoard(g);
         break;
-    case 27:
+    case MenuId::PrintBoard:
         printBoard(g);
         break;
-    case 30:
-    case 31:
-    case 32:
-    case 33:
-        g.difficulty = id - 30;
+    case MenuId::Leicht:
+    case MenuId::Mittel:
+    case MenuId::Schwer:
+    case MenuId::Extrem:
+        g.difficulty = static_cast<Difficulty>(menuNumber(id) - menuNumber(MenuId::Leicht));
         break;
-    case 40:
-    case 41:
-        b.showDigits = (id == 40);
+    case MenuId::Digits:
+    case MenuId::Letters:
+        b.showDigits = (id == MenuId::Digits);
         updateMenuChecks(g);
         drawBoard(g);
         drawStatisticsPanel(g);
         break;
-    case 44:
+    case MenuId::ShowCandidates:
         b.showCandidates = !b.showCandidates;
         setAllNotes(b, false);
         drawBoard(g);
         break;
-    case 45:
+    case MenuId::Symmetry:
         b.symmetricPuzzle = !b.symmetricPuzzle;
         break;
-    case 50:
+    case MenuId::HallOfFame:
         showHallOfFame(g);
         break;
-    case 60:
+    case MenuId::Manual:
         if (g.htmlHelpAvailable)
             showHelpTopic(g, kHtmlHelpFile, QStringLiteral("Übersicht.htm"));
         else
             showClassicHelp(g, kClassicHelpFile, QStringLiteral("Menupunkte"));
         break;
-    case 99:
+    case MenuId::Quit:
         quitGame(g);
         break;
     default:
-        break; // id 0 and unknown ids do nothing
+        break; // MenuId::None and unknown ids do nothing
     }
 }
 
@@ -287,16 +289,18 @@ void runCommand(Game& g, int id) {
 
 void Win_0_MenuEvent(Game& g, int id) {
     g.escapeConsumed = false;
+    g.paletteKeyRelease = 0;
     g.platform.setMenuEnabled(false);
-    switch (id) {
-    case 8:
-    case 10:
-    case 11:
-    case 20:
-    case 21:
-    case 22:
-    case 24:
-    case 25:
+    const auto command = static_cast<MenuId>(id);
+    switch (command) {
+    case MenuId::NewGame:
+    case MenuId::StartGame:
+    case MenuId::OwnBoard:
+    case MenuId::LoadBoard:
+    case MenuId::SaveBoard:
+    case MenuId::SolveBoard:
+    case MenuId::ShuffleBoard:
+    case MenuId::Restart:
         g.helpText = QStringLiteral("Bitte ein Feld anklicken!");
         drawHelpPanel(g);
         break;
@@ -305,7 +309,7 @@ void Win_0_MenuEvent(Game& g, int id) {
     }
     if (!g.htmlHelpAvailable) closeClassicHelp(g);
 
-    runCommand(g, id);
+    runCommand(g, command);
 
     // Back to the idle state.
     g.platform.setMenuEnabled(true);

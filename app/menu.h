@@ -12,6 +12,37 @@ class QMenuBar;
 class QWidget;
 struct Game;
 
+// The command numbers of the menu item table, by name.
+enum class MenuId {
+    None = 0, // an entry without a number: does nothing
+    About = 1,
+    NewGame = 8,
+    StartGame = 10, // "&Spielstart": resume the board as it stands, untimed
+    OwnBoard = 11,
+    PrintedGame = 12,
+    LoadBoard = 20,
+    SaveBoard = 21,
+    SolveBoard = 22,
+    ShuffleBoard = 24,
+    Restart = 25,
+    ClearBoard = 26,
+    PrintBoard = 27,
+    Leicht = 30,
+    Mittel = 31,
+    Schwer = 32,
+    Extrem = 33,
+    Digits = 40,
+    Letters = 41,
+    ShowCandidates = 44,
+    Symmetry = 45,
+    HallOfFame = 50,
+    Manual = 60,
+    Quit = 99,
+};
+constexpr int menuNumber(MenuId id) {
+    return static_cast<int>(id);
+}
+
 // One parsed menu entry.
 struct MenuItem {
     enum class Kind { Command, Separator, SubMenu } kind = Kind::Command;

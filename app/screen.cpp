@@ -123,32 +123,32 @@ void selectFont(Game& g, int n) {
 void drawFrame3D(Game& g, int style, int width, int x1, int y1, int x2, int y2) {
     Canvas& c = g.canvas;
     c.setLineWidth(1);
-    c.setPenColour(style == 0 ? 15 : 8);
+    c.setPenColour(style == 0 ? Colour::White : Colour::DarkGrey);
     for (int i = 0; i <= width - style; ++i) {
         c.line(x1 + i, y1 + i, x2, y1 + i);
         c.line(x1 + i, y1 + i, x1 + i, y2);
     }
-    c.setPenColour(style == 0 ? 8 : 15);
+    c.setPenColour(style == 0 ? Colour::DarkGrey : Colour::White);
     for (int i = 0; i <= width - style; ++i) {
         c.line(x1 + i, y2 - i, x2 + 1, y2 - i);
         c.line(x2 - i, y1 + i, x2 - i, y2);
     }
-    c.setPenColour(0);
+    c.setPenColour(Colour::Black);
 }
 
-void drawEmbossedText(Game& g, int font, int colour, int x, int y, const QString& text) {
+void drawEmbossedText(Game& g, int font, Colour colour, int x, int y, const QString& text) {
     Canvas& c = g.canvas;
     selectFont(g, font);
     if (g.largeFontMode && font == 14) x += 31;
     y -= 14;
     c.setOpaqueText(false);
-    c.setPenColour(15);
+    c.setPenColour(Colour::White);
     c.text(x, y, text);
     c.setPenColour(colour);
     c.text(x - 1, y - 1, text);
     c.setOpaqueText(true);
-    c.setPenColour(0);
-    c.setBackColour(7);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::LightGrey);
     selectFont(g, 8);
 }
 
@@ -156,10 +156,10 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
     Canvas& c = g.canvas;
     drawFrame3D(g, 0, 2, x, y, x + w, y + h);
     drawFrame3D(g, 1, 2, x + 6, y + 22, x + w - 6, y + h - 6);
-    drawEmbossedText(g, 16, 0, titleX, titleY, title);
+    drawEmbossedText(g, 16, Colour::Black, titleX, titleY, title);
     c.setLineWidth(1);
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
     c.filledBox(x + 6, y + 22, x + w - 7, y + h - 7);
     // Ready for the panel's contents: font 8, black on white, opaque.
     selectFont(g, 8);
@@ -169,15 +169,15 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
 void drawEmptyGrid(Game& g, int x, int y) {
     Canvas& c = g.canvas;
     const int cw = g.board.cellWidth, ch = g.board.cellHeight;
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
     c.filledBox(x - 1, y - 1, x + kGridSize, y + kGridSize);
     c.setLineWidth(1);
     for (int r = 0; r < 9; ++r)
         for (int col = 0; col < 9; ++col)
             c.box(x + cw * col, y + ch * r, x + cw * col + cw, y + ch * r + ch);
     c.setLineWidth(2);
-    c.setPenColour(4);
+    c.setPenColour(Colour::Blue);
     for (int b = 0; b < 3; ++b)
         for (int s = 0; s < 3; ++s) c.box(x + 99 * s, y + 99 * b, x + 99 * s + 99, y + 99 * b + 99);
     c.setLineWidth(1);
@@ -199,19 +199,19 @@ void drawMainScreen(Game& g) {
     c.paste(g.gapBlankLeft, 204, 319);
     c.paste(g.gapBlankRight, 510, 319);
     c.setLineWidth(2);
-    c.setPenColour(15);
+    c.setPenColour(Colour::White);
     c.line(319, 203, 400, 203);
     c.line(204, 320, 204, 401);
     c.setLineWidth(1);
-    c.setPenColour(0);
+    c.setPenColour(Colour::Black);
     c.line(319, 519, 401, 519);
     c.line(319, 520, 400, 520);
     c.line(518, 319, 518, 401);
     c.line(519, 319, 519, 400);
     // The five grids, the centre one last so that it covers the corner grids' shared boxes.
     g.board.cellWidth = g.board.cellHeight = 33;
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
     drawEmptyGrid(g, 15, 15);
     drawEmptyGrid(g, 411, 15);
     drawEmptyGrid(g, 15, 411);
@@ -219,14 +219,14 @@ void drawMainScreen(Game& g) {
     drawEmptyGrid(g, 213, 213);
     // The shared-box outlines go on top of every grid line.
     c.setLineWidth(2);
-    c.setPenColour(1);
+    c.setPenColour(Colour::DarkRed);
     c.box(213, 213, 312, 312);
     c.box(411, 213, 510, 312);
     c.box(213, 411, 312, 510);
     c.box(411, 411, 510, 510);
     c.setLineWidth(1);
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
     drawStatisticsPanel(g);
     drawDifficultyPanel(g);
     drawClockPanel(g);
@@ -243,7 +243,7 @@ void captureBackgroundStrips(Game& g) {
 
 void drawStartScreen(Game& g) {
     drawFrame3D(g, 0, 2, 0, 764, 1051, 786);
-    drawEmbossedText(g, 16, 0, 10, 782, QStringLiteral("Quintor XP V6.0"));
+    drawEmbossedText(g, 16, Colour::Black, 10, 782, QStringLiteral("Quintor XP V6.0"));
     drawMainScreen(g);
     drawHelpPanel(g);
 }

@@ -2,6 +2,8 @@
 // 3-D look. Called by start-up, the panels, board rendering and the button bar.
 #pragma once
 
+#include "platform/canvas.h"
+
 #include <QFont>
 #include <QString>
 
@@ -20,7 +22,7 @@ bool isLargeFontSystem(int textHeight);
 QFont numberedFont(Game& g, int n);
 void selectFont(Game& g, int n);
 void drawFrame3D(Game& g, int style, int width, int x1, int y1, int x2, int y2);
-void drawEmbossedText(Game& g, int font, int colour, int x, int y, const QString& text);
+void drawEmbossedText(Game& g, int font, Colour colour, int x, int y, const QString& text);
 // The panel layout shared by the five information panels.
 void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int titleX, int titleY);
 void drawEmptyGrid(Game& g, int x, int y);

@@ -140,6 +140,24 @@ void Win_0::showChanged(const QRect& rect) {
     area_->update(rect);
 }
 
+void Win_0::placeFrameAt(QPoint position) {
+    framePosition_ = position;
+    move(position);
+    // Until the window manager has framed the window, Qt may have put the client area at
+    // the point. Look for the frame for two seconds after showing (none without a window
+    // manager), then move the frame's corner to the point once.
+    placementChecks_ = 40;
+    auto* timer = new QTimer(this);
+    timer->setInterval(50);
+    connect(timer, &QTimer::timeout, this, [this, timer] {
+        if (!isVisible()) return;
+        const bool framed = frameGeometry() != geometry();
+        if (framed && frameGeometry().topLeft() != framePosition_) move(framePosition_);
+        if (framed || --placementChecks_ <= 0) timer->deleteLater();
+    });
+    timer->start();
+}
+
 void Win_0::buildMenuBar() {
     std::vector<MenuItem> bar;
     if (!parseMenuTable(menuItemTable(), bar))
@@ -227,8 +245,8 @@ void Win_0::closeEvent(QCloseEvent* event) {
 
 void Win_0::keyPressEvent(QKeyEvent* event) {
     if (!commandRunning_) return;
-    keysDown_.insert(event->key());
     const int modifiers = gameModifiers(event->modifiers());
+    keysDown_[event->key()] |= modifiers;
     if (event->key() == Qt::Key_Escape) {
         platform_.pushEvent({Event::Kind::Char, kKeyEsc, 0, 0, modifiers});
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -242,9 +260,11 @@ void Win_0::keyPressEvent(QKeyEvent* event) {
 
 void Win_0::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat() || !commandRunning_) return;
-    if (keysDown_.erase(event->key()) == 0) return; // pressed before the command began
-    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0,
-                         gameModifiers(event->modifiers())});
+    const auto down = keysDown_.find(event->key());
+    if (down == keysDown_.end()) return; // pressed before the command began
+    const int modifiers = down->second | gameModifiers(event->modifiers());
+    keysDown_.erase(down);
+    platform_.pushEvent({Event::Kind::KeyRelease, gameKeyCode(event->key()), 0, 0, modifiers});
 }
 
 void Win_0::pointerEvent(int kind, int x, int y) {

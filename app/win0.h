@@ -9,7 +9,7 @@
 #include <QPoint>
 
 #include <functional>
-#include <set>
+#include <map>
 
 class QLabel;
 class QtPlatform;
@@ -41,6 +41,10 @@ class Win_0 : public QMainWindow {
     void showChanged(const QRect& rect);
     // The game whose handlers the window calls; set once start-up created it.
     void setGame(Game* game) { game_ = game; }
+    // Places the whole window, frame and title bar included, with its top-left corner at
+    // `position` (screen coordinates). Called before show: the window manager's frame is
+    // known only once it has framed the window, so the place is corrected then.
+    void placeFrameAt(QPoint position);
     // Builds the menu bar from the menu item table and wires its commands.
     void buildMenuBar();
     QLabel* createClockLabel();
@@ -68,8 +72,12 @@ class Win_0 : public QMainWindow {
     bool commandRunning_ = false;
     // Keys pressed while the current command runs: only their releases reach the game, so
     // the release of a key that chose a menu item ("&Spielstart" by S) is no game command.
-    std::set<int> keysDown_;
+    // Each keeps the modifiers held when it went down, so Ctrl+N stays a Ctrl key even when
+    // Ctrl is let go before N.
+    std::map<int, int> keysDown_;
     bool quitting_ = false;
+    QPoint framePosition_;
+    int placementChecks_ = 0;
 };
 
 // Key code of a Qt key as the game loops expect it: letters as capitals, digits, Esc 27,

@@ -50,12 +50,12 @@ void BM_NewGame(benchmark::State& state) {
     Game g(platform, canvas, 11);
     fillColourTable(g);
     {
-        QFile file(platform.path(collectionFileName(0)));
+        QFile file(platform.path(collectionFileName(Difficulty::Leicht)));
         file.open(QIODevice::WriteOnly);
         Random random(5);
         file.write(collectionFile(random));
     }
-    g.difficulty = 0;
+    g.difficulty = Difficulty::Leicht;
     for (auto _ : state) {
         g.board.errorCount = 0;
         if (!loadCollectionPuzzle(g)) state.SkipWithError("the collection file did not load");
@@ -75,7 +75,7 @@ void BM_LoadCollectionPuzzle(benchmark::State& state) {
     Canvas canvas(&image);
     Game g(platform, canvas, 11);
     {
-        QFile file(platform.path(collectionFileName(0)));
+        QFile file(platform.path(collectionFileName(Difficulty::Leicht)));
         file.open(QIODevice::WriteOnly);
         Random random(5);
         file.write(collectionFile(random));

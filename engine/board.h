@@ -35,6 +35,30 @@ template <typename T> struct NoteArray {
     bool operator==(const NoteArray&) const = default;
 };
 
+// The four difficulty levels, each with its puzzle collection file and its name as the
+// difficulty panel and the printout show it (blanks included).
+enum class Difficulty : std::uint8_t { Leicht, Mittel, Schwer, Extrem };
+struct DifficultyInfo {
+    const char* collectionFile;
+    const char* difficultyName;
+};
+inline constexpr std::array<DifficultyInfo, 4> kDifficultyInfo{{
+    {"leicht.qnt", " Leicht "},
+    {"mittel.qnt", " Mittel "},
+    {"schwer.qnt", "Schwer "},
+    {"extrem.qnt", "Extrem "},
+}};
+constexpr int difficultyIndex(Difficulty d) {
+    return static_cast<int>(d);
+}
+constexpr const DifficultyInfo& difficultyInfo(Difficulty d) {
+    return kDifficultyInfo[static_cast<size_t>(d)];
+}
+
+// The status verdict on the board, decided by the status update; the status panel shows
+// it as text. None until the first update.
+enum class Verdict { None, WrongNumber, NotSolvable, NoErrors, Solved };
+
 struct Board {
     BoardArray cellValue;     // digit shown in the cell, 0 = empty (givens and entries alike)
     BoardArray givenValue;    // clue digit, 0 = not a given
@@ -49,7 +73,6 @@ struct Board {
     std::array<bool, 10> digitUnused{};
     std::array<std::int16_t, 5> gridLeft{15, 411, 213, 15, 411};
     std::array<std::int16_t, 5> gridTop{15, 15, 213, 411, 411};
-    std::array<std::string, 4> difficultyName{" Leicht ", " Mittel ", "Schwer ", "Extrem "};
 
     bool showDigits = true;
     bool symmetricPuzzle = true;
@@ -59,7 +82,7 @@ struct Board {
     bool silentMode = false;
     bool notSolvable = false;
     std::int16_t errorCount = 0;
-    std::string statusText;
+    Verdict verdict = Verdict::None;
     bool boardComplete = false;
     std::int16_t cellWidth = 33;
     std::int16_t cellHeight = 33;
@@ -84,8 +107,8 @@ void syncSharedBoxes(Board& b);
 void clearSharedMirrors(Board& b);
 bool isBoardComplete(Board& b);
 void restartPuzzle(Board& b);
-// The model half of clearBoard: notSolvable off, every value and given 0, no notes.
-// The caller redraws (drawBoard).
+// Menu "B&rett löschen": notSolvable off, every value and given 0, no notes. The caller
+// redraws (drawBoard).
 void clearBoardModel(Board& b);
 // Set every noteFlag element to the given value.
 void setAllNotes(Board& b, bool value);

@@ -22,9 +22,8 @@ void warn(Game& g, const QString& text) {
 
 } // namespace
 
-QString collectionFileName(int difficulty) {
-    static const char* const names[4] = {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt"};
-    return QString::fromLatin1(names[difficulty & 3]);
+QString collectionFileName(Difficulty difficulty) {
+    return QString::fromLatin1(difficultyInfo(difficulty).collectionFile);
 }
 
 bool loadBoardRecord(Game& g, int slot) {

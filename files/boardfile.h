@@ -2,12 +2,14 @@
 // game's puzzle from the collection file of the current difficulty.
 #pragma once
 
+#include "engine/board.h"
+
 #include <QString>
 
 struct Game;
 
 // The collection file of a difficulty: "leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt".
-QString collectionFileName(int difficulty);
+QString collectionFileName(Difficulty difficulty);
 // Reads record slot of boardFileName into the board; false (board unchanged) when the
 // file is missing, too short or damaged. Shows the German message for a damaged file.
 bool loadBoardRecord(Game& g, int slot);

@@ -37,8 +37,12 @@ BoardRecord encodeBoardRecord(Board& board, Random& random) {
 }
 
 RecordError checkBoardRecord(const std::uint8_t* record) {
-    for (int i = kCellValueOffset; i < kNoteOffset; ++i)
-        if (record[i] > 9) return RecordError::ValueOutOfRange;
+    // Only cells that exist count: the unused column 0 and row 0 may hold any byte.
+    for (const int block : {kCellValueOffset, kGivenValueOffset})
+        for (int g = 0; g <= 4; ++g)
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    if (record[block + cellIndex(g, c, r)] > 9) return RecordError::ValueOutOfRange;
     return RecordError::None;
 }
 

@@ -19,10 +19,12 @@ using BoardRecord = std::array<std::uint8_t, kRecordSize>;
 BoardRecord encodeBoardRecord(Board& board, Random& random);
 // Why a record cannot be loaded.
 enum class RecordError { None, ValueOutOfRange };
-// Checks a record before it is loaded: value bytes must lie in 0..9.
+// Checks a record before it is loaded: the value bytes of every cell must lie in 0..9
+// (bytes at the unused column 0 and row 0 are not looked at).
 RecordError checkBoardRecord(const std::uint8_t* record);
 // Loads a record into cellValue, givenValue, noteBytes and noteFlag (any nonzero note
-// byte counts as set; digit-0 and index-0 note bytes are ignored).
+// byte counts as set; digit-0 and index-0 note bytes are ignored; value bytes at the
+// unused column 0 and row 0 travel along as they are, unchecked).
 void decodeBoardRecord(const std::uint8_t* record, Board& board);
 // A blank record: 6000 zero bytes and 1000 filler bytes.
 BoardRecord blankBoardRecord(Random& random);

@@ -183,7 +183,7 @@ void RuhmForm::ruhm_Load() {
     }
     for (int d = 0; d < 4; ++d) tbs1->addTab(pages[d], QString::fromLatin1(kTabCaptions[d]));
     tbs1->setCurrentIndex(0);
-    for (int step = 0; step < g.difficulty && step < 3; ++step)
+    for (int step = 0; step < difficultyIndex(g.difficulty); ++step)
         tbs1->setCurrentIndex(tbs1->currentIndex() + 1);
 }
 

@@ -65,7 +65,7 @@ void saveHallOfFame(Game& g) {
 void enterHallOfFame(Game& g) {
     HallOfFame& table = g.hallOfFame;
     table.nameAccepted = false;
-    const int d = std::clamp(g.difficulty, 0, 3);
+    const int d = difficultyIndex(g.difficulty);
     std::string finishTime;
     {
         std::lock_guard<std::mutex> lock(g.clock.mutex);

@@ -27,8 +27,8 @@ QString twoDigits(long long n) {
 void contentStyle(Game& g, int font) {
     selectFont(g, font);
     g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
 }
 
 // Splits the time since startTime into hours, minutes and left-over seconds and notes
@@ -97,9 +97,8 @@ void updateDifficultyPanel(Game& g) {
     g.canvas.text(950, 455, countText);
 
     contentStyle(g, 20);
-    const int level = g.difficulty >= 0 && g.difficulty <= 3 ? g.difficulty : 0;
     g.canvas.text(816, 468,
-                  QString::fromStdString(b.difficultyName[static_cast<size_t>(level)]) +
+                  QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
                       QStringLiteral("  "));
     contentStyle(g, 8);
 }

@@ -12,21 +12,17 @@
 
 namespace {
 
-QString symbolText(bool showDigits, int value) {
-    return showDigits ? QString::number(value) : QString(QChar(64 + value));
-}
-
 void contentStyle(Game& g, int font) {
     selectFont(g, font);
     g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
 }
 
 // The vertical line between the row labels and the nine columns.
 void drawLabelLine(Game& g) {
     g.canvas.setLineWidth(1);
-    g.canvas.setPenColour(0);
+    g.canvas.setPenColour(Colour::Black);
     g.canvas.line(801, 250, 801, 289);
 }
 
@@ -41,16 +37,16 @@ void drawStatisticsPanel(Game& g) {
     for (int i = 1; i <= 9; ++i) {
         const int cx = 784 + 24 * i;
         if (digits) {
-            g.canvas.text(g.largeFontMode ? cx : cx + 8, 254, symbolText(true, i));
+            g.canvas.text(g.largeFontMode ? cx : cx + 8, 254, valueText(true, i));
             g.canvas.text(cx, 274, QStringLiteral(" 0"));
         } else {
             int x = cx + 8;
             if (g.largeFontMode) x = i == 9 ? cx + 4 : cx;
-            g.canvas.text(x, 254, symbolText(false, i));
+            g.canvas.text(x, 254, valueText(false, i));
         }
     }
     g.canvas.setLineWidth(1);
-    g.canvas.setPenColour(0);
+    g.canvas.setPenColour(Colour::Black);
     g.canvas.line(744, 268, 1020, 268);
     drawLabelLine(g);
     updateDigitCounts(g);
@@ -83,14 +79,28 @@ void drawStatusPanel(Game& g) {
     updateStatusMessage(g);
 }
 
+QString statusText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::WrongNumber:
+        return QStringLiteral("Falsche Zahl! ");
+    case Verdict::NotSolvable:
+        return QStringLiteral("Nicht lösbar!!!");
+    case Verdict::NoErrors:
+        return QStringLiteral("Keine Fehler! ");
+    case Verdict::Solved:
+        return QStringLiteral("Brett gelöst!!! ");
+    case Verdict::None:
+        break;
+    }
+    return {};
+}
+
 void updateStatusMessage(Game& g) {
     Board& b = g.board;
     syncSharedBoxes(b);
-    g.canvas.setPenColour(9);
-    g.canvas.setBackColour(15);
-    b.statusText = "Falsche Zahl! ";
+    b.verdict = Verdict::WrongNumber;
     if (b.notSolvable) {
-        b.statusText = "Nicht lösbar!!!";
+        b.verdict = Verdict::NotSolvable;
     } else {
         bool wrongEntryFound = false;
         for (int grid = 0; grid <= 4 && !wrongEntryFound; ++grid)
@@ -101,31 +111,27 @@ void updateStatusMessage(Game& g) {
                         wrongEntryFound = true;
         const bool valid = isBoardValid(b);
         if (!wrongEntryFound) {
-            if (valid) {
-                g.canvas.setPenColour(0);
-                b.statusText = "Keine Fehler! ";
-            } else {
-                // No entry differs from the solution, yet a rule is broken: among the givens.
-                g.platform.beep();
-            }
+            if (valid)
+                b.verdict = Verdict::NoErrors;
+            else
+                g.platform.beep(); // no entry differs from the solution: a given breaks a rule
         }
         b.boardComplete = true;
         for (int i = 1; i <= 9; ++i)
             if (b.digitCount[static_cast<size_t>(i)] != 41) b.boardComplete = false;
-        if (b.boardComplete && valid) {
-            g.canvas.setPenColour(0);
-            b.statusText = "Brett gelöst!!! ";
-        }
+        if (b.boardComplete && valid) b.verdict = Verdict::Solved;
     }
 
     selectFont(g, 20);
     if (!b.silentMode) {
+        const bool red = b.verdict == Verdict::WrongNumber || b.verdict == Verdict::NotSolvable;
+        g.canvas.setPenColour(red ? Colour::Red : Colour::Black);
         g.canvas.setOpaqueText(true);
-        g.canvas.setBackColour(15);
-        g.canvas.text(760, 347, QString::fromStdString(b.statusText));
+        g.canvas.setBackColour(Colour::White);
+        g.canvas.text(760, 347, statusText(b.verdict));
     }
 
-    if (b.statusText[0] == 'B' && g.clock.clockRunning) {
+    if (b.verdict == Verdict::Solved && g.clock.clockRunning) {
         g.clock.finishingGame = true;
         updateClock(g);
         g.clock.clockRunning = false;

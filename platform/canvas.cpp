@@ -14,14 +14,14 @@ void Canvas::setDevice(QPaintDevice* device) {
     device_ = device;
 }
 
-void Canvas::setPenColour(int index) {
-    pen_ = colourTable[static_cast<size_t>(index & 15)];
+void Canvas::setPenColour(Colour c) {
+    pen_ = colour(c);
 }
 void Canvas::setPenRGB(QColor colour) {
     pen_ = colour;
 }
-void Canvas::setBackColour(int index) {
-    back_ = colourTable[static_cast<size_t>(index & 15)];
+void Canvas::setBackColour(Colour c) {
+    back_ = colour(c);
 }
 void Canvas::setBackRGB(QColor colour) {
     back_ = colour;
@@ -60,11 +60,11 @@ template <typename Fn> void Canvas::paint(const QRect& dirty, Fn&& fn) {
     if (changed) changed(dirty);
 }
 
-void Canvas::clear(int colourIndex) {
-    const QColor colour = colourTable[static_cast<size_t>(colourIndex & 15)];
+void Canvas::clear(Colour c) {
+    const QColor fill = colour(c);
     if (device_ == nullptr) return;
     const QRect all(0, 0, device_->width(), device_->height());
-    paint(all, [&](QPainter& p) { p.fillRect(all, colour); });
+    paint(all, [&](QPainter& p) { p.fillRect(all, fill); });
 }
 
 void Canvas::line(int x1, int y1, int x2, int y2) {
@@ -117,11 +117,6 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
 void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     paint(r, [&](QPainter& p) { p.fillRect(r, colour); });
-}
-
-int Canvas::textWidth(const QString& text) const {
-    if (device_ == nullptr) return QFontMetrics(font_).horizontalAdvance(text);
-    return QFontMetrics(font_, device_).horizontalAdvance(text);
 }
 
 void Canvas::text(int x, int y, const QString& text) {

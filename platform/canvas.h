@@ -17,6 +17,26 @@
 class QPaintDevice;
 class QPainter;
 
+// Indices into the 16-entry colour table (filled at start: app/screen.cpp fillColourTable).
+enum class Colour {
+    Black = 0,
+    DarkRed = 1, // (208, 0, 0): shared-box outlines, hot-key letters
+    Green = 2,
+    Yellow = 3,
+    Blue = 4, // (0, 0, 188): box lines
+    Purple = 5,
+    Teal = 6,
+    LightGrey = 7, // (192, 192, 192)
+    DarkGrey = 8,  // (64, 64, 64): shaded frame edges
+    Red = 9,       // (255, 0, 0): wrong verdicts
+    Lime = 10,
+    BrightYellow = 11,
+    WindowBackground = 12, // (180, 201, 208)
+    Magenta = 13,
+    Cyan = 14,
+    White = 15,
+};
+
 class Canvas {
   public:
     // The device must outlive the canvas (or be replaced with setDevice first).
@@ -28,14 +48,15 @@ class Canvas {
     // nullptr returns to a painter per call.
     void setActivePainter(QPainter* painter) { activePainter_ = painter; }
 
-    // The 16-entry colour table; indices name colours everywhere.
+    // The 16-entry colour table, indexed by Colour.
     std::array<QColor, 16> colourTable{};
+    QColor colour(Colour c) const { return colourTable[static_cast<size_t>(c)]; }
 
     // Drawing state.
-    void setPenColour(int index);
+    void setPenColour(Colour c);
     void setPenRGB(QColor colour);
     QColor penRGB() const { return pen_; }
-    void setBackColour(int index);
+    void setBackColour(Colour c);
     void setBackRGB(QColor colour);
     QColor backRGB() const { return back_; }
     void setLineWidth(int width) { lineWidth_ = width; }
@@ -54,7 +75,7 @@ class Canvas {
     // Primitives. Rectangles are given by two corners, both inclusive. Horizontal and
     // vertical lines of width w cover w pixels starting at the given coordinate
     // (to the right of a vertical line, below a horizontal one).
-    void clear(int colourIndex);
+    void clear(Colour c);
     void line(int x1, int y1, int x2, int y2);
     void box(int x1, int y1, int x2, int y2); // outline in the pen colour
     void filledBox(int x1, int y1, int x2,
@@ -63,7 +84,6 @@ class Canvas {
     // Text with its top-left corner at (x, y): opaque fills the text cell with the
     // background colour first; transparent paints only the glyphs.
     void text(int x, int y, const QString& text);
-    int textWidth(const QString& text) const;
 
     // Screen images: capture the inclusive rectangle, paste with top-left at (x, y).
     QImage capture(int x1, int y1, int x2, int y2) const;

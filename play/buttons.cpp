@@ -20,7 +20,6 @@ const ButtonSpec kButtons[6] = {
 
 namespace {
 constexpr int kButtonTop = 727;
-constexpr QColor kDarkRed{208, 0, 0};
 
 // Extra shift of the hot letter in the large-font layout, whose variable-pitch caption
 // font puts the blank elsewhere.
@@ -55,13 +54,13 @@ void drawButton(Game& g, int pressed, int x, int y, const QString& caption) {
     drawFrame3D(g, pressed, 2, x, y, x + 8 * n + 18, y + 25);
     Canvas& c = g.canvas;
     c.setLineWidth(1);
-    c.setPenColour(0);
+    c.setPenColour(Colour::Black);
     c.box(x - 1, y - 1, x + 8 * n + 18, y + 25);
 
     int textX = x + 4 * (n - 1 - static_cast<int>(shown.length())) + 14;
     if (g.largeFontMode) textX -= 8;
     const int textY = y + 20;
-    drawEmbossedText(g, 14, 0, textX, textY, shown);
+    drawEmbossedText(g, 14, Colour::Black, textX, textY, shown);
 
     if (!letter.isNull()) {
         int letterX = textX + 8 * (h - 1);
@@ -71,17 +70,17 @@ void drawButton(Game& g, int pressed, int x, int y, const QString& caption) {
     }
 
     c.setOpaqueText(true);
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
 }
 
 void drawHotKeyLetter(Game& g, int x, int y, QChar letter) {
     selectFont(g, 14);
     Canvas& c = g.canvas;
     c.setOpaqueText(false);
-    c.setPenColour(15);
+    c.setPenColour(Colour::White);
     c.text(x, y - 14, QString(letter));
-    c.setPenRGB(kDarkRed);
+    c.setPenColour(Colour::DarkRed);
     c.text(x - 1, y - 15, QString(letter));
 }
 

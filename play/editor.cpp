@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kEsc = 27;
-
 void leaveEditor(Game& g) {
     drawBarButton(g, kAbbruch, 1);
     g.platform.sleepMs(200);
@@ -66,7 +64,7 @@ bool editorKey(Game& g, int key) {
         g.clock.clockRunning = false;
         leaveEditor(g);
         return true;
-    case kEsc:
+    case kKeyEsc:
         if (g.escapeConsumed) break;
         leaveEditor(g);
         return true;
@@ -124,7 +122,8 @@ void boardEditor(Game& g) {
         const Event e = takeEvent(g);
         switch (e.kind) {
         case Event::Kind::KeyRelease:
-            if (editorKey(g, e.code)) return;
+            // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
+            if (!e.ctrl() && !e.alt() && editorKey(g, e.code)) return;
             break;
         case Event::Kind::LeftPress:
             if (g.pointerY >= 726 && g.pointerY <= 752) {

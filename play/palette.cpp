@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kSquare = 18;
 constexpr int kPaletteSize = 3 * kSquare;
-constexpr int kEsc = 27;
 
 // Clears the palette's tracking state even when a quit unwinds the loop.
 struct TrackingGuard {
@@ -25,11 +24,6 @@ struct TrackingGuard {
         }
     }
 };
-
-QString valueText(const Game& g, int value) {
-    if (g.board.showDigits) return QString(QChar('0' + value));
-    return QString(QChar('@' + value));
-}
 
 // Horizontal offset of a value inside its square.
 int valueOffset(const Game& g, int value) {
@@ -109,16 +103,16 @@ void drawValuePalette(Game& g, int column, int row) {
     for (int k = 1; k <= 9; ++k) {
         const int sx = px + kSquare * ((k - 1) % 3);
         const int sy = py + kSquare * ((k - 1) / 3);
-        c.setPenColour(0);
-        c.setBackColour(k == g.paletteValue ? 7 : 15);
+        c.setPenColour(Colour::Black);
+        c.setBackColour(k == g.paletteValue ? Colour::LightGrey : Colour::White);
         c.filledBox(sx, sy, sx + kSquare, sy + kSquare);
         c.setFont(paletteFont);
         c.setOpaqueText(false);
-        c.text(sx + valueOffset(g, k), sy - 1, valueText(g, k));
+        c.text(sx + valueOffset(g, k), sy - 1, valueText(g.board.showDigits, k));
     }
     c.setOpaqueText(true);
-    c.setPenColour(0);
-    c.setBackColour(15);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
     g.clock.paletteBusy = false;
 }
 
@@ -160,8 +154,9 @@ void runValuePalette(Game& g, int column, int row) {
             open = false;
             break;
         case Event::Kind::Char: {
+            if (e.ctrl() || e.alt()) break; // a key held with Ctrl or Alt is no value
             int code = e.code;
-            if (code == kEsc) {
+            if (code == kKeyEsc) {
                 code = '0';
                 g.paletteCleared = false;
                 g.escapeConsumed = true;
@@ -171,6 +166,8 @@ void runValuePalette(Game& g, int column, int row) {
             if (code >= '0' && code <= '9') {
                 const int v = code - '0';
                 if (!g.noteMode) g.paletteValue = v;
+                // Letters are released under their capitals' codes.
+                g.paletteKeyRelease = (e.code >= 'a' && e.code <= 'z') ? e.code - 32 : e.code;
                 chooseValue(g, column, row, v);
                 open = false;
             }

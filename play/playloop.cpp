@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kEsc = 27;
-
 // The player leaves with A, Esc or Abbruch: the button stays drawn pressed; the menu
 // command that ran the loop erases the bar.
 void leaveByKey(Game& g) {
@@ -53,7 +51,7 @@ bool playKey(Game& g, int key) {
         if (!g.board.showDigits) break;
         leaveByKey(g);
         return true;
-    case kEsc:
+    case kKeyEsc:
         // An Esc that closed the palette or answered a dialog does not end the game as well.
         if (g.escapeConsumed) break;
         leaveByKey(g);
@@ -157,7 +155,8 @@ void playLoop(Game& g) {
         const Event e = takeEvent(g);
         switch (e.kind) {
         case Event::Kind::KeyRelease:
-            if (playKey(g, e.code)) return;
+            // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
+            if (!e.ctrl() && !e.alt() && playKey(g, e.code)) return;
             break;
         case Event::Kind::LeftPress:
             if (g.pointerY >= 726 && g.pointerY <= 752 &&

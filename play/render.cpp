@@ -32,10 +32,6 @@ int cellTop(const Game& g, int grid, int row) {
     return g.board.gridTop[static_cast<size_t>(grid)] + g.board.cellHeight * (row - 1);
 }
 
-QString valueText(const Game& g, int value) {
-    return g.board.showDigits ? QString::number(value) : QString(QChar(64 + value));
-}
-
 // Offset of a value's text from the cell's left edge + 1: digits sit 4 pixels in; the
 // letters "I" and "A" are moved to look centred like the others.
 int valueOffset(const Game& g, int value) {
@@ -61,13 +57,13 @@ void drawValueText(Game& g, int column, int row, int value, QColor colour) {
     const int top = cellTop(g, g.board.activeGrid, row);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenRGB(colour);
-    g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g, value));
+    g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g.board.showDigits, value));
 }
 
 // The drawing state every routine here leaves behind.
 void restoreDrawingState(Game& g) {
-    g.canvas.setPenColour(0);
-    g.canvas.setBackColour(15);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
     g.canvas.setOpaqueText(true);
     g.canvas.setLineWidth(1);
 }
@@ -172,19 +168,16 @@ void computeCandidates(Game& g) {
         // A game in which automatic candidates were shown is no longer timed.
         g.clock.clockRunning = false;
         updateClock(g);
+        // Each copy of a shared cell is tested against its own grid alone (the digit is
+        // tried in that copy only); the intersection below joins the two copies.
+        const auto candidates = candidateDigits(b);
         setAllNotes(b, false);
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                for (int grid = 0; grid <= 4; ++grid) {
-                    if (b.cellValue(grid, c, r) != 0) continue;
-                    // Only this copy holds the trial digit: each copy of a shared cell is
-                    // tested against its own grid, and the intersection below joins them.
-                    for (int v = 1; v <= 9; ++v) {
-                        b.cellValue(grid, c, r) = static_cast<std::uint8_t>(v);
-                        b.noteFlag(grid, c, r, v) = isBoardValid(b);
-                    }
-                    b.cellValue(grid, c, r) = 0;
-                }
+        for (int grid = 0; grid <= 4; ++grid)
+            for (int c = 1; c <= 9; ++c)
+                for (int r = 1; r <= 9; ++r)
+                    for (int v = 1; v <= 9; ++v)
+                        b.noteFlag(grid, c, r, v) =
+                            (candidates[static_cast<size_t>(cellIndex(grid, c, r))] >> v & 1) != 0;
     }
     intersectSharedCandidates(g);
     drawCandidates(g);
@@ -216,15 +209,11 @@ void drawCandidates(Game& g) {
                     const int y = top + 10 * ((v - 1) / 3);
                     g.canvas.fillRect(x, y + 2, x + 9, y + 10, kWhite);
                     if (b.noteFlag(grid, c, r, v))
-                        g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(g, v));
+                        g.canvas.text(!digits && v == 9 ? x + 1 : x, y,
+                                      valueText(g.board.showDigits, v));
                 }
             }
     restoreDrawingState(g);
-}
-
-void clearBoard(Game& g) {
-    clearBoardModel(g.board);
-    drawBoard(g);
 }
 
 void solveBoard(Game& g) {
@@ -249,7 +238,7 @@ void solveBoard(Game& g) {
     });
 
     updateDigitCounts(g);
-    if (b.statusText.empty() || b.statusText[0] != 'B')
+    if (b.verdict != Verdict::Solved)
         g.platform.messageBox(QStringLiteral("Das Brett läßt sich nicht eindeutig lösen?"),
                               QStringLiteral("&Schade"), 1, MessageIcon::None);
     if (b.showCandidates) computeCandidates(g);

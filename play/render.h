@@ -10,8 +10,6 @@ void syncSharedNotes(Game& g);
 void computeCandidates(Game& g);
 void intersectSharedCandidates(Game& g);
 void drawCandidates(Game& g);
-// Empties the board (values, givens, notes, notSolvable) and redraws it: menu "B&rett löschen".
-void clearBoard(Game& g);
 // The visible solver and the solve command (restart from the givens after a dead end).
 void solveBoard(Game& g);
 void solveCommand(Game& g);

@@ -165,14 +165,14 @@ int countGivens(const Board& board) {
 }
 
 QString footerText(const Game& g) {
-    const std::string& name = g.board.difficultyName[static_cast<size_t>(g.difficulty & 3)];
-    return QStringLiteral("Schwierigkeitsgrad: ") + QString::fromStdString(name) +
+    return QStringLiteral("Schwierigkeitsgrad: ") +
+           QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
            QStringLiteral("mit ") + QString::number(countGivens(g.board)) +
            QStringLiteral(" Zahlen");
 }
 
 QString printedValueText(bool showDigits, int value) {
-    return showDigits ? QString::number(value) : QString(QChar(64 + value));
+    return valueText(showDigits, value);
 }
 
 int printedValueShift(bool showDigits, int value) {

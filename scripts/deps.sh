@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and test, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n appstream desktop-file-utils libgtest-dev libbenchmark-dev
-          fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick poppler-utils
+          fonts-liberation2 fonts-dejavu-core xvfb openbox x11-utils xdotool imagemagick poppler-utils
           clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

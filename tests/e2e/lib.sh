@@ -1,17 +1,20 @@
-# Helpers for the end-to-end tests: a private X server, the game in a temporary working
-# directory with the data files, window lookup, keys, screenshots and pixel probes.
-# Sourced by tests/e2e/test_*.sh, which get (binary, data dir) as arguments.
+# Helpers for the end-to-end tests: a private X server with a window manager (openbox), the
+# game in a temporary working directory with the data files, window lookup, keys,
+# screenshots and pixel probes. Sourced by tests/e2e/test_*.sh, which get (binary, data dir)
+# as arguments.
 set -euo pipefail
 
 e2e_binary="$(realpath "$1")"
 e2e_data="$(realpath -m "$2")"
 e2e_work="$(mktemp -d)"
 e2e_xvfb_pid=""
+e2e_wm_pid=""
 e2e_game_pid=""
 e2e_window=""
 
 e2e_cleanup() {
   [ -n "$e2e_game_pid" ] && kill "$e2e_game_pid" 2>/dev/null || true
+  [ -n "$e2e_wm_pid" ] && kill "$e2e_wm_pid" 2>/dev/null || true
   [ -n "$e2e_xvfb_pid" ] && kill "$e2e_xvfb_pid" 2>/dev/null || true
   rm -rf "$e2e_work"
 }
@@ -22,19 +25,24 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on the first free display from 90 upwards.
+# Starts Xvfb on the first free display from 90 upwards, with a screen of $1 (WxH, default
+# 1280x1024), then the window manager.
 start_display() {
+  local size="${1:-1280x1024}"
   local d
   for d in $(seq 90 140); do
     [ -e "/tmp/.X$d-lock" ] && continue
     [ -e "/tmp/.X11-unix/X$d" ] && continue
-    Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
+    Xvfb ":$d" -screen 0 "${size}x24" -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
     e2e_xvfb_pid=$!
     for _ in $(seq 1 50); do
       if xdpyinfo -display ":$d" >/dev/null 2>&1 || [ -e "/tmp/.X11-unix/X$d" ]; then
         export DISPLAY=":$d"
         sleep 0.3
-        kill -0 "$e2e_xvfb_pid" 2>/dev/null && return 0
+        if kill -0 "$e2e_xvfb_pid" 2>/dev/null; then
+          start_window_manager
+          return 0
+        fi
         break
       fi
       sleep 0.1
@@ -43,6 +51,42 @@ start_display() {
     e2e_xvfb_pid=""
   done
   fail "no free X display"
+}
+
+# Starts openbox on $DISPLAY and waits until it manages windows (it announces itself on the
+# root window through _NET_SUPPORTING_WM_CHECK).
+start_window_manager() {
+  openbox --sm-disable >"$e2e_work/openbox.log" 2>&1 &
+  e2e_wm_pid=$!
+  local i
+  for i in $(seq 1 100); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      sleep 0.2
+      return 0
+    fi
+    kill -0 "$e2e_wm_pid" 2>/dev/null || fail "openbox ended at start: $(cat "$e2e_work/openbox.log")"
+    sleep 0.1
+  done
+  fail "openbox does not manage the display"
+}
+
+# Sets e2e_fx, e2e_fy, e2e_fw, e2e_fh: the game window's outer rectangle on the screen,
+# the window manager's frame and title bar included (client position from xwininfo, frame
+# widths from _NET_FRAME_EXTENTS).
+frame_geometry() {
+  local info ax ay w h extents l r t b
+  info="$(xwininfo -id "$e2e_window")"
+  ax="$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")"
+  ay="$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")"
+  w="$(awk '/^ *Width:/ { print $NF }' <<<"$info")"
+  h="$(awk '/^ *Height:/ { print $NF }' <<<"$info")"
+  extents="$(xprop -id "$e2e_window" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')"
+  [ -n "$extents" ] || fail "the window manager gave the window no frame"
+  IFS=, read -r l r t b <<<"$extents"
+  e2e_fx=$((ax - l))
+  e2e_fy=$((ay - t))
+  e2e_fw=$((w + l + r))
+  e2e_fh=$((h + t + b))
 }
 
 # Starts the game in the working directory with the data files copied in and waits for
@@ -74,11 +118,20 @@ screenshot() {
   import -window root "$1"
 }
 
+# Sets X, Y: the screen position of the game window's client area (xwininfo's absolute
+# corner; xdotool's geometry counts the window manager's frame offset twice).
+client_origin() {
+  local info
+  info="$(xwininfo -id "$e2e_window")"
+  X="$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")"
+  Y="$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")"
+}
+
 # Sets e2e_ox, e2e_oy: the screen position of the game's drawing area, the window's
 # client origin plus the menu bar (the first row of background colour 12 at x 2).
 find_origin() {
-  local X Y WIDTH HEIGHT SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$e2e_window")"
+  local X Y
+  client_origin
   local row
   row="$(convert "$1" -crop "1x120+$((X + 2))+$Y" +repage txt:- |
     awk -F'[,:]' '/srgb\(180,201,208\)/ { print $2; exit }' || true)"

@@ -45,7 +45,7 @@ screenshot "$entered"
 [ -n "${E2E_KEEP:-}" ] && cp "$entered" "$E2E_KEEP.entered.png"
 # QUINTOR_SCREENSHOT=FILE keeps the window of this game in progress (the README's picture).
 if [ -n "${QUINTOR_SCREENSHOT:-}" ]; then
-  eval "$(xdotool getwindowgeometry --shell "$e2e_window")"
+  client_origin
   convert "$entered" -crop "1052x$((e2e_oy - Y + 787))+$X+$Y" +repage "$QUINTOR_SCREENSHOT"
 fi
 coloured="$(convert "$entered" -crop "27x27+$((cx - 13))+$((cy - 13))" +repage -depth 8 txt:- |

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The real game under Xvfb: the start screen's defined pixels, a menu opened by keyboard,
 # "Spiel beenden?" answered "&NEIN" (the window stays) and then "&JA" (exit status 0).
+# On the 1280 x 1024 screen the window, frame and title bar included, stands centred and 32
+# pixels higher: its frame's top-left corner is (114, 62).
 source "$(dirname "$0")/lib.sh"
 
 start_display
 start_game
+frame_geometry
+[ "$e2e_fx,$e2e_fy" = "114,62" ] || fail "the window's frame stands at ($e2e_fx, $e2e_fy), not (114, 62)"
 shot="$e2e_work/start.png"
 screenshot "$shot"
 find_origin "$shot"

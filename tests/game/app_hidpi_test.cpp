@@ -16,7 +16,7 @@ TEST(HiDpi, StartScreenAtRatioTwoKeepsTheLayoutAndDoublesThePixels) {
     Canvas canvas(&image);
     Game g(platform, canvas);
     fillColourTable(g);
-    canvas.clear(12);
+    canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(g);
     drawStartScreen(g);
 

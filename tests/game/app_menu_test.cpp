@@ -39,7 +39,7 @@ QStringList render(const std::vector<MenuItem>& bar) {
 }
 
 void drawFirstScreen(TestWorld& w) {
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(w.g());
     drawStartScreen(w.g());
 }
@@ -188,7 +188,7 @@ TEST(MenuCommand, HeadAndTail) {
     EXPECT_EQ(w.platform.menuEnabledLog, (std::vector<bool>{false, true}));
     EXPECT_FALSE(g.escapeConsumed);
     EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_EQ(g.difficulty, 3);
+    EXPECT_EQ(g.difficulty, Difficulty::Extrem);
     EXPECT_EQ(g.board.cellValue, before) << "a difficulty leaves the board alone";
     EXPECT_EQ(g.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
     ASSERT_FALSE(w.platform.pointers.empty());
@@ -235,14 +235,14 @@ TEST(MenuCommand, DifficultyPanelShowsEachChoiceAndTheGivens) {
     drawFirstScreen(w);
     g.board.givenValue(0, 7, 7) = g.board.givenValue(2, 1, 1) = 5; // one shared given
     g.board.givenValue(4, 9, 9) = 3;
+    const char* names[] = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
     for (int d : {2, 0, 3, 1}) {
         w.canvas.journal.clear();
         Win_0_MenuEvent(g, 30 + d);
         const auto name = w.canvas.textsAt(816, 468);
         const auto count = w.canvas.textsAt(950, 455);
         ASSERT_FALSE(name.empty() || count.empty()) << d;
-        EXPECT_EQ(name.back().text,
-                  QString::fromStdString(g.board.difficultyName[size_t(d)]) + "  ");
+        EXPECT_EQ(name.back().text, QString::fromLatin1(names[d]) + "  ");
         EXPECT_EQ(count.back().text, QStringLiteral("  2 "));
     }
 }
@@ -356,7 +356,7 @@ TEST(QuitGame, FromTheCloseBoxDuringAGame) {
         // not end it; A does.
         TestWorld w;
         w.platform.closeRequest();
-        w.platform.key(27);
+        w.platform.key(kKeyEsc);
         w.platform.key('F');
         w.platform.key('A');
         w.platform.answers = {2};

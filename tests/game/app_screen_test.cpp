@@ -22,7 +22,7 @@ void expectProbes(const TestWorld& w, const std::vector<Probe>& probes) {
 
 // Start-up steps 6, 8 and 10 on a fresh world.
 void drawFirstScreen(TestWorld& w) {
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(w.g());
     drawStartScreen(w.g());
 }
@@ -145,7 +145,7 @@ TEST(DrawFrame3D, LinesPerEdge) {
     // Raised: width + 1 lines, light top-left; sunken: width lines, dark top-left.
     for (const Case& c : {Case{0, 1, 2, 15, 8}, Case{0, 2, 3, 15, 8}, Case{1, 2, 2, 8, 15}}) {
         TestWorld w;
-        w.canvas.clear(12);
+        w.canvas.clear(Colour::WindowBackground);
         drawFrame3D(w.g(), c.style, c.width, 100, 100, 200, 200);
         for (int i = 0; i < c.lines; ++i) {
             EXPECT_EQ(w.pixel(150, 100 + i), colour(c.light)) << c.style << c.width << " top " << i;
@@ -165,7 +165,7 @@ TEST(DrawFrame3D, LinesPerEdge) {
 
 TEST(DrawPanel, FramesTitleAndWhiteBox) {
     TestWorld w;
-    w.canvas.clear(12);
+    w.canvas.clear(Colour::WindowBackground);
     Game& g = w.g();
     drawPanel(g, 762, 537, 234, 72, QStringLiteral("HILFEFENSTER:"), 826, 557);
     expectProbes(w, {
@@ -200,7 +200,7 @@ TEST(EmbossedText, LargeFontModeMovesOnlyFont14) {
         for (int font : {14, 16}) {
             TestWorld w;
             w.g().largeFontMode = large;
-            drawEmbossedText(w.g(), font, 1, 100, 200, QStringLiteral("Abbruch"));
+            drawEmbossedText(w.g(), font, Colour::DarkRed, 100, 200, QStringLiteral("Abbruch"));
             const int x = (large && font == 14) ? 131 : 100;
             ASSERT_EQ(w.canvas.textsAt(x, 186).size(), 1u) << large << font;
             EXPECT_EQ(w.canvas.textsAt(x - 1, 185)[0].colour, colour(1));

@@ -184,7 +184,7 @@ struct NewGamePuzzle : ::testing::Test {
     void writeCollections(int missing = -1) {
         for (int d = 0; d < 4; ++d)
             if (d != missing)
-                writeRaw(p, collectionFileName(d),
+                writeRaw(p, collectionFileName(static_cast<Difficulty>(d)),
                          boardFile({collectionBoard(d, 0), collectionBoard(d, 1),
                                     collectionBoard(d, 2), collectionBoard(d, 3)}));
     }
@@ -195,7 +195,7 @@ TEST_F(NewGamePuzzle, EachDifficultyDrawsFromItsOwnFile) {
     const char* names[4] = {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt"};
     for (int d = 0; d < 4; ++d) {
         SCOPED_TRACE(names[d]);
-        g.difficulty = d;
+        g.difficulty = static_cast<Difficulty>(d);
         std::set<int> drawn;
         for (int game = 0; game < 40; ++game) {
             g.board = Board{};
@@ -219,7 +219,7 @@ TEST_F(NewGamePuzzle, AMissingOrDamagedCollectionFileStopsTheNewGame) {
         writeCollections(2);
         if (damaged) writeRaw(p, QStringLiteral("schwer.qnt"), QByteArray(500, char(1)));
         p.messages.clear();
-        g.difficulty = 2;
+        g.difficulty = Difficulty::Schwer;
         g.board = markedBoard(8);
         g.clock.clockRunning = true;
         EXPECT_FALSE(loadCollectionPuzzle(g));
@@ -237,7 +237,7 @@ TEST_F(NewGamePuzzle, SchwerReadsOnlySchwerQnt) {
     p.copyDataFile(QStringLiteral("schwer.qnt"));
     const QByteArray file = readRaw(p, QStringLiteral("schwer.qnt"));
     ASSERT_EQ(file.size(), kBoardFileSize);
-    g.difficulty = 2;
+    g.difficulty = Difficulty::Schwer;
     for (int game = 0; game < 8; ++game) {
         ASSERT_TRUE(loadCollectionPuzzle(g));
         EXPECT_EQ(g.boardFileName, QStringLiteral("schwer.qnt"));

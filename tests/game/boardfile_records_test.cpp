@@ -146,7 +146,9 @@ TEST_F(BoardFiles, DamagedOrShortFilesAreNotLoaded) {
     } cases[] = {
         {"cell value 10", 1, kRecordSize + cellIndex(2, 5, 5), 10, 28000, false},
         {"given value 0xFF", 3, 3 * kRecordSize + 500 + cellIndex(4, 9, 9), 0xFF, 28000, false},
-        {"index-0 value 200", 0, cellIndex(0, 0, 0), 200, 28000, false},
+        {"index-0 value 200 is ignored", 0, cellIndex(0, 0, 0), 200, 28000, true},
+        {"row-0 given 0xFF is ignored", 2, 2 * kRecordSize + 500 + cellIndex(3, 4, 0), 0xFF,
+         28000, true},
         {"empty file", 0, -1, 0, 0, false},
         {"slot beyond the end", 2, -1, 0, 14000, false},
         {"slot cut inside its notes", 1, -1, 0, 12000, false},

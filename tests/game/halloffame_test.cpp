@@ -131,7 +131,7 @@ std::vector<std::string> tenTimes() {
 
 TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
     HallOfFameWorld w;
-    w.g.difficulty = 2;
+    w.g.difficulty = Difficulty::Schwer;
     ASSERT_FALSE(QFile::exists(w.platform.path("Champions.Rhm")));
     w.finish("00:12:34.5");
 
@@ -168,7 +168,7 @@ TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
 TEST(HallOfFame, WindowCarriesTheSystemsControls) {
     HallOfFameWorld w;
     w.fill(0, tenTimes());
-    w.g.difficulty = 3;
+    w.g.difficulty = Difficulty::Extrem;
     w.onRuhm = [&](RuhmForm* ruhm) {
         auto* tabs = ruhm->findChild<QTabWidget*>("tbs1");
         ASSERT_EQ(tabs->count(), 4);
@@ -220,7 +220,7 @@ TEST(HallOfFame, ATimeThatMakesNoRankOpensOnlyTheWindow) {
     for (const std::string time : {"00:10:00.0", "00:59:00.0", "X"}) {
         HallOfFameWorld w;
         w.fill(1, tenTimes());
-        w.g.difficulty = 1;
+        w.g.difficulty = Difficulty::Mittel;
         saveHallOfFame(w.g);
         const QByteArray before = w.file();
         w.finish(time);
@@ -255,7 +255,7 @@ TEST(HallOfFame, LeavingTheNameDialogWithoutOkRestoresTheOldState) {
 TEST(HallOfFame, EmptyingTheSchwerTabWritesEmptyTriplesAndReopens) {
     HallOfFameWorld w;
     for (int d = 0; d < 4; ++d) w.fill(d, {"00:01:00.0", "00:02:00.0", "00:03:00.0"});
-    w.g.difficulty = 1;
+    w.g.difficulty = Difficulty::Mittel;
     saveHallOfFame(w.g);
     const QList<QByteArray> before = w.fileLines();
 
@@ -385,7 +385,7 @@ TEST(HallOfFame, AFailedWriteTellsThePlayerAndKeepsTheEntry) {
 
 TEST(HallOfFame, TheClocksFinalUpdateHandsTheSolvedGameOver) {
     HallOfFameWorld w;
-    w.g.difficulty = 3;
+    w.g.difficulty = Difficulty::Extrem;
     {
         std::lock_guard<std::mutex> lock(w.g.clock.mutex);
         w.g.clock.startTime = w.platform.time - (3600 + 2 * 60 + 3.4);

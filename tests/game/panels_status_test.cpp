@@ -95,7 +95,7 @@ TEST(StatusPanel, VerdictTable) {
         c.build(g.board);
         g.clock.clockRunning = false;
         updateDigitCounts(g);
-        EXPECT_EQ(g.board.statusText, c.text);
+        EXPECT_EQ(statusText(g.board.verdict), QString::fromUtf8(c.text));
         const auto drawn = lastTextAt(w.canvas, 760, 347);
         EXPECT_EQ(drawn.text, QString::fromUtf8(c.text));
         EXPECT_EQ(drawn.colour.rgb(), c.colour.rgb());
@@ -126,7 +126,7 @@ TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     updateClock(g);
     w.platform.time += 65.42;
     updateDigitCounts(g);
-    EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(g.board.verdict, Verdict::Solved);
     EXPECT_FALSE(g.clock.clockRunning);
     EXPECT_FALSE(g.clock.finishingGame);
     EXPECT_EQ(g.clock.finishTime, "00:01:05.4");
@@ -199,7 +199,7 @@ TEST(DifficultyPanel, CountsSharedGivensOnceAndNamesTheLevel) {
                 g.board.cellValue(box.mirrorGrid, mc, mr) =
                     g.board.givenValue(box.mirrorGrid, mc, mr) = v;
             }
-    g.difficulty = 3;
+    g.difficulty = Difficulty::Extrem;
     updateDifficultyPanel(g);
     EXPECT_EQ(g.givenCount, 36);
     EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, " 36 ");

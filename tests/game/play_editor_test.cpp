@@ -48,8 +48,8 @@ TEST(EditorFlows, GivensComeAndGo) {
          [](EditorWorld& w) { w.click(0, 8, 8), w.platform.rightClick(700, 100); }, 0, 0, 0, 6},
         {"typed 0 removes the given",
          [](EditorWorld& w) { w.click(0, 8, 8), w.platform.typed('0'); }, 0, 0, 0, 6},
-        {"Esc removes the given", [](EditorWorld& w) { w.click(0, 8, 8), w.platform.typed(kEsc); },
-         0, 0, 0, 6},
+        {"Esc removes the given",
+         [](EditorWorld& w) { w.click(0, 8, 8), w.platform.typed(kKeyEsc); }, 0, 0, 0, 6},
         {"right click leaves an entry alone", [](EditorWorld& w) { w.rightClick(1, 5, 5); }, 4, 4,
          0, 6},
         {"an entry becomes a given",
@@ -101,9 +101,9 @@ TEST(EditorKeys, LeavingAndCommands) {
         size_t left; // events still queued when the editor returned
     };
     const Case cases[] = {
-        {true, {'A', kEsc}, 1},
-        {false, {'A', kEsc}, 0}, // in letter display A does not leave
-        {true, {'F', 'C', kEsc}, 0},
+        {true, {'A', kKeyEsc}, 1},
+        {false, {'A', kKeyEsc}, 0}, // in letter display A does not leave
+        {true, {'F', 'C', kKeyEsc}, 0},
     };
     for (const Case& t : cases) {
         EditorWorld w;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "platform/platform.h"
 
 #include <QPoint>
 
@@ -48,7 +49,6 @@ inline QPoint squareCentre(const Board& b, int g, int c, int r, int v) {
     return {px + 18 * ((v - 1) % 3) + 9, py + 18 * ((v - 1) / 3) + 9};
 }
 
-inline constexpr int kEsc = 27;
 inline const QPoint kAbbruchButton{650, 740};
 
 } // namespace play_test

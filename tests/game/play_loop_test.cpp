@@ -2,12 +2,14 @@
 // game that ends in the hall of fame.
 #include "app/game.h"
 #include "play/buttons.h"
+#include "play/editor.h"
 #include "panels/info.h"
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
 #include "support_pure/puzzles.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -123,7 +125,7 @@ TEST(PlayButtons, EdgeClicksPressOrMissAbbruch) {
     for (const Case& t : cases) {
         PlayWorld w;
         w.platform.leftClick(t.x, t.y);
-        w.platform.key(kEsc);
+        w.platform.key(kKeyEsc);
         ASSERT_NO_THROW(playLoop(w.g()));
         EXPECT_EQ(w.platform.events.size(), t.leaves ? 1u : 0u) << "(" << t.x << "," << t.y << ")";
         EXPECT_FALSE(w.g().clock.clockRunning);
@@ -137,8 +139,8 @@ TEST(PlayKeys, LeavingByKeys) {
         size_t left;           // events still queued when the loop returned
     };
     const Case cases[] = {
-        {true, {'A', kEsc}, 1}, {false, {'A', kEsc}, 0}, // A is no command in letter display
-        {true, {kEsc, 'A'}, 1}, {false, {kEsc, 'A'}, 1}, {true, {'Q', 'B', 'A'}, 0},
+        {true, {'A', kKeyEsc}, 1}, {false, {'A', kKeyEsc}, 0}, // A is no command in letter display
+        {true, {kKeyEsc, 'A'}, 1}, {false, {kKeyEsc, 'A'}, 1}, {true, {'Q', 'B', 'A'}, 0},
     };
     for (const Case& t : cases) {
         PlayWorld w;
@@ -156,14 +158,53 @@ TEST(PlayKeys, EscThatClosedThePaletteDoesNotEndTheGame) {
     Board& b = w.g().board;
     b.cellValue(0, 1, 1) = 4; // an entry that Esc empties
     w.click(0, 1, 1);
-    w.platform.typed(kEsc);
-    w.platform.key(kEsc); // the release of the same key
-    w.platform.key(kEsc); // still consumed: only a palette or a menu command clears it
+    w.platform.typed(kKeyEsc);
+    w.platform.key(kKeyEsc); // the release of the same key
+    w.platform.key(kKeyEsc); // still consumed: only a palette or a menu command clears it
     w.abbruch();
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_TRUE(w.platform.events.empty());
     EXPECT_EQ(b.cellValue(0, 1, 1), 0);
     EXPECT_EQ(w.g().paletteValue, 0);
+}
+
+TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
+    // In letter display "d", "f", "c", "h" typed into the palette enter 4, 6, 3, 8; their
+    // releases do not also print, set or clear every note, or open the manual.
+    for (const char letter : {'d', 'f', 'c', 'h'}) {
+        PlayWorld w;
+        Board& b = w.g().board;
+        b.showDigits = false;
+        b.noteFlag(0, 8, 8, 2) = true;
+        w.click(0, 1, 1);
+        w.platform.typed(letter);
+        w.platform.key(letter - 'a' + 'A');
+        w.abbruch();
+        ASSERT_NO_THROW(playLoop(w.g()));
+        EXPECT_EQ(b.cellValue(0, 1, 1), letter - 'a' + 1) << letter;
+        EXPECT_TRUE(b.noteFlag(0, 8, 8, 2)) << letter;
+        EXPECT_FALSE(b.noteFlag(1, 5, 5, 1)) << letter;
+        EXPECT_TRUE(w.platform.helpWindows.empty()) << letter;
+        EXPECT_FALSE(QFile::exists(w.platform.path(w.platform.printFile))) << letter;
+    }
+    // A key held with Ctrl or Alt is no command, in the play loop and in the editor: the
+    // entry survives Ctrl+N, Alt+F sets no note, Ctrl+X shuffles nothing, Ctrl+A stays.
+    for (const bool editor : {false, true}) {
+        PlayWorld w;
+        Board& b = w.g().board;
+        b.cellValue(1, 5, 5) = 3;
+        const BoardArray givens = b.givenValue;
+        w.platform.key('N', Event::Ctrl);
+        w.platform.key('F', Event::Alt);
+        w.platform.key('X', Event::Ctrl);
+        w.platform.key('A', Event::Ctrl);
+        w.platform.key('A');
+        ASSERT_NO_THROW(editor ? boardEditor(w.g()) : playLoop(w.g()));
+        EXPECT_TRUE(w.platform.events.empty());
+        EXPECT_EQ(b.cellValue(1, 5, 5), 3) << editor;
+        EXPECT_FALSE(b.noteFlag(0, 1, 1, 1)) << editor;
+        EXPECT_EQ(b.givenValue, givens) << editor;
+    }
 }
 
 TEST(PlayKeys, NoteCommandsAndRestart) {
@@ -236,7 +277,7 @@ TEST(PlayKeys, HiddenPairAfterADeadEndSolvesFromTheGivens) {
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_EQ(b.cellValue, b.solutionValue);
     EXPECT_FALSE(b.notSolvable);
-    EXPECT_EQ(b.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(b.verdict, Verdict::Solved);
 }
 
 TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
@@ -260,6 +301,21 @@ TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
     EXPECT_EQ(b.cellValue(1, 5, 5), 0);
     EXPECT_EQ(b.cellValue(2, 5, 5), fieldValue(2, 5, 5));
     EXPECT_EQ(b.givenValue(2, 5, 5), 0);
+}
+
+TEST(PlayCells, DoubleClickEntersThePreviouslyHighlightedValue) {
+    // The second press of a double click lands inside the palette without a move: it enters
+    // the value the last palette left highlighted, not the one under the pointer (5).
+    PlayWorld w;
+    Board& b = w.g().board;
+    w.g().paletteValue = 3;
+    w.click(0, 1, 1);
+    const QPoint p = cellCentre(b, 0, 1, 1);
+    w.platform.events.push_back({Event::Kind::LeftPress, 0, p.x(), p.y()});
+    w.abbruch();
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_EQ(b.cellValue(0, 1, 1), 3);
+    EXPECT_EQ(w.g().paletteValue, 3);
 }
 
 TEST(PlayCells, NoteOnASharedCellShowsInBothCopies) {
@@ -298,7 +354,7 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
     PlayWorld w;
     Game& g = w.g();
     clearHallOfFame(g.hallOfFame);
-    g.difficulty = 1;
+    g.difficulty = Difficulty::Mittel;
     g.clock.clockRunning = true;
     g.clock.startTime = w.platform.time;
     g.clock.finishTime = "X";
@@ -334,7 +390,7 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
 
     ASSERT_NO_THROW(playLoop(g));
     EXPECT_TRUE(w.platform.events.empty());
-    EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(g.board.verdict, Verdict::Solved);
     EXPECT_EQ(g.board.errorCount, 1);
     EXPECT_EQ(g.clock.finishTime, "01:02:03.4");
     EXPECT_FALSE(g.clock.clockRunning);

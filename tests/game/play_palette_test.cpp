@@ -98,10 +98,10 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
         int value;
     };
     const Case cases[] = {
-        {true, '7', true, 7},   {true, '0', true, 0},  {true, 'c', false, 0},
-        {true, kEsc, true, 0},  {false, 'c', true, 3}, {false, 'C', false, 0},
-        {false, '3', false, 0}, {false, 'i', true, 9}, {false, '`', true, 0},
-        {false, kEsc, true, 0}, {true, 'x', false, 0},
+        {true, '7', true, 7},      {true, '0', true, 0},  {true, 'c', false, 0},
+        {true, kKeyEsc, true, 0},  {false, 'c', true, 3}, {false, 'C', false, 0},
+        {false, '3', false, 0},    {false, 'i', true, 9}, {false, '`', true, 0},
+        {false, kKeyEsc, true, 0}, {true, 'x', false, 0},
     };
     for (const Case& t : cases) {
         TestWorld w;
@@ -119,7 +119,7 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
             EXPECT_EQ(g.paletteValue, t.value);
         }
         EXPECT_EQ(g.paletteCleared, !t.accepted);
-        EXPECT_EQ(g.escapeConsumed, t.typed == kEsc);
+        EXPECT_EQ(g.escapeConsumed, t.typed == kKeyEsc);
         EXPECT_FALSE(g.paletteTracking);
         EXPECT_FALSE(g.backgroundSaved);
         EXPECT_EQ(g.helpText, QStringLiteral("Bitte ein Feld anklicken! "));
@@ -149,7 +149,7 @@ TEST(PaletteNotes, ToggleAndClear) {
     Game& g = w.g();
     Board& b = g.board;
     const int before = g.paletteValue = 2;
-    for (int typed : {int('5'), int('5'), int('5'), int('0'), kEsc}) {
+    for (int typed : {int('5'), int('5'), int('5'), int('0'), kKeyEsc}) {
         w.platform.typed(typed);
         ASSERT_NO_THROW(openPalette(w, 4, 9, 9, true));
     }

@@ -139,12 +139,12 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
             return {Event::Kind::LeftPress, 0, g.paletteX + pick(54), g.paletteY + pick(54)};
         if (roll < 80) {
             static const char typed[] = "01234567890123456789abcdefghi`ABCxyz ";
-            if (pick(20) == 0) return {Event::Kind::Char, kEsc, 0, 0};
+            if (pick(20) == 0) return {Event::Kind::Char, kKeyEsc, 0, 0};
             return {Event::Kind::Char, typed[pick(sizeof typed - 1)], 0, 0};
         }
         if (roll < 95) {
             // Keys: the cheap ones often, the whole-board redraws and the solver rarely.
-            static const int keys[] = {'J', 'K', 'Q', 'B', '5', 'A', 'A', kEsc, 'J', 'K', 'E'};
+            static const int keys[] = {'J', 'K', 'Q', 'B', '5', 'A', 'A', kKeyEsc, 'J', 'K', 'E'};
             static const int rare[] = {'F', 'C', 'N', 'X'};
             if (pick(10) == 0) return {Event::Kind::KeyRelease, rare[pick(4)], 0, 0};
             if (pick(100) == 0) return {Event::Kind::KeyRelease, 'M', 0, 0};

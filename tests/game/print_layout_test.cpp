@@ -81,7 +81,7 @@ TEST(PrintFooter, NamesTheStoredDifficultyAndCountsSharedGivensOnce) {
         QStringLiteral("Schwierigkeitsgrad: Extrem mit 2 Zahlen"),
     };
     for (int d = 0; d < 4; ++d) {
-        w.g().difficulty = d;
+        w.g().difficulty = static_cast<Difficulty>(d);
         EXPECT_EQ(footerText(w.g()), expected[d]);
     }
 }

@@ -146,7 +146,7 @@ TEST_F(PrintPage, EntriesAndGivensPrintAlikeAndTheFooterCountsGivens) {
     b.cellValue(4, 1, 1) = 9;                         // its shared copy
     b.noteFlag(1, 5, 5, 3) = true;                    // notes are not printed
     const Board before = b;
-    w.g().difficulty = 2;
+    w.g().difficulty = Difficulty::Schwer;
 
     printBoard(w.g());
 

@@ -43,7 +43,7 @@ TEST(SolveCommand, PuzzleIsSolvedVisiblyWithoutMessage) {
     g.board.errorCount = 2;
     solveCommand(g);
     EXPECT_TRUE(w.platform.messages.empty());
-    EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(g.board.verdict, Verdict::Solved);
     EXPECT_FALSE(g.board.notSolvable);
     EXPECT_EQ(g.board.errorCount, 0);
     EXPECT_EQ(g.board.cellValue, g.board.solutionValue);
@@ -83,7 +83,7 @@ TEST(SolveCommand, DeadEndRestartsFromTheGivens) {
     // The first run got stuck (one message); the second, from the givens, finished.
     EXPECT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(b.cellValue, b.solutionValue);
-    EXPECT_EQ(b.statusText, "Brett gelöst!!! ");
+    EXPECT_EQ(b.verdict, Verdict::Solved);
     EXPECT_FALSE(b.notSolvable);
     EXPECT_FALSE(b.noteFlag(0, 1, 1, 1));
 }

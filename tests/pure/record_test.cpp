@@ -143,6 +143,10 @@ TEST(Record, ValueBytesOutsideZeroToNineAreRejected) {
         {cellIndex(4, 9, 9), 0xFF, RecordError::ValueOutOfRange},
         {500 + cellIndex(2, 5, 5), 10, RecordError::ValueOutOfRange},
         {999, 200, RecordError::ValueOutOfRange},
+        // The unused column 0 and row 0 are ignored, whatever they hold.
+        {cellIndex(3, 0, 4), 0xFF, RecordError::None},
+        {500 + cellIndex(1, 6, 0), 77, RecordError::None},
+        {cellIndex(0, 0, 0), 10, RecordError::None},
         {kNotes + 7, 0xFF, RecordError::None},  // notes may hold any byte
         {kFiller + 3, 0xEE, RecordError::None}, // the filler is never read
     };

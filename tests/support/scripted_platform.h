@@ -22,7 +22,9 @@ class ScriptedPlatform : public Platform {
 
     // Script.
     std::deque<Event> events;
-    void key(int code) { events.push_back({Event::Kind::KeyRelease, code, 0, 0}); }
+    void key(int code, int modifiers = 0) {
+        events.push_back({Event::Kind::KeyRelease, code, 0, 0, modifiers});
+    }
     void typed(int character) { events.push_back({Event::Kind::Char, character, 0, 0}); }
     void move(int x, int y) { events.push_back({Event::Kind::PointerMove, 0, x, y}); }
     void leftClick(int x, int y) {
