@@ -7,6 +7,7 @@
 #include "engine/shuffle.h"
 #include "files/boardfile.h"
 #include "halloffame/halloffame.h"
+#include "help/guidance.h"
 #include "help/help.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
@@ -114,9 +115,12 @@ void addItems(QMenu* menu, const std::vector<MenuItem>& items,
         case MenuItem::Kind::SubMenu:
             addItems(menu->addMenu(item.text), item.items, onCommand);
             break;
-        case MenuItem::Kind::Command:
-            onCommand(item.id, menu->addAction(item.text));
+        case MenuItem::Kind::Command: {
+            QAction* action = menu->addAction(item.text);
+            showGameKey(action, item.id);
+            onCommand(item.id, action);
             break;
+        }
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "app/screen.h"
 
 #include "app/game.h"
+#include "help/guidance.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 
@@ -244,6 +245,7 @@ void captureBackgroundStrips(Game& g) {
 void drawStartScreen(Game& g) {
     drawFrame3D(g, 0, 2, 0, 764, 1051, 786);
     drawEmbossedText(g, 16, Colour::Black, 10, 782, QStringLiteral("Quintor XP V6.0"));
+    drawStartHint(g);
     drawMainScreen(g);
     drawHelpPanel(g);
 }

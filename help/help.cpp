@@ -37,8 +37,11 @@ QRect boardOnScreen(const Game& g, const QWidget& game) {
     if (const auto* main = qobject_cast<const QMainWindow*>(&game); main && main->centralWidget())
         drawing = main->centralWidget();
     const Board& b = g.board;
-    const QRect picture(QPoint(b.gridLeft[0], b.gridTop[0]),
-                        QPoint(b.gridLeft[4] + 9 * b.cellWidth, b.gridTop[4] + 9 * b.cellHeight));
+    // The grids with the raised frames around them (8 pixels outside the grid lines).
+    const QRect picture =
+        QRect(QPoint(b.gridLeft[0], b.gridTop[0]),
+              QPoint(b.gridLeft[4] + 9 * b.cellWidth, b.gridTop[4] + 9 * b.cellHeight))
+            .adjusted(-10, -10, 10, 10);
     const double scale = drawing->width() / 1052.0;
     return QRect(drawing->mapToGlobal((QPointF(picture.topLeft()) * scale).toPoint()),
                  (QSizeF(picture.size()) * scale).toSize());
