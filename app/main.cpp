@@ -23,22 +23,20 @@ int main(int argc, char** argv) {
     installQtGermanTranslations(app);
     const QString workingDirectoryMessage = enterWorkingDirectory();
     try {
-        // 1. Position: centred on the screen, 32 pixels higher.
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QPoint position = startPosition(screen.width(), screen.height());
-
         // 2. The main window. Its client area holds the whole drawing (0, 0)-(1051, 786)
         //    below the menu bar; the position is that of the whole window, the window
         //    manager's frame and title bar included.
         QtPlatform platform;
         Win_0 window(platform);
         window.endProgram = [](int status) { QCoreApplication::exit(status); };
-        window.placeFrameAt(position);
+        // 1. Position, centred on the screen's free area and 32 pixels higher, and the view
+        //    scale at which the whole window fits there.
+        window.placeOnScreen(QGuiApplication::primaryScreen()->availableGeometry());
         window.show();
 
         // 3.-4. Colour table and shared state; the hall of fame is loaded at once.
-        Canvas canvas(&window.backBuffer());
-        canvas.changed = [&window](QRect r) { window.showChanged(r); };
+        Canvas canvas;
+        window.attachCanvas(canvas);
         auto game = std::make_unique<Game>(platform, canvas, std::random_device{}());
         Game& g = *game;
         fillColourTable(g);

@@ -234,7 +234,7 @@ void drawMainScreen(Game& g) {
 }
 
 void captureBackgroundStrips(Game& g) {
-    const Canvas& c = g.canvas;
+    Canvas& c = g.canvas;
     g.buttonBarBlank = c.capture(18, 715, 707, 740);
     g.gapBlankTop = c.capture(318, 203, 402, 211);
     g.gapBlankBottom = c.capture(318, 510, 402, 518);

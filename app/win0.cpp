@@ -5,6 +5,7 @@
 
 #include "app/game.h"
 #include "app/menu.h"
+#include "platform/canvas.h"
 #include "platform/qt_platform.h"
 #include "play/playloop.h"
 
@@ -17,8 +18,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
+#include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -28,6 +32,25 @@ QPoint startPosition(int screenWidth, int screenHeight) {
     int y = static_cast<int>(std::nearbyint((screenHeight - kWindowHeight) / 2.0 - 32));
     if (y < 0) y = 0;
     return {x, y};
+}
+
+StartLayout startLayout(const QRect& available, QSize decoration) {
+    const qreal fitWidth = (available.width() - decoration.width()) / qreal(kClientWidth);
+    const qreal fitHeight = (available.height() - decoration.height()) / qreal(kClientHeight);
+    qreal scale = std::min({1.0, fitWidth, fitHeight});
+    scale = std::max(kMinimumViewScale, std::floor(scale * 1000) / 1000);
+    const int outerWidth = qCeil(kClientWidth * scale) + decoration.width();
+    const int outerHeight = qCeil(kClientHeight * scale) + decoration.height();
+    QPoint p =
+        scale == 1.0
+            ? startPosition(available.width(), available.height())
+            : QPoint(
+                  static_cast<int>(std::nearbyint((available.width() - outerWidth) / 2.0)),
+                  static_cast<int>(std::nearbyint((available.height() - outerHeight) / 2.0 - 32)));
+    // The whole window stays on the area where it fits; the title bar always does.
+    p.setX(std::max(0, std::min(p.x(), available.width() - outerWidth)));
+    p.setY(std::max(0, std::min(p.y(), available.height() - outerHeight)));
+    return {scale, available.topLeft() + p};
 }
 
 int gameKeyCode(int qtKey) {
@@ -79,38 +102,53 @@ int gameModifiers(Qt::KeyboardModifiers m) {
     return bits;
 }
 
-// The client area below the menu bar: shows the back buffer and reports the pointer.
+// The client area below the menu bar: shows the back buffer, letterboxed, and reports the
+// pointer in picture coordinates.
 class DrawingArea : public QWidget {
   public:
     explicit DrawingArea(Win_0* window) : QWidget(window), window_(window) {
-        setFixedSize(kClientWidth, kClientHeight);
+        setMinimumSize(qCeil(kClientWidth * kMinimumViewScale),
+                       qCeil(kClientHeight * kMinimumViewScale));
+        resize(kClientWidth, kClientHeight);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
+    QSize sizeHint() const override { return preferred_; }
+    QSize preferred_{kClientWidth, kClientHeight};
 
   protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         const QImage& buffer = window_->backBuffer();
-        const QRect r = event->rect();
         const qreal ratio = buffer.devicePixelRatio();
-        painter.drawImage(
-            r, buffer, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+        const QRectF picture(window_->origin_, QSizeF(buffer.size()) / ratio);
+        // Letterbox: the area around the picture in the background colour 12.
+        const QRegion outside = QRegion(event->rect()) - QRegion(picture.toAlignedRect());
+        for (const QRect& r : outside) painter.fillRect(r, QColor(180, 201, 208));
+        const QRectF r = QRectF(event->rect()) & picture;
+        if (!r.isEmpty()) {
+            const QRectF source((r.x() - picture.x()) * ratio, (r.y() - picture.y()) * ratio,
+                                r.width() * ratio, r.height() * ratio);
+            painter.drawImage(r, buffer, source);
+        }
         // Start-up measurement (bench/startup_memory.sh): end once the first screen is painted.
         if (!firstPaintDone_ && qEnvironmentVariableIsSet("QUINTOR_EXIT_AFTER_FIRST_PAINT"))
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         firstPaintDone_ = true;
     }
+    void resizeEvent(QResizeEvent*) override { window_->fitPictureToArea(); }
     void mousePressEvent(QMouseEvent* event) override {
-        const QPoint p = event->position().toPoint();
+        const QPoint p = window_->toPicture(event->position());
+        // A press on the letterbox is no press on the picture.
+        if (!QRect(0, 0, kClientWidth, kClientHeight).contains(p)) return;
         if (event->button() == Qt::LeftButton)
             window_->pointerEvent(static_cast<int>(Event::Kind::LeftPress), p.x(), p.y());
         else if (event->button() == Qt::RightButton)
             window_->pointerEvent(static_cast<int>(Event::Kind::RightPress), p.x(), p.y());
     }
     void mouseMoveEvent(QMouseEvent* event) override {
-        const QPoint p = event->position().toPoint();
+        const QPoint p = window_->toPicture(event->position());
         window_->pointerEvent(static_cast<int>(Event::Kind::PointerMove), p.x(), p.y());
     }
 
@@ -125,19 +163,102 @@ Win_0::Win_0(QtPlatform& platform) : platform_(platform) {
     auto* area = new DrawingArea(this);
     area_ = area;
     setCentralWidget(area_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     const qreal ratio = devicePixelRatioF();
     backBuffer_ = QImage(QSize(kClientWidth, kClientHeight) * ratio, QImage::Format_RGB32);
     backBuffer_.setDevicePixelRatio(ratio);
     backBuffer_.fill(Qt::white);
     platform_.setMainWindow(this);
     area_->setFocus();
+    setViewScale(1.0); // the window's size: the picture at scale 1 below the menu bar
 }
 
 Win_0::~Win_0() = default;
 
+void Win_0::attachCanvas(Canvas& canvas) {
+    canvas_ = &canvas;
+    canvas.setDevice(&backBuffer_);
+    canvas.setViewScale(scale_);
+    canvas.setRecording(true);
+    canvas.changed = [this](QRect r) { showChanged(r); };
+}
+
 void Win_0::showChanged(const QRect& rect) {
-    area_->update(rect);
+    if (scale_ == 1.0 && origin_.isNull()) {
+        area_->update(rect);
+        return;
+    }
+    const QRectF onArea(origin_ + QPointF(rect.topLeft()) * scale_, QSizeF(rect.size()) * scale_);
+    area_->update(onArea.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+QPoint Win_0::toPicture(QPointF p) const {
+    return {static_cast<int>(std::floor((p.x() - origin_.x()) / scale_)),
+            static_cast<int>(std::floor((p.y() - origin_.y()) / scale_))};
+}
+
+QSize Win_0::decoration() const {
+    const int menuHeight = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
+    const QRect frame = frameGeometry(), client = geometry();
+    return {frame.width() - client.width(), frame.height() - client.height() + menuHeight};
+}
+
+void Win_0::setViewScale(qreal scale) {
+    requestedScale_ = std::max(kMinimumViewScale, scale);
+    auto* area = static_cast<DrawingArea*>(area_);
+    area->preferred_ =
+        QSize(qRound(kClientWidth * requestedScale_), qRound(kClientHeight * requestedScale_));
+    const int menuHeight = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
+    resize(area->preferred_ + QSize(0, menuHeight));
+    area->resize(area->preferred_);
+    fitPictureToArea();
+}
+
+void Win_0::fitPictureToArea() {
+    const QSize size = area_->size();
+    qreal scale =
+        std::min(size.width() / qreal(kClientWidth), size.height() / qreal(kClientHeight));
+    // The size chosen by setViewScale keeps its scale exactly (the area is rounded).
+    if (std::abs(scale - requestedScale_) * kClientWidth < 1.0) scale = requestedScale_;
+    scale = std::max(kMinimumViewScale, scale);
+    const qreal ratio = area_->devicePixelRatioF();
+    // The picture's corner on a whole device pixel, so the back buffer maps 1:1.
+    origin_ = QPointF(std::floor((size.width() - kClientWidth * scale) / 2 * ratio) / ratio,
+                      std::floor((size.height() - kClientHeight * scale) / 2 * ratio) / ratio);
+    if (origin_.x() < 0) origin_.setX(0);
+    if (origin_.y() < 0) origin_.setY(0);
+    if (scale != scale_ || ratio != backBuffer_.devicePixelRatio()) {
+        if (canvas_ != nullptr && canvas_->inBatch()) {
+            // Not in the middle of a redraw: once it is done.
+            QTimer::singleShot(0, this, [this] { fitPictureToArea(); });
+            return;
+        }
+        scale_ = scale;
+        backBuffer_ = QImage(qCeil(kClientWidth * scale * ratio),
+                             qCeil(kClientHeight * scale * ratio), QImage::Format_RGB32);
+        backBuffer_.setDevicePixelRatio(ratio);
+        backBuffer_.fill(QColor(180, 201, 208));
+        platform_.setViewScale(scale);
+        if (canvas_ != nullptr) {
+            canvas_->setDevice(&backBuffer_);
+            canvas_->setViewScale(scale);
+            canvas_->replay();
+        }
+    }
+    if (uhr_ != nullptr) {
+        uhr_->setGeometry(
+            QRectF(origin_ + QPointF(804, 662) * scale_, QSizeF(160, 30) * scale_).toRect());
+        QFont font = uhr_->font();
+        font.setPixelSize(std::max(1, static_cast<int>(qRound(32 * scale_))));
+        uhr_->setFont(font);
+    }
+    area_->update();
+}
+
+void Win_0::placeOnScreen(const QRect& available) {
+    available_ = available;
+    const StartLayout layout = startLayout(available, decoration());
+    setViewScale(layout.scale);
+    placeFrameAt(layout.position);
 }
 
 void Win_0::placeFrameAt(QPoint position) {
@@ -152,6 +273,13 @@ void Win_0::placeFrameAt(QPoint position) {
     connect(timer, &QTimer::timeout, this, [this, timer] {
         if (!isVisible()) return;
         const bool framed = frameGeometry() != geometry();
+        if (framed && !available_.isEmpty()) {
+            // Now the frame is known: the scale that fits with it, and the place.
+            const StartLayout layout = startLayout(available_, decoration());
+            if (layout.scale != requestedScale_ || scale_ != requestedScale_)
+                setViewScale(layout.scale);
+            framePosition_ = layout.position;
+        }
         if (framed && frameGeometry().topLeft() != framePosition_) move(framePosition_);
         if (framed || --placementChecks_ <= 0) timer->deleteLater();
     });
@@ -170,7 +298,8 @@ void Win_0::buildMenuBar() {
                 this, [this, id] { runMenuCommand(id); }, Qt::QueuedConnection);
         });
     });
-    setMenuBar(menuBar); // replaces and destroys any earlier bar
+    setMenuBar(menuBar);           // replaces and destroys any earlier bar
+    setViewScale(requestedScale_); // the window grows by the menu bar, the picture keeps its size
     platform_.setMenuBar(menuBar);
 }
 
@@ -190,6 +319,8 @@ QLabel* Win_0::createClockLabel() {
     uhr->setPalette(palette);
     uhr->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     uhr->show();
+    uhr_ = uhr;
+    fitPictureToArea();
     platform_.setClockLabelWidget(uhr);
     return uhr;
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 
+class Canvas;
 class QLabel;
 class QtPlatform;
 struct Game;
@@ -25,6 +26,18 @@ constexpr int kWindowWidth = 1052;
 constexpr int kWindowHeight = 835;
 QPoint startPosition(int screenWidth, int screenHeight);
 
+// The start of the window on a screen's available area (what desktop panels leave free):
+// the view scale, 1 where the whole window fits, else the largest scale below 1 that fits
+// (not below kMinimumViewScale), and the frame's top-left corner, by the rule above where
+// the scale is 1, else centred the same way; the title bar always on the area. `decoration`
+// is what the window adds to the picture: frame and title bar, and the menu bar's height.
+struct StartLayout {
+    qreal scale;
+    QPoint position;
+};
+constexpr qreal kMinimumViewScale = 0.5;
+StartLayout startLayout(const QRect& available, QSize decoration);
+
 // The drawing area: everything the program draws, (0, 0)-(1051, 786).
 constexpr int kClientWidth = 1052;
 constexpr int kClientHeight = 787;
@@ -35,10 +48,25 @@ class Win_0 : public QMainWindow {
     explicit Win_0(QtPlatform& platform);
     ~Win_0() override;
 
-    // The back buffer every drawing call goes to (logical size 1052 x 787).
+    // The back buffer every drawing call goes to: the picture (1052 x 787) at the view scale
+    // and the screen's device pixel ratio.
     QImage& backBuffer() { return backBuffer_; }
-    // Repaints a changed rectangle of the back buffer on the screen.
+    // The canvas that draws into the back buffer: what it changes is repainted, and it
+    // records its drawing so that the picture is redrawn sharp when the scale changes.
+    void attachCanvas(Canvas& canvas);
+    // Repaints a changed rectangle of the picture on the screen.
     void showChanged(const QRect& rect);
+    // View scale s: the drawing area shows the picture at s, centred and letterboxed with
+    // the background colour where the area's shape differs. setViewScale resizes the window
+    // for the picture at s; resizing the window by hand changes s as well.
+    qreal viewScale() const { return scale_; }
+    void setViewScale(qreal scale);
+    QWidget* drawingArea() const { return area_; }
+    // The picture point under a position in the drawing area (rounded down).
+    QPoint toPicture(QPointF areaPosition) const;
+    // Chooses the start scale for the available area and places the window there; the
+    // layout is checked again once the window manager has framed the window.
+    void placeOnScreen(const QRect& available);
     // The game whose handlers the window calls; set once start-up created it.
     void setGame(Game* game) { game_ = game; }
     // Places the whole window, frame and title bar included, with its top-left corner at
@@ -64,6 +92,10 @@ class Win_0 : public QMainWindow {
   private:
     friend class DrawingArea;
     void pointerEvent(int kind, int x, int y);
+    // Follows a new size of the drawing area: the scale, the picture's origin, the back
+    // buffer redrawn at the new resolution, the clock label.
+    void fitPictureToArea();
+    QSize decoration() const;
     void quitProgram(int status);
 
     QtPlatform& platform_;
@@ -77,6 +109,12 @@ class Win_0 : public QMainWindow {
     // Ctrl is let go before N.
     std::map<int, int> keysDown_;
     bool quitting_ = false;
+    Canvas* canvas_ = nullptr;
+    QLabel* uhr_ = nullptr;
+    qreal scale_ = 1.0;
+    qreal requestedScale_ = 1.0;
+    QPointF origin_; // the picture's top-left corner in the drawing area
+    QRect available_;
     QPoint framePosition_;
     int placementChecks_ = 0;
 };

@@ -9,16 +9,21 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QtMath>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_DrawBoardWithNotes(benchmark::State& state) {
+// The board as in the window at view scale range(0) / 100: the back buffer holds the
+// picture at that scale and the canvas records its drawing, as the window's does.
+void drawBoardAtScale(benchmark::State& state, qreal scale, bool recording) {
     BenchPlatform platform;
-    QImage image(1052, 787, QImage::Format_RGB32);
+    QImage image(qCeil(1052 * scale), qCeil(787 * scale), QImage::Format_RGB32);
     image.fill(Qt::white);
     Canvas canvas(&image);
+    canvas.setViewScale(scale);
+    canvas.setRecording(recording);
     Game g(platform, canvas, 11);
     fillColourTable(g);
     drawMainScreen(g);
@@ -46,7 +51,22 @@ void BM_DrawBoardWithNotes(benchmark::State& state) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
+void BM_DrawBoardWithNotes(benchmark::State& state) {
+    drawBoardAtScale(state, 1.0, false);
+}
 BENCHMARK(BM_DrawBoardWithNotes)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_DrawBoardWithNotesAtViewScale(benchmark::State& state) {
+    drawBoardAtScale(state, state.range(0) / 100.0, true);
+}
+BENCHMARK(BM_DrawBoardWithNotesAtViewScale)
+    ->Arg(70)
+    ->Arg(100)
+    ->Arg(150)
+    ->Arg(200)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -1,5 +1,7 @@
 // Canvas over QPainter. A painter is opened per drawing call, so the back buffer can be
-// copied to the screen (or probed by a test) between any two calls.
+// copied to the screen (or probed by a test) between any two calls. At a view scale other
+// than 1 picture coordinates are mapped to device pixels here; the recording of drawing
+// calls lets the window redraw the picture at a new scale.
 #include "platform/canvas.h"
 
 #include <QFontMetrics>
@@ -7,6 +9,22 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <set>
+#include <cmath>
+
+namespace {
+
+// Metadata of captured images: the picture size they cover and their snapshot number.
+const QString kPictureSizeKey = QStringLiteral("picture-size");
+const QString kSnapshotKey = QStringLiteral("snapshot");
+
+QSize pictureSize(const QImage& image) {
+    const QStringList wh = image.text(kPictureSizeKey).split(QLatin1Char('x'));
+    if (wh.size() == 2) return {wh[0].toInt(), wh[1].toInt()};
+    return (QSizeF(image.size()) / image.devicePixelRatio()).toSize();
+}
+
+} // namespace
 
 Canvas::Canvas(QPaintDevice* device) : device_(device) {}
 
@@ -60,28 +78,121 @@ template <typename Fn> void Canvas::paint(const QRect& dirty, Fn&& fn) {
     if (changed) changed(dirty);
 }
 
+qreal Canvas::deviceRatio() const {
+    return device_ == nullptr ? viewScale_ : device_->devicePixelRatioF() * viewScale_;
+}
+
+QRect Canvas::deviceRect(const QRect& rect) const {
+    if (!scaled()) {
+        const qreal ratio = device_ == nullptr ? 1.0 : device_->devicePixelRatioF();
+        return {rect.topLeft() * ratio, rect.size() * ratio};
+    }
+    // Each edge rounds to the nearest device pixel, as the painter rounds a filled
+    // rectangle; a line keeps at least one device pixel at scales below 1.
+    const qreal r = deviceRatio();
+    const int x1 = qRound(rect.left() * r), y1 = qRound(rect.top() * r);
+    const int x2 = std::max(x1 + 1, static_cast<int>(qRound((rect.left() + rect.width()) * r)));
+    const int y2 = std::max(y1 + 1, static_cast<int>(qRound((rect.top() + rect.height()) * r)));
+    return {x1, y1, x2 - x1, y2 - y1};
+}
+
+QRectF Canvas::place(const QRect& rect) const {
+    const QRect d = deviceRect(rect);
+    const qreal dpr = device_ == nullptr ? 1.0 : device_->devicePixelRatioF();
+    return {d.x() / dpr, d.y() / dpr, d.width() / dpr, d.height() / dpr};
+}
+
+void Canvas::fill(QPainter& p, const QRect& rect, const QColor& colour) const {
+    if (scaled())
+        p.fillRect(place(rect), colour);
+    else
+        p.fillRect(rect, colour);
+}
+
 void Canvas::clear(Colour c) {
-    const QColor fill = colour(c);
+    const QColor fillColour = colour(c);
     if (device_ == nullptr) return;
+    if (recording_ && !replaying_) {
+        ops_.clear(); // everything drawn so far is gone
+        snapshots_.clear();
+    }
     const QRect all(0, 0, device_->width(), device_->height());
-    paint(all, [&](QPainter& p) { p.fillRect(all, fill); });
+    const qreal r = deviceRatio();
+    const QRect picture(
+        0, 0, static_cast<int>(std::ceil(device_->width() * device_->devicePixelRatioF() / r)),
+        static_cast<int>(std::ceil(device_->height() * device_->devicePixelRatioF() / r)));
+    paint(scaled() ? picture : all, [&](QPainter& p) { p.fillRect(all, fillColour); });
+    if (recording_ && !replaying_)
+        record({Op::Kind::FillRect,
+                picture,
+                picture,
+                0,
+                0,
+                picture.right(),
+                picture.bottom(),
+                pen_,
+                back_,
+                fillColour,
+                lineWidth_,
+                opaque_,
+                hatched_,
+                {},
+                {},
+                {},
+                0});
 }
 
 void Canvas::line(int x1, int y1, int x2, int y2) {
     const int w = std::max(1, lineWidth_);
-    if (y1 == y2) {
-        const QRect r(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, w);
-        paint(r, [&](QPainter& p) { p.fillRect(r, pen_); });
-    } else if (x1 == x2) {
-        const QRect r(x1, std::min(y1, y2), w, std::abs(y2 - y1) + 1);
-        paint(r, [&](QPainter& p) { p.fillRect(r, pen_); });
-    } else {
-        const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(-w, -w, w, w);
-        paint(r, [&](QPainter& p) {
-            p.setPen(QPen(pen_, w, Qt::SolidLine, Qt::SquareCap));
-            p.drawLine(x1, y1, x2, y2);
-        });
+    if (y1 == y2 || x1 == x2) {
+        const QRect r = y1 == y2 ? QRect(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, w)
+                                 : QRect(x1, std::min(y1, y2), w, std::abs(y2 - y1) + 1);
+        paint(r, [&](QPainter& p) { fill(p, r, pen_); });
+        if (recording_ && !replaying_)
+            record({Op::Kind::Line,
+                    r,
+                    r,
+                    x1,
+                    y1,
+                    x2,
+                    y2,
+                    pen_,
+                    back_,
+                    {},
+                    lineWidth_,
+                    opaque_,
+                    hatched_,
+                    {},
+                    {},
+                    {},
+                    0});
+        return;
     }
+    const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(-w, -w, w, w);
+    paint(r, [&](QPainter& p) {
+        if (scaled()) p.setWorldTransform(QTransform::fromScale(viewScale_, viewScale_));
+        p.setPen(QPen(pen_, w, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(x1, y1, x2, y2);
+        if (scaled()) p.resetTransform();
+    });
+    if (recording_ && !replaying_)
+        record({Op::Kind::Line,
+                r,
+                {},
+                x1,
+                y1,
+                x2,
+                y2,
+                pen_,
+                back_,
+                {},
+                lineWidth_,
+                opaque_,
+                hatched_,
+                {},
+                {},
+                {},
+                0});
 }
 
 void Canvas::box(int x1, int y1, int x2, int y2) {
@@ -89,47 +200,131 @@ void Canvas::box(int x1, int y1, int x2, int y2) {
     const int w = std::max(1, lineWidth_);
     paint(outer.adjusted(0, 0, w, w), [&](QPainter& p) {
         const int l = outer.left(), t = outer.top(), r = outer.right(), b = outer.bottom();
-        p.fillRect(QRect(l, t, r - l + 1, w), pen_); // top
-        p.fillRect(QRect(l, b, r - l + w, w), pen_); // bottom
-        p.fillRect(QRect(l, t, w, b - t + 1), pen_); // left
-        p.fillRect(QRect(r, t, w, b - t + w), pen_); // right
+        fill(p, QRect(l, t, r - l + 1, w), pen_); // top
+        fill(p, QRect(l, b, r - l + w, w), pen_); // bottom
+        fill(p, QRect(l, t, w, b - t + 1), pen_); // left
+        fill(p, QRect(r, t, w, b - t + w), pen_); // right
     });
+    if (recording_ && !replaying_)
+        record({Op::Kind::Box,
+                outer.adjusted(0, 0, w, w),
+                {},
+                x1,
+                y1,
+                x2,
+                y2,
+                pen_,
+                back_,
+                {},
+                lineWidth_,
+                opaque_,
+                hatched_,
+                {},
+                {},
+                {},
+                0});
 }
 
 void Canvas::filledBox(int x1, int y1, int x2, int y2) {
     const QRect outer = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-    paint(outer, [&](QPainter& p) {
-        p.fillRect(outer, back_);
-        if (hatched_) {
-            p.save();
-            p.setClipRect(outer);
-            p.setPen(QPen(hatchColour_, std::max(1, hatchWidth_)));
-            const int step = std::max(8, std::min(outer.width(), outer.height()) / 6);
-            for (int k = -outer.height(); k < outer.width(); k += step)
-                p.drawLine(outer.left() + k, outer.bottom(), outer.left() + k + outer.height(),
-                           outer.top());
-            p.restore();
-        }
-    });
+    {
+        // The box below records itself as a second call.
+        paint(outer, [&](QPainter& p) {
+            fill(p, outer, back_);
+            if (hatched_) {
+                p.save();
+                if (scaled()) p.setWorldTransform(QTransform::fromScale(viewScale_, viewScale_));
+                p.setClipRect(outer);
+                p.setPen(QPen(hatchColour_, std::max(1, hatchWidth_)));
+                const int step = std::max(8, std::min(outer.width(), outer.height()) / 6);
+                for (int k = -outer.height(); k < outer.width(); k += step)
+                    p.drawLine(outer.left() + k, outer.bottom(), outer.left() + k + outer.height(),
+                               outer.top());
+                p.restore();
+            }
+        });
+        if (recording_ && !replaying_)
+            record({Op::Kind::FilledBox,
+                    outer,
+                    outer,
+                    x1,
+                    y1,
+                    x2,
+                    y2,
+                    pen_,
+                    back_,
+                    {},
+                    lineWidth_,
+                    opaque_,
+                    hatched_,
+                    {},
+                    {},
+                    {},
+                    0});
+    }
     box(x1, y1, x2, y2);
 }
 
 void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-    paint(r, [&](QPainter& p) { p.fillRect(r, colour); });
+    paint(r, [&](QPainter& p) { fill(p, r, colour); });
+    if (recording_ && !replaying_)
+        record({Op::Kind::FillRect,
+                r,
+                r,
+                x1,
+                y1,
+                x2,
+                y2,
+                pen_,
+                back_,
+                colour,
+                lineWidth_,
+                opaque_,
+                hatched_,
+                {},
+                {},
+                {},
+                0});
 }
 
 void Canvas::text(int x, int y, const QString& text) {
-    if (keepJournal) journal.push_back({text, x, y, pen_, font_.pixelSize()});
+    if (keepJournal && !replaying_) journal.push_back({text, x, y, pen_, font_.pixelSize()});
     if (device_ == nullptr) return;
     const QFontMetrics metrics(font_, device_);
     const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
     paint(cell, [&](QPainter& p) {
-        if (opaque_) p.fillRect(cell, back_);
+        if (opaque_) fill(p, cell, back_);
         p.setFont(font_);
         p.setPen(pen_);
-        p.drawText(x, y + metrics.ascent(), text);
+        if (scaled()) {
+            p.setWorldTransform(QTransform::fromScale(viewScale_, viewScale_));
+            p.drawText(x, y + metrics.ascent(), text);
+            p.resetTransform();
+        } else {
+            p.drawText(x, y + metrics.ascent(), text);
+        }
     });
+    // Glyphs may reach a little past their cell: a text is dropped from the recording only
+    // when a margin around the cell was painted over too.
+    if (recording_ && !replaying_)
+        record({Op::Kind::Text,
+                cell.adjusted(-2, -2, 2, 2),
+                opaque_ ? cell : QRect(),
+                x,
+                y,
+                0,
+                0,
+                pen_,
+                back_,
+                {},
+                lineWidth_,
+                opaque_,
+                hatched_,
+                font_,
+                text,
+                {},
+                0});
 }
 
 std::vector<Canvas::TextRecord> Canvas::textsAt(int x, int y) const {
@@ -139,23 +334,229 @@ std::vector<Canvas::TextRecord> Canvas::textsAt(int x, int y) const {
     return found;
 }
 
-QImage Canvas::capture(int x1, int y1, int x2, int y2) const {
+QImage Canvas::grab(const QRect& rect) const {
     auto* image = dynamic_cast<QImage*>(device_);
+    if (image == nullptr) return QImage(rect.size(), QImage::Format_RGB32);
+    QImage part = image->copy(deviceRect(rect));
+    part.setDevicePixelRatio(scaled() ? deviceRatio() : image->devicePixelRatio());
+    part.setText(kPictureSizeKey, QStringLiteral("%1x%2").arg(rect.width()).arg(rect.height()));
+    return part;
+}
+
+QImage Canvas::capture(int x1, int y1, int x2, int y2) {
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-    if (image == nullptr) return QImage(r.size(), QImage::Format_RGB32);
-    const qreal ratio = image->devicePixelRatio();
-    QImage part = image->copy(QRect(r.topLeft() * ratio, r.size() * ratio));
-    part.setDevicePixelRatio(ratio);
+    QImage part = grab(r);
+    if (recording_ && !replaying_) {
+        dropReleasedSnapshots();
+        const quint64 id = nextSnapshot_++;
+        part.setText(kSnapshotKey, QString::number(id));
+        snapshots_[id] = {part, part};
+        record({Op::Kind::Capture,
+                r,
+                {},
+                x1,
+                y1,
+                x2,
+                y2,
+                pen_,
+                back_,
+                {},
+                lineWidth_,
+                opaque_,
+                hatched_,
+                {},
+                {},
+                {},
+                id});
+    }
     return part;
 }
 
 void Canvas::paste(const QImage& image, int x, int y) {
-    const QSize logical = (QSizeF(image.size()) / image.devicePixelRatio()).toSize();
-    const QRect r(QPoint(x, y), logical);
+    const QRect r(QPoint(x, y), pictureSize(image));
+    // A snapshot of this canvas is pasted from its pixels at the current scale.
+    const quint64 id = recording_ ? image.text(kSnapshotKey).toULongLong() : 0;
+    const auto found = snapshots_.find(id);
+    const QImage& source = found != snapshots_.end() ? found->second.pixels : image;
     paint(r, [&](QPainter& p) {
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(QPoint(x, y), image);
+        if (scaled())
+            p.drawImage(place(r), source);
+        else
+            p.drawImage(QPoint(x, y), source);
         p.restore();
     });
+    if (recording_ && !replaying_)
+        record({Op::Kind::Paste,
+                r,
+                r,
+                x,
+                y,
+                0,
+                0,
+                pen_,
+                back_,
+                {},
+                lineWidth_,
+                opaque_,
+                hatched_,
+                {},
+                {},
+                found != snapshots_.end() ? QImage() : image,
+                found != snapshots_.end() ? id : 0});
+}
+
+void Canvas::setRecording(bool on) {
+    recording_ = on;
+    if (!on) {
+        ops_.clear();
+        snapshots_.clear();
+    }
+}
+
+void Canvas::dropReleasedSnapshots() {
+    // A snapshot whose holder let its copy go is never pasted again.
+    for (auto it = snapshots_.begin(); it != snapshots_.end();)
+        it = it->second.handedOut.isDetached() ? snapshots_.erase(it) : std::next(it);
+}
+
+void Canvas::record(Op op) {
+    ops_.push_back(std::move(op));
+    if (ops_.size() >= compactAt_) {
+        compact();
+        compactAt_ = std::max<size_t>(4096, 2 * ops_.size());
+    }
+}
+
+// Drops the calls whose whole area later calls painted over, walking backwards with a map
+// of the picture pixels already decided by later calls. A capture still needed keeps what
+// lies under it: the map forgets its area for the calls before it.
+void Canvas::compact() {
+    dropReleasedSnapshots();
+    QRect bounds;
+    for (const Op& op : ops_) bounds |= op.area;
+    bounds &= QRect(0, 0, 4096, 4096);
+    if (bounds.isEmpty()) return;
+    const int w = bounds.width();
+    std::vector<unsigned char> decided(
+        static_cast<size_t>(w) * static_cast<size_t>(bounds.height()), 0);
+    auto rows = [&](QRect r, auto&& fn) {
+        r &= bounds;
+        if (r.isEmpty()) return true;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            if (!fn(&decided[static_cast<size_t>(y - bounds.top()) * static_cast<size_t>(w) +
+                             static_cast<size_t>(r.left() - bounds.left())],
+                    static_cast<size_t>(r.width())))
+                return false;
+        return true;
+    };
+    std::set<quint64> needed;
+    for (const auto& [id, snapshot] : snapshots_) needed.insert(id);
+    std::vector<bool> keep(ops_.size(), true);
+    for (size_t i = ops_.size(); i-- > 0;) {
+        const Op& op = ops_[i];
+        if (op.kind == Op::Kind::Capture) {
+            keep[i] = needed.count(op.snapshot) > 0;
+            if (keep[i])
+                rows(op.area, [](unsigned char* p, size_t n) {
+                    std::fill(p, p + n, 0);
+                    return true;
+                });
+            continue;
+        }
+        const bool hidden = rows(op.area, [](unsigned char* p, size_t n) {
+            return std::all_of(p, p + n, [](unsigned char c) { return c != 0; });
+        });
+        if (hidden && !op.area.isEmpty()) {
+            keep[i] = false;
+            continue;
+        }
+        if (op.kind == Op::Kind::Paste && op.snapshot != 0) needed.insert(op.snapshot);
+        if (!op.cover.isEmpty())
+            rows(op.cover, [](unsigned char* p, size_t n) {
+                std::fill(p, p + n, 1);
+                return true;
+            });
+    }
+    std::vector<Op> kept;
+    kept.reserve(ops_.size());
+    for (size_t i = 0; i < ops_.size(); ++i)
+        if (keep[i]) kept.push_back(std::move(ops_[i]));
+    ops_ = std::move(kept);
+}
+
+void Canvas::replay() {
+    if (device_ == nullptr) return;
+    const QColor pen = pen_, back = back_;
+    const int lineWidth = lineWidth_;
+    const bool opaque = opaque_, hatched = hatched_;
+    const QFont font = font_;
+    replaying_ = true;
+    // Pastes during the replay take the snapshots' pixels as they are taken again here.
+    std::map<quint64, QImage> retaken;
+    beginBatch();
+    for (const Op& op : ops_) {
+        pen_ = op.pen;
+        back_ = op.back;
+        lineWidth_ = op.lineWidth;
+        opaque_ = op.opaque;
+        hatched_ = op.hatched;
+        switch (op.kind) {
+        case Op::Kind::Line:
+            line(op.x1, op.y1, op.x2, op.y2);
+            break;
+        case Op::Kind::Box:
+            box(op.x1, op.y1, op.x2, op.y2);
+            break;
+        case Op::Kind::FilledBox: {
+            // Only the filling: the outline is a recorded box of its own.
+            const QRect outer = op.area;
+            paint(outer, [&](QPainter& p) { fill(p, outer, back_); });
+            if (hatched_) {
+                // Rare (printouts): draw the whole box again, outline included.
+                filledBox(op.x1, op.y1, op.x2, op.y2);
+            }
+            break;
+        }
+        case Op::Kind::FillRect:
+            fillRect(op.x1, op.y1, op.x2, op.y2, op.fill);
+            break;
+        case Op::Kind::Text:
+            font_ = op.font;
+            text(op.x1, op.y1, op.text);
+            break;
+        case Op::Kind::Capture: {
+            QImage part = grab(op.area);
+            part.setText(kSnapshotKey, QString::number(op.snapshot));
+            retaken[op.snapshot] = part;
+            const auto it = snapshots_.find(op.snapshot);
+            if (it != snapshots_.end()) it->second.pixels = part;
+            break;
+        }
+        case Op::Kind::Paste: {
+            const auto it = retaken.find(op.snapshot);
+            const QImage& source = it != retaken.end() ? it->second : op.image;
+            const QRect r = op.area;
+            paint(r, [&](QPainter& p) {
+                p.save();
+                p.setCompositionMode(QPainter::CompositionMode_Source);
+                if (scaled())
+                    p.drawImage(place(r), source);
+                else
+                    p.drawImage(r.topLeft(), source);
+                p.restore();
+            });
+            break;
+        }
+        }
+    }
+    endBatch();
+    replaying_ = false;
+    pen_ = pen;
+    back_ = back;
+    lineWidth_ = lineWidth;
+    opaque_ = opaque;
+    hatched_ = hatched;
+    font_ = font;
 }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <vector>
 
 class QPaintDevice;
@@ -86,7 +87,7 @@ class Canvas {
     void text(int x, int y, const QString& text);
 
     // Screen images: capture the inclusive rectangle, paste with top-left at (x, y).
-    QImage capture(int x1, int y1, int x2, int y2) const;
+    QImage capture(int x1, int y1, int x2, int y2);
     void paste(const QImage& image, int x, int y);
 
     // Journal of drawn texts, for tests.
@@ -102,7 +103,28 @@ class Canvas {
     std::vector<TextRecord> textsAt(int x, int y) const;
 
     // Called with the changed rectangle after every drawing call (the window repaints it).
+    // The rectangle is in picture coordinates, whatever the view scale.
     std::function<void(QRect)> changed;
+
+    // View scale: the picture (1052 x 787 for the window) is drawn onto the device at s
+    // device-independent pixels per picture pixel, on top of the device's own pixel ratio.
+    // Callers keep drawing in picture coordinates. Rectangles land on whole device pixels
+    // (a line keeps at least one), text and slanted lines go through a painter transform,
+    // so everything is drawn sharp at the device's resolution. Scale 1 draws as before.
+    void setViewScale(qreal scale) { viewScale_ = scale; }
+    qreal viewScale() const { return viewScale_; }
+    // The device pixels that picture rectangle `rect` covers at the current scale.
+    QRect deviceRect(const QRect& rect) const;
+
+    // Recording: the canvas keeps the drawing calls that still show (a call whose whole
+    // area later calls painted over is dropped) and redraws them with replay(), after
+    // the device was replaced by one of another size or the view scale changed. Captured
+    // images are taken again during a replay, so pasting one restores the pixels of the
+    // new scale exactly.
+    void setRecording(bool on);
+    void replay();
+    size_t recordedCalls() const { return ops_.size(); }
+    bool inBatch() const { return batchDepth_ > 0; }
 
     // Batch mode: one painter stays open for many drawing calls (a full board redraw) and
     // the changed area is reported once at the end. Nests; see CanvasBatch.
@@ -110,7 +132,43 @@ class Canvas {
     void endBatch();
 
   private:
+    // One recorded drawing call with the drawing state it used.
+    struct Op {
+        enum class Kind { Line, Box, FilledBox, FillRect, Text, Paste, Capture } kind;
+        QRect area;  // picture pixels the call may change (or reads, for Capture)
+        QRect cover; // picture pixels it paints over completely (may be empty)
+        int x1, y1, x2, y2;
+        QColor pen, back, fill;
+        int lineWidth;
+        bool opaque, hatched;
+        QFont font;
+        QString text;
+        QImage image;     // a pasted image that is no snapshot
+        quint64 snapshot; // the snapshot a Capture takes or a Paste restores, else 0
+    };
+    // A captured image: the copy handed out (to notice when its holder lets it go) and its
+    // pixels at the current scale.
+    struct Snapshot {
+        QImage handedOut;
+        QImage pixels;
+    };
+    bool scaled() const { return viewScale_ != 1.0 && activePainter_ == nullptr; }
+    qreal deviceRatio() const;
+    // Where a picture rectangle lands in the painter's (device-independent) coordinates.
+    QRectF place(const QRect& rect) const;
+    void fill(QPainter& p, const QRect& rect, const QColor& colour) const;
+    QImage grab(const QRect& rect) const;
+    void record(Op op);
+    void compact();
+    void dropReleasedSnapshots();
     template <typename Fn> void paint(const QRect& dirty, Fn&& fn);
+    qreal viewScale_ = 1.0;
+    bool recording_ = false;
+    bool replaying_ = false;
+    std::vector<Op> ops_;
+    size_t compactAt_ = 4096;
+    quint64 nextSnapshot_ = 1;
+    std::map<quint64, Snapshot> snapshots_;
     QPaintDevice* device_ = nullptr;
     QPainter* activePainter_ = nullptr;
     QColor pen_{0, 0, 0};

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 #include <QUrl>
 
@@ -67,7 +68,12 @@ void QtPlatform::runModal(QWidget* form, QPoint offset, const std::function<bool
     if (window != nullptr) {
         window->setEnabled(false);
         if (form->parentWidget() == nullptr) form->setParent(window, Qt::Dialog);
-        form->move(window->frameGeometry().topLeft() + offset);
+        // The offset is one of the picture, so it scales with it; the dialog is no larger
+        // than the screen's free area.
+        const QPoint position = window->frameGeometry().topLeft() + offset * viewScale_;
+        if (const QScreen* screen = window->screen())
+            form->resize(form->size().boundedTo(screen->availableGeometry().size()));
+        form->move(position);
     }
     form->setEnabled(true);
     form->show();

@@ -25,6 +25,8 @@ class QtPlatform : public Platform {
     void setMenuBar(QMenuBar* menuBar) { menuBar_ = menuBar; }
     void addMenuAction(int id, QAction* action) { actions_[id] = action; }
     void setClockLabelWidget(QLabel* label) { uhr_ = label; }
+    // The main window's view scale: dialogs open at their offsets times the scale.
+    void setViewScale(qreal scale) { viewScale_ = scale; }
 
     // The main window appends its converted Qt events here while a game loop reads them.
     void pushEvent(const Event& event) { queue_.push_back(event); }
@@ -61,4 +63,5 @@ class QtPlatform : public Platform {
     std::atomic<unsigned> labelSequence_{0};
     unsigned labelShown_ = 0; // user-interface thread only
     QElapsedTimer clock_;
+    qreal viewScale_ = 1.0;
 };

@@ -1,0 +1,172 @@
+// The view scale: the picture drawn at other scales lands on scaled coordinates, pointer
+// input is mapped back into picture coordinates, and a resize during a game redraws the
+// picture exactly as if it had been drawn at the new scale from the start.
+#include "app/game.h"
+#include "app/menu.h"
+#include "app/screen.h"
+#include "app/win0.h"
+#include "platform/qt_platform.h"
+#include "support/scripted_platform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QtMath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Start-up steps 6, 8 and 10.
+void drawFirstScreen(Game& g) {
+    g.canvas.clear(Colour::WindowBackground);
+    captureBackgroundStrips(g);
+    drawStartScreen(g);
+}
+
+// The Qt platform with a hook that runs before the game reads its n-th event (after it
+// drew what the previous one asked for).
+class HookedPlatform : public QtPlatform {
+  public:
+    Event nextEvent() override {
+        if (++reads_ == hookAt && hook) hook();
+        return QtPlatform::nextEvent();
+    }
+    int hookAt = 0;
+    std::function<void()> hook;
+
+  private:
+    int reads_ = 0;
+};
+
+// A game in the real window at view scale `scale`: a click on cell (2, 3) of grid 0, the
+// pointer onto the palette's square 5 and a click there, then A. `hook` runs once the
+// palette is open. Returns the back buffer at the end.
+struct ScaledGame {
+    HookedPlatform platform;
+    Win_0 window{platform};
+    Canvas canvas;
+    Game game{platform, canvas, 7};
+
+    explicit ScaledGame(qreal scale) {
+        window.attachCanvas(canvas);
+        fillColourTable(game);
+        window.setGame(&game);
+        window.buildMenuBar();
+        window.setViewScale(scale);
+        window.show();
+        drawFirstScreen(game);
+        window.createClockLabel();
+        Board& b = game.board;
+        // Automatic notes in every empty cell, and one given.
+        b.showCandidates = true;
+        b.cellValue(0, 1, 1) = b.givenValue(0, 1, 1) = 7;
+    }
+
+    // Picture point (x, y) as a position on the drawing area.
+    QPointF onArea(int x, int y) const {
+        const qreal s = window.viewScale();
+        const QSizeF area = window.drawingArea()->size();
+        const QPointF origin((area.width() - 1052 * s) / 2, (area.height() - 787 * s) / 2);
+        return origin + QPointF(x + 0.5, y + 0.5) * s;
+    }
+
+    void play() {
+        QWidget* area = window.drawingArea();
+        auto mouse = [this, area](QEvent::Type type, int x, int y) {
+            const QPointF p = onArea(x, y);
+            QMouseEvent e(type, p, area->mapToGlobal(p),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(area, &e);
+        };
+        auto key = [this](QEvent::Type type, int k) {
+            QKeyEvent e(type, k, Qt::NoModifier, QStringLiteral("a"));
+            QApplication::sendEvent(&window, &e);
+        };
+        const int cellX = 15 + 33 + 16, cellY = 15 + 66 + 16;   // cell (2, 3) of grid 0
+        const int squareX = 38 + 18 + 9, squareY = 71 + 18 + 9; // palette square 5
+        QTimer::singleShot(0, [=] {
+            mouse(QEvent::MouseButtonPress, cellX, cellY);
+            mouse(QEvent::MouseMove, squareX, squareY);
+            mouse(QEvent::MouseButtonPress, squareX, squareY);
+            key(QEvent::KeyPress, Qt::Key_A);
+            key(QEvent::KeyRelease, Qt::Key_A);
+        });
+        window.runMenuCommand(static_cast<int>(MenuId::StartGame));
+    }
+};
+
+} // namespace
+
+TEST(ViewScale, StartScreenAtScaledCoordinates) {
+    struct Probe {
+        int x, y;
+        Colour colour;
+        const char* what;
+    };
+    const Probe probes[] = {
+        {2, 2, Colour::WindowBackground, "background"},
+        {1040, 100, Colour::WindowBackground, "background right of the board"},
+        {100, 6, Colour::White, "raised frame of grid 0"},
+        {100, 320, Colour::DarkGrey, "shadow of grid 0's frame"},
+        {30, 30, Colour::White, "empty cell"},
+        {114, 30, Colour::Blue, "blue box line"},
+        {250, 213, Colour::DarkRed, "shared-box outline"},
+        {350, 203, Colour::White, "top gap of the centre grid"},
+        {350, 519, Colour::Black, "bottom gap of the centre grid"},
+        {300, 725, Colour::DarkGrey, "sunken button-bar strip"},
+        {500, 764, Colour::White, "raised status strip"},
+        {500, 786, Colour::DarkGrey, "status strip shadow"},
+        {800, 222, Colour::White, "statistics panel frame"},
+        {770, 690, Colour::White, "clock panel white box"},
+    };
+    for (qreal s : {0.7, 1.5}) {
+        QImage image(qCeil(1052 * s), qCeil(787 * s), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        ScriptedPlatform platform;
+        Canvas canvas(&image);
+        canvas.setViewScale(s);
+        Game g(platform, canvas);
+        fillColourTable(g);
+        drawFirstScreen(g);
+        for (const Probe& p : probes)
+            EXPECT_EQ(image.pixelColor(qRound(p.x * s), qRound(p.y * s)),
+                      colour(static_cast<int>(p.colour)))
+                << p.what << " at scale " << s;
+    }
+}
+
+TEST(ViewScale, ClickAtScaleOpensThePaletteOverTheCellAndEntersTheDigit) {
+    ScaledGame run(0.7);
+    run.play();
+    EXPECT_EQ(run.game.paletteX, 38);
+    EXPECT_EQ(run.game.paletteY, 71);
+    EXPECT_EQ(run.game.board.cellValue(0, 2, 3), 5);
+    // The digit stands inside the cell on the screen, in blue or red.
+    const QImage& buffer = run.window.backBuffer();
+    int coloured = 0;
+    for (int y = qRound(82 * 0.7); y < qRound(113 * 0.7); ++y)
+        for (int x = qRound(49 * 0.7); x < qRound(80 * 0.7); ++x)
+            if (buffer.pixelColor(x, y) == colour(9) || buffer.pixelColor(x, y) == colour(4))
+                ++coloured;
+    EXPECT_GT(coloured, 10);
+}
+
+TEST(ViewScale, ResizeWithThePaletteOpenRedrawsTheGameExactly) {
+    ScaledGame direct(1.5);
+    direct.play();
+    ScaledGame resized(1.0);
+    resized.platform.hookAt = 2; // the palette is open
+    resized.platform.hook = [&resized] { resized.window.setViewScale(1.5); };
+    resized.play();
+    ASSERT_EQ(resized.window.viewScale(), 1.5);
+    EXPECT_EQ(resized.game.board.cellValue(0, 2, 3), 5);
+    EXPECT_TRUE(resized.window.backBuffer() == direct.window.backBuffer())
+        << "the board, its notes and the erased palette differ from a game drawn at 1.5";
+    // Letterboxing: an area wider than the picture centres it; pointer positions map back.
+    resized.window.drawingArea()->resize(2000, 787);
+    EXPECT_EQ(resized.window.viewScale(), 1.0);
+    EXPECT_EQ(resized.window.toPicture(QPointF(474 + 100.5, 30.5)), QPoint(100, 30));
+}
