@@ -14,8 +14,8 @@ namespace {
 // The board: the 21 x 21 cells of 33 pixels from (15, 15).
 constexpr int kBoardLeft = 15, kBoardTop = 15, kBoardRight = 15 + 21 * 33 - 1,
               kBoardBottom = kBoardRight;
-constexpr int kCoverColour = 12; // the window background
-constexpr int kTextColour = 8;   // dark grey
+constexpr Colour kCoverColour = Colour::WindowBackground;
+constexpr Colour kTextColour = Colour::DarkGrey;
 
 bool onBoard(int x, int y) {
     return x >= kBoardLeft && x <= kBoardRight && y >= kBoardTop && y <= kBoardBottom;
@@ -39,7 +39,7 @@ void drawPauseCover(Game& g) {
     c.text(x, y, text);
     selectFont(g, font0);
     c.setOpaqueText(true);
-    c.setPenColour(0);
+    c.setPenColour(Colour::Black);
 }
 
 void waitForResume(Game& g) {
