@@ -152,7 +152,7 @@ TEST(StatusPanel, AFullBoardThatBreaksARuleFinishesNothing) {
         startGameClock(g);
         updateDigitCounts(g);
         EXPECT_TRUE(g.board.boardComplete);
-        EXPECT_EQ(g.board.statusText, "Falsche Zahl! ");
+        EXPECT_EQ(g.board.verdict, Verdict::WrongNumber);
         EXPECT_TRUE(g.clock.clockRunning);
         EXPECT_EQ(g.clock.finishTime, "X");
         EXPECT_TRUE(w.platform.modalForms.empty()) << "no hall of fame";
