@@ -17,6 +17,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 class QWidget;
 
@@ -36,6 +37,13 @@ struct ClockState {
     int elapsedMinutes = 0;
     std::string finishTime = "X"; // final time of the last solved timed game, hh:mm:ss.s
     std::thread ticker;           // the running clockTicker, if any
+};
+
+// The game-in-progress file: when it was last written and the board it holds then.
+struct GameInProgressState {
+    double lastWrite = -1e9;             // platform time of the last write
+    std::vector<std::uint8_t> lastImage; // the board part of the file written last; empty: none
+    bool failureShown = false;           // a failed write was reported and none succeeded since
 };
 
 struct Game {
@@ -87,6 +95,7 @@ struct Game {
     QString boardFileName;
     int boardSlot = 0;
     bool slotDialogMode = false;
+    GameInProgressState gameInProgress;
 
     // Background strips captured at start, pasted to erase.
     QImage buttonBarBlank, gapBlankTop, gapBlankBottom, gapBlankLeft, gapBlankRight;

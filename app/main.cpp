@@ -4,6 +4,7 @@
 #include "app/screen.h"
 #include "app/startup.h"
 #include "app/win0.h"
+#include "files/resume.h"
 #include "halloffame/halloffame.h"
 #include "help/help.h"
 #include "help/qtgerman.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -64,6 +66,12 @@ int main(int argc, char** argv) {
         if (!workingDirectoryMessage.isEmpty())
             platform.messageBox(workingDirectoryMessage, QStringLiteral("OK"), 1,
                                 MessageIcon::Warning);
+
+        // A game in progress kept at the last exit is offered first, as a command of its
+        // own once the main loop runs.
+        if (platform.fileExists(gameInProgressFileName()))
+            QTimer::singleShot(
+                0, &window, [&window] { window.runMenuCommand(menuNumber(MenuId::ResumeGame)); });
 
         // 13. The main loop: menu commands and the close box are handled by the window.
         const int status = QApplication::exec();

@@ -6,6 +6,7 @@
 #include "app/game.h"
 #include "engine/shuffle.h"
 #include "files/boardfile.h"
+#include "files/resume.h"
 #include "halloffame/halloffame.h"
 #include "help/guidance.h"
 #include "help/help.h"
@@ -252,6 +253,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::ClearBoard:
         clearBoardModel(b);
         drawBoard(g);
+        forgetGameInProgress(g);
         break;
     case MenuId::PrintBoard:
         printBoard(g);
@@ -289,6 +291,9 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Quit:
         quitGame(g);
         break;
+    case MenuId::ResumeGame:
+        resumeGame(g);
+        break;
     default:
         break; // MenuId::None and unknown ids do nothing
     }
@@ -310,6 +315,7 @@ void Win_0_MenuEvent(Game& g, int id) {
     case MenuId::SolveBoard:
     case MenuId::ShuffleBoard:
     case MenuId::Restart:
+    case MenuId::ResumeGame:
         g.helpText = QStringLiteral("Bitte ein Feld anklicken!");
         drawHelpPanel(g);
         break;
@@ -339,6 +345,7 @@ void quitGame(Game& g) {
     const int answer = g.platform.messageBox(QStringLiteral("Spiel beenden?"),
                                              QStringLiteral("&JA|&NEIN"), 2, MessageIcon::Question);
     if (answer == 2) return;
+    keepGameInProgress(g); // the game in progress is offered again at the next start
     // The top-level handlers end the program with status 0; unwinding from here leaves
     // any running game loop on the way.
     throw QuitRequested{};

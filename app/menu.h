@@ -37,6 +37,9 @@ enum class MenuId {
     Symmetry = 45,
     HallOfFame = 50,
     Manual = 60,
+    // Run once by start-up when a game in progress was kept at the last exit: offers that
+    // game again. No menu item carries it.
+    ResumeGame = 90,
     Quit = 99,
 };
 constexpr int menuNumber(MenuId id) {
@@ -65,5 +68,5 @@ QMenuBar* buildMenuBar(const std::vector<MenuItem>& bar, QWidget* parent,
 void updateMenuChecks(Game& g);
 void Win_0_MenuEvent(Game& g, int id);
 void Win_0_Close(Game& g);
-// Asks "Spiel beenden?"; on "&JA" throws QuitRequested.
+// Asks "Spiel beenden?"; on "&JA" keeps the game in progress and throws QuitRequested.
 void quitGame(Game& g);

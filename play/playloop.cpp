@@ -5,6 +5,7 @@
 
 #include "app/events.h"
 #include "app/game.h"
+#include "files/resume.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
@@ -175,5 +176,6 @@ void playLoop(Game& g) {
         default:
             break;
         }
+        noteGameChanged(g); // keeps the game in progress for a restart
     }
 }

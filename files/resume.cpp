@@ -1,0 +1,175 @@
+// The game-in-progress file "spielstand.qnt": written atomically through the platform (at
+// most once a second while playing, always on leaving through the quit question), removed
+// when the game is solved or the board cleared, and offered back at start.
+// Called by the play loop, the quit question, "Brett löschen" and the start-up command.
+#include "files/resume.h"
+
+#include "app/game.h"
+#include "files/gamestate.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
+#include "play/playloop.h"
+
+#include <mutex>
+
+namespace {
+
+// A game file is some 6.5 KB; anything far larger is no such file.
+constexpr qint64 kReadLimit = 64 * 1024;
+// Writes while playing are at least this far apart, in seconds.
+constexpr double kWriteInterval = 1.0;
+
+void warn(Game& g, const QString& text) {
+    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
+}
+
+SavedGame currentGame(Game& g) {
+    SavedGame game;
+    game.board = g.board;
+    game.difficulty = static_cast<int>(g.difficulty);
+    game.timed = g.clock.clockRunning;
+    if (game.timed) {
+        std::lock_guard<std::mutex> lock(g.clock.mutex);
+        game.timePlayed = g.platform.now() - g.clock.startTime;
+    }
+    return game;
+}
+
+// The part of the file that changes with the board (the time played left out).
+std::vector<std::uint8_t> boardImage(Game& g) {
+    SavedGame game = currentGame(g);
+    game.timePlayed = 0;
+    return encodeSavedGame(game);
+}
+
+bool writeGame(Game& g, bool reportFailure) {
+    GameInProgressState& state = g.gameInProgress;
+    const std::vector<std::uint8_t> image = encodeSavedGame(currentGame(g));
+    const WriteResult written = g.platform.writeFile(
+        gameInProgressFileName(),
+        QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
+    state.lastWrite = g.platform.now();
+    if (written.ok) {
+        state.lastImage = boardImage(g);
+        state.failureShown = false;
+        return true;
+    }
+    // Said once, not after every move while the disk stays full.
+    if (reportFailure || !state.failureShown)
+        warn(g, QStringLiteral("Der Spielstand konnte nicht in „%1“ gespeichert werden.\n%2")
+                    .arg(gameInProgressFileName(), written.error));
+    state.failureShown = true;
+    return false;
+}
+
+// Moves a file that cannot be resumed out of the way, so the next write keeps it.
+QString keepAside(Game& g) {
+    QString aside;
+    return g.platform.moveAside(gameInProgressFileName(), aside).ok ? aside : QString();
+}
+
+void refuse(Game& g, const QString& problem) {
+    const QString aside = keepAside(g);
+    warn(g, QStringLiteral("%1\n%2").arg(
+                problem, aside.isEmpty()
+                             ? QStringLiteral("Die Datei bleibt, wie sie ist.")
+                             : QStringLiteral("Sie wurde als „%1“ aufbewahrt.").arg(aside)));
+}
+
+} // namespace
+
+QString gameInProgressFileName() {
+    return QStringLiteral("spielstand.qnt");
+}
+
+void noteGameChanged(Game& g) {
+    GameInProgressState& state = g.gameInProgress;
+    if (!holdsGameInProgress(g.board)) {
+        if (!state.lastImage.empty() || g.platform.fileExists(gameInProgressFileName()))
+            forgetGameInProgress(g);
+        return;
+    }
+    if (g.platform.now() - state.lastWrite < kWriteInterval) return;
+    if (boardImage(g) == state.lastImage) return;
+    writeGame(g, false);
+}
+
+void keepGameInProgress(Game& g) {
+    if (!holdsGameInProgress(g.board)) {
+        forgetGameInProgress(g);
+        return;
+    }
+    writeGame(g, true);
+}
+
+void forgetGameInProgress(Game& g) {
+    g.gameInProgress.lastImage.clear();
+    g.platform.removeFile(gameInProgressFileName());
+}
+
+bool offerResume(Game& g) {
+    const QString name = gameInProgressFileName();
+    if (!g.platform.fileExists(name)) return false;
+    const ReadResult bytes = g.platform.readFile(name, kReadLimit);
+    if (!bytes) {
+        refuse(g, QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden.\n%2")
+                      .arg(name, bytes.error));
+        return false;
+    }
+    SavedGame game;
+    switch (decodeSavedGame(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                            std::size_t(bytes->size()), game)) {
+    case SavedGameError::None:
+        break;
+    case SavedGameError::FutureVersion:
+        refuse(g, QStringLiteral("Der Spielstand „%1“ stammt von einer neueren Version des "
+                                 "Spiels und kann nicht fortgesetzt werden.")
+                      .arg(name));
+        return false;
+    case SavedGameError::Foreign:
+    case SavedGameError::Damaged:
+        refuse(g, QStringLiteral("Der Spielstand „%1“ ist beschädigt oder kein Spielstand "
+                                 "dieses Spiels.")
+                      .arg(name));
+        return false;
+    }
+    if (!holdsGameInProgress(game.board)) {
+        forgetGameInProgress(g);
+        return false;
+    }
+    if (g.platform.messageBox(QStringLiteral("Letztes Spiel fortsetzen?"),
+                              QStringLiteral("&JA|&NEIN"), 1, MessageIcon::Question) != 1) {
+        forgetGameInProgress(g);
+        return false;
+    }
+    Board& b = g.board;
+    b.cellValue = game.board.cellValue;
+    b.givenValue = game.board.givenValue;
+    b.solutionValue = game.board.solutionValue;
+    b.noteFlag = game.board.noteFlag;
+    b.errorCount = game.board.errorCount;
+    b.showDigits = game.board.showDigits;
+    b.showCandidates = game.board.showCandidates;
+    b.symmetricPuzzle = game.board.symmetricPuzzle;
+    g.difficulty = static_cast<Difficulty>(game.difficulty);
+    g.clock.finishingGame = false;
+    {
+        std::lock_guard<std::mutex> lock(g.clock.mutex);
+        // The clock goes on from the time played.
+        g.clock.startTime = g.platform.now() - game.timePlayed;
+        g.clock.lastTick = -1;
+        g.clock.finishTime.assign(1, 'X');
+    }
+    g.clock.clockRunning = game.timed;
+    // The file holds this very game: the next write waits for the first change.
+    g.gameInProgress.lastImage = boardImage(g);
+    return true;
+}
+
+void resumeGame(Game& g) {
+    if (!offerResume(g)) return;
+    updateDifficultyPanel(g);
+    updateDigitCounts(g);
+    updateClock(g);
+    playLoop(g);
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The real game under Xvfb with a window manager: a digit entered in a new game, the window
+# closed with its close box (Alt+F4) and "Spiel beenden?" answered with JA; the program
+# started again answers "Letztes Spiel fortsetzen?" with JA and shows the digit again.
+source "$(dirname "$0")/lib.sh"
+
+start_display
+if declare -F start_window_manager >/dev/null; then
+  start_window_manager
+else
+  command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 0; }
+  openbox --sm-disable >"$e2e_work/openbox.log" 2>&1 &
+  e2e_wm_pid=$!
+  trap 'kill "$e2e_wm_pid" 2>/dev/null || true; e2e_cleanup' EXIT
+  sleep 1.5
+fi
+start_game
+shot="$e2e_work/start.png"
+screenshot "$shot"
+find_origin "$shot"
+
+# "&Quintor" > "&Neues Spiel", then a digit into the first empty cell of grid 0.
+keys alt+q
+keys n
+sleep 1.5
+game="$e2e_work/game.png"
+screenshot "$game"
+cell=""
+for r in 1 2 3 4 5 6 7 8 9; do
+  for c in 1 2 3 4 5 6 7 8 9; do
+    x=$((e2e_ox + 15 + 33 * (c - 1) + 4))
+    y=$((e2e_oy + 15 + 33 * (r - 1) + 4))
+    m="$(convert "$game" -crop "25x25+$x+$y" +repage -colorspace gray -format '%[fx:minima]' info:)"
+    if [ "$m" = "1" ]; then cell="$c $r"; break 2; fi
+  done
+done
+[ -n "$cell" ] || fail "no empty cell in grid 0: no new game on the screen?"
+read -r c r <<<"$cell"
+cx=$((e2e_ox + 15 + 33 * (c - 1) + 16))
+cy=$((e2e_oy + 15 + 33 * (r - 1) + 16))
+xdotool mousemove "$cx" "$cy" click 1
+sleep 0.7
+keys 5
+
+# digit_shown IMAGE: the cell holds a blue or red digit.
+digit_shown() {
+  local n
+  n="$(convert "$1" -crop "27x27+$((cx - 13))+$((cy - 13))" +repage -depth 8 txt:- |
+    grep -ciE 'srgb\((0,0,188|255,0,0)\)|#(0000BC|FF0000)' || true)"
+  [ "${n:-0}" -gt 10 ]
+}
+entered="$e2e_work/entered.png"
+screenshot "$entered"
+digit_shown "$entered" || fail "no digit in cell ($c, $r) before closing"
+
+# The close box, then JA to "Spiel beenden?".
+xdotool windowfocus --sync "$e2e_window"
+keys alt+F4
+sleep 0.5
+keys alt+j
+wait_exit 5
+[ "$e2e_status" = "0" ] || fail "the game did not end after JA (status $e2e_status)"
+[ -s "$e2e_work/spielstand.qnt" ] || fail "no spielstand.qnt after closing the window"
+
+# Started again: JA to "Letztes Spiel fortsetzen?" puts the game back.
+start_game
+sleep 0.5
+keys alt+j
+sleep 1.5
+again="$e2e_work/again.png"
+screenshot "$again"
+[ -n "${E2E_KEEP:-}" ] && cp "$again" "$E2E_KEEP"
+find_origin "$again"
+cx=$((e2e_ox + 15 + 33 * (c - 1) + 16))
+cy=$((e2e_oy + 15 + 33 * (r - 1) + 16))
+digit_shown "$again" || fail "the digit in cell ($c, $r) is not back after resuming"
+echo "PASS: digit in cell ($c, $r) of grid 0 kept across closing and starting again"

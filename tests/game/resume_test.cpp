@@ -1,0 +1,173 @@
+// The game in progress across a restart: "spielstand.qnt" written while playing and on
+// leaving, "Letztes Spiel fortsetzen?" at start, and the files it refuses.
+#include "app/menu.h"
+#include "files/gamestate.h"
+#include "files/resume.h"
+#include "support/scripted_platform.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+const QString kFile = QStringLiteral("spielstand.qnt");
+
+QByteArray readRaw(ScriptedPlatform& p, const QString& name) {
+    QFile file(p.path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeRaw(ScriptedPlatform& p, const QString& name, const QByteArray& bytes) {
+    QFile file(p.path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A game under way: givens, an entry, notes, an error, letters shown, difficulty Schwer.
+void startGame(Game& g, bool timed, double played) {
+    Board& b = g.board;
+    b.givenValue(0, 1, 1) = b.cellValue(0, 1, 1) = 5;
+    b.cellValue(2, 5, 5) = 3;
+    b.solutionValue(2, 5, 5) = 3;
+    b.noteFlag(1, 2, 3, 4) = true;
+    b.errorCount = 1;
+    b.showDigits = false;
+    g.difficulty = Difficulty::Schwer;
+    g.clock.clockRunning = timed;
+    g.clock.startTime = g.platform.now() - played;
+}
+
+SavedGame fileGame(ScriptedPlatform& p) {
+    const QByteArray bytes = readRaw(p, kFile);
+    SavedGame game;
+    EXPECT_EQ(decodeSavedGame(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                              std::size_t(bytes.size()), game),
+              SavedGameError::None);
+    return game;
+}
+
+} // namespace
+
+TEST(Resume, TimedAndUntimedGamesWithNotesComeBackAfterARestart) {
+    for (const bool timed : {true, false}) {
+        SCOPED_TRACE(timed);
+        TestWorld w;
+        startGame(w.g(), timed, 754.5);
+        keepGameInProgress(w.g()); // leaving through the quit question
+
+        w.platform.time += 3600; // the program was closed for an hour
+        Game next(w.platform, w.canvas);
+        w.platform.answers = {1}; // "&JA"
+        ASSERT_TRUE(offerResume(next));
+        ASSERT_EQ(w.platform.messages.size(), 1u);
+        EXPECT_EQ(w.platform.messages[0].text, QStringLiteral("Letztes Spiel fortsetzen?"));
+        EXPECT_EQ(w.platform.messages[0].captions, QStringLiteral("&JA|&NEIN"));
+        EXPECT_EQ(next.board.cellValue, w.g().board.cellValue);
+        EXPECT_EQ(next.board.givenValue, w.g().board.givenValue);
+        EXPECT_EQ(next.board.solutionValue, w.g().board.solutionValue);
+        EXPECT_EQ(next.board.noteFlag, w.g().board.noteFlag);
+        EXPECT_EQ(next.board.errorCount, 1);
+        EXPECT_FALSE(next.board.showDigits);
+        EXPECT_EQ(next.difficulty, Difficulty::Schwer);
+        EXPECT_EQ(next.clock.clockRunning, timed);
+        if (timed) {
+            EXPECT_NEAR(w.platform.now() - next.clock.startTime, 754.5, 0.01);
+        }
+
+        // NEIN removes the file; nothing is asked at the next start.
+        w.platform.answers = {2};
+        Game third(w.platform, w.canvas);
+        EXPECT_FALSE(offerResume(third));
+        EXPECT_FALSE(w.platform.fileExists(kFile));
+        EXPECT_EQ(third.board.cellValue, Board{}.cellValue);
+    }
+}
+
+// While playing, the file follows the board at most once a second, keeps the old game
+// whole when a write fails (said once), and goes when the game is solved or cleared.
+TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
+    TestWorld w;
+    Game& g = w.g();
+    ScriptedPlatform& p = w.platform;
+    startGame(g, true, 10);
+    noteGameChanged(g);
+    const QByteArray first = readRaw(p, kFile);
+    ASSERT_FALSE(first.isEmpty());
+    g.board.cellValue(4, 9, 9) = 7;
+    p.time += 0.5;
+    noteGameChanged(g);
+    EXPECT_EQ(readRaw(p, kFile), first) << "not twice within a second";
+
+    for (WriteStage stage : {WriteStage::Write, WriteStage::Flush, WriteStage::Rename}) {
+        p.writeFault = WriteFault{stage, ENOSPC};
+        p.time += 1;
+        noteGameChanged(g);
+        EXPECT_EQ(readRaw(p, kFile), first);
+    }
+    ASSERT_EQ(p.messages.size(), 1u) << "a failing disk is reported once, not after every move";
+    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("„spielstand.qnt“")));
+    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("kein Platz mehr frei")));
+    p.writeFault.reset();
+    p.time += 1;
+    g.clock.clockRunning = false; // the resumed game below runs without the clock ticker
+    noteGameChanged(g);
+    EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 7);
+
+    // The whole command: JA, one key, Esc; the play loop keeps the change.
+    Game next(p, w.canvas);
+    p.answers = {1};
+    p.time += 1;
+    p.events.clear();
+    p.key('C'); // clears every note: a change of the board
+    p.key(kKeyEsc);
+    Win_0_MenuEvent(next, menuNumber(MenuId::ResumeGame));
+    EXPECT_EQ(fileGame(p).board.noteFlag, Board{}.noteFlag);
+
+    clearBoardModel(next.board); // "Brett löschen" ends the game in progress
+    forgetGameInProgress(next);
+    EXPECT_FALSE(p.fileExists(kFile));
+}
+
+// A damaged, foreign or newer file is named, kept aside (never over an older backup) and
+// nothing else is touched.
+TEST(Resume, DamagedForeignAndFutureFilesAreKeptAsideAndNamed) {
+    SavedGame sample;
+    sample.board.cellValue(0, 1, 1) = 4;
+    std::vector<std::uint8_t> good = encodeSavedGame(sample);
+    QByteArray future(reinterpret_cast<const char*>(good.data()), qsizetype(good.size()));
+    future[8] = 9;
+    QByteArray damaged(reinterpret_cast<const char*>(good.data()), qsizetype(good.size()));
+    damaged[500] = char(damaged[500] ^ 0x20);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {"future version", future, "neueren Version"},
+        {"damaged", damaged, "beschädigt"},
+        {"foreign", QByteArray(28000, '\0'), "beschädigt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestWorld w;
+        ScriptedPlatform& p = w.platform;
+        writeRaw(p, QStringLiteral("brett.qnt"), "brett");
+        writeRaw(p, QStringLiteral("Champions.Rhm"), "ruhm");
+        writeRaw(p, QStringLiteral("spielstand.qnt.bak"), "older");
+        writeRaw(p, kFile, c.bytes);
+        EXPECT_FALSE(offerResume(w.g()));
+        ASSERT_EQ(p.messages.size(), 1u);
+        const QString text = p.messages[0].text;
+        EXPECT_TRUE(text.contains(QStringLiteral("„spielstand.qnt“"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.says))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("„spielstand.qnt.bak2“"))) << text.toStdString();
+        EXPECT_EQ(readRaw(p, QStringLiteral("spielstand.qnt.bak2")), c.bytes);
+        EXPECT_EQ(readRaw(p, QStringLiteral("spielstand.qnt.bak")), QByteArray("older"));
+        EXPECT_FALSE(p.fileExists(kFile));
+        EXPECT_EQ(readRaw(p, QStringLiteral("brett.qnt")), QByteArray("brett"));
+        EXPECT_EQ(readRaw(p, QStringLiteral("Champions.Rhm")), QByteArray("ruhm"));
+        EXPECT_EQ(w.g().board.cellValue, Board{}.cellValue);
+    }
+}

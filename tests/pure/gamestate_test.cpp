@@ -1,0 +1,86 @@
+// The game-in-progress codec: round trips of timed and untimed games with notes, and the
+// files it refuses (foreign, from a future version, damaged).
+#include "files/gamestate.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+SavedGame sampleGame(bool timed) {
+    SavedGame game;
+    Board& b = game.board;
+    b.givenValue(0, 1, 1) = b.cellValue(0, 1, 1) = 5;
+    b.cellValue(2, 5, 5) = 3;
+    b.solutionValue(2, 5, 5) = 3;
+    b.solutionValue(4, 9, 9) = 8;
+    b.noteFlag(1, 2, 3, 4) = true;
+    b.noteFlag(4, 9, 9, 9) = true;
+    b.errorCount = 2;
+    b.showDigits = false;
+    b.showCandidates = true;
+    b.symmetricPuzzle = false;
+    game.difficulty = 3;
+    game.timed = timed;
+    game.timePlayed = timed ? 3723.4 : 0;
+    return game;
+}
+
+} // namespace
+
+TEST(SavedGameCodec, TimedAndUntimedGamesWithNotesRoundTrip) {
+    for (const bool timed : {true, false}) {
+        SCOPED_TRACE(timed);
+        const SavedGame game = sampleGame(timed);
+        const std::vector<std::uint8_t> bytes = encodeSavedGame(game);
+        SavedGame read;
+        ASSERT_EQ(decodeSavedGame(bytes.data(), bytes.size(), read), SavedGameError::None);
+        EXPECT_EQ(read.board.cellValue, game.board.cellValue);
+        EXPECT_EQ(read.board.givenValue, game.board.givenValue);
+        EXPECT_EQ(read.board.solutionValue, game.board.solutionValue);
+        EXPECT_EQ(read.board.noteFlag, game.board.noteFlag);
+        EXPECT_EQ(read.board.errorCount, 2);
+        EXPECT_FALSE(read.board.showDigits);
+        EXPECT_TRUE(read.board.showCandidates);
+        EXPECT_FALSE(read.board.symmetricPuzzle);
+        EXPECT_EQ(read.difficulty, 3);
+        EXPECT_EQ(read.timed, timed);
+        EXPECT_NEAR(read.timePlayed, game.timePlayed, 0.001);
+        EXPECT_EQ(encodeSavedGame(read), bytes);
+    }
+    Board empty;
+    EXPECT_FALSE(holdsGameInProgress(empty));
+    EXPECT_TRUE(holdsGameInProgress(sampleGame(true).board));
+}
+
+TEST(SavedGameCodec, ForeignFutureAndDamagedFilesAreRefused) {
+    const std::vector<std::uint8_t> good = encodeSavedGame(sampleGame(true));
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<std::uint8_t>&)> change;
+        SavedGameError expected;
+    } cases[] = {
+        {"empty", [](auto& f) { f.clear(); }, SavedGameError::Foreign},
+        {"a board file", [](auto& f) { f.assign(28000, 0); }, SavedGameError::Foreign},
+        {"future version", [](auto& f) { f[8] = 2; }, SavedGameError::FutureVersion},
+        {"future version, other length",
+         [](auto& f) {
+             f[9] = 1;
+             f.resize(100);
+         },
+         SavedGameError::FutureVersion},
+        {"version 0", [](auto& f) { f[8] = 0; }, SavedGameError::Damaged},
+        {"cut short", [](auto& f) { f.pop_back(); }, SavedGameError::Damaged},
+        {"one byte changed", [](auto& f) { f[18 + 8 + 7] ^= 1; }, SavedGameError::Damaged},
+        {"header only", [](auto& f) { f.resize(18); }, SavedGameError::Damaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::uint8_t> file = good;
+        c.change(file);
+        SavedGame read = sampleGame(false);
+        EXPECT_EQ(decodeSavedGame(file.data(), file.size(), read), c.expected);
+        EXPECT_FALSE(read.timed) << "a refused file changes nothing";
+    }
+}
