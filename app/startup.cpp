@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "app/userdata.h"
+#include "platform/fileio.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ QString enterWorkingDirectory() {
     errno = 0;
     if (!QDir().mkpath(home)) {
         return QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.\n%2")
-            .arg(home, germanWriteReason(errno));
+            .arg(home, germanErrorText(errno != 0 ? errno : EIO));
     }
     const QStringList messages = refreshUserData(installed, home);
     QDir::setCurrent(home);

@@ -3,41 +3,22 @@
 // game (whose files are newer) refreshes them at the next start.
 #include "app/userdata.h"
 
+#include "platform/fileio.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
 
 namespace {
 
-// Copies `source` over `target` through a temporary file; the old target stays whole when
-// anything fails. Returns the German reason of a failure, or an empty text.
+// Copies `source` over `target` atomically, with the source's modification time; the old
+// target stays whole when anything fails. Returns the German reason of a failure, or an
+// empty text.
 QString copyWhole(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("Die installierte Datei kann nicht gelesen werden.");
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return QStringLiteral("Die installierte Datei kann nicht gelesen werden.");
-    const QDateTime modified = QFileInfo(in).lastModified();
-
-    QSaveFile out(target);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly)) return germanWriteReason(errno);
-    // The save file's buffer is flushed and checked before committing, as commit() does
-    // not report a failed final write of it.
-    errno = 0;
-    if (out.write(bytes) != bytes.size() || !out.flush()) {
-        const int error = errno;
-        out.cancelWriting();
-        return germanWriteReason(error);
-    }
-    errno = 0;
-    if (!out.commit()) return germanWriteReason(errno);
-
+    const QDateTime modified = QFileInfo(source).lastModified();
+    const WriteResult copied = copyFileAtomically(source, target);
+    if (!copied.ok) return copied.error;
     QFile written(target);
     if (written.open(QIODevice::ReadOnly))
         written.setFileTime(modified, QFileDevice::FileModificationTime);
@@ -77,21 +58,4 @@ QStringList refreshUserData(const QString& installedDir, const QString& userDir)
                         .arg(name, userDir, reason);
     }
     return messages;
-}
-
-QString germanWriteReason(int errorNumber) {
-    switch (errorNumber) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("Der Datenträger ist voll.");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("Es fehlt die Berechtigung zum Schreiben.");
-    case EROFS:
-        return QStringLiteral("Der Datenträger ist schreibgeschützt.");
-    case EIO:
-        return QStringLiteral("Beim Schreiben trat ein Gerätefehler auf.");
-    default:
-        return QStringLiteral("Die Datei konnte nicht vollständig geschrieben werden.");
-    }
 }

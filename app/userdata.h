@@ -16,6 +16,3 @@ QString installedDataDir(const QString& programDir);
 // replaces the old one only when complete; each copy that failed leaves the old one as it
 // was and yields a German message, which are returned (empty when everything went well).
 QStringList refreshUserData(const QString& installedDir, const QString& userDir);
-
-// A German text for the system error `errorNumber` of a failed write.
-QString germanWriteReason(int errorNumber);

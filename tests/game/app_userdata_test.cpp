@@ -112,7 +112,7 @@ TEST(UserData, AFailedCopyIsReportedInGermanAndKeepsTheOldCopy) {
         << messages[0].toStdString();
     EXPECT_TRUE(QFileInfo(own.filePath("leicht.qnt/inside")).isDir());
     if (!root) {
-        EXPECT_TRUE(messages[1].contains(QStringLiteral("Berechtigung")));
+        EXPECT_TRUE(messages[1].contains(QStringLiteral("Zugriff wurde verweigert")));
         EXPECT_TRUE(messages[1].endsWith(QStringLiteral("Die bisherige Kopie bleibt erhalten.")));
     }
     EXPECT_EQ(readFile(own.filePath("mittel.qnt")), root ? "new mittel" : "old mittel");
