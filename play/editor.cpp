@@ -8,6 +8,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/hintview.h"
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -58,6 +59,9 @@ bool editorKey(Game& g, int key) {
     case 'X':
         shuffleBoard(b, g.random);
         drawBoard(g);
+        break;
+    case 'T':
+        showHint(g);
         break;
     case 'A':
         if (!b.showDigits) break;
@@ -120,6 +124,7 @@ void boardEditor(Game& g) {
 
     for (;;) {
         const Event e = takeEvent(g);
+        clearHint(g, e);
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

@@ -8,6 +8,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/hintview.h"
 #include "play/palette.h"
 #include "play/render.h"
 
@@ -73,6 +74,9 @@ bool playKey(Game& g, int key) {
     case 'N':
         restartPuzzle(g.board);
         drawBoard(g);
+        break;
+    case 'T':
+        showHint(g);
         break;
     case kSolveFirstLetter:
         g.solveMemory = kSolveFirstLetter;
@@ -153,6 +157,7 @@ void playLoop(Game& g) {
 
     for (;;) {
         const Event e = takeEvent(g);
+        clearHint(g, e);
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

@@ -242,7 +242,7 @@ TEST(MenuCommand, DifficultyPanelShowsEachChoiceAndTheGivens) {
         const auto count = w.canvas.textsAt(950, 455);
         ASSERT_FALSE(name.empty() || count.empty()) << d;
         EXPECT_EQ(name.back().text,
-                  QString::fromStdString(g.board.difficultyName[size_t(d)]) + "  ");
+                  QString::fromLatin1(kDifficultyInfo[size_t(d)].difficultyName) + "  ");
         EXPECT_EQ(count.back().text, QStringLiteral("  2 "));
     }
 }
