@@ -52,15 +52,8 @@ void outlineCell(Game& g, const HintCell& cell, const QColor& colour) {
     c.setPenColour(Colour::Black);
 }
 
-// The sentence in the help panel, wrapped over the lines of its white box.
-void showSentence(Game& g, const QString& sentence) {
-    if (!g.hintShown) g.helpTextBeforeHint = g.helpText;
-    g.hintShown = true;
-    g.helpText = QString();
-    drawHelpPanel(g); // the empty panel
-    g.helpText = sentence;
-    selectFont(g, 4);
-    const QFontMetrics metrics(g.canvas.font());
+// The lines of a sentence wrapped to the white box's width.
+QStringList wrapped(const QFontMetrics& metrics, const QString& sentence) {
     QStringList lines{QString()};
     for (const QString& word : sentence.split(QLatin1Char(' '))) {
         const QString longer =
@@ -70,6 +63,26 @@ void showSentence(Game& g, const QString& sentence) {
         else
             lines.back() = longer;
     }
+    return lines;
+}
+
+// The sentence in the help panel, wrapped over the lines of its white box.
+void showSentence(Game& g, QString sentence) {
+    if (!g.hintShown) g.helpTextBeforeHint = g.helpText;
+    g.hintShown = true;
+    g.helpText = QString();
+    drawHelpPanel(g); // the empty panel
+    selectFont(g, 4);
+    const QFontMetrics metrics(g.canvas.font());
+    QStringList lines = wrapped(metrics, sentence);
+    // Too long for the box's three lines: the cell the step leads to is outlined on the
+    // board anyway, so that clause goes first.
+    const qsizetype lead = sentence.indexOf(QStringLiteral("; das führt"));
+    if (lines.size() > 3 && lead > 0) {
+        sentence = sentence.left(lead) + QLatin1Char('.');
+        lines = wrapped(metrics, sentence);
+    }
+    g.helpText = sentence;
     g.canvas.setOpaqueText(false);
     for (int i = 0; i < lines.size() && i < 3; ++i) g.canvas.text(772, 561 + 14 * i, lines[i]);
     g.canvas.setOpaqueText(true);
