@@ -90,6 +90,9 @@ struct Game {
     // Key code of the key last typed into the palette: its release was part of the entry and
     // is no command for the loop the palette returns to (0 = none pending).
     int paletteKeyRelease = 0;
+    // A hint is on screen (outline, tint, sentence); the help text it replaced.
+    bool hintShown = false;
+    QString helpTextBeforeHint;
 
     // Board files.
     QString boardFileName;

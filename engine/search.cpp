@@ -86,11 +86,12 @@ class Search {
     void run(State& s, int grid) {
         int best = bestCellIn(s, grid);
         if (best < 0) {
-            // A new grid: the one with the fewest empty cells, the most settled one.
-            int fewest = 82;
+            // A new grid: the one with the fewest candidates left, the most settled one.
+            int fewest = 82 * 9;
             for (int g = 0; g <= 4; ++g) {
                 int empty = 0;
-                for (std::int16_t cell : geo.gridCells[g]) empty += s.value[cell] == 0;
+                for (std::int16_t cell : geo.gridCells[g])
+                    empty += std::popcount(s.candidates[cell]);
                 if (empty > 0 && empty < fewest) {
                     fewest = empty;
                     grid = g;

@@ -8,6 +8,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/hintview.h"
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -59,6 +60,9 @@ bool editorKey(Game& g, int key) {
     case 'X':
         shuffleBoard(b, g.random);
         drawBoard(g);
+        break;
+    case 'T':
+        showHint(g);
         break;
     case 'A':
         if (!b.showDigits) break;
@@ -122,6 +126,7 @@ void boardEditor(Game& g) {
 
     for (;;) {
         const Event e = takeEvent(g);
+        clearHint(g, e);
         if (undoRedoKey(g, e)) continue;
         const UndoStep step(g); // whatever this event changes is one step of the history
         switch (e.kind) {

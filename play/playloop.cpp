@@ -9,6 +9,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/hintview.h"
 #include "play/palette.h"
 #include "play/pause.h"
 #include "play/render.h"
@@ -76,6 +77,9 @@ bool playKey(Game& g, int key) {
     case 'N':
         restartPuzzle(g.board);
         drawBoard(g);
+        break;
+    case 'T':
+        showHint(g);
         break;
     case kSolveFirstLetter:
         g.solveMemory = kSolveFirstLetter;
@@ -157,6 +161,7 @@ void playLoop(Game& g) {
 
     for (;;) {
         const Event e = takeEvent(g);
+        clearHint(g, e);
         if (undoRedoKey(g, e) || pauseEvent(g, e)) continue;
         const UndoStep step(g); // whatever this event changes is one step of the history
         switch (e.kind) {

@@ -9,6 +9,7 @@
 #include "engine/solver.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/hintview.h"
 
 #include <QColor>
 #include <QString>
@@ -245,6 +246,7 @@ void redrawCell(Game& g, int grid, int column, int row) {
 void solveBoard(Game& g) {
     Board& b = g.board;
     g.platform.setPointer(PointerShape::Hourglass);
+    const Board before = b; // for the explanation when the rules give up
 
     // Each placement is drawn as it is made; a short pause per placement lets the window
     // show it, so a whole puzzle fills in about a second and a half.
@@ -264,13 +266,15 @@ void solveBoard(Game& g) {
     });
 
     updateDigitCounts(g);
-    if (b.verdict != Verdict::Solved)
+    const bool gaveUp = b.verdict != Verdict::Solved;
+    if (gaveUp)
         g.platform.messageBox(QStringLiteral("Das Brett läßt sich nicht eindeutig lösen?"),
                               QStringLiteral("&Schade"), 1, MessageIcon::None);
     if (b.showCandidates) computeCandidates(g);
     b.notSolvable = !isBoardComplete(b);
     b.errorCount = 0;
     g.platform.setPointer(PointerShape::Arrow);
+    if (gaveUp) explainSolveFailure(g, before);
 }
 
 void solveCommand(Game& g) {

@@ -1,6 +1,8 @@
 // The visible solver and the solve command: an empty board, a puzzle, and a wrong entry
 // that leads into a dead end (restart from the givens).
+#include "app/menu.h"
 #include "engine/rules.h"
+#include "engine/search.h"
 #include "play/render.h"
 #include "support/scripted_platform.h"
 #include "support_pure/puzzles.h"
@@ -24,7 +26,7 @@ TEST(SolveCommand, EmptyBoardShowsTheMessageAndIsNotSolvable) {
     TestWorld w;
     Game& g = w.g();
     solveCommand(g);
-    ASSERT_EQ(w.platform.messages.size(), 1u);
+    ASSERT_EQ(w.platform.messages.size(), 2u); // the defined message, then which case it is
     EXPECT_EQ(w.platform.messages[0].text, kNotUnique);
     EXPECT_EQ(w.platform.messages[0].captions, "&Schade");
     EXPECT_EQ(w.platform.messages[0].icon, MessageIcon::None);
@@ -80,8 +82,9 @@ TEST(SolveCommand, DeadEndRestartsFromTheGivens) {
     b.noteFlag(0, 1, 1, 1) = true;
 
     solveCommand(g);
-    // The first run got stuck (one message); the second, from the givens, finished.
-    EXPECT_EQ(w.platform.messages.size(), 1u);
+    // The first run got stuck (the message and its explanation); the second, from the
+    // givens, finished.
+    EXPECT_EQ(w.platform.messages.size(), 2u);
     EXPECT_EQ(b.cellValue, b.solutionValue);
     EXPECT_EQ(b.verdict, Verdict::Solved);
     EXPECT_FALSE(b.notSolvable);
@@ -94,6 +97,83 @@ TEST(SolveCommand, WrongEntryWithoutDeadEndIsKept) {
     g.board.cellValue(1, 5, 5) = 3; // no givens, no solution: nothing to restart to
     solveCommand(g);
     EXPECT_EQ(g.board.cellValue(1, 5, 5), 3);
-    EXPECT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages.size(), 2u);
     EXPECT_TRUE(g.board.notSolvable);
+}
+
+// After the defined message, menu 22 says which case the board is: one solution beyond the
+// two rules (offered and filled in), none because of the player's entries, or several.
+TEST(SolveCommand, SecondMessageTellsWhyTheRulesGaveUp) {
+    const Board solved = puzzles::solvedBoard();
+    // Clues taken out one by one while the search still finds one completion.
+    Board minimal = solved;
+    Random random(3);
+    std::vector<std::pair<int, int>> cells = puzzles::fieldCells();
+    for (std::size_t i = cells.size(); i > 1; --i)
+        std::swap(cells[i - 1],
+                  cells[static_cast<std::size_t>(random.RANDOM(static_cast<int>(i)))]);
+    for (auto [X, Y] : cells) {
+        Board fewer = minimal;
+        puzzles::setField(fewer, X, Y, 0, false);
+        if (countSolutions(fewer, 2) == 1) minimal = fewer;
+    }
+    // A two-rule puzzle with one wrong entry of the player that breaks no rule.
+    Random other(5);
+    Board wrong = puzzles::thinOut(puzzles::shuffledSolvedBoard(other), other, true, 120);
+    for (int c = 1; c <= 9; ++c) {
+        if (wrong.cellValue(4, c, 5) != 0) continue;
+        for (int v = 1; v <= 9; ++v) {
+            Board trial = wrong;
+            trial.cellValue(4, c, 5) = static_cast<std::uint8_t>(v);
+            if (v != wrong.solutionValue(4, c, 5) && isBoardValid(trial)) {
+                wrong = trial;
+                c = 10;
+                break;
+            }
+        }
+    }
+    struct Case {
+        const char* name;
+        Board board;
+        std::deque<int> answers;
+        QString text, captions;
+    };
+    const Case cases[] = {
+        {"empty board",
+         Board{},
+         {},
+         QStringLiteral("Das Brett hat mehr als eine Lösung."),
+         QStringLiteral("&OK")},
+        {"one solution beyond the rules",
+         minimal,
+         {1, 1},
+         QString(),
+         QStringLiteral("&Lösung zeigen|&Nein")},
+        {"a wrong entry",
+         wrong,
+         {},
+         QStringLiteral("Das Brett hat keine Lösung: einer Ihrer Einträge ist falsch."),
+         QStringLiteral("&OK")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestWorld w;
+        Game& g = w.g();
+        g.board = c.board;
+        w.platform.answers = c.answers;
+        Win_0_MenuEvent(g, menuNumber(MenuId::SolveBoard));
+        ASSERT_GE(w.platform.messages.size(), 2u);
+        EXPECT_EQ(w.platform.messages[0].text, kNotUnique);
+        EXPECT_EQ(w.platform.messages[0].captions, "&Schade");
+        EXPECT_EQ(w.platform.messages[1].captions, c.captions);
+        if (!c.text.isEmpty()) {
+            EXPECT_EQ(w.platform.messages[1].text, c.text);
+        }
+        if (c.answers.size() == 2) { // "Lösung zeigen": the board is filled with the solution
+            EXPECT_TRUE(w.platform.messages[1].text.startsWith(
+                QStringLiteral("Das Brett hat genau eine Lösung")));
+            EXPECT_EQ(g.board.cellValue, solved.cellValue);
+            EXPECT_TRUE(g.board.notSolvable); // the two-rule verdict stands
+        }
+    }
 }

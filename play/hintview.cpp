@@ -1,0 +1,214 @@
+// The hint on screen and the explanation after the solver gives up (see hintview.h). The
+// engine finds the step (nextHint) and counts solutions (countSolutions); this file turns
+// them into marks on the board, a sentence in the help line and message boxes.
+#include "play/hintview.h"
+
+#include "app/game.h"
+#include "app/screen.h"
+#include "engine/fieldcells.h"
+#include "engine/hint.h"
+#include "engine/search.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
+#include "play/render.h"
+
+#include <QFontMetrics>
+#include <QStringList>
+
+namespace {
+
+const QColor kUnitTint(255, 200, 0, 70); // translucent, so the values stay readable
+const QColor kTargetOutline(0, 150, 0);
+const QColor kWrongOutline(255, 0, 0);
+
+QRect cellRect(const Game& g, int grid, int column, int row) {
+    const Board& b = g.board;
+    return {b.gridLeft[static_cast<size_t>(grid)] + b.cellWidth * (column - 1),
+            b.gridTop[static_cast<size_t>(grid)] + b.cellHeight * (row - 1), b.cellWidth,
+            b.cellHeight};
+}
+
+void tintUnit(Game& g, const HintUnit& u) {
+    for (int k = 0; k < 9; ++k) {
+        int column = k + 1, row = u.number;
+        if (u.kind == UnitKind::Column) std::swap(column, row);
+        if (u.kind == UnitKind::Box) {
+            column = (u.number - 1) % 3 * 3 + k % 3 + 1;
+            row = (u.number - 1) / 3 * 3 + k / 3 + 1;
+        }
+        const QRect r = cellRect(g, u.grid, column, row);
+        g.canvas.fillRect(r.left() + 1, r.top() + 1, r.right(), r.bottom(), kUnitTint);
+    }
+}
+
+void outlineCell(Game& g, const HintCell& cell, const QColor& colour) {
+    const QRect r = cellRect(g, cell.grid, cell.column, cell.row);
+    Canvas& c = g.canvas;
+    const int width = c.lineWidth();
+    c.setPenRGB(colour);
+    c.setLineWidth(2);
+    c.box(r.left() + 2, r.top() + 2, r.right() - 1, r.bottom() - 1);
+    c.setLineWidth(width);
+    c.setPenColour(Colour::Black);
+}
+
+// The lines of a sentence wrapped to the white box's width.
+QStringList wrapped(const QFontMetrics& metrics, const QString& sentence) {
+    QStringList lines{QString()};
+    for (const QString& word : sentence.split(QLatin1Char(' '))) {
+        const QString longer =
+            lines.back().isEmpty() ? word : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.back().isEmpty() && metrics.horizontalAdvance(longer) > 214)
+            lines.append(word);
+        else
+            lines.back() = longer;
+    }
+    return lines;
+}
+
+// The sentence in the help panel, wrapped over the lines of its white box.
+void showSentence(Game& g, QString sentence) {
+    if (!g.hintShown) g.helpTextBeforeHint = g.helpText;
+    g.hintShown = true;
+    g.helpText = QString();
+    drawHelpPanel(g); // the empty panel
+    selectFont(g, 4);
+    const QFontMetrics metrics(g.canvas.font());
+    QStringList lines = wrapped(metrics, sentence);
+    // Too long for the box's three lines: the cell the step leads to is outlined on the
+    // board anyway, so that clause goes first.
+    const qsizetype lead = sentence.indexOf(QStringLiteral("; das führt"));
+    if (lines.size() > 3 && lead > 0) {
+        sentence = sentence.left(lead) + QLatin1Char('.');
+        lines = wrapped(metrics, sentence);
+    }
+    g.helpText = sentence;
+    g.canvas.setOpaqueText(false);
+    for (int i = 0; i < lines.size() && i < 3; ++i) g.canvas.text(772, 561 + 14 * i, lines[i]);
+    g.canvas.setOpaqueText(true);
+    selectFont(g, 8);
+}
+
+// The board of the givens alone, for judging the player's entries.
+Board givensOnly(const Board& b) {
+    Board givens = b;
+    givens.cellValue = b.givenValue;
+    return givens;
+}
+
+// The first entry of the player (master copies, grid by grid) that differs from the
+// solution, and how many such entries there are.
+int wrongEntries(const Board& b, const BoardArray& solution, HintCell* first) {
+    int wrong = 0;
+    for (const fieldcells::FieldCell& cell : fieldcells::geometry().cells) {
+        const int v = b.cellValue.bytes[cell.index];
+        if (v == 0 || b.givenValue.bytes[cell.index] != 0 || v == solution.bytes[cell.index])
+            continue;
+        if (wrong++ == 0 && first) *first = {cell.index % 5, cell.index / 5 % 10, cell.index / 50};
+    }
+    return wrong;
+}
+
+QString cellWords(const HintCell& c) {
+    return QStringLiteral("Gitter %1, Zeile %2, Spalte %3")
+        .arg(c.grid + 1)
+        .arg(c.row)
+        .arg(c.column);
+}
+
+} // namespace
+
+void showHint(Game& g) {
+    if (g.clock.clockRunning) {
+        if (g.platform.messageBox(QStringLiteral("Ein Tipp beendet die Zeitmessung. Trotzdem?"),
+                                  QStringLiteral("&JA|&NEIN"), 2, MessageIcon::Question) != 1)
+            return;
+        g.clock.clockRunning = false; // as the M key stops it
+    }
+    Board& b = g.board;
+    if (g.hintShown) drawBoard(g); // an older hint's marks go first
+    BoardArray solution{};
+    HintCell wrong;
+    if (countSolutions(givensOnly(b), 2, &solution) == 1 && wrongEntries(b, solution, &wrong) > 0) {
+        outlineCell(g, wrong, kWrongOutline);
+        showSentence(
+            g, QStringLiteral("Tipp: Die %1 in %2 ist falsch.")
+                   .arg(valueText(b.showDigits, b.cellValue(wrong.grid, wrong.column, wrong.row)),
+                        cellWords(wrong)));
+        return;
+    }
+    const std::optional<Hint> hint = nextHint(b);
+    if (!hint) {
+        QString text = QStringLiteral("Tipp: Hier hilft nur noch Probieren.");
+        if (countSolutions(b, 1) == 0)
+            text = QStringLiteral("Tipp: Das Brett hat so keine Lösung.");
+        else if (isBoardComplete(b))
+            text = QStringLiteral("Tipp: Das Brett ist fertig.");
+        showSentence(g, text);
+        return;
+    }
+    for (const HintUnit& u : hint->units) tintUnit(g, u);
+    if (hint->found) outlineCell(g, hint->target, kTargetOutline);
+    showSentence(g, QString::fromStdString(hintText(*hint, b.showDigits)));
+}
+
+void clearHint(Game& g, const Event& e) {
+    if (!g.hintShown) return;
+    if (e.kind != Event::Kind::KeyRelease && e.kind != Event::Kind::LeftPress &&
+        e.kind != Event::Kind::RightPress)
+        return;
+    g.hintShown = false;
+    g.helpText = g.helpTextBeforeHint;
+    drawBoard(g);
+    drawHelpPanel(g);
+}
+
+void explainSolveFailure(Game& g, const Board& before) {
+    Board& b = g.board;
+    BoardArray solution{};
+    const int count = countSolutions(before, 2, &solution);
+    if (count >= 2) {
+        g.platform.messageBox(QStringLiteral("Das Brett hat mehr als eine Lösung."),
+                              QStringLiteral("&OK"), 1, MessageIcon::None);
+        return;
+    }
+    if (count == 0) {
+        BoardArray givensSolution{};
+        const int givens = countSolutions(givensOnly(before), 2, &givensSolution);
+        QString text = QStringLiteral("Das Brett hat keine Lösung.");
+        if (givens == 1) {
+            const int wrong = wrongEntries(before, givensSolution, nullptr);
+            if (wrong == 1)
+                text =
+                    QStringLiteral("Das Brett hat keine Lösung: einer Ihrer Einträge ist falsch.");
+            else if (wrong > 1)
+                text = QStringLiteral("Das Brett hat keine Lösung: %1 Ihrer Einträge sind falsch.")
+                           .arg(wrong);
+        } else if (givens > 1) {
+            text = QStringLiteral("Das Brett hat mit Ihren Einträgen keine Lösung.");
+        }
+        g.platform.messageBox(text, QStringLiteral("&OK"), 1, MessageIcon::None);
+        return;
+    }
+    const Grade grade = gradeBoard(before);
+    const QString technique =
+        QString::fromStdString(techniqueName(grade.solved ? grade.hardest : Technique::Guess));
+    const int answer = g.platform.messageBox(
+        QStringLiteral("Das Brett hat genau eine Lösung, doch sie braucht stärkere Schritte als "
+                       "die zwei Regeln: %1.")
+            .arg(technique),
+        QStringLiteral("&Lösung zeigen|&Nein"), 2, MessageIcon::None);
+    if (answer != 1) return;
+    // The cells are filled through drawCellValue, judged against the solution just found.
+    b.solutionValue = solution;
+    for (int grid = 0; grid <= 4; ++grid) {
+        b.activeGrid = static_cast<std::int16_t>(grid);
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (b.cellValue(grid, c, r) == 0) {
+                    b.cellValue(grid, c, r) = solution(grid, c, r);
+                    drawCellValue(g, c, r, solution(grid, c, r));
+                }
+    }
+    updateDigitCounts(g);
+}
