@@ -8,10 +8,12 @@
 #include "platform/canvas.h"
 #include "platform/platform.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -36,6 +38,21 @@ struct ClockState {
     std::thread ticker;           // the running clockTicker, if any
 };
 
+// The 21 x 21 field of the five grids: grid g's column c, row r is field column
+// (gridLeft(g) - 15) / 33 + c - 1 and field row (gridTop(g) - 15) / 33 + r - 1.
+constexpr int kFieldSize = 21;
+constexpr int kFieldCells = kFieldSize * kFieldSize;
+
+// Marks drawn on the board's cells beside the defined look, per cell of the 21 x 21 field
+// (index fieldRow * 21 + fieldColumn): a background tint under the value and notes, and an
+// outline inside the cell's lines. 0 means none. Board rendering paints them with every
+// cell it draws; play/highlight.* decides and changes them.
+struct CellMarks {
+    std::array<QRgb, kFieldCells> tint{};
+    std::array<QRgb, kFieldCells> outline{};
+    bool operator==(const CellMarks&) const = default;
+};
+
 struct Game {
     Game(Platform& platform, Canvas& canvas, std::uint32_t seed = 1)
         : platform(platform), canvas(canvas), random(seed) {}
@@ -54,6 +71,7 @@ struct Game {
     // Settings and dialog state shared across subsystems.
     Difficulty difficulty = Difficulty::Leicht;
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+    QString timingNote; // why timing stopped, until the value palette has shown it again
     bool escapeConsumed = false;
     bool editorMode = false;
     bool dialogDone = false;
@@ -79,6 +97,14 @@ struct Game {
     // Key code of the key last typed into the palette: its release was part of the entry and
     // is no command for the loop the palette returns to (0 = none pending).
     int paletteKeyRelease = 0;
+
+    // The cell cursor (keyboard play): its place in the 21 x 21 field, and whether it shows.
+    bool cursorShown = false;
+    int cursorColumn = 0, cursorRow = 0;
+    // Cell marks as they stand on screen, and marks other features lay over the cursor's
+    // highlights (for example a hint); see play/highlight.h.
+    CellMarks cellMarks;
+    CellMarks overlayMarks;
 
     // Board files.
     QString boardFileName;

@@ -8,6 +8,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/cursor.h"
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -84,7 +85,12 @@ bool editorKey(Game& g, int key) {
 // A left or right press on the board.
 void editorCellClick(Game& g, bool rightButton) {
     int column = 0, row = 0;
-    if (!mapPointerToCell(g, column, row)) return;
+    if (mapPointerToCell(g, column, row)) editorCell(g, rightButton, column, row);
+}
+
+} // namespace
+
+void editorCell(Game& g, bool rightButton, int column, int row) {
     Board& b = g.board;
     if (rightButton) {
         removeGiven(g, column, row);
@@ -111,8 +117,6 @@ void editorCellClick(Game& g, bool rightButton) {
     updateDifficultyPanel(g);
 }
 
-} // namespace
-
 void boardEditor(Game& g) {
     g.editorMode = true;
     g.board.notSolvable = false;
@@ -120,6 +124,7 @@ void boardEditor(Game& g) {
 
     for (;;) {
         const Event e = takeEvent(g);
+        if (cursorEvent(g, e)) continue;
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

@@ -10,6 +10,9 @@ void syncSharedNotes(Game& g);
 void computeCandidates(Game& g);
 void intersectSharedCandidates(Game& g);
 void drawCandidates(Game& g);
+// Redraws one cell (both copies of a shared cell) as a full board redraw would: background
+// and marks, value or notes. No error is counted; the clock is not touched.
+void redrawCell(Game& g, int grid, int column, int row);
 // The visible solver and the solve command (restart from the givens after a dead end).
 void solveBoard(Game& g);
 void solveCommand(Game& g);
