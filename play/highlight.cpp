@@ -49,7 +49,7 @@ void applyCellMarks(Game& g, const CellMarks& wanted) {
     CellMarks& drawn = g.cellMarks;
     if (drawn == wanted) return;
     const Board& b = g.board;
-    CanvasBatch batch(g.canvas);
+    std::vector<std::array<int, 3>> changed;
     for (int i = 0; i < kFieldCells; ++i) {
         const auto k = static_cast<size_t>(i);
         if (drawn.tint[k] == wanted.tint[k] && drawn.outline[k] == wanted.outline[k]) continue;
@@ -57,8 +57,10 @@ void applyCellMarks(Game& g, const CellMarks& wanted) {
         drawn.outline[k] = wanted.outline[k];
         int grid = 0, column = 0, row = 0;
         if (fieldCell(b, i % kFieldSize, i / kFieldSize, grid, column, row))
-            redrawCell(g, grid, column, row);
+            changed.push_back({grid, column, row});
     }
+    CanvasBatch batch(g.canvas);
+    redrawCells(g, changed);
 }
 
 void tintCell(Game& g, int grid, int column, int row, QRgb tint) {

@@ -16,6 +16,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace {
 
@@ -259,37 +261,56 @@ void drawCandidates(Game& g) {
     restoreDrawingState(g);
 }
 
-void redrawCell(Game& g, int grid, int column, int row) {
+namespace {
+
+// Every copy of a cell, in the order drawBoard and drawCandidates draw them (lower grid first),
+// so a redraw leaves the pixels a full redraw leaves. Returns the number of copies.
+int cellCopies(int grid, int column, int row, int (&copies)[2][3]) {
+    copies[0][0] = grid;
+    copies[0][1] = column;
+    copies[0][2] = row;
+    if (!otherCopy(grid, column, row, copies[1][0], copies[1][1], copies[1][2])) return 1;
+    if (copies[1][0] < grid) std::swap(copies[0], copies[1]);
+    return 2;
+}
+
+} // namespace
+
+void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
     Board& b = g.board;
-    // Every copy of the cell, in the order drawBoard and drawCandidates draw them, so the
-    // pixels come out as a full redraw leaves them.
-    int copies[2][3] = {{grid, column, row}, {0, 0, 0}};
-    int count = 1;
-    if (otherCopy(grid, column, row, copies[1][0], copies[1][1], copies[1][2])) {
-        count = 2;
-        if (copies[1][0] < grid) std::swap(copies[0], copies[1]);
-    }
     const auto activeGrid = b.activeGrid;
+    // Values first in the value font, then notes in the note font: one font change each.
     selectFont(g, 20);
-    for (int i = 0; i < count; ++i) {
-        const auto [cg, cc, cr] = copies[i];
-        b.activeGrid = static_cast<std::int16_t>(cg);
-        if (b.givenValue(cg, cc, cr) != 0)
-            paintGivenValue(g, cc, cr, b.givenValue(cg, cc, cr));
-        else
-            redrawCellValue(g, cc, cr, b.cellValue(cg, cc, cr));
+    for (const auto& [grid, column, row] : cells) {
+        int copies[2][3];
+        const int count = cellCopies(grid, column, row, copies);
+        for (int i = 0; i < count; ++i) {
+            const auto [cg, cc, cr] = copies[i];
+            b.activeGrid = static_cast<std::int16_t>(cg);
+            if (b.givenValue(cg, cc, cr) != 0)
+                paintGivenValue(g, cc, cr, b.givenValue(cg, cc, cr));
+            else
+                redrawCellValue(g, cc, cr, b.cellValue(cg, cc, cr));
+        }
     }
     b.activeGrid = activeGrid;
-    if (b.cellValue(grid, column, row) == 0) {
-        selectFont(g, b.showDigits ? 5 : 4);
-        g.canvas.setOpaqueText(false);
-        g.canvas.setPenRGB(kGivenColour);
+    selectFont(g, b.showDigits ? 5 : 4);
+    g.canvas.setOpaqueText(false);
+    g.canvas.setPenRGB(kGivenColour);
+    for (const auto& [grid, column, row] : cells) {
+        if (b.cellValue(grid, column, row) != 0) continue;
+        int copies[2][3];
+        const int count = cellCopies(grid, column, row, copies);
         for (int i = 0; i < count; ++i) {
             const auto [cg, cc, cr] = copies[i];
             if (b.cellValue(cg, cc, cr) == 0) paintCellNotes(g, cg, cc, cr);
         }
     }
     restoreDrawingState(g);
+}
+
+void redrawCell(Game& g, int grid, int column, int row) {
+    redrawCells(g, {{grid, column, row}});
 }
 
 void solveBoard(Game& g) {
