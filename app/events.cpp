@@ -3,9 +3,13 @@
 
 #include "app/game.h"
 #include "app/menu.h"
+#include "play/highlight.h"
 #include "play/playloop.h"
 
 Event takeEvent(Game& g) {
+    // Whatever the last event changed on the board, the highlights follow it before the
+    // player sees the screen again.
+    refreshHighlight(g);
     Event e = g.platform.nextEvent();
     switch (e.kind) {
     case Event::Kind::PointerMove:

@@ -9,10 +9,12 @@
 #include "platform/canvas.h"
 #include "platform/platform.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <atomic>
 #include <mutex>
 #include <string>
@@ -46,6 +48,21 @@ struct GameInProgressState {
     bool failureShown = false;           // a failed write was reported and none succeeded since
 };
 
+// The 21 x 21 field of the five grids: grid g's column c, row r is field column
+// (gridLeft(g) - 15) / 33 + c - 1 and field row (gridTop(g) - 15) / 33 + r - 1.
+constexpr int kFieldSize = 21;
+constexpr int kFieldCells = kFieldSize * kFieldSize;
+
+// Marks drawn on the board's cells beside the defined look, per cell of the 21 x 21 field
+// (index fieldRow * 21 + fieldColumn): a background tint under the value and notes, and an
+// outline inside the cell's lines. 0 means none. Board rendering paints them with every
+// cell it draws; play/highlight.* decides and changes them.
+struct CellMarks {
+    std::array<QRgb, kFieldCells> tint{};
+    std::array<QRgb, kFieldCells> outline{};
+    bool operator==(const CellMarks&) const = default;
+};
+
 struct Game {
     Game(Platform& platform, Canvas& canvas, std::uint32_t seed = 1)
         : platform(platform), canvas(canvas), random(seed) {}
@@ -65,6 +82,7 @@ struct Game {
     // Settings and dialog state shared across subsystems.
     Difficulty difficulty = Difficulty::Leicht;
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+    QString timingNote; // why timing stopped, until the value palette has shown it again
     bool escapeConsumed = false;
     bool editorMode = false;
     bool dialogDone = false;
@@ -93,6 +111,14 @@ struct Game {
     // A hint is on screen (outline, tint, sentence); the help text it replaced.
     bool hintShown = false;
     QString helpTextBeforeHint;
+
+    // The cell cursor (keyboard play): its place in the 21 x 21 field, and whether it shows.
+    bool cursorShown = false;
+    int cursorColumn = 0, cursorRow = 0;
+    // Cell marks as they stand on screen, and marks other features lay over the cursor's
+    // highlights (for example a hint); see play/highlight.h.
+    CellMarks cellMarks;
+    CellMarks overlayMarks;
 
     // Board files.
     QString boardFileName;

@@ -12,6 +12,7 @@
 #include "help/help.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/cursor.h"
 #include "play/editor.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -330,7 +331,8 @@ void Win_0_MenuEvent(Game& g, int id) {
         runCommand(g, command);
     }
 
-    // Back to the idle state.
+    // Back to the idle state; the cell cursor belongs to the game loops.
+    hideCellCursor(g);
     g.platform.setMenuEnabled(true);
     g.platform.setPointer(PointerShape::Arrow);
     updateMenuChecks(g);

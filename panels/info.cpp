@@ -116,6 +116,12 @@ void showHelpText(Game& g) {
     g.canvas.text(776, 576, g.helpText);
 }
 
+void showTimingNote(Game& g, const char* note) {
+    g.timingNote = QString::fromUtf8(note).leftJustified(26);
+    g.helpText = g.timingNote;
+    showHelpText(g);
+}
+
 void drawClockPanel(Game& g) {
     // The white box reaches from (768, 656) to (989, 695) around the clock label.
     drawPanel(g, 762, 634, 234, 68, QStringLiteral("ZEITMESSUNG:"), 827, 652);

@@ -10,6 +10,16 @@ void drawDifficultyPanel(Game& g);
 void updateDifficultyPanel(Game& g);
 void drawHelpPanel(Game& g);
 void showHelpText(Game& g);
+// Why a game is not, or no longer, timed, as the help line tells it (at most 26 characters,
+// the width of the help line).
+inline constexpr const char* kTimingThirdError = "Zeit gestoppt: 3. Fehler";
+inline constexpr const char* kTimingKeyM = "Zeit gestoppt: Taste M";
+inline constexpr const char* kTimingCandidates = "Zeit gestoppt: Kandidaten";
+inline constexpr const char* kUntimedCandidates = "Ohne Zeit: Kandidaten an";
+inline constexpr const char* kUntimedResumed = "Ohne Zeit: nur Neues Spiel";
+// Shows such a note in the help line (blank-padded over a longer text) and keeps it for the
+// value palette, which shows it again when it closes instead of its own guidance.
+void showTimingNote(Game& g, const char* note);
 void drawClockPanel(Game& g);
 void updateClock(Game& g);
 // Starts the game clock of a new timed game: startTime := now, finishTime := "X",

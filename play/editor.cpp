@@ -9,6 +9,7 @@
 #include "panels/statistics.h"
 #include "play/buttons.h"
 #include "play/hintview.h"
+#include "play/cursor.h"
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -89,7 +90,12 @@ bool editorKey(Game& g, int key) {
 // A left or right press on the board.
 void editorCellClick(Game& g, bool rightButton) {
     int column = 0, row = 0;
-    if (!mapPointerToCell(g, column, row)) return;
+    if (mapPointerToCell(g, column, row)) editorCell(g, rightButton, column, row);
+}
+
+} // namespace
+
+void editorCell(Game& g, bool rightButton, int column, int row) {
     Board& b = g.board;
     if (rightButton) {
         removeGiven(g, column, row);
@@ -116,8 +122,6 @@ void editorCellClick(Game& g, bool rightButton) {
     updateDifficultyPanel(g);
 }
 
-} // namespace
-
 void boardEditor(Game& g) {
     closeOpenChange(g);
     g.editorMode = true;
@@ -129,6 +133,7 @@ void boardEditor(Game& g) {
         clearHint(g, e);
         if (undoRedoKey(g, e)) continue;
         const UndoStep step(g); // whatever this event changes is one step of the history
+        if (cursorEvent(g, e)) continue;
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

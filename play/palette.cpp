@@ -35,26 +35,6 @@ void restoreBackground(Game& g) {
     if (g.backgroundSaved) g.canvas.paste(g.savedBackground, g.paletteX, g.paletteY);
 }
 
-// Enters value v (value mode) or toggles note v (note mode).
-void chooseValue(Game& g, int column, int row, int v) {
-    Board& b = g.board;
-    g.clock.paletteBusy = true;
-    restoreBackground(g);
-    if (g.noteMode) {
-        // Note 0 does not exist: a typed "0" or Esc changes no note.
-        if (v != 0) {
-            bool& note = b.noteFlag.bytes[noteIndex(b.activeGrid, column, row, v)];
-            note = !note;
-        }
-        syncSharedNotes(g);
-        computeCandidates(g);
-    } else {
-        b.cellValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(v);
-        if (!g.editorMode) drawCellValue(g, column, row, v);
-    }
-    g.clock.paletteBusy = false;
-}
-
 // A right press: removes the notes (note mode) or empties the cell (value mode).
 void clearCell(Game& g, int column, int row) {
     Board& b = g.board;
@@ -77,6 +57,25 @@ bool insidePalette(const Game& g) {
 }
 
 } // namespace
+
+void chooseValue(Game& g, int column, int row, int v) {
+    Board& b = g.board;
+    g.clock.paletteBusy = true;
+    restoreBackground(g);
+    if (g.noteMode) {
+        // Note 0 does not exist: a typed "0" or Esc changes no note.
+        if (v != 0) {
+            bool& note = b.noteFlag.bytes[noteIndex(b.activeGrid, column, row, v)];
+            note = !note;
+        }
+        syncSharedNotes(g);
+        computeCandidates(g);
+    } else {
+        b.cellValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(v);
+        if (!g.editorMode) drawCellValue(g, column, row, v);
+    }
+    g.clock.paletteBusy = false;
+}
 
 void drawValuePalette(Game& g, int column, int row) {
     Board& b = g.board;
@@ -128,6 +127,7 @@ void paletteHover(Game& g, int x, int y) {
 void runValuePalette(Game& g, int column, int row) {
     Board& b = g.board;
     TrackingGuard guard{g};
+    g.timingNote.clear(); // a note shown before this palette opened has been read
     // Redrawing notes walks the grids; the palette's cell stays in the grid it was opened on.
     const auto grid = b.activeGrid;
     g.paletteTracking = true;
@@ -186,6 +186,9 @@ void runValuePalette(Game& g, int column, int row) {
     g.platform.waitNoMouseButton();
     g.helpText = QStringLiteral("Bitte ein Feld anklicken! ");
     if (g.largeFontMode) g.helpText += QStringLiteral("   ");
+    // A note that timing stopped with this entry stays in view.
+    if (!g.timingNote.isEmpty()) g.helpText = g.timingNote;
+    g.timingNote.clear();
     showHelpText(g);
     syncSharedBoxes(b);
     if (b.showCandidates) computeCandidates(g);

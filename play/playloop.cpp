@@ -10,6 +10,7 @@
 #include "panels/statistics.h"
 #include "play/buttons.h"
 #include "play/hintview.h"
+#include "play/cursor.h"
 #include "play/palette.h"
 #include "play/pause.h"
 #include "play/render.h"
@@ -69,6 +70,7 @@ bool playKey(Game& g, int key) {
         drawBoard(g);
         break;
     case 'M':
+        if (g.clock.clockRunning) showTimingNote(g, kTimingKeyM);
         g.clock.clockRunning = false;
         setAllNotes(g.board, false);
         g.board.showCandidates = !g.board.showCandidates;
@@ -110,9 +112,14 @@ bool playButton(Game& g, int button) {
 
 // A left or right press on the board.
 void playCellClick(Game& g, bool rightButton) {
-    g.noteMode = rightButton;
     int column = 0, row = 0;
-    if (!mapPointerToCell(g, column, row)) return;
+    if (mapPointerToCell(g, column, row)) playCell(g, rightButton, column, row);
+}
+
+} // namespace
+
+void playCell(Game& g, bool rightButton, int column, int row) {
+    g.noteMode = rightButton;
     Board& b = g.board;
     const int grid = b.activeGrid;
     if (b.givenValue(grid, column, row) != 0) return;
@@ -127,8 +134,6 @@ void playCellClick(Game& g, bool rightButton) {
     runValuePalette(g, column, row);
     if (!rightButton) updateDigitCounts(g);
 }
-
-} // namespace
 
 void Win_0_MouseMove(Game& g, int /*button*/, int /*shift*/, float x, float y) {
     const int px = static_cast<int>(std::lrint(x));
@@ -155,7 +160,13 @@ bool mapPointerToCell(Game& g, int& column, int& row) {
 
 void playLoop(Game& g) {
     closeOpenChange(g);
+    const bool timed = g.clock.clockRunning;
     drawBoard(g);
+    // The help line says when this game is not timed, and why.
+    if (!timed)
+        showTimingNote(g, kUntimedResumed);
+    else if (!g.clock.clockRunning)
+        showTimingNote(g, kUntimedCandidates);
     drawAllButtons(g);
     if (g.clock.clockRunning) startClockTicker(g);
 
@@ -164,6 +175,7 @@ void playLoop(Game& g) {
         clearHint(g, e);
         if (undoRedoKey(g, e) || pauseEvent(g, e)) continue;
         const UndoStep step(g); // whatever this event changes is one step of the history
+        if (cursorEvent(g, e)) continue;
         switch (e.kind) {
         case Event::Kind::KeyRelease:
             // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).

@@ -10,11 +10,15 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/hintview.h"
+#include "play/highlight.h"
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace {
 
@@ -42,15 +46,43 @@ int valueOffset(const Game& g, int value) {
     return 0;
 }
 
-// Fills the inside of a cell white. The box lines are 2 pixels wide and lie on the cell
-// line at the left of columns (rows) 1, 4, 7 and its right (lower) neighbour pixel, so the
-// first cell of each box keeps its distance from them; no line pixel is ever painted.
-void eraseCell(Game& g, int column, int row) {
-    const int left = cellLeft(g, g.board.activeGrid, column);
-    const int top = cellTop(g, g.board.activeGrid, row);
+// The inside of a cell, inclusive. The box lines are 2 pixels wide and lie on the cell line
+// at the left of columns (rows) 1, 4, 7 and its right (lower) neighbour pixel, so the first
+// cell of each box keeps its distance from them; no line pixel is ever painted.
+QRect cellInside(const Game& g, int grid, int column, int row) {
+    const int left = cellLeft(g, grid, column);
+    const int top = cellTop(g, grid, row);
     const int a = column % 3 == 1 ? 1 : 0;
     const int b = row % 3 == 1 ? 1 : 0;
-    g.canvas.fillRect(left + 1 + a, top + 1 + b, left + 32, top + 32, kWhite);
+    return QRect(QPoint(left + 1 + a, top + 1 + b), QPoint(left + 32, top + 32));
+}
+
+// The cell's background: white, or the tint of its cell mark.
+QColor cellBackground(const Game& g, int grid, int column, int row) {
+    const QRgb tint = g.cellMarks.tint[static_cast<size_t>(fieldIndex(g.board, grid, column, row))];
+    return tint != 0 ? QColor::fromRgb(tint) : kWhite;
+}
+
+// Fills the inside of a cell with its background.
+void eraseCell(Game& g, int column, int row) {
+    const int grid = g.board.activeGrid;
+    const QRect r = cellInside(g, grid, column, row);
+    g.canvas.fillRect(r.left(), r.top(), r.right(), r.bottom(),
+                      cellBackground(g, grid, column, row));
+}
+
+// The outline mark of a cell, if it has one, drawn last over the cell's contents.
+void drawCellOutline(Game& g, int grid, int column, int row) {
+    const QRgb outline =
+        g.cellMarks.outline[static_cast<size_t>(fieldIndex(g.board, grid, column, row))];
+    if (outline == 0) return;
+    const QRect r = cellInside(g, grid, column, row);
+    const QColor colour = QColor::fromRgb(outline);
+    const int w = kCellOutlineWidth - 1;
+    g.canvas.fillRect(r.left(), r.top(), r.right(), r.top() + w, colour);
+    g.canvas.fillRect(r.left(), r.bottom() - w, r.right(), r.bottom(), colour);
+    g.canvas.fillRect(r.left(), r.top(), r.left() + w, r.bottom(), colour);
+    g.canvas.fillRect(r.right() - w, r.top(), r.right(), r.bottom(), colour);
 }
 
 void drawValueText(Game& g, int column, int row, int value, QColor colour) {
@@ -80,6 +112,7 @@ void redrawCellValue(Game& g, int column, int row, int value) {
         const bool wrong = solution != 0 && b.cellValue(b.activeGrid, column, row) != solution;
         drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
     }
+    drawCellOutline(g, b.activeGrid, column, row);
 }
 
 // A given, drawn in the font already selected, and recorded in givenValue.
@@ -87,7 +120,26 @@ void paintGivenValue(Game& g, int column, int row, int value) {
     Board& b = g.board;
     eraseCell(g, column, row);
     if (value != 0) drawValueText(g, column, row, value, kGivenColour);
+    drawCellOutline(g, b.activeGrid, column, row);
     b.givenValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(value);
+}
+
+// The notes of one empty cell copy, in the note font already selected: each slot filled with
+// the cell's background, the note drawn in black where it is set.
+void paintCellNotes(Game& g, int grid, int column, int row) {
+    const Board& b = g.board;
+    const bool digits = b.showDigits;
+    const int left = cellLeft(g, grid, column);
+    const int top = cellTop(g, grid, row);
+    const QColor background = cellBackground(g, grid, column, row);
+    for (int v = 1; v <= 9; ++v) {
+        const int x = left + 10 * ((v - 1) % 3) + 2;
+        const int y = top + 10 * ((v - 1) / 3);
+        g.canvas.fillRect(x, y + 2, x + 9, y + 10, background);
+        if (b.noteFlag(grid, column, row, v))
+            g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(digits, v));
+    }
+    drawCellOutline(g, grid, column, row);
 }
 
 // Calls fn(masterGrid, masterColumn, masterRow, mirrorGrid, mirrorColumn, mirrorRow) for
@@ -118,11 +170,14 @@ void drawCellValue(Game& g, int column, int row, int value) {
     const bool wrong = modelDrawCellValue(b, column, row, value);
     // Only the wrong entry that raises the count to three stops the clock.
     if (b.errorCount == 3 && errorsBefore != 3 && !b.silentMode) {
+        if (g.clock.clockRunning) showTimingNote(g, kTimingThirdError);
         g.clock.clockRunning = false;
         updateClock(g);
     }
-    if (value != 0 && !b.silentMode)
-        drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
+    if (!b.silentMode) {
+        if (value != 0) drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
+        drawCellOutline(g, b.activeGrid, column, row);
+    }
     restoreDrawingState(g);
 }
 
@@ -167,6 +222,7 @@ void computeCandidates(Game& g) {
     Board& b = g.board;
     if (b.showCandidates) {
         // A game in which automatic candidates were shown is no longer timed.
+        if (g.clock.clockRunning) showTimingNote(g, kTimingCandidates);
         g.clock.clockRunning = false;
         updateClock(g);
         // Each copy of a shared cell is tested against its own grid alone (the digit is
@@ -228,19 +284,56 @@ void drawCandidates(Game& g) {
     restoreDrawingState(g);
 }
 
-void redrawCell(Game& g, int grid, int column, int row) {
+namespace {
+
+// Every copy of a cell, in the order drawBoard and drawCandidates draw them (lower grid first),
+// so a redraw leaves the pixels a full redraw leaves. Returns the number of copies.
+int cellCopies(int grid, int column, int row, int (&copies)[2][3]) {
+    copies[0][0] = grid;
+    copies[0][1] = column;
+    copies[0][2] = row;
+    if (!otherCopy(grid, column, row, copies[1][0], copies[1][1], copies[1][2])) return 1;
+    if (copies[1][0] < grid) std::swap(copies[0], copies[1]);
+    return 2;
+}
+
+} // namespace
+
+void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
     Board& b = g.board;
-    b.activeGrid = static_cast<std::int16_t>(grid);
+    const auto activeGrid = b.activeGrid;
+    // Values first in the value font, then notes in the note font: one font change each.
     selectFont(g, 20);
-    if (b.givenValue(grid, column, row) != 0)
-        paintGivenValue(g, column, row, b.givenValue(grid, column, row));
-    else
-        redrawCellValue(g, column, row, b.cellValue(grid, column, row));
-    if (b.cellValue(grid, column, row) == 0) {
-        selectNoteFont(g);
-        paintCellNotes(g, grid, column, row);
+    for (const auto& [grid, column, row] : cells) {
+        int copies[2][3];
+        const int count = cellCopies(grid, column, row, copies);
+        for (int i = 0; i < count; ++i) {
+            const auto [cg, cc, cr] = copies[i];
+            b.activeGrid = static_cast<std::int16_t>(cg);
+            if (b.givenValue(cg, cc, cr) != 0)
+                paintGivenValue(g, cc, cr, b.givenValue(cg, cc, cr));
+            else
+                redrawCellValue(g, cc, cr, b.cellValue(cg, cc, cr));
+        }
+    }
+    b.activeGrid = activeGrid;
+    selectFont(g, b.showDigits ? 5 : 4);
+    g.canvas.setOpaqueText(false);
+    g.canvas.setPenRGB(kGivenColour);
+    for (const auto& [grid, column, row] : cells) {
+        if (b.cellValue(grid, column, row) != 0) continue;
+        int copies[2][3];
+        const int count = cellCopies(grid, column, row, copies);
+        for (int i = 0; i < count; ++i) {
+            const auto [cg, cc, cr] = copies[i];
+            if (b.cellValue(cg, cc, cr) == 0) paintCellNotes(g, cg, cc, cr);
+        }
     }
     restoreDrawingState(g);
+}
+
+void redrawCell(Game& g, int grid, int column, int row) {
+    redrawCells(g, {{grid, column, row}});
 }
 
 void solveBoard(Game& g) {

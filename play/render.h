@@ -1,6 +1,9 @@
 // Board rendering: cell values, givens, notes and automatic candidates; the visible solver.
 #pragma once
 
+#include <array>
+#include <vector>
+
 struct Game;
 
 void drawBoard(Game& g);
@@ -10,9 +13,11 @@ void syncSharedNotes(Game& g);
 void computeCandidates(Game& g);
 void intersectSharedCandidates(Game& g);
 void drawCandidates(Game& g);
-// Redraws one cell as the board holds it: its given or entry (red when wrong, no error
-// counted), or its notes when it is empty. Used where a few cells changed at once (undo).
+// Redraws one cell (both copies of a shared cell) as a full board redraw would: background
+// and marks, value or notes. No error is counted; the clock is not touched.
 void redrawCell(Game& g, int grid, int column, int row);
+// The same for many cells (grid, column, row) at once, with one font change per kind of text.
+void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells);
 // The visible solver and the solve command (restart from the givens after a dead end).
 void solveBoard(Game& g);
 void solveCommand(Game& g);

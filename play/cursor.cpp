@@ -1,0 +1,165 @@
+// The cell cursor and entry at the cursor. Called by the play loop and the editor for every
+// event they take; the highlights it asks for are drawn by play/highlight.
+#include "play/cursor.h"
+
+#include "app/game.h"
+#include "panels/info.h"
+#include "panels/statistics.h"
+#include "play/editor.h"
+#include "play/highlight.h"
+#include "play/palette.h"
+#include "play/playloop.h"
+#include "play/render.h"
+
+namespace {
+
+bool isCell(const Board& b, int fieldColumn, int fieldRow) {
+    int grid = 0, column = 0, row = 0;
+    return fieldCell(b, fieldColumn, fieldRow, grid, column, row);
+}
+
+// Home and End: the first or last cell of the cursor's row of the field.
+void jumpInRow(Game& g, bool toEnd) {
+    for (int i = 0; i < kFieldSize; ++i) {
+        const int column = toEnd ? kFieldSize - 1 - i : i;
+        if (isCell(g.board, column, g.cursorRow)) {
+            g.cursorColumn = column;
+            return;
+        }
+    }
+}
+
+// A digit 1..9 at the cursor cell: a value in play (not on a given), a given in the editor.
+void enterValue(Game& g, int column, int row, int v) {
+    Board& b = g.board;
+    const int grid = b.activeGrid;
+    if (!g.editorMode && b.givenValue(grid, column, row) != 0) return;
+    g.noteMode = false;
+    chooseValue(g, column, row, v);
+    syncSharedBoxes(b);
+    if (b.showCandidates) computeCandidates(g);
+    b.activeGrid = static_cast<std::int16_t>(grid);
+    if (g.editorMode) drawGivenValue(g, column, row, v);
+    updateDigitCounts(g);
+    if (g.editorMode) updateDifficultyPanel(g);
+}
+
+// 0, Delete or Backspace: empties an entry in play (givens stay), removes a given in the editor.
+void clearValue(Game& g, int column, int row) {
+    const Board& b = g.board;
+    const int grid = b.activeGrid;
+    if (g.editorMode) {
+        if (b.givenValue(grid, column, row) != 0) editorCell(g, true, column, row);
+    } else if (b.givenValue(grid, column, row) == 0 && b.cellValue(grid, column, row) != 0) {
+        playCell(g, true, column, row); // as a right click on a filled cell
+    }
+}
+
+// Ctrl+digit: toggles that note of an empty cell in play, as the note palette does.
+void toggleNote(Game& g, int column, int row, int v) {
+    Board& b = g.board;
+    const int grid = b.activeGrid;
+    if (g.editorMode || b.cellValue(grid, column, row) != 0) return;
+    g.noteMode = true;
+    chooseValue(g, column, row, v);
+    b.activeGrid = static_cast<std::int16_t>(grid);
+    syncSharedBoxes(b);
+}
+
+// The keys that act on the cursor's cell; false for any other key.
+bool cellKey(Game& g, const Event& e) {
+    int column = 0, row = 0, grid = 0;
+    if (!fieldCell(g.board, g.cursorColumn, g.cursorRow, grid, column, row)) return false;
+    g.board.activeGrid = static_cast<std::int16_t>(grid);
+    const int key = e.code;
+    if (e.ctrl()) {
+        if (key < '1' || key > '9') return false;
+        toggleNote(g, column, row, key - '0');
+    } else if (key >= '1' && key <= '9') {
+        enterValue(g, column, row, key - '0');
+    } else if (key == '0' || key == kKeyDelete || key == kKeyBackspace) {
+        clearValue(g, column, row);
+    } else if (key == kKeyEnter || key == kKeySpace) {
+        if (g.editorMode)
+            editorCell(g, false, column, row);
+        else
+            playCell(g, false, column, row);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The keys that move the cursor; false for any other key.
+bool moveKey(Game& g, int key) {
+    int dColumn = 0, dRow = 0;
+    switch (key) {
+    case kKeyLeft:
+        dColumn = -1;
+        break;
+    case kKeyRight:
+        dColumn = 1;
+        break;
+    case kKeyUp:
+        dRow = -1;
+        break;
+    case kKeyDown:
+        dRow = 1;
+        break;
+    case kKeyHome:
+    case kKeyEnd:
+        g.cursorShown = true;
+        jumpInRow(g, key == kKeyEnd);
+        return true;
+    default:
+        return false;
+    }
+    // The first arrow key shows the cursor where it is; the next ones move it.
+    if (g.cursorShown) stepCursor(g.board, g.cursorColumn, g.cursorRow, dColumn, dRow);
+    g.cursorShown = true;
+    return true;
+}
+
+} // namespace
+
+void stepCursor(const Board& b, int& column, int& row, int dColumn, int dRow) {
+    for (int c = column + dColumn, r = row + dRow;
+         c >= 0 && c < kFieldSize && r >= 0 && r < kFieldSize; c += dColumn, r += dRow) {
+        if (isCell(b, c, r)) {
+            column = c;
+            row = r;
+            return;
+        }
+    }
+}
+
+void hideCellCursor(Game& g) {
+    g.cursorShown = false;
+    refreshHighlight(g);
+}
+
+bool cursorEvent(Game& g, const Event& e) {
+    switch (e.kind) {
+    case Event::Kind::LeftPress:
+    case Event::Kind::RightPress: {
+        hideCellCursor(g);
+        const auto grid = g.board.activeGrid;
+        int column = 0, row = 0;
+        if (mapPointerToCell(g, column, row)) {
+            const int index = fieldIndex(g.board, g.board.activeGrid, column, row);
+            g.cursorColumn = index % kFieldSize;
+            g.cursorRow = index / kFieldSize;
+        }
+        g.board.activeGrid = grid;
+        return false;
+    }
+    case Event::Kind::KeyRelease: {
+        if (e.alt()) return false;
+        const bool used = (!e.ctrl() && moveKey(g, e.code)) || (g.cursorShown && cellKey(g, e));
+        if (used) refreshHighlight(g);
+        return used;
+    }
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,106 @@
+// Cell marks (tints and outlines) and the cursor's highlights. Called by the cell cursor,
+// before every event a game loop takes (takeEvent), and by features that mark cells.
+#include "play/highlight.h"
+
+#include "engine/board.h"
+#include "play/render.h"
+
+namespace {
+
+int gridFieldColumn(const Board& b, int grid) {
+    return (b.gridLeft[static_cast<size_t>(grid)] - 15) / 33;
+}
+int gridFieldRow(const Board& b, int grid) {
+    return (b.gridTop[static_cast<size_t>(grid)] - 15) / 33;
+}
+
+// Tints the row, column and 3 x 3 box of cell (grid, column, row) within its grid.
+void tintHouses(const Board& b, CellMarks& m, int grid, int column, int row) {
+    const int boxColumn = (column - 1) / 3 * 3 + 1, boxRow = (row - 1) / 3 * 3 + 1;
+    for (int i = 1; i <= 9; ++i) {
+        m.tint[static_cast<size_t>(fieldIndex(b, grid, i, row))] = kHouseTint;
+        m.tint[static_cast<size_t>(fieldIndex(b, grid, column, i))] = kHouseTint;
+        m.tint[static_cast<size_t>(
+            fieldIndex(b, grid, boxColumn + (i - 1) % 3, boxRow + (i - 1) / 3))] = kHouseTint;
+    }
+}
+
+} // namespace
+
+int fieldIndex(const Board& b, int grid, int column, int row) {
+    return (gridFieldRow(b, grid) + row - 1) * kFieldSize + gridFieldColumn(b, grid) + column - 1;
+}
+
+bool fieldCell(const Board& b, int fieldColumn, int fieldRow, int& grid, int& column, int& row) {
+    for (int gr = 0; gr < 5; ++gr) {
+        const int c = fieldColumn - gridFieldColumn(b, gr) + 1;
+        const int r = fieldRow - gridFieldRow(b, gr) + 1;
+        if (c >= 1 && c <= 9 && r >= 1 && r <= 9) {
+            grid = gr;
+            column = c;
+            row = r;
+            return true;
+        }
+    }
+    return false;
+}
+
+void applyCellMarks(Game& g, const CellMarks& wanted) {
+    CellMarks& drawn = g.cellMarks;
+    if (drawn == wanted) return;
+    const Board& b = g.board;
+    std::vector<std::array<int, 3>> changed;
+    for (int i = 0; i < kFieldCells; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (drawn.tint[k] == wanted.tint[k] && drawn.outline[k] == wanted.outline[k]) continue;
+        drawn.tint[k] = wanted.tint[k];
+        drawn.outline[k] = wanted.outline[k];
+        int grid = 0, column = 0, row = 0;
+        if (fieldCell(b, i % kFieldSize, i / kFieldSize, grid, column, row))
+            changed.push_back({grid, column, row});
+    }
+    CanvasBatch batch(g.canvas);
+    redrawCells(g, changed);
+}
+
+void tintCell(Game& g, int grid, int column, int row, QRgb tint) {
+    CellMarks wanted = g.cellMarks;
+    wanted.tint[static_cast<size_t>(fieldIndex(g.board, grid, column, row))] = tint;
+    applyCellMarks(g, wanted);
+}
+
+void outlineCell(Game& g, int grid, int column, int row, QRgb outline) {
+    CellMarks wanted = g.cellMarks;
+    wanted.outline[static_cast<size_t>(fieldIndex(g.board, grid, column, row))] = outline;
+    applyCellMarks(g, wanted);
+}
+
+CellMarks wantedCellMarks(const Game& g) {
+    const Board& b = g.board;
+    CellMarks m;
+    int grid = 0, column = 0, row = 0;
+    if (g.cursorShown && fieldCell(b, g.cursorColumn, g.cursorRow, grid, column, row)) {
+        tintHouses(b, m, grid, column, row);
+        int otherGrid = 0, otherColumn = 0, otherRow = 0;
+        if (otherCopy(grid, column, row, otherGrid, otherColumn, otherRow))
+            tintHouses(b, m, otherGrid, otherColumn, otherRow);
+        if (const int value = b.cellValue(grid, column, row); value != 0)
+            for (int gr = 0; gr < 5; ++gr)
+                for (int c = 1; c <= 9; ++c)
+                    for (int r = 1; r <= 9; ++r)
+                        if (b.cellValue(gr, c, r) == value)
+                            m.tint[static_cast<size_t>(fieldIndex(b, gr, c, r))] = kSameValueTint;
+        m.outline[static_cast<size_t>(fieldIndex(b, grid, column, row))] = kCursorOutline;
+    }
+    for (size_t i = 0; i < m.tint.size(); ++i) {
+        if (g.overlayMarks.tint[i] != 0) m.tint[i] = g.overlayMarks.tint[i];
+        if (g.overlayMarks.outline[i] != 0) m.outline[i] = g.overlayMarks.outline[i];
+    }
+    return m;
+}
+
+void refreshHighlight(Game& g) {
+    static const CellMarks kNone{};
+    if (!g.cursorShown && g.cellMarks == kNone && g.overlayMarks == kNone) return;
+    applyCellMarks(g, wantedCellMarks(g));
+}

@@ -1,0 +1,43 @@
+// Cell marks drawn beside the defined look of the board: a background tint under a cell's
+// value and notes, and an outline inside its lines. Board rendering paints the marks with
+// every cell it draws; these functions change them and redraw exactly the cells whose look
+// changes. The cell cursor uses them for its highlights; other features (a hint) lay their
+// own marks over those through Game::overlayMarks.
+#pragma once
+
+#include "app/game.h"
+
+#include <QRgb>
+
+struct Board;
+
+// Width in pixels of an outline mark, inside the cell's lines.
+constexpr int kCellOutlineWidth = 2;
+
+// The highlight colours, off the colours of the grid: the houses (row, column, box) of the
+// cursor cell lightly, the cells holding the cursor cell's value more strongly, and the
+// cursor's outline.
+constexpr QRgb kHouseTint = 0xffe4eefc;
+constexpr QRgb kSameValueTint = 0xffb4cff5;
+constexpr QRgb kCursorOutline = 0xffff8000;
+
+// Field index (fieldRow * 21 + fieldColumn) of cell (grid, column, row).
+int fieldIndex(const Board& b, int grid, int column, int row);
+// The cell at a place of the 21 x 21 field: its first grid in the order 0..4 (the master
+// copy of a shared cell, the one a click selects). False for the gaps between the grids.
+bool fieldCell(const Board& b, int fieldColumn, int fieldRow, int& grid, int& column, int& row);
+
+// Primitives: set the tint or outline of one cell (0 removes it) and redraw that cell if its
+// look changed.
+void tintCell(Game& g, int grid, int column, int row, QRgb tint);
+void outlineCell(Game& g, int grid, int column, int row, QRgb outline);
+// Makes the marks on screen those of `wanted`, redrawing only the cells whose look changes.
+void applyCellMarks(Game& g, const CellMarks& wanted);
+
+// The marks the cursor asks for, with Game::overlayMarks laid over them: nothing while the
+// cursor is hidden; else the cursor's houses in every grid holding the cursor cell, the
+// cells of the cursor cell's value and the cursor's outline.
+CellMarks wantedCellMarks(const Game& g);
+// Brings the screen in line with wantedCellMarks (cheap when nothing changed). Runs before
+// every event a game loop takes, so a change of the board by any command is followed.
+void refreshHighlight(Game& g);
