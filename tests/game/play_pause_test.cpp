@@ -123,7 +123,7 @@ TEST(Pause, TimePausedIsNotCountedInTheFinalTime) {
         w.platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y());
         ASSERT_NO_THROW(playLoop(g));
         joinClockTicker(g);
-        EXPECT_EQ(g.board.statusText, "Brett gelöst!!! ");
+        EXPECT_EQ(g.board.verdict, Verdict::Solved);
         if (timed) {
             EXPECT_EQ(g.clock.startTime, start + 1200.0);
             EXPECT_EQ(g.clock.finishTime, "00:01:10.0");

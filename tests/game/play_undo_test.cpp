@@ -27,7 +27,7 @@ constexpr QPoint kMarker{900, 770}; // a pointer move outside the board: the loo
 struct Moment {
     BoardImage board;
     int errors;
-    std::string status;
+    Verdict status;
     QImage screen;
     bool operator==(const Moment& o) const {
         return board == o.board && status == o.status && screen == o.screen;
@@ -48,7 +48,7 @@ struct UndoWorld : TestWorld {
             Moment m;
             captureBoardImage(g().board, m.board);
             m.errors = g().board.errorCount;
-            m.status = g().board.statusText;
+            m.status = g().board.verdict;
             m.screen = image.copy(15, 15, 693, 693);
             moments.push_back(m);
             panels.push_back(image.copy(732, 222, 300, 78));
@@ -207,7 +207,7 @@ TEST(Undo, ANewBoardBeginsANewHistory) {
          [&](UndoWorld& w) {
              w.platform.copyDataFile(QStringLiteral("leicht.qnt"));
              undoBetweenMarkers(w);
-             w.platform.key(kEsc);
+             w.platform.key(kKeyEsc);
              Win_0_MenuEvent(w.g(), 8);
              joinClockTicker(w.g());
          }},
