@@ -14,8 +14,6 @@ namespace {
 // The board: the 21 x 21 cells of 33 pixels from (15, 15).
 constexpr int kBoardLeft = 15, kBoardTop = 15, kBoardRight = 15 + 21 * 33 - 1,
               kBoardBottom = kBoardRight;
-constexpr Colour kCoverColour = Colour::WindowBackground;
-constexpr Colour kTextColour = Colour::DarkGrey;
 
 bool onBoard(int x, int y) {
     return x >= kBoardLeft && x <= kBoardRight && y >= kBoardTop && y <= kBoardBottom;
@@ -24,7 +22,7 @@ bool onBoard(int x, int y) {
 void drawPauseCover(Game& g) {
     Canvas& c = g.canvas;
     c.fillRect(kBoardLeft, kBoardTop, kBoardRight, kBoardBottom,
-               c.colourTable[static_cast<std::size_t>(kCoverColour)]);
+               c.colour(Colour::WindowBackground));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(120);
     font.setBold(true);
@@ -35,7 +33,7 @@ void drawPauseCover(Game& g) {
     const int font0 = g.currentFont;
     c.setFont(font);
     c.setOpaqueText(false);
-    c.setPenColour(kTextColour);
+    c.setPenColour(Colour::DarkGrey);
     c.text(x, y, text);
     selectFont(g, font0);
     c.setOpaqueText(true);

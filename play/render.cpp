@@ -251,21 +251,6 @@ void intersectSharedCandidates(Game& g) {
 
 namespace {
 
-// The nine note places of an empty cell, in the note font already selected.
-void paintCellNotes(Game& g, int grid, int column, int row) {
-    Board& b = g.board;
-    const bool digits = b.showDigits;
-    const int left = cellLeft(g, grid, column);
-    const int top = cellTop(g, grid, row);
-    for (int v = 1; v <= 9; ++v) {
-        const int x = left + 10 * ((v - 1) % 3) + 2;
-        const int y = top + 10 * ((v - 1) / 3);
-        g.canvas.fillRect(x, y + 2, x + 9, y + 10, kWhite);
-        if (b.noteFlag(grid, column, row, v))
-            g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(b.showDigits, v));
-    }
-}
-
 void selectNoteFont(Game& g) {
     selectFont(g, g.board.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
