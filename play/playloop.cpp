@@ -158,6 +158,31 @@ bool mapPointerToCell(Game& g, int& column, int& row) {
     return false;
 }
 
+namespace {
+
+// One event of the play loop's defined commands: keys, the button bar and cell clicks.
+// Returns true when the player leaves the game.
+bool playEvent(Game& g, const Event& e) {
+    switch (e.kind) {
+    case Event::Kind::KeyRelease:
+        // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
+        return !e.ctrl() && !e.alt() && playKey(g, e.code);
+    case Event::Kind::LeftPress:
+        if (g.pointerY >= 726 && g.pointerY <= 752 &&
+            playButton(g, buttonAt(g.pointerX, g.pointerY)))
+            return true;
+        playCellClick(g, false);
+        return false;
+    case Event::Kind::RightPress:
+        playCellClick(g, true);
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void playLoop(Game& g) {
     closeOpenChange(g);
     const bool timed = g.clock.clockRunning;
@@ -173,25 +198,9 @@ void playLoop(Game& g) {
     for (;;) {
         const Event e = takeEvent(g);
         clearHint(g, e);
-        if (undoRedoKey(g, e) || pauseEvent(g, e)) continue;
-        const UndoStep step(g); // whatever this event changes is one step of the history
-        if (cursorEvent(g, e)) continue;
-        switch (e.kind) {
-        case Event::Kind::KeyRelease:
-            // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
-            if (!e.ctrl() && !e.alt() && playKey(g, e.code)) return;
-            break;
-        case Event::Kind::LeftPress:
-            if (g.pointerY >= 726 && g.pointerY <= 752 &&
-                playButton(g, buttonAt(g.pointerX, g.pointerY)))
-                return;
-            playCellClick(g, false);
-            break;
-        case Event::Kind::RightPress:
-            playCellClick(g, true);
-            break;
-        default:
-            break;
+        if (!undoRedoKey(g, e) && !pauseEvent(g, e)) {
+            const UndoStep step(g); // whatever this event changes is one step of the history
+            if (!cursorEvent(g, e) && playEvent(g, e)) return;
         }
         noteGameChanged(g); // keeps the game in progress for a restart
     }
