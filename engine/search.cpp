@@ -5,12 +5,22 @@
 // cell: six) units holds. Placing a digit takes it out of the candidates of every cell of
 // those units; a cell left with one candidate is placed at once (single candidate), and
 // after that every unit is scanned for a digit with only one place left (single place) or
-// none at all (dead end). When nothing more follows, the search guesses in the empty cell
-// with the fewest candidates, each of its digits on a copy of the state.
+// none at all (dead end).
+//
+// The five grids touch only in the four shared boxes, so the search guesses there first,
+// box by box. A grid all of whose shared cells are filled no longer depends on the rest
+// of the field: its completions are counted by a search of its own (up to the number
+// still needed), its first completion is written into the state, and the count of the
+// rest is multiplied by it. A grid's wrong guesses are thus searched once instead of once
+// for every partial completion of the other grids, and proving a unique completion costs
+// the sum of the five grids' searches rather than their product. Within one grid the
+// search guesses in the empty cell with the fewest candidates, or, when that cell has
+// more than two, on a digit with two places in a unit.
 #include "engine/search.h"
 
 #include "engine/fieldcells.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -26,14 +36,22 @@ struct State {
 
 class Search {
   public:
-    Search(int limit, BoardArray* solution) : limit(limit), solution(solution) {}
+    explicit Search(BoardArray* solution) : solution(solution) {
+        for (int k = 0; k < 4; ++k) {
+            const SharedBox& box = kSharedBoxes[k];
+            boxUnit[k] = unitmasks::boxUnit(box.masterGrid, box.masterColumn, box.masterRow);
+            for (int g = 0; g <= 4; ++g)
+                if (g == box.masterGrid || g == box.mirrorGrid) gridBoxes[g] |= 1 << k;
+        }
+    }
 
-    // Places every digit the two rules force; false on a dead end.
-    bool propagate(State& s) {
+    // Places every digit the two rules force in units firstUnit..lastUnit-1; false on a
+    // dead end. The range is the whole field, or one grid whose shared cells are filled.
+    bool propagate(State& s, int firstUnit = 0, int lastUnit = unitmasks::kUnitCount) {
         for (;;) {
             if (!placeQueued(s)) return false;
             bool placed = false;
-            for (int u = 0; u < unitmasks::kUnitCount; ++u) {
+            for (int u = firstUnit; u < lastUnit; ++u) {
                 for (;;) {
                     std::uint16_t once = 0, twice = 0;
                     for (std::int16_t cell : geo.members[u]) {
@@ -79,66 +97,35 @@ class Search {
         return true;
     }
 
-    // Counts the completions of a propagated state; stops once limit is reached. The guess
-    // stays in the grid of the previous guess until that grid is full: a wrong guess then
-    // shows as a dead end within its own grid, instead of being multiplied by guesses in
-    // the other grids before it does.
-    void run(State& s, int grid) {
-        int best = bestCellIn(s, grid);
-        if (best < 0) {
-            // A new grid: the one with the fewest candidates left, the most settled one.
-            int fewest = 82 * 9;
-            for (int g = 0; g <= 4; ++g) {
-                int empty = 0;
-                for (std::int16_t cell : geo.gridCells[g])
-                    empty += std::popcount(s.candidates[cell]);
-                if (empty > 0 && empty < fewest) {
-                    fewest = empty;
-                    grid = g;
-                }
-            }
-            best = bestCellIn(s, grid);
+    // Counts the completions of a propagated state, up to need (at least 1). Grids whose
+    // shared cells are all filled are counted alone and filled with their first completion;
+    // the guesses go into the shared boxes until none is left empty.
+    int run(State& s, int need) {
+        int factor = 1;
+        for (int g = 0; g <= 4; ++g) {
+            if (!independent(s, g)) continue;
+            State grid = s;
+            const int n = runGrid(grid, g, need, &s);
+            if (n == 0) return 0;
+            factor = static_cast<int>(std::min<long long>(need, 1LL * factor * n));
         }
-        if (best < 0) { // every cell filled
-            if (count++ == 0 && solution) writeSolution(s);
-            return;
-        }
-        // A digit with two places in a unit of the grid splits as well as a cell with two
-        // candidates; it is preferred to a cell with more.
-        if (std::popcount(s.candidates[best]) > 2) {
-            for (int u = grid * 27; u < grid * 27 + 27; ++u) {
-                std::uint16_t once = 0, twice = 0, more = 0;
-                for (std::int16_t cell : geo.members[u]) {
-                    const std::uint16_t c = s.candidates[cell];
-                    more |= twice & c;
-                    twice |= once & c;
-                    once |= c;
-                }
-                const std::uint16_t two = twice & ~more;
-                if (two == 0) continue;
-                const std::uint16_t bit = two & -two;
-                for (std::int16_t cell : geo.members[u]) {
-                    if ((s.candidates[cell] & bit) == 0) continue;
-                    // First the digit here, then (if still needed) everything but it here.
-                    State next = s;
-                    queued = 0;
-                    if (place(next, cell, bit) && propagate(next)) run(next, grid);
-                    if (count >= limit) return;
-                    next = s;
-                    queued = 0;
-                    next.candidates[cell] &= static_cast<std::uint16_t>(~bit);
-                    if (std::popcount(next.candidates[cell]) == 1) queue[queued++] = cell;
-                    if (propagate(next)) run(next, grid);
-                    return;
-                }
+        const int restNeed = (need + factor - 1) / factor;
+        int box = -1, empty = 10;
+        for (int k = 0; k < 4; ++k) {
+            const int n = 9 - std::popcount(s.used[boxUnit[k]]);
+            if (n > 0 && n < empty) {
+                box = k;
+                empty = n;
             }
         }
-        for (std::uint16_t c = s.candidates[best]; c != 0 && count < limit; c &= c - 1) {
-            State next = s;
-            queued = 0;
-            if (place(next, best, static_cast<std::uint16_t>(c & -c)) && propagate(next))
-                run(next, grid);
+        if (box < 0) { // every cell filled
+            if (!found && solution) writeSolution(s);
+            found = true;
+            return factor;
         }
+        const int rest = branch(s, boxUnit[box], boxUnit[box] + 1, restNeed,
+                                [this](State& next, int n, bool) { return run(next, n); });
+        return static_cast<int>(std::min<long long>(need, 1LL * rest * factor));
     }
 
     // The starting state of a board; false when the board has no completion at all.
@@ -172,12 +159,112 @@ class Search {
         return propagate(s);
     }
 
-    int count = 0;
-
   private:
+    // True when grid g still has empty cells but none of them lies in a shared box.
+    bool independent(const State& s, int g) const {
+        for (int k = 0; k < 4; ++k)
+            if ((gridBoxes[g] >> k & 1) && s.used[boxUnit[k]] != kAllDigits) return false;
+        for (int u = g * 27; u < g * 27 + 9; ++u) // the rows of g
+            if (s.used[u] != kAllDigits) return true;
+        return false;
+    }
+
+    // Counts the completions of grid g alone (its shared cells filled), up to need, in a
+    // propagated state; the first one goes into the cells and units of g in target.
+    int runGrid(State& s, int g, int need, State* target) {
+        const int best = bestCellIn(s, g);
+        if (best < 0) {
+            if (target) {
+                for (std::int16_t cell : geo.gridCells[g]) {
+                    target->value[cell] = s.value[cell];
+                    target->candidates[cell] = 0;
+                }
+                for (int u = g * 27; u < g * 27 + 27; ++u) target->used[u] = kAllDigits;
+            }
+            return 1;
+        }
+        const int firstUnit = g * 27, lastUnit = firstUnit + 27;
+        // A digit with two places in a unit splits as well as a cell with two candidates;
+        // it is preferred to a cell with more.
+        if (std::popcount(s.candidates[best]) > 2)
+            return branch(s, firstUnit, lastUnit, need, [&](State& next, int n, bool first) {
+                return runGrid(next, g, n, first ? target : nullptr);
+            });
+        int total = 0;
+        for (std::uint16_t c = s.candidates[best]; c != 0 && total < need; c &= c - 1) {
+            State next = s;
+            queued = 0;
+            if (place(next, best, static_cast<std::uint16_t>(c & -c)) &&
+                propagate(next, firstUnit, lastUnit)) {
+                total += runGrid(next, g, need - total, total == 0 ? target : nullptr);
+            }
+        }
+        return total;
+    }
+
+    // Splits on the first digit with two places in units firstUnit..lastUnit-1 (else on
+    // the cell of those units with the fewest candidates) and adds up what count returns
+    // for each propagated branch, up to need; count learns whether nothing was found
+    // before. A single unit is a shared box, which couples grids: its branches are
+    // propagated over the whole field. Otherwise the units are one grid's, and so is the
+    // propagation.
+    template <typename Count>
+    int branch(State& s, int firstUnit, int lastUnit, int need, const Count& count) {
+        const bool sharedBox = lastUnit - firstUnit == 1;
+        const int pFirst = sharedBox ? 0 : firstUnit;
+        const int pLast = sharedBox ? unitmasks::kUnitCount : lastUnit;
+        for (int u = firstUnit; u < lastUnit; ++u) {
+            std::uint16_t once = 0, twice = 0, more = 0;
+            for (std::int16_t cell : geo.members[u]) {
+                const std::uint16_t c = s.candidates[cell];
+                more |= twice & c;
+                twice |= once & c;
+                once |= c;
+            }
+            const std::uint16_t two = twice & ~more;
+            if (two == 0) continue;
+            const std::uint16_t bit = two & -two;
+            for (std::int16_t cell : geo.members[u]) {
+                if ((s.candidates[cell] & bit) == 0) continue;
+                // First the digit here, then (if still needed) everything but it here.
+                int total = 0;
+                State next = s;
+                queued = 0;
+                if (place(next, cell, bit) && propagate(next, pFirst, pLast))
+                    total += count(next, need, true);
+                if (total >= need) return total;
+                next = s;
+                queued = 0;
+                next.candidates[cell] &= static_cast<std::uint16_t>(~bit);
+                if (std::popcount(next.candidates[cell]) == 1) queue[queued++] = cell;
+                if (propagate(next, pFirst, pLast)) total += count(next, need - total, total == 0);
+                return total;
+            }
+        }
+        // No digit with two places: the cell with the fewest candidates.
+        int best = -1, fewest = 10;
+        for (int u = firstUnit; u < lastUnit; ++u) {
+            for (std::int16_t cell : geo.members[u]) {
+                const int n = std::popcount(s.candidates[cell]);
+                if (n > 0 && n < fewest) {
+                    best = cell;
+                    fewest = n;
+                }
+            }
+        }
+        int total = 0;
+        for (std::uint16_t c = s.candidates[best]; c != 0 && total < need; c &= c - 1) {
+            State next = s;
+            queued = 0;
+            if (place(next, best, static_cast<std::uint16_t>(c & -c)) &&
+                propagate(next, pFirst, pLast))
+                total += count(next, need - total, total == 0);
+        }
+        return total;
+    }
+
     // The empty cell of the grid with the fewest candidates, -1 when the grid is full.
     int bestCellIn(const State& s, int grid) const {
-        if (grid < 0) return -1;
         int best = -1, fewest = 10;
         for (std::int16_t cell : geo.gridCells[grid]) {
             const std::uint16_t c = s.candidates[cell];
@@ -212,8 +299,11 @@ class Search {
     }
 
     const fieldcells::Geometry& geo = fieldcells::geometry();
-    const int limit;
     BoardArray* const solution;
+    // The box unit of each shared box, and the shared boxes (bits 0..3) of each grid.
+    std::array<int, 4> boxUnit{};
+    std::array<int, 5> gridBoxes{};
+    bool found = false; // a completion of the whole field has been met
     // Cells left with one candidate, waiting to be placed. Each entry is pushed by the
     // removal of a candidate from a cell with two, so a cell is queued at most once per
     // state and the queue never holds more than the 369 cells.
@@ -225,9 +315,8 @@ class Search {
 
 int countSolutions(const Board& b, int limit, BoardArray* solution) {
     if (limit <= 0) return 0;
-    Search search(limit, solution);
+    Search search(solution);
     State s;
     if (!search.start(b, s)) return 0;
-    search.run(s, -1);
-    return search.count;
+    return search.run(s, limit);
 }
