@@ -5,7 +5,10 @@
 // cell: six) units holds. Placing a digit takes it out of the candidates of every cell of
 // those units; a cell left with one candidate is placed at once (single candidate), and
 // after that every unit is scanned for a digit with only one place left (single place) or
-// none at all (dead end).
+// none at all (dead end). When no digit follows, each grid's boxes and lines are checked
+// for a digit whose candidates in a box lie in one row or column, or in a line in one
+// box: it leaves the rest of that line or box (box-line reduction), and the singles start
+// over.
 //
 // The five grids touch only in the four shared boxes, so the search guesses there first,
 // box by box. A grid all of whose shared cells are filled no longer depends on the rest
@@ -73,8 +76,73 @@ class Search {
                     placed = true;
                 }
             }
-            if (!placed) return true;
+            if (placed) continue;
+            bool changed = false;
+            for (int g = firstUnit / 27; g < lastUnit / 27; ++g)
+                if (!lockCandidates(s, g, changed)) return false;
+            if (!changed) return true;
         }
+    }
+
+    // Box-line reduction in grid g: a digit whose candidates in a box lie in one of its
+    // rows (columns) leaves the rest of that row (column), and a digit whose candidates in
+    // a row or column lie in one box leaves the rest of that box. Cells left with a single
+    // candidate go into the queue; changed is set when a candidate went. False on a dead
+    // end.
+    bool lockCandidates(State& s, int g, bool& changed) {
+        for (int b = 0; b < 9; ++b) { // box column b / 3, box row b % 3
+            const auto& box = geo.members[g * 27 + 18 + b];
+            std::array<std::uint16_t, 3> row{}, column{}; // the box's cells by row, by column
+            for (int k = 0; k < 9; ++k) {
+                row[k % 3] |= s.candidates[box[k]];
+                column[k / 3] |= s.candidates[box[k]];
+            }
+            for (int i = 0; i < 3; ++i) {
+                const std::uint16_t inRow = only(row, i), inColumn = only(column, i);
+                if (inRow && !eliminate(s, g * 27 + b % 3 * 3 + i, inRow, changed,
+                                        [&](int j) { return j / 3 != b / 3; }))
+                    return false;
+                if (inColumn && !eliminate(s, g * 27 + 9 + b / 3 * 3 + i, inColumn, changed,
+                                           [&](int j) { return j / 3 != b % 3; }))
+                    return false;
+            }
+        }
+        for (int line = 0; line < 18; ++line) {  // rows 1..9, then columns 1..9
+            std::array<std::uint16_t, 3> part{}; // the line's cells by box
+            for (int j = 0; j < 9; ++j) part[j / 3] |= s.candidates[geo.members[g * 27 + line][j]];
+            const int i = line % 9;
+            for (int t = 0; t < 3; ++t) {
+                const std::uint16_t inBox = only(part, t);
+                if (inBox == 0) continue;
+                const bool isRow = line < 9;
+                const int b = isRow ? t * 3 + i / 3 : i / 3 * 3 + t;
+                if (!eliminate(s, g * 27 + 18 + b, inBox, changed,
+                               [&](int k) { return isRow ? k % 3 != i % 3 : k / 3 != i % 3; }))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    // The digits of part i that none of the other two parts holds.
+    static std::uint16_t only(const std::array<std::uint16_t, 3>& part, int i) {
+        return static_cast<std::uint16_t>(part[i] & ~(part[(i + 1) % 3] | part[(i + 2) % 3]));
+    }
+
+    // Takes digits out of the cells of unit u whose position passes outside.
+    template <typename Outside>
+    bool eliminate(State& s, int u, std::uint16_t digits, bool& changed, const Outside& outside) {
+        for (int j = 0; j < 9; ++j) {
+            if (!outside(j)) continue;
+            const std::int16_t cell = geo.members[u][j];
+            std::uint16_t& c = s.candidates[cell];
+            if ((c & digits) == 0) continue;
+            c &= static_cast<std::uint16_t>(~digits);
+            changed = true;
+            if (c == 0) return false;
+            if ((c & (c - 1)) == 0) queue[queued++] = cell;
+        }
+        return true;
     }
 
     // Places digit bit in cell and takes it out of the candidates of the cell's units;

@@ -9,7 +9,7 @@
 // cell; a value in either copy stands for the cell) and writes the first one found, in
 // double-copy form, into solution when it is given and one exists. A board that breaks the
 // rule, holds a byte above 9, or whose shared copies hold different digits has none.
-// The search keeps a digit bitmask per unit, propagates single candidates and single places
-// before every guess, guesses in the shared boxes first and counts each grid whose shared
-// cells are filled on its own, multiplying the counts.
+// The search keeps a digit bitmask per unit, propagates single candidates, single places
+// and box-line reductions before every guess, guesses in the shared boxes first and
+// counts each grid whose shared cells are filled on its own, multiplying the counts.
 int countSolutions(const Board& b, int limit, BoardArray* solution = nullptr);
