@@ -3,6 +3,7 @@
 #include "engine/rules.h"
 #include "engine/search.h"
 #include "support_pure/puzzles.h"
+#include "tools/collections/generator.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,35 @@ Board openCornerGrid() {
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
             if (c > 3 || r > 3) b.cellValue(4, c, r) = b.givenValue(4, c, r) = 0;
+    return b;
+}
+// Grids 0 and 4 each with a rectangle of two digits emptied (two rows of one band, two
+// columns of different stacks, no shared cell): each grid has two completions of its
+// own, so the field has four. A generated solution has such rectangles (the pattern of
+// puzzles::solvedBoard has none).
+Board twoOpenRectangles() {
+    Random random(1);
+    Board b = puzzleBoard(makeSolution(random));
+    const auto shared = [](int g, int c, int r) {
+        int og = 0, oc = 0, orow = 0;
+        return otherCopy(g, c, r, og, oc, orow);
+    };
+    for (int g : {0, 4}) {
+        bool opened = false;
+        for (int r1 = 1; r1 <= 9 && !opened; ++r1)
+            for (int r2 = r1 + 1; r2 <= (r1 - 1) / 3 * 3 + 3 && !opened; ++r2)
+                for (int c1 = 1; c1 <= 6 && !opened; ++c1)
+                    for (int c2 = (c1 - 1) / 3 * 3 + 4; c2 <= 9 && !opened; ++c2) {
+                        if (b.cellValue(g, c1, r1) != b.cellValue(g, c2, r2) ||
+                            b.cellValue(g, c2, r1) != b.cellValue(g, c1, r2) || shared(g, c1, r1) ||
+                            shared(g, c1, r2) || shared(g, c2, r1) || shared(g, c2, r2))
+                            continue;
+                        for (int c : {c1, c2})
+                            for (int r : {r1, r2}) b.cellValue(g, c, r) = b.givenValue(g, c, r) = 0;
+                        opened = true;
+                    }
+        EXPECT_TRUE(opened) << "no rectangle in grid " << g;
+    }
     return b;
 }
 } // namespace
@@ -53,6 +83,8 @@ TEST(Search, CountsCompletionsUpToTheLimit) {
         {"sparse puzzle", sparse, 2, 1, &solved},
         {"empty board", Board{}, 2, 2, nullptr},
         {"open corner grid, limit 5", openCornerGrid(), 5, 5, nullptr},
+        {"two grids open two ways, limit 5", twoOpenRectangles(), 5, 4, nullptr},
+        {"two grids open two ways, limit 3", twoOpenRectangles(), 3, 3, nullptr},
         {"limit 0", solved, 0, 0, nullptr},
         {"dead shared cell", deadSharedCell, 2, 0, nullptr},
         {"right digits in mirror copies only", mirrorRight, 2, 1, &solved},
