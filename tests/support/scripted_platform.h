@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class ScriptedPlatform : public Platform {
@@ -60,6 +61,7 @@ class ScriptedPlatform : public Platform {
 
     // Fake clock, advanced by tests and by sleepMs.
     double time = 1000.0;
+    std::mutex timeMutex; // guards time between the test thread and the clock ticker
     QString date = QStringLiteral("09.12.2026");
     std::vector<int> sleeps;
     std::vector<PointerShape> pointers;
@@ -87,10 +89,16 @@ class ScriptedPlatform : public Platform {
     int messageBox(const QString& text, const QString& captions, int defaultButton,
                    MessageIcon icon) override;
     void runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) override;
-    double now() override { return time; }
+    // The clock ticker reads the time on its own thread while the play loop sleeps on the
+    // user-interface thread: both go through timeMutex.
+    double now() override {
+        std::lock_guard<std::mutex> lock(timeMutex);
+        return time;
+    }
     QString dateText() override { return date; }
     void sleepMs(int milliseconds) override {
         sleeps.push_back(milliseconds);
+        std::lock_guard<std::mutex> lock(timeMutex);
         time += milliseconds / 1000.0;
     }
     void setPointer(PointerShape shape) override { pointers.push_back(shape); }
