@@ -2,11 +2,18 @@
 // call does nothing, so only the game's own work is measured.
 #pragma once
 
+#include "app/game.h"
+#include "app/screen.h"
 #include "platform/platform.h"
+#include "support_pure/puzzles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
+#include <QImage>
 #include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
 
 class BenchPlatform : public Platform {
   public:
@@ -31,3 +38,30 @@ class BenchPlatform : public Platform {
     void openUrl(const QString&) override {}
     QWidget* mainWindow() override { return nullptr; }
 };
+
+// A game on the bench platform drawing into a window-sized image, its main screen drawn and a
+// shuffled puzzle of 150 givens in play (not yet drawn).
+struct BenchGame {
+    BenchPlatform platform;
+    QImage image{1052, 787, QImage::Format_RGB32};
+    Canvas canvas{&image};
+    Game g{platform, canvas, 11};
+    Random random{5}; // drew the puzzle; draws on for the benchmark
+    BenchGame() {
+        image.fill(Qt::white);
+        fillColourTable(g);
+        drawMainScreen(g);
+        g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+    }
+};
+
+// The main of the game benchmarks: a QApplication on the offscreen platform unless another
+// is asked for, then every registered benchmark.
+inline int runGameBenchmarks(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -16,15 +16,9 @@
 namespace {
 
 void BM_CursorMoveWithAllNotes(benchmark::State& state) {
-    BenchPlatform platform;
-    QImage image(1052, 787, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    Canvas canvas(&image);
-    Game g(platform, canvas, 11);
-    fillColourTable(g);
-    drawMainScreen(g);
-    Random random(5);
-    g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+    BenchGame bench;
+    Game& g = bench.g;
+    const QImage& image = bench.image;
     Board& b = g.board;
     for (int grid = 0; grid <= 4; ++grid)
         for (int c = 1; c <= 9; ++c)
@@ -52,10 +46,5 @@ BENCHMARK(BM_CursorMoveWithAllNotes)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGameBenchmarks(argc, argv);
 }

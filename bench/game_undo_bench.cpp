@@ -17,15 +17,10 @@ namespace {
 
 // range(0): 0 = the last change is one entry in a shared box, 1 = it set every note (F).
 void BM_UndoRedoWithRedraw(benchmark::State& state) {
-    BenchPlatform platform;
-    QImage image(1052, 787, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    Canvas canvas(&image);
-    Game g(platform, canvas, 11);
-    fillColourTable(g);
-    drawMainScreen(g);
-    Random random(5);
-    g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+    BenchGame bench;
+    Game& g = bench.g;
+    const QImage& image = bench.image;
+    Random& random = bench.random;
     Board& b = g.board;
     drawBoard(g);
     // 10,000 entries, deletions and note toggles on the open cells.
@@ -75,10 +70,5 @@ BENCHMARK(BM_UndoRedoWithRedraw)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGameBenchmarks(argc, argv);
 }
