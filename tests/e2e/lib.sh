@@ -25,36 +25,39 @@ fail() {
   exit 1
 }
 
-# Starts Xvfb on the first free display from 90 upwards, with a screen of $1 (WxH, default
-# 1280x1024), then the window manager.
+# Starts Xvfb on a free display with a screen of $1 (WxH, default 1280x1024), then the window
+# manager. Xvfb picks the display itself and writes its number to the file given by
+# -displayfd only once it accepts connections, so no other server's display is taken and no
+# client connects too early.
 start_display() {
   local size="${1:-1280x1024}"
-  local d
-  for d in $(seq 90 140); do
-    [ -e "/tmp/.X$d-lock" ] && continue
-    [ -e "/tmp/.X11-unix/X$d" ] && continue
-    Xvfb ":$d" -screen 0 "${size}x24" -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
+  local attempt d=""
+  for attempt in 1 2 3; do
+    : >"$e2e_work/xvfb.display"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$e2e_work/xvfb.display" \
+      >"$e2e_work/xvfb.log" 2>&1 &
     e2e_xvfb_pid=$!
-    for _ in $(seq 1 50); do
-      if xdpyinfo -display ":$d" >/dev/null 2>&1 || [ -e "/tmp/.X11-unix/X$d" ]; then
-        export DISPLAY=":$d"
-        sleep 0.3
-        if kill -0 "$e2e_xvfb_pid" 2>/dev/null; then
-          start_window_manager
-          return 0
-        fi
-        break
-      fi
+    for _ in $(seq 1 150); do
+      d="$(tr -dc 0-9 <"$e2e_work/xvfb.display")"
+      [ -n "$d" ] && break
+      kill -0 "$e2e_xvfb_pid" 2>/dev/null || break
       sleep 0.1
     done
+    if [ -n "$d" ] && kill -0 "$e2e_xvfb_pid" 2>/dev/null &&
+      xdpyinfo -display ":$d" >/dev/null 2>&1; then
+      export DISPLAY=":$d"
+      start_window_manager && return 0
+    fi
+    echo "Xvfb attempt $attempt failed: $(cat "$e2e_work/xvfb.log")" >&2
+    [ -n "$e2e_wm_pid" ] && kill "$e2e_wm_pid" 2>/dev/null || true
     kill "$e2e_xvfb_pid" 2>/dev/null || true
-    e2e_xvfb_pid=""
+    e2e_wm_pid="" e2e_xvfb_pid="" d=""
   done
-  fail "no free X display"
+  fail "no X display with a window manager"
 }
 
 # Starts openbox on $DISPLAY and waits until it manages windows (it announces itself on the
-# root window through _NET_SUPPORTING_WM_CHECK).
+# root window through _NET_SUPPORTING_WM_CHECK). Returns 1 if it does not come up.
 start_window_manager() {
   openbox --sm-disable >"$e2e_work/openbox.log" 2>&1 &
   e2e_wm_pid=$!
@@ -64,10 +67,14 @@ start_window_manager() {
       sleep 0.2
       return 0
     fi
-    kill -0 "$e2e_wm_pid" 2>/dev/null || fail "openbox ended at start: $(cat "$e2e_work/openbox.log")"
+    if ! kill -0 "$e2e_wm_pid" 2>/dev/null; then
+      echo "openbox ended at start: $(cat "$e2e_work/openbox.log")" >&2
+      return 1
+    fi
     sleep 0.1
   done
-  fail "openbox does not manage the display"
+  echo "openbox does not manage the display" >&2
+  return 1
 }
 
 # Sets e2e_fx, e2e_fy, e2e_fw, e2e_fh: the game window's outer rectangle on the screen,

@@ -5,15 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 
 start_display
-if declare -F start_window_manager >/dev/null; then
-  start_window_manager
-else
-  command -v openbox >/dev/null || { echo "SKIP: openbox is not installed"; exit 0; }
-  openbox --sm-disable >"$e2e_work/openbox.log" 2>&1 &
-  e2e_wm_pid=$!
-  trap 'kill "$e2e_wm_pid" 2>/dev/null || true; e2e_cleanup' EXIT
-  sleep 1.5
-fi
 start_game
 shot="$e2e_work/start.png"
 screenshot "$shot"
