@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <set>
@@ -30,6 +31,7 @@ Canvas::Canvas(QPaintDevice* device) : device_(device) {}
 
 void Canvas::setDevice(QPaintDevice* device) {
     device_ = device;
+    metrics_.reset(); // another device may have another resolution
 }
 
 void Canvas::setPenColour(Colour c) {
@@ -115,6 +117,7 @@ void Canvas::clear(Colour c) {
     if (recording_ && !replaying_) {
         ops_.clear(); // everything drawn so far is gone
         snapshots_.clear();
+        fonts_.clear();
     }
     const QRect all(0, 0, device_->width(), device_->height());
     const qreal r = deviceRatio();
@@ -122,24 +125,11 @@ void Canvas::clear(Colour c) {
         0, 0, static_cast<int>(std::ceil(device_->width() * device_->devicePixelRatioF() / r)),
         static_cast<int>(std::ceil(device_->height() * device_->devicePixelRatioF() / r)));
     paint(scaled() ? picture : all, [&](QPainter& p) { p.fillRect(all, fillColour); });
-    if (recording_ && !replaying_)
-        record({Op::Kind::FillRect,
-                picture,
-                picture,
-                0,
-                0,
-                picture.right(),
-                picture.bottom(),
-                pen_,
-                back_,
-                fillColour,
-                lineWidth_,
-                opaque_,
-                hatched_,
-                {},
-                {},
-                {},
-                0});
+    if (recording_ && !replaying_) {
+        Op& op =
+            record(Op::Kind::FillRect, picture, picture, 0, 0, picture.right(), picture.bottom());
+        op.fill = fillColour;
+    }
 }
 
 void Canvas::line(int x1, int y1, int x2, int y2) {
@@ -148,24 +138,7 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
         const QRect r = y1 == y2 ? QRect(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, w)
                                  : QRect(x1, std::min(y1, y2), w, std::abs(y2 - y1) + 1);
         paint(r, [&](QPainter& p) { fill(p, r, pen_); });
-        if (recording_ && !replaying_)
-            record({Op::Kind::Line,
-                    r,
-                    r,
-                    x1,
-                    y1,
-                    x2,
-                    y2,
-                    pen_,
-                    back_,
-                    {},
-                    lineWidth_,
-                    opaque_,
-                    hatched_,
-                    {},
-                    {},
-                    {},
-                    0});
+        if (recording_ && !replaying_) record(Op::Kind::Line, r, r, x1, y1, x2, y2);
         return;
     }
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(-w, -w, w, w);
@@ -175,24 +148,7 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
         p.drawLine(x1, y1, x2, y2);
         if (scaled()) p.resetTransform();
     });
-    if (recording_ && !replaying_)
-        record({Op::Kind::Line,
-                r,
-                {},
-                x1,
-                y1,
-                x2,
-                y2,
-                pen_,
-                back_,
-                {},
-                lineWidth_,
-                opaque_,
-                hatched_,
-                {},
-                {},
-                {},
-                0});
+    if (recording_ && !replaying_) record(Op::Kind::Line, r, QRect(), x1, y1, x2, y2);
 }
 
 void Canvas::box(int x1, int y1, int x2, int y2) {
@@ -206,23 +162,7 @@ void Canvas::box(int x1, int y1, int x2, int y2) {
         fill(p, QRect(r, t, w, b - t + w), pen_); // right
     });
     if (recording_ && !replaying_)
-        record({Op::Kind::Box,
-                outer.adjusted(0, 0, w, w),
-                {},
-                x1,
-                y1,
-                x2,
-                y2,
-                pen_,
-                back_,
-                {},
-                lineWidth_,
-                opaque_,
-                hatched_,
-                {},
-                {},
-                {},
-                0});
+        record(Op::Kind::Box, outer.adjusted(0, 0, w, w), QRect(), x1, y1, x2, y2);
 }
 
 void Canvas::filledBox(int x1, int y1, int x2, int y2) {
@@ -243,24 +183,7 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
                 p.restore();
             }
         });
-        if (recording_ && !replaying_)
-            record({Op::Kind::FilledBox,
-                    outer,
-                    outer,
-                    x1,
-                    y1,
-                    x2,
-                    y2,
-                    pen_,
-                    back_,
-                    {},
-                    lineWidth_,
-                    opaque_,
-                    hatched_,
-                    {},
-                    {},
-                    {},
-                    0});
+        if (recording_ && !replaying_) record(Op::Kind::FilledBox, outer, outer, x1, y1, x2, y2);
     }
     box(x1, y1, x2, y2);
 }
@@ -268,63 +191,69 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
 void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     paint(r, [&](QPainter& p) { fill(p, r, colour); });
-    if (recording_ && !replaying_)
-        record({Op::Kind::FillRect,
-                r,
-                r,
-                x1,
-                y1,
-                x2,
-                y2,
-                pen_,
-                back_,
-                colour,
-                lineWidth_,
-                opaque_,
-                hatched_,
-                {},
-                {},
-                {},
-                0});
+    if (recording_ && !replaying_) {
+        Op& op = record(Op::Kind::FillRect, r, r, x1, y1, x2, y2);
+        op.fill = colour;
+    }
 }
 
 void Canvas::text(int x, int y, const QString& text) {
     if (keepJournal && !replaying_) journal.push_back({text, x, y, pen_, font_.pixelSize()});
     if (device_ == nullptr) return;
-    const QFontMetrics metrics(font_, device_);
-    const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
+    const Shaped& shape = shaped(text);
+    const QRect cell(x, y, shape.advance, metrics_->height());
+    const QPointF baseline(x, y + metrics_->ascent());
+    auto draw = [&](QPainter& p) {
+        for (const QGlyphRun& run : shape.runs) p.drawGlyphRun(baseline, run);
+    };
     paint(cell, [&](QPainter& p) {
         if (opaque_) fill(p, cell, back_);
         p.setFont(font_);
         p.setPen(pen_);
         if (scaled()) {
             p.setWorldTransform(QTransform::fromScale(viewScale_, viewScale_));
-            p.drawText(x, y + metrics.ascent(), text);
+            draw(p);
             p.resetTransform();
         } else {
-            p.drawText(x, y + metrics.ascent(), text);
+            draw(p);
         }
     });
     // Glyphs may reach a little past their cell: a text is dropped from the recording only
     // when a margin around the cell was painted over too.
-    if (recording_ && !replaying_)
-        record({Op::Kind::Text,
-                cell.adjusted(-2, -2, 2, 2),
-                opaque_ ? cell : QRect(),
-                x,
-                y,
-                0,
-                0,
-                pen_,
-                back_,
-                {},
-                lineWidth_,
-                opaque_,
-                hatched_,
-                font_,
-                text,
-                {},
-                0});
+    if (recording_ && !replaying_) {
+        Op& op = record(Op::Kind::Text, cell.adjusted(-2, -2, 2, 2), opaque_ ? cell : QRect(), x, y,
+                        0, 0);
+        op.font = fontIndex();
+        op.text = text;
+    }
+}
+
+const Canvas::Shaped& Canvas::shaped(const QString& text) {
+    if (!metrics_ || !(metricsFont_ == font_)) {
+        metrics_.emplace(font_, device_);
+        metricsFont_ = font_;
+        shapes_.clear();
+    }
+    auto it = shapes_.find(text);
+    if (it == shapes_.end()) {
+        if (shapes_.size() > 256) shapes_.clear();
+        Shaped shape;
+        shape.advance = metrics_->horizontalAdvance(text);
+        QTextLayout layout(text, font_, device_);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        if (line.isValid()) {
+            shape.runs = line.glyphRuns();
+            for (QGlyphRun& run : shape.runs) {
+                QList<QPointF> positions = run.positions();
+                for (QPointF& pos : positions) pos.ry() -= line.ascent();
+                run.setPositions(positions);
+            }
+        }
+        it = shapes_.insert(text, std::move(shape));
+    }
+    return *it;
 }
 
 std::vector<Canvas::TextRecord> Canvas::textsAt(int x, int y) const {
@@ -351,23 +280,10 @@ QImage Canvas::capture(int x1, int y1, int x2, int y2) {
         const quint64 id = nextSnapshot_++;
         part.setText(kSnapshotKey, QString::number(id));
         snapshots_[id] = {part, part};
-        record({Op::Kind::Capture,
-                r,
-                {},
-                x1,
-                y1,
-                x2,
-                y2,
-                pen_,
-                back_,
-                {},
-                lineWidth_,
-                opaque_,
-                hatched_,
-                {},
-                {},
-                {},
-                id});
+        {
+            Op& op = record(Op::Kind::Capture, r, QRect(), x1, y1, x2, y2);
+            op.snapshot = id;
+        }
     }
     return part;
 }
@@ -387,24 +303,11 @@ void Canvas::paste(const QImage& image, int x, int y) {
             p.drawImage(QPoint(x, y), source);
         p.restore();
     });
-    if (recording_ && !replaying_)
-        record({Op::Kind::Paste,
-                r,
-                r,
-                x,
-                y,
-                0,
-                0,
-                pen_,
-                back_,
-                {},
-                lineWidth_,
-                opaque_,
-                hatched_,
-                {},
-                {},
-                found != snapshots_.end() ? QImage() : image,
-                found != snapshots_.end() ? id : 0});
+    if (recording_ && !replaying_) {
+        Op& op = record(Op::Kind::Paste, r, r, x, y, 0, 0);
+        op.image = found != snapshots_.end() ? QImage() : image;
+        op.snapshot = found != snapshots_.end() ? id : 0;
+    }
 }
 
 void Canvas::setRecording(bool on) {
@@ -412,6 +315,7 @@ void Canvas::setRecording(bool on) {
     if (!on) {
         ops_.clear();
         snapshots_.clear();
+        fonts_.clear();
     }
 }
 
@@ -421,12 +325,32 @@ void Canvas::dropReleasedSnapshots() {
         it = it->second.handedOut.isDetached() ? snapshots_.erase(it) : std::next(it);
 }
 
-void Canvas::record(Op op) {
-    ops_.push_back(std::move(op));
+Canvas::Op& Canvas::record(Op::Kind kind, const QRect& area, const QRect& cover, int x1, int y1,
+                           int x2, int y2) {
     if (ops_.size() >= compactAt_) {
         compact();
         compactAt_ = std::max<size_t>(4096, 2 * ops_.size());
     }
+    Op& op = ops_.emplace_back();
+    op.kind = kind;
+    op.area = area;
+    op.cover = cover;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.pen = pen_;
+    op.back = back_;
+    op.lineWidth = lineWidth_;
+    op.opaque = opaque_;
+    op.hatched = hatched_;
+    return op;
+}
+
+// The program uses a handful of fonts: texts refer to them by index instead of carrying
+// a copy each.
+int Canvas::fontIndex() {
+    for (size_t i = fonts_.size(); i-- > 0;)
+        if (fonts_[i] == font_) return static_cast<int>(i);
+    fonts_.push_back(font_);
+    return static_cast<int>(fonts_.size() - 1);
 }
 
 // Drops the calls whose whole area later calls painted over, walking backwards with a map
@@ -439,8 +363,8 @@ void Canvas::compact() {
     bounds &= QRect(0, 0, 4096, 4096);
     if (bounds.isEmpty()) return;
     const int w = bounds.width();
-    std::vector<unsigned char> decided(
-        static_cast<size_t>(w) * static_cast<size_t>(bounds.height()), 0);
+    std::vector<unsigned char>& decided = covered_;
+    decided.assign(static_cast<size_t>(w) * static_cast<size_t>(bounds.height()), 0);
     auto rows = [&](QRect r, auto&& fn) {
         r &= bounds;
         if (r.isEmpty()) return true;
@@ -479,11 +403,14 @@ void Canvas::compact() {
                 return true;
             });
     }
-    std::vector<Op> kept;
-    kept.reserve(ops_.size());
+    // In place, so the vector keeps its capacity for the calls still to come.
+    size_t kept = 0;
     for (size_t i = 0; i < ops_.size(); ++i)
-        if (keep[i]) kept.push_back(std::move(ops_[i]));
-    ops_ = std::move(kept);
+        if (keep[i]) {
+            if (kept != i) ops_[kept] = std::move(ops_[i]);
+            ++kept;
+        }
+    ops_.erase(ops_.begin() + static_cast<std::ptrdiff_t>(kept), ops_.end());
 }
 
 void Canvas::replay() {
@@ -523,7 +450,7 @@ void Canvas::replay() {
             fillRect(op.x1, op.y1, op.x2, op.y2, op.fill);
             break;
         case Op::Kind::Text:
-            font_ = op.font;
+            font_ = fonts_[static_cast<size_t>(op.font)];
             text(op.x1, op.y1, op.text);
             break;
         case Op::Kind::Capture: {

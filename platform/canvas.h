@@ -6,6 +6,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -13,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QPaintDevice;
@@ -132,7 +136,8 @@ class Canvas {
     void endBatch();
 
   private:
-    // One recorded drawing call with the drawing state it used.
+    // One recorded drawing call with the drawing state it used. Kept small and cheap to
+    // build: a full redraw records a few thousand of them.
     struct Op {
         enum class Kind { Line, Box, FilledBox, FillRect, Text, Paste, Capture } kind;
         QRect area;  // picture pixels the call may change (or reads, for Capture)
@@ -141,10 +146,10 @@ class Canvas {
         QColor pen, back, fill;
         int lineWidth;
         bool opaque, hatched;
-        QFont font;
+        int font = -1; // index into fonts_ (texts only)
         QString text;
-        QImage image;     // a pasted image that is no snapshot
-        quint64 snapshot; // the snapshot a Capture takes or a Paste restores, else 0
+        QImage image;         // a pasted image that is no snapshot
+        quint64 snapshot = 0; // the snapshot a Capture takes or a Paste restores, else 0
     };
     // A captured image: the copy handed out (to notice when its holder lets it go) and its
     // pixels at the current scale.
@@ -158,7 +163,17 @@ class Canvas {
     QRectF place(const QRect& rect) const;
     void fill(QPainter& p, const QRect& rect, const QColor& colour) const;
     QImage grab(const QRect& rect) const;
-    void record(Op op);
+    // A text set in the current font on the device: its width and its glyphs, laid out
+    // once and drawn from then on without shaping it again.
+    struct Shaped {
+        int advance = 0;
+        QList<QGlyphRun> runs; // glyph positions relative to the baseline's start
+    };
+    const Shaped& shaped(const QString& text);
+    // Appends a call with the current drawing state; the caller adds what only its kind has.
+    Op& record(Op::Kind kind, const QRect& area, const QRect& cover, int x1, int y1, int x2,
+               int y2);
+    int fontIndex();
     void compact();
     void dropReleasedSnapshots();
     template <typename Fn> void paint(const QRect& dirty, Fn&& fn);
@@ -166,6 +181,8 @@ class Canvas {
     bool recording_ = false;
     bool replaying_ = false;
     std::vector<Op> ops_;
+    std::vector<QFont> fonts_;           // the distinct fonts of recorded texts
+    std::vector<unsigned char> covered_; // compact()'s map of pixels, kept for the next run
     size_t compactAt_ = 4096;
     quint64 nextSnapshot_ = 1;
     std::map<quint64, Snapshot> snapshots_;
@@ -179,6 +196,12 @@ class Canvas {
     QColor hatchColour_{0, 0, 0};
     int hatchWidth_ = 1;
     QFont font_;
+    // Font metrics of the last font used, with the widths of the texts drawn in it: a
+    // board redraw sets a few thousand digits in two fonts, and measuring each anew would
+    // cost as much as drawing it.
+    std::optional<QFontMetrics> metrics_;
+    QFont metricsFont_;
+    QHash<QString, Shaped> shapes_;
     QPainter* batch_ = nullptr;
     int batchDepth_ = 0;
     QRect batchDirty_;
