@@ -148,54 +148,220 @@ class PassSolver {
     }
 };
 
+int givenCount(const FieldValues& values) {
+    int givens = 0;
+    for (int f : geometry().cells) givens += values[f] != 0;
+    return givens;
+}
+
 bool allFilled(const FieldValues& values) {
     for (int f : geometry().cells)
         if (values[f] == 0) return false;
     return true;
 }
 
+// The 369 cells numbered 0..368 in field order, with their units and the units' members
+// in these numbers: the inner loops of measureRounds run on small fixed arrays.
+struct DenseGeometry {
+    std::array<int, 369> field{};
+    std::array<std::uint8_t, 369> unitCount{};
+    std::array<std::array<std::uint8_t, 6>, 369> units{};
+    std::array<std::array<std::uint16_t, 9>, kUnits> members{};
+    std::array<int, kFieldCells> dense{}; // the number of each field cell
+    DenseGeometry() {
+        const Geometry& geo = geometry();
+        for (int i = 0; i < 369; ++i) {
+            field[i] = geo.cells[i];
+            dense[field[i]] = i;
+            for (int u : geo.units[field[i]])
+                units[i][unitCount[i]++] = static_cast<std::uint8_t>(u);
+        }
+        for (int u = 0; u < kUnits; ++u)
+            for (int k = 0; k < 9; ++k)
+                members[u][k] = static_cast<std::uint16_t>(dense[geo.members[u][k]]);
+    }
+};
+
+const DenseGeometry& denseGeometry() {
+    static const DenseGeometry instance;
+    return instance;
+}
+
+bool oneDigit(unsigned mask) {
+    return mask != 0 && (mask & (mask - 1)) == 0;
+}
+
 // Placement rounds: every placement that either rule finds on the board as it stands is
 // made at once, until nothing is found. Stops early after maxRounds rounds.
+//
+// The generator asks this some 70,000 times per hardest puzzle, nearly always for a trial
+// that lacks one clue pair of the last, so the work is cut twice. A counter is set up once
+// per trial and copied, and the pair is taken out of the copy (clearClue). And the rounds
+// are worked by propagation instead of scanning the board each round: each unit counts the
+// places left for each digit, and a placement takes its digit from the candidates of the
+// cells that see it. A cell left with one candidate, or a unit left with one place for a
+// digit, is looked at in the next round; nothing else can be found there, as what a round
+// finds, it places. The clues come from one solution, so two findings never disagree.
 struct Rounds {
     int rounds = 0;
     bool completed = false;
 };
-Rounds measureRounds(const FieldValues& clues, int maxRounds) {
-    const Geometry& geo = geometry();
-    FastBoard board(clues);
-    Rounds result;
-    for (;;) {
-        std::array<std::uint8_t, kFieldCells> found{};
-        int count = 0;
-        auto note = [&](int f, int d) {
-            if (found[f] == 0) ++count;
-            found[f] = static_cast<std::uint8_t>(d);
-        };
-        std::array<unsigned, kFieldCells> fit{}; // candidates of the empty cells, 0 elsewhere
-        for (int f : geo.cells) {
-            if (board.values[f] != 0) continue;
-            fit[f] = board.candidates(f);
-            if (std::popcount(fit[f]) == 1) note(f, std::countr_zero(fit[f]));
-        }
-        for (int u = 0; u < kUnits; ++u) {
-            // Digits that fit at least once and those that fit twice or more in the unit.
-            unsigned once = 0, twice = 0;
-            for (int f : geo.members[u]) {
-                twice |= once & fit[f];
-                once |= fit[f];
+class RoundCounter {
+  public:
+    explicit RoundCounter(const FieldValues& clues) {
+        const DenseGeometry& geo = denseGeometry();
+        for (int i = 0; i < 369; ++i)
+            if (const int v = clues[geo.field[i]]; v != 0) {
+                value[i] = static_cast<std::uint8_t>(v);
+                for (int k = 0; k < geo.unitCount[i]; ++k) used[geo.units[i][k]] |= 1u << v;
             }
-            unsigned single = once & ~twice;
-            if (single == 0) continue;
-            for (int f : geo.members[u])
-                if (fit[f] & single) note(f, std::countr_zero(fit[f] & single));
-        }
-        if (count == 0) break;
-        for (int f : geo.cells)
-            if (found[f] != 0) board.place(f, found[f]);
-        if (++result.rounds >= maxRounds) break;
+        for (int i = 0; i < 369; ++i)
+            if (value[i] == 0) {
+                ++empty;
+                fit[i] = freeDigits(i);
+                addPlaces(i, fit[i]);
+            }
     }
-    result.completed = allFilled(board.values);
-    return result;
+
+    // Empties a clue cell (a field index), as if the trial had never held it.
+    void clearClue(int field) {
+        const DenseGeometry& geo = denseGeometry();
+        const int i = geo.dense[field];
+        const int d = value[i];
+        if (d == 0) return;
+        const unsigned bit = 1u << d;
+        value[i] = 0;
+        ++empty;
+        for (int k = 0; k < geo.unitCount[i]; ++k) used[geo.units[i][k]] &= ~bit;
+        fit[i] = freeDigits(i);
+        addPlaces(i, fit[i]);
+        // The digit comes back to the empty cells that see this one and no other copy of it.
+        for (int k = 0; k < geo.unitCount[i]; ++k)
+            for (int j : geo.members[geo.units[i][k]])
+                if (value[j] == 0 && (fit[j] & bit) == 0 && (freeDigits(j) & bit) != 0) {
+                    fit[j] |= bit;
+                    addPlaces(j, bit);
+                }
+    }
+
+    Rounds run(int maxRounds) {
+        const DenseGeometry& geo = denseGeometry();
+        Rounds result;
+        // The first round looks everywhere, later ones where the last round changed things.
+        for (int i = 0; i < 369; ++i)
+            if (value[i] == 0) lookAtCell(i);
+        for (int u = 0; u < kUnits; ++u) lookAtUnit(u, kAllDigits & ~used[u]);
+        while (empty > 0) {
+            int found = 0;
+            auto note = [&](int i, int d) {
+                if (foundDigit[i] == 0) foundCells[found++] = static_cast<std::uint16_t>(i);
+                foundDigit[i] = static_cast<std::uint8_t>(d);
+            };
+            for (int n = 0; n < cellsToLook; ++n) {
+                const int i = cellList[n];
+                cellFlag[i] = false;
+                if (value[i] == 0 && oneDigit(fit[i])) note(i, std::countr_zero(fit[i]));
+            }
+            for (int n = 0; n < unitsToLook; ++n) {
+                const int u = unitList[n];
+                unsigned digits = lookDigits[u] & ~used[u];
+                lookDigits[u] = 0;
+                for (; digits != 0; digits &= digits - 1) {
+                    const int d = std::countr_zero(digits);
+                    if (places[u][d] != 1) continue;
+                    for (int i : geo.members[u])
+                        if ((fit[i] >> d & 1u) != 0) note(i, d);
+                }
+            }
+            cellsToLook = unitsToLook = 0;
+            if (found == 0) break;
+            for (int n = 0; n < found; ++n) {
+                const int i = foundCells[n];
+                place(i, foundDigit[i]);
+                foundDigit[i] = 0;
+            }
+            if (++result.rounds >= maxRounds) break;
+        }
+        result.completed = empty == 0;
+        return result;
+    }
+
+  private:
+    std::array<std::uint8_t, 369> value{};
+    std::array<unsigned, 369> fit{}; // candidates of the empty cells, 0 elsewhere
+    std::array<unsigned, kUnits> used{};
+    std::array<std::array<std::uint8_t, 10>, kUnits> places{}; // empty cells admitting a digit
+    int empty = 0;
+    // What the next round looks at: cells, and per unit the digits whose places changed.
+    std::array<bool, 369> cellFlag{};
+    std::array<std::uint16_t, 369> cellList{};
+    int cellsToLook = 0;
+    std::array<unsigned, kUnits> lookDigits{};
+    std::array<std::uint8_t, kUnits> unitList{};
+    int unitsToLook = 0;
+    std::array<std::uint8_t, 369> foundDigit{};
+    std::array<std::uint16_t, 369> foundCells{};
+
+    unsigned freeDigits(int i) const {
+        const DenseGeometry& geo = denseGeometry();
+        unsigned taken = 0;
+        for (int k = 0; k < geo.unitCount[i]; ++k) taken |= used[geo.units[i][k]];
+        return kAllDigits & ~taken;
+    }
+    void addPlaces(int i, unsigned digits) {
+        const DenseGeometry& geo = denseGeometry();
+        for (int k = 0; k < geo.unitCount[i]; ++k)
+            for (unsigned m = digits; m != 0; m &= m - 1)
+                ++places[geo.units[i][k]][std::countr_zero(m)];
+    }
+    void lookAtCell(int i) {
+        if (cellFlag[i]) return;
+        cellFlag[i] = true;
+        cellList[cellsToLook++] = static_cast<std::uint16_t>(i);
+    }
+    void lookAtUnit(int u, unsigned digits) {
+        if (digits == 0) return;
+        if (lookDigits[u] == 0) unitList[unitsToLook++] = static_cast<std::uint8_t>(u);
+        lookDigits[u] |= digits;
+    }
+    void place(int i, int d) {
+        const DenseGeometry& geo = denseGeometry();
+        const unsigned bit = 1u << d;
+        const unsigned others = fit[i] & ~bit;
+        value[i] = static_cast<std::uint8_t>(d);
+        fit[i] = 0;
+        --empty;
+        for (int k = 0; k < geo.unitCount[i]; ++k) {
+            const int u = geo.units[i][k];
+            used[u] |= bit;
+            for (unsigned m = others; m != 0; m &= m - 1) --places[u][std::countr_zero(m)];
+            lookAtUnit(u, others);
+        }
+        // The digit leaves the candidates of every empty cell that sees this one.
+        for (int k = 0; k < geo.unitCount[i]; ++k)
+            for (int j : geo.members[geo.units[i][k]]) {
+                if ((fit[j] & bit) == 0) continue;
+                fit[j] &= ~bit;
+                if (oneDigit(fit[j])) lookAtCell(j);
+                for (int q = 0; q < geo.unitCount[j]; ++q) {
+                    --places[geo.units[j][q]][d];
+                    lookAtUnit(geo.units[j][q], bit);
+                }
+            }
+    }
+};
+
+Rounds measureRounds(const FieldValues& clues, int maxRounds) {
+    RoundCounter counter(clues);
+    return counter.run(maxRounds);
+}
+
+// Whether the clues without the given cells still complete within the pass limit, for a
+// counter set up on the clues.
+bool completesWithout(const RoundCounter& counter, const std::vector<int>& cells) {
+    RoundCounter trial = counter;
+    for (int f : cells) trial.clearClue(f);
+    return trial.run(kMaxSolverPasses).completed;
 }
 
 } // namespace
@@ -306,7 +472,7 @@ bool completesInEveryOrder(const FieldValues& clues) {
 
 SolverWork analysePuzzle(const FieldValues& clues) {
     SolverWork work;
-    for (int f : fieldCells()) work.givens += clues[f] != 0;
+    work.givens = givenCount(clues);
     PassSolver solver(clues);
     work.passes = solver.runPassLoop();
     work.completed = allFilled(solver.values());
@@ -390,13 +556,14 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
         for (int i = static_cast<int>(given.size()) - 1; i > 0; --i)
             std::swap(given[i], given[random.RANDOM(i + 1)]);
         given.insert(given.end(), added.begin(), added.end());
-        for (int i : given) {
-            for (int f : orbits[i]) trial[f] = 0;
-            if (!completesInEveryOrder(trial))
-                for (int f : orbits[i]) trial[f] = solution[f];
-        }
+        RoundCounter counter(trial);
+        for (int i : given)
+            if (completesWithout(counter, orbits[i])) {
+                for (int f : orbits[i]) trial[f] = 0;
+                counter = RoundCounter(trial);
+            }
+        if (givenCount(trial) > currentWork.givens) continue;
         SolverWork work = analysePuzzle(trial);
-        if (work.givens > currentWork.givens) continue;
         current = trial;
         currentWork = work;
         if (work.givens < bestWork.givens ||
