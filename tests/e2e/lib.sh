@@ -174,3 +174,21 @@ expect_pixel() {
   got="$(pixel "$1" $((e2e_ox + $2)) $((e2e_oy + $3)))"
   [ "$got" = "$4" ] || fail "pixel ($2, $3): expected $4, got $got ($5)"
 }
+
+# Sets e2e_c, e2e_r to the first empty cell of grid 0 in screenshot $1, row by row (its
+# inside is plain white); fails when there is none.
+first_empty_cell() {
+  local r c x y m
+  for r in 1 2 3 4 5 6 7 8 9; do
+    for c in 1 2 3 4 5 6 7 8 9; do
+      x=$((e2e_ox + 15 + 33 * (c - 1) + 4))
+      y=$((e2e_oy + 15 + 33 * (r - 1) + 4))
+      m="$(convert "$1" -crop "25x25+$x+$y" +repage -colorspace gray -format '%[fx:minima]' info:)"
+      if [ "$m" = "1" ]; then
+        e2e_c=$c e2e_r=$r
+        return 0
+      fi
+    done
+  done
+  fail "no empty cell in grid 0: no new game on the screen? $(cat "$e2e_work/game.log" 2>/dev/null)"
+}

@@ -16,18 +16,8 @@ sleep 1.5
 game="$e2e_work/game.png"
 screenshot "$game"
 
-# The first empty cell of grid 0, row by row: its inside is plain white.
-cell=""
-for r in 1 2 3 4 5 6 7 8 9; do
-  for c in 1 2 3 4 5 6 7 8 9; do
-    x=$((e2e_ox + 15 + 33 * (c - 1) + 4))
-    y=$((e2e_oy + 15 + 33 * (r - 1) + 4))
-    m="$(convert "$game" -crop "25x25+$x+$y" +repage -colorspace gray -format '%[fx:minima]' info:)"
-    if [ "$m" = "1" ]; then cell="$c $r"; break 2; fi
-  done
-done
-[ -n "$cell" ] || fail "no empty cell in grid 0: no new game on the screen?"
-read -r c r <<<"$cell"
+first_empty_cell "$game"
+c=$e2e_c r=$e2e_r
 
 # The first arrow key shows the cursor on the top-left cell; then right and down to the cell.
 moves=(Right)

@@ -22,18 +22,8 @@ red="$(convert "$game" -crop "12x20+$((e2e_ox + 57))+$((e2e_oy + 729))" +repage 
   grep -ciE 'srgb\(208,0,0\)|#D00000' || true)"
 [ "${red:-0}" -gt 5 ] || fail "no dark red hot letter L on the Laden button"
 
-# An empty cell of grid 0: its inside is plain white.
-cell=""
-for r in 1 2 3 4 5 6 7 8 9; do
-  for c in 1 2 3 4 5 6 7 8 9; do
-    x=$((e2e_ox + 15 + 33 * (c - 1) + 4))
-    y=$((e2e_oy + 15 + 33 * (r - 1) + 4))
-    m="$(convert "$game" -crop "25x25+$x+$y" +repage -colorspace gray -format '%[fx:minima]' info:)"
-    if [ "$m" = "1" ]; then cell="$c $r"; break 2; fi
-  done
-done
-[ -n "$cell" ] || fail "no empty cell in grid 0: no new game on the screen?"
-read -r c r <<<"$cell"
+first_empty_cell "$game"
+c=$e2e_c r=$e2e_r
 cx=$((e2e_ox + 15 + 33 * (c - 1) + 16))
 cy=$((e2e_oy + 15 + 33 * (r - 1) + 16))
 
