@@ -168,6 +168,10 @@ struct DenseGeometry {
     std::array<std::array<std::uint8_t, 6>, 369> units{};
     std::array<std::array<std::uint16_t, 9>, kUnits> members{};
     std::array<int, kFieldCells> dense{}; // the number of each field cell
+    // The other cells that share a unit with a cell, each once (32 at most, for a cell of a
+    // shared box).
+    std::array<std::uint8_t, 369> peerCount{};
+    std::array<std::array<std::uint16_t, 32>, 369> peers{};
     DenseGeometry() {
         const Geometry& geo = geometry();
         for (int i = 0; i < 369; ++i) {
@@ -179,13 +183,17 @@ struct DenseGeometry {
         for (int u = 0; u < kUnits; ++u)
             for (int k = 0; k < 9; ++k)
                 members[u][k] = static_cast<std::uint16_t>(dense[geo.members[u][k]]);
+        for (int i = 0; i < 369; ++i)
+            for (int k = 0; k < unitCount[i]; ++k)
+                for (int j : members[units[i][k]])
+                    if (j != i && std::find(peers[i].begin(), peers[i].begin() + peerCount[i], j) ==
+                                      peers[i].begin() + peerCount[i])
+                        peers[i][peerCount[i]++] = static_cast<std::uint16_t>(j);
     }
 };
 
-const DenseGeometry& denseGeometry() {
-    static const DenseGeometry instance;
-    return instance;
-}
+// Built once at start: the round counter's inner loops use it without a guard.
+const DenseGeometry kDense;
 
 bool oneDigit(unsigned mask) {
     return mask != 0 && (mask & (mask - 1)) == 0;
@@ -209,7 +217,7 @@ struct Rounds {
 class RoundCounter {
   public:
     explicit RoundCounter(const FieldValues& clues) {
-        const DenseGeometry& geo = denseGeometry();
+        const DenseGeometry& geo = kDense;
         for (int i = 0; i < 369; ++i)
             if (const int v = clues[geo.field[i]]; v != 0) {
                 value[i] = static_cast<std::uint8_t>(v);
@@ -225,7 +233,7 @@ class RoundCounter {
 
     // Empties a clue cell (a field index), as if the trial had never held it.
     void clearClue(int field) {
-        const DenseGeometry& geo = denseGeometry();
+        const DenseGeometry& geo = kDense;
         const int i = geo.dense[field];
         const int d = value[i];
         if (d == 0) return;
@@ -245,7 +253,7 @@ class RoundCounter {
     }
 
     Rounds run(int maxRounds) {
-        const DenseGeometry& geo = denseGeometry();
+        const DenseGeometry& geo = kDense;
         Rounds result;
         // The first round looks everywhere, later ones where the last round changed things.
         for (int i = 0; i < 369; ++i)
@@ -292,7 +300,8 @@ class RoundCounter {
     std::array<unsigned, kUnits> used{};
     std::array<std::array<std::uint8_t, 10>, kUnits> places{}; // empty cells admitting a digit
     int empty = 0;
-    // What the next round looks at: cells, and per unit the digits whose places changed.
+    // What the next round looks at: cells left with one candidate, and per unit the digits
+    // left with one place.
     std::array<bool, 369> cellFlag{};
     std::array<std::uint16_t, 369> cellList{};
     int cellsToLook = 0;
@@ -303,13 +312,13 @@ class RoundCounter {
     std::array<std::uint16_t, 369> foundCells{};
 
     unsigned freeDigits(int i) const {
-        const DenseGeometry& geo = denseGeometry();
+        const DenseGeometry& geo = kDense;
         unsigned taken = 0;
         for (int k = 0; k < geo.unitCount[i]; ++k) taken |= used[geo.units[i][k]];
         return kAllDigits & ~taken;
     }
     void addPlaces(int i, unsigned digits) {
-        const DenseGeometry& geo = denseGeometry();
+        const DenseGeometry& geo = kDense;
         for (int k = 0; k < geo.unitCount[i]; ++k)
             for (unsigned m = digits; m != 0; m &= m - 1)
                 ++places[geo.units[i][k]][std::countr_zero(m)];
@@ -325,7 +334,7 @@ class RoundCounter {
         lookDigits[u] |= digits;
     }
     void place(int i, int d) {
-        const DenseGeometry& geo = denseGeometry();
+        const DenseGeometry& geo = kDense;
         const unsigned bit = 1u << d;
         const unsigned others = fit[i] & ~bit;
         value[i] = static_cast<std::uint8_t>(d);
@@ -334,20 +343,18 @@ class RoundCounter {
         for (int k = 0; k < geo.unitCount[i]; ++k) {
             const int u = geo.units[i][k];
             used[u] |= bit;
-            for (unsigned m = others; m != 0; m &= m - 1) --places[u][std::countr_zero(m)];
-            lookAtUnit(u, others);
+            for (unsigned m = others; m != 0; m &= m - 1)
+                if (--places[u][std::countr_zero(m)] == 1) lookAtUnit(u, m & -m);
         }
         // The digit leaves the candidates of every empty cell that sees this one.
-        for (int k = 0; k < geo.unitCount[i]; ++k)
-            for (int j : geo.members[geo.units[i][k]]) {
-                if ((fit[j] & bit) == 0) continue;
-                fit[j] &= ~bit;
-                if (oneDigit(fit[j])) lookAtCell(j);
-                for (int q = 0; q < geo.unitCount[j]; ++q) {
-                    --places[geo.units[j][q]][d];
-                    lookAtUnit(geo.units[j][q], bit);
-                }
-            }
+        for (int p = 0; p < geo.peerCount[i]; ++p) {
+            const int j = geo.peers[i][p];
+            if ((fit[j] & bit) == 0) continue;
+            fit[j] &= ~bit;
+            if (oneDigit(fit[j])) lookAtCell(j);
+            for (int q = 0; q < geo.unitCount[j]; ++q)
+                if (--places[geo.units[j][q]][d] == 1) lookAtUnit(geo.units[j][q], bit);
+        }
     }
 };
 
@@ -534,9 +541,9 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
                         int steps) {
     const std::vector<std::vector<int>> orbits = symmetricOrbits();
     FieldValues current = clues;
-    SolverWork currentWork = analysePuzzle(current);
+    int currentGivens = givenCount(current);
     FieldValues best = current;
-    SolverWork bestWork = currentWork;
+    SolverWork bestWork = analysePuzzle(current);
     for (int step = 0; step < steps; ++step) {
         FieldValues trial = current;
         std::vector<int> given, removed;
@@ -562,12 +569,14 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
                 for (int f : orbits[i]) trial[f] = 0;
                 counter = RoundCounter(trial);
             }
-        if (givenCount(trial) > currentWork.givens) continue;
-        SolverWork work = analysePuzzle(trial);
+        const int givens = givenCount(trial);
+        if (givens > currentGivens) continue;
         current = trial;
-        currentWork = work;
-        if (work.givens < bestWork.givens ||
-            (work.givens == bestWork.givens && work.grade > bestWork.grade)) {
+        currentGivens = givens;
+        // Only a trial that can be the best is graded.
+        if (givens > bestWork.givens) continue;
+        SolverWork work = analysePuzzle(trial);
+        if (work.givens < bestWork.givens || work.grade > bestWork.grade) {
             best = current;
             bestWork = work;
         }
