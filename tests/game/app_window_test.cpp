@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QtMath>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,6 +35,37 @@ TEST(StartPosition, CentredRaisedRoundedAndClamped) {
              Case{1600, 898, 274, 0}, // below 899 pixels high the top edge is at 0
          }) {
         EXPECT_EQ(startPosition(c.w, c.h), QPoint(c.x, c.y)) << c.w << "x" << c.h;
+    }
+}
+
+// The common desktops in logical pixels, with a panel taking 32 pixels at the top: the
+// whole window (frame, title bar and menu bar: `decoration`) lies on the free area, at the
+// largest scale up to 1 that fits, never below 0.5.
+TEST(StartLayout, WholeWindowOnTheFreeAreaOfCommonScreens) {
+    const QSize decoration(4, 56);
+    struct Case {
+        const char* screen;
+        QSize logical;
+        bool fullSize;
+    };
+    for (const Case& c :
+         {Case{"1280x1024", {1280, 1024}, true}, Case{"1366x768", {1366, 768}, false},
+          Case{"1920x1080 at 150 %", {1280, 720}, false},
+          Case{"1920x1080 at 200 %", {960, 540}, false},
+          Case{"3840x2160 at 150 %", {2560, 1440}, true}}) {
+        const QRect available(0, 32, c.logical.width(), c.logical.height() - 32);
+        const StartLayout layout = startLayout(available, decoration);
+        auto outer = [&](qreal s) {
+            return QRect(layout.position, QSize(qCeil(1052 * s), qCeil(787 * s)) + decoration);
+        };
+        EXPECT_TRUE(available.contains(outer(layout.scale))) << c.screen;
+        EXPECT_GE(layout.scale, 0.5) << c.screen;
+        if (c.fullSize) {
+            EXPECT_EQ(layout.scale, 1.0) << c.screen;
+        } else {
+            EXPECT_LT(layout.scale, 1.0) << c.screen;
+            EXPECT_GT(outer(layout.scale + 0.01).height() + 32, c.logical.height()) << c.screen;
+        }
     }
 }
 
