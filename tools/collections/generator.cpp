@@ -53,6 +53,41 @@ const Geometry& geometry() {
     return instance;
 }
 
+// The 369 cells numbered 0..368 in field order, with their units and the units' members
+// in these numbers: the inner loops of measureRounds run on small fixed arrays.
+struct DenseGeometry {
+    std::array<int, 369> field{};
+    std::array<std::uint8_t, 369> unitCount{};
+    std::array<std::array<std::uint8_t, 6>, 369> units{};
+    std::array<std::array<std::uint16_t, 9>, kUnits> members{};
+    std::array<int, kFieldCells> dense{}; // the number of each field cell
+    // The other cells that share a unit with a cell, each once (32 at most, for a cell of a
+    // shared box).
+    std::array<std::uint8_t, 369> peerCount{};
+    std::array<std::array<std::uint16_t, 32>, 369> peers{};
+    DenseGeometry() {
+        const Geometry& geo = geometry();
+        for (int i = 0; i < 369; ++i) {
+            field[i] = geo.cells[i];
+            dense[field[i]] = i;
+            for (int u : geo.units[field[i]])
+                units[i][unitCount[i]++] = static_cast<std::uint8_t>(u);
+        }
+        for (int u = 0; u < kUnits; ++u)
+            for (int k = 0; k < 9; ++k)
+                members[u][k] = static_cast<std::uint16_t>(dense[geo.members[u][k]]);
+        for (int i = 0; i < 369; ++i)
+            for (int k = 0; k < unitCount[i]; ++k)
+                for (int j : members[units[i][k]])
+                    if (j != i && std::find(peers[i].begin(), peers[i].begin() + peerCount[i], j) ==
+                                      peers[i].begin() + peerCount[i])
+                        peers[i][peerCount[i]++] = static_cast<std::uint16_t>(j);
+    }
+};
+
+// Built once at start: the round counter's inner loops use it without a guard.
+const DenseGeometry kDense;
+
 // The board state of the fast solver: field values and the digits used in each unit.
 struct FastBoard {
     FieldValues values{};
@@ -68,13 +103,15 @@ struct FastBoard {
     // board never breaks the rule (only accepted digits are placed), so this is exactly
     // the engine's trial against the whole board, both grids of a shared cell included.
     unsigned candidates(int f) const {
+        const int i = kDense.dense[f];
         unsigned taken = 0;
-        for (int u : geometry().units[f]) taken |= used[u];
+        for (int k = 0; k < kDense.unitCount[i]; ++k) taken |= used[kDense.units[i][k]];
         return kAllDigits & ~taken;
     }
     void place(int f, int digit) {
         values[f] = static_cast<std::uint8_t>(digit);
-        for (int u : geometry().units[f]) used[u] |= 1u << digit;
+        const int i = kDense.dense[f];
+        for (int k = 0; k < kDense.unitCount[i]; ++k) used[kDense.units[i][k]] |= 1u << digit;
     }
 };
 
@@ -108,16 +145,24 @@ class PassSolver {
         board.place(f, digit);
         progress = true;
     }
-    // Single place of each digit among the given nine cells, in the given order.
+    // Single place of each digit among the given nine cells, in the given order. The cells'
+    // candidates are taken once: placing digit d only takes d from the others, and the
+    // digits after it are all that is still looked at.
     void singlePlace(const std::array<int, 9>& cells) {
+        std::array<unsigned, 9> fit{};
+        for (int k = 0; k < 9; ++k)
+            if (board.values[cells[k]] == 0) fit[k] = board.candidates(cells[k]);
         for (int d = 1; d <= 9; ++d) {
             int fits = 0, where = 0;
-            for (int f : cells)
-                if (board.values[f] == 0 && (board.candidates(f) >> d & 1u)) {
+            for (int k = 0; k < 9; ++k)
+                if (fit[k] >> d & 1u) {
                     ++fits;
-                    where = f;
+                    where = k;
                 }
-            if (fits == 1) placeAt(where, d);
+            if (fits == 1) {
+                placeAt(cells[where], d);
+                fit[where] = 0;
+            }
         }
     }
     void pass() {
@@ -159,41 +204,6 @@ bool allFilled(const FieldValues& values) {
         if (values[f] == 0) return false;
     return true;
 }
-
-// The 369 cells numbered 0..368 in field order, with their units and the units' members
-// in these numbers: the inner loops of measureRounds run on small fixed arrays.
-struct DenseGeometry {
-    std::array<int, 369> field{};
-    std::array<std::uint8_t, 369> unitCount{};
-    std::array<std::array<std::uint8_t, 6>, 369> units{};
-    std::array<std::array<std::uint16_t, 9>, kUnits> members{};
-    std::array<int, kFieldCells> dense{}; // the number of each field cell
-    // The other cells that share a unit with a cell, each once (32 at most, for a cell of a
-    // shared box).
-    std::array<std::uint8_t, 369> peerCount{};
-    std::array<std::array<std::uint16_t, 32>, 369> peers{};
-    DenseGeometry() {
-        const Geometry& geo = geometry();
-        for (int i = 0; i < 369; ++i) {
-            field[i] = geo.cells[i];
-            dense[field[i]] = i;
-            for (int u : geo.units[field[i]])
-                units[i][unitCount[i]++] = static_cast<std::uint8_t>(u);
-        }
-        for (int u = 0; u < kUnits; ++u)
-            for (int k = 0; k < 9; ++k)
-                members[u][k] = static_cast<std::uint16_t>(dense[geo.members[u][k]]);
-        for (int i = 0; i < 369; ++i)
-            for (int k = 0; k < unitCount[i]; ++k)
-                for (int j : members[units[i][k]])
-                    if (j != i && std::find(peers[i].begin(), peers[i].begin() + peerCount[i], j) ==
-                                      peers[i].begin() + peerCount[i])
-                        peers[i][peerCount[i]++] = static_cast<std::uint16_t>(j);
-    }
-};
-
-// Built once at start: the round counter's inner loops use it without a guard.
-const DenseGeometry kDense;
 
 bool oneDigit(unsigned mask) {
     return mask != 0 && (mask & (mask - 1)) == 0;
@@ -540,6 +550,20 @@ FieldValues removeClues(const FieldValues& solution, Random& random, int minGive
 FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, Random& random,
                         int steps) {
     const std::vector<std::vector<int>> orbits = symmetricOrbits();
+    // The pairs near each pair: those with a cell in a unit of one of its cells. A pair put
+    // back mostly helps the rounds find the cells around it, so a step tries to take out
+    // only the pairs near the ones it put back; the others rarely go and would cost twice
+    // the time.
+    std::vector<int> orbitOf(kFieldCells, -1);
+    for (int o = 0; o < static_cast<int>(orbits.size()); ++o)
+        for (int f : orbits[o]) orbitOf[f] = o;
+    std::vector<std::vector<bool>> near(orbits.size(), std::vector<bool>(orbits.size(), false));
+    for (int o = 0; o < static_cast<int>(orbits.size()); ++o)
+        for (int f : orbits[o]) {
+            const int i = kDense.dense[f];
+            for (int p = 0; p < kDense.peerCount[i]; ++p)
+                near[o][orbitOf[kDense.field[kDense.peers[i][p]]]] = true;
+        }
     FieldValues current = clues;
     int currentGivens = givenCount(current);
     FieldValues best = current;
@@ -559,9 +583,12 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
             removed.erase(removed.begin() + pick);
             for (int f : orbits[added.back()]) trial[f] = solution[f];
         }
-        // ... then try to take out every given pair, the two just added last.
+        // ... then try to take out every given pair near them, those just added last.
         for (int i = static_cast<int>(given.size()) - 1; i > 0; --i)
             std::swap(given[i], given[random.RANDOM(i + 1)]);
+        std::erase_if(given, [&](int g) {
+            return std::none_of(added.begin(), added.end(), [&](int a) { return near[a][g]; });
+        });
         given.insert(given.end(), added.begin(), added.end());
         RoundCounter counter(trial);
         for (int i : given)
@@ -573,8 +600,8 @@ FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, R
         if (givens > currentGivens) continue;
         current = trial;
         currentGivens = givens;
-        // Only a trial that can be the best is graded.
-        if (givens > bestWork.givens) continue;
+        // Only a trial that can be a new best is graded.
+        if (givens > bestWork.givens || trial == best) continue;
         SolverWork work = analysePuzzle(trial);
         if (work.givens < bestWork.givens || work.grade > bestWork.grade) {
             best = current;

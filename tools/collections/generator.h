@@ -108,8 +108,9 @@ std::vector<std::vector<int>> symmetricOrbits();
 // holds; stops when the givens would fall below minGivens.
 FieldValues removeClues(const FieldValues& solution, Random& random, int minGivens);
 
-// Searches for a puzzle with fewer givens for the same solution: each step puts two removed
-// pairs back and removes again every pair it can; a step that does not add givens is kept.
+// Searches for a puzzle with fewer givens for the same solution: each step puts one to three
+// removed pairs back and removes again every pair it can among them and the given pairs
+// that share a unit with them; a step that does not add givens is kept.
 // Returns the puzzle with the fewest givens met (of those, the highest grade).
 FieldValues reduceClues(const FieldValues& solution, const FieldValues& clues, Random& random,
                         int steps);
