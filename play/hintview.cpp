@@ -10,6 +10,7 @@
 #include "engine/search.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/highlight.h"
 #include "play/render.h"
 
 #include <QFontMetrics>
@@ -17,16 +18,12 @@
 
 namespace {
 
-const QColor kUnitTint(255, 200, 0, 70); // translucent, so the values stay readable
-const QColor kTargetOutline(0, 150, 0);
-const QColor kWrongOutline(255, 0, 0);
-
-QRect cellRect(const Game& g, int grid, int column, int row) {
-    const Board& b = g.board;
-    return {b.gridLeft[static_cast<size_t>(grid)] + b.cellWidth * (column - 1),
-            b.gridTop[static_cast<size_t>(grid)] + b.cellHeight * (row - 1), b.cellWidth,
-            b.cellHeight};
-}
+// The hint's marks, laid over the cursor's highlights (Game::overlayMarks): the units the
+// step looks at tinted light yellow under the values, the cell it leads to outlined green,
+// a wrong entry outlined red.
+constexpr QRgb kUnitTint = 0xfffff0b0;
+constexpr QRgb kTargetOutline = 0xff009600;
+constexpr QRgb kWrongOutline = 0xffff0000;
 
 void tintUnit(Game& g, const HintUnit& u) {
     for (int k = 0; k < 9; ++k) {
@@ -36,20 +33,15 @@ void tintUnit(Game& g, const HintUnit& u) {
             column = (u.number - 1) % 3 * 3 + k % 3 + 1;
             row = (u.number - 1) / 3 * 3 + k / 3 + 1;
         }
-        const QRect r = cellRect(g, u.grid, column, row);
-        g.canvas.fillRect(r.left() + 1, r.top() + 1, r.right(), r.bottom(), kUnitTint);
+        g.overlayMarks.tint[static_cast<size_t>(fieldIndex(g.board, u.grid, column, row))] =
+            kUnitTint;
     }
 }
 
-void outlineCell(Game& g, const HintCell& cell, const QColor& colour) {
-    const QRect r = cellRect(g, cell.grid, cell.column, cell.row);
-    Canvas& c = g.canvas;
-    const int width = c.lineWidth();
-    c.setPenRGB(colour);
-    c.setLineWidth(2);
-    c.box(r.left() + 2, r.top() + 2, r.right() - 1, r.bottom() - 1);
-    c.setLineWidth(width);
-    c.setPenColour(Colour::Black);
+void outlineHintCell(Game& g, const HintCell& cell, QRgb colour) {
+    g.overlayMarks
+        .outline[static_cast<size_t>(fieldIndex(g.board, cell.grid, cell.column, cell.row))] =
+        colour;
 }
 
 // The lines of a sentence wrapped to the white box's width.
@@ -126,11 +118,12 @@ void showHint(Game& g) {
         g.clock.clockRunning = false; // as the M key stops it
     }
     Board& b = g.board;
-    if (g.hintShown) drawBoard(g); // an older hint's marks go first
+    g.overlayMarks = CellMarks{}; // an older hint's marks go first
     BoardArray solution{};
     HintCell wrong;
     if (countSolutions(givensOnly(b), 2, &solution) == 1 && wrongEntries(b, solution, &wrong) > 0) {
-        outlineCell(g, wrong, kWrongOutline);
+        outlineHintCell(g, wrong, kWrongOutline);
+        refreshHighlight(g);
         showSentence(
             g, QStringLiteral("Tipp: Die %1 in %2 ist falsch.")
                    .arg(valueText(b.showDigits, b.cellValue(wrong.grid, wrong.column, wrong.row)),
@@ -144,22 +137,25 @@ void showHint(Game& g) {
             text = QStringLiteral("Tipp: Das Brett hat so keine Lösung.");
         else if (isBoardComplete(b))
             text = QStringLiteral("Tipp: Das Brett ist fertig.");
+        refreshHighlight(g);
         showSentence(g, text);
         return;
     }
     for (const HintUnit& u : hint->units) tintUnit(g, u);
-    if (hint->found) outlineCell(g, hint->target, kTargetOutline);
+    if (hint->found) outlineHintCell(g, hint->target, kTargetOutline);
+    refreshHighlight(g);
     showSentence(g, QString::fromStdString(hintText(*hint, b.showDigits)));
 }
 
 void clearHint(Game& g, const Event& e) {
     if (!g.hintShown) return;
     if (e.kind != Event::Kind::KeyRelease && e.kind != Event::Kind::LeftPress &&
-        e.kind != Event::Kind::RightPress)
+        e.kind != Event::Kind::RightPress && e.kind != Event::Kind::Menu)
         return;
     g.hintShown = false;
     g.helpText = g.helpTextBeforeHint;
-    drawBoard(g);
+    g.overlayMarks = CellMarks{};
+    refreshHighlight(g);
     drawHelpPanel(g);
 }
 

@@ -11,7 +11,8 @@ struct Game;
 // help line, its cell outlined and its units tinted. Never fills a cell. In a timed game it
 // first asks whether the clock may stop.
 void showHint(Game& g);
-// Before the loop acts on a key or a press: a hint still on screen is taken off again.
+// Before the loop acts on a key, a press or a menu command: a hint still on screen is taken
+// off again, its marks and its sentence.
 void clearHint(Game& g, const Event& e);
 // After the solver gave up on the board it started from: says whether that board has one
 // solution needing stronger steps (and offers to show it), none, or several.

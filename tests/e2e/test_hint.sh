@@ -29,6 +29,7 @@ find_origin "$before"
 keys t
 after="$e2e_work/after.png"
 screenshot "$after"
+[ -n "${E2E_KEEP:-}" ] && cp "$after" "$E2E_KEEP.hint.png"
 
 # The help panel's white box: its text changed from "Bitte ein Feld anklicken!" to the hint.
 crop="221x43+$((e2e_ox + 768))+$((e2e_oy + 559))"

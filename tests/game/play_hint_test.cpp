@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "panels/info.h"
 #include "play/editor.h"
+#include "play/hintview.h"
 #include "play/playloop.h"
 #include "play/render.h"
 #include "support/scripted_platform.h"
@@ -70,4 +71,28 @@ TEST(HintKey, ShowsTheNextStepOrTheWrongEntryAndFillsNothing) {
         EXPECT_EQ(g.board.cellValue(1, 5, 5), c.wrongDigit);
         EXPECT_FALSE(g.hintShown); // the key A took the marks off again
     }
+}
+
+// The hint's marks go through the cell marks: the cell it leads to outlined green, its unit
+// tinted under the values; the next key takes both off again and the cells are white.
+TEST(HintKey, MarksComeAndGoThroughTheCellMarks) {
+    TestWorld w;
+    Game& g = w.g();
+    fillSolvedBoard(g.board);
+    openCell(g.board, 0, 1, 1);
+    drawBoard(g);
+    const QColor white(255, 255, 255);
+    ASSERT_EQ(w.pixel(17, 27), white);  // inside the target cell (grid 1, column 1, row 1)
+    ASSERT_EQ(w.pixel(149, 46), white); // a corner of column 5 in the same row
+    showHint(g);
+    EXPECT_TRUE(g.hintShown);
+    EXPECT_EQ(w.pixel(17, 27), QColor(0, 150, 0));
+    EXPECT_EQ(w.pixel(149, 46), QColor(255, 240, 176));
+    Event release;
+    release.kind = Event::Kind::KeyRelease;
+    clearHint(g, release);
+    EXPECT_FALSE(g.hintShown);
+    EXPECT_EQ(g.cellMarks, CellMarks{});
+    EXPECT_EQ(w.pixel(17, 27), white);
+    EXPECT_EQ(w.pixel(149, 46), white);
 }
