@@ -212,14 +212,14 @@ bool oneDigit(unsigned mask) {
 // Placement rounds: every placement that either rule finds on the board as it stands is
 // made at once, until nothing is found. Stops early after maxRounds rounds.
 //
-// The generator asks this some 70,000 times per hardest puzzle, nearly always for a trial
-// that lacks one clue pair of the last, so the work is cut twice. A counter is set up once
-// per trial and copied, and the pair is taken out of the copy (clearClue). And the rounds
-// are worked by propagation instead of scanning the board each round: each unit counts the
-// places left for each digit, and a placement takes its digit from the candidates of the
-// cells that see it. A cell left with one candidate, or a unit left with one place for a
-// digit, is looked at in the next round; nothing else can be found there, as what a round
-// finds, it places. The clues come from one solution, so two findings never disagree.
+// The generator asks this tens of thousands of times per hardest puzzle, nearly always for a
+// trial that lacks one clue pair of the last, so the work is cut twice. A counter is set up once
+// per trial and copied, and the pair is taken out of the copy (clearClue). And the rounds are
+// worked by propagation instead of scanning the board each round: each unit counts the places
+// left for each digit, and a placement takes its digit from the candidates of the cells that see
+// it. A cell left with one candidate, or a unit left with one place for a digit, is looked at in
+// the next round; nothing else can be found there, as what a round finds, it places. The clues
+// come from one solution, so two findings never disagree.
 struct Rounds {
     int rounds = 0;
     bool completed = false;
