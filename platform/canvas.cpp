@@ -31,7 +31,7 @@ Canvas::Canvas(QPaintDevice* device) : device_(device) {}
 
 void Canvas::setDevice(QPaintDevice* device) {
     device_ = device;
-    metrics_.reset(); // another device may have another resolution
+    fontShapes_.clear(); // another device may have another resolution
 }
 
 void Canvas::setPenColour(Colour c) {
@@ -200,9 +200,10 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
 void Canvas::text(int x, int y, const QString& text) {
     if (keepJournal && !replaying_) journal.push_back({text, x, y, pen_, font_.pixelSize()});
     if (device_ == nullptr) return;
+    const QFontMetrics& fontMetrics = metrics();
     const Shaped& shape = shaped(text);
-    const QRect cell(x, y, shape.advance, metrics_->height());
-    const QPointF baseline(x, y + metrics_->ascent());
+    const QRect cell(x, y, shape.advance, fontMetrics.height());
+    const QPointF baseline(x, y + fontMetrics.ascent());
     auto draw = [&](QPainter& p) {
         for (const QGlyphRun& run : shape.runs) p.drawGlyphRun(baseline, run);
     };
@@ -228,17 +229,29 @@ void Canvas::text(int x, int y, const QString& text) {
     }
 }
 
-const Canvas::Shaped& Canvas::shaped(const QString& text) {
-    if (!metrics_ || !(metricsFont_ == font_)) {
-        metrics_.emplace(font_, device_);
-        metricsFont_ = font_;
-        shapes_.clear();
+const QFontMetrics& Canvas::metrics() {
+    if (currentShapes_ >= fontShapes_.size() || !(fontShapes_[currentShapes_].font == font_)) {
+        const auto known = std::find_if(fontShapes_.begin(), fontShapes_.end(),
+                                        [this](const FontShapes& f) { return f.font == font_; });
+        if (known != fontShapes_.end()) {
+            currentShapes_ = static_cast<size_t>(known - fontShapes_.begin());
+        } else {
+            if (fontShapes_.size() >= 16) fontShapes_.clear();
+            fontShapes_.push_back({font_, QFontMetrics(font_, device_), {}});
+            currentShapes_ = fontShapes_.size() - 1;
+        }
     }
-    auto it = shapes_.find(text);
-    if (it == shapes_.end()) {
-        if (shapes_.size() > 256) shapes_.clear();
+    return fontShapes_[currentShapes_].metrics;
+}
+
+const Canvas::Shaped& Canvas::shaped(const QString& text) {
+    const QFontMetrics& fontMetrics = fontShapes_[currentShapes_].metrics;
+    QHash<QString, Shaped>& shapes = fontShapes_[currentShapes_].shapes;
+    auto it = shapes.find(text);
+    if (it == shapes.end()) {
+        if (shapes.size() > 256) shapes.clear();
         Shaped shape;
-        shape.advance = metrics_->horizontalAdvance(text);
+        shape.advance = fontMetrics.horizontalAdvance(text);
         QTextLayout layout(text, font_, device_);
         layout.beginLayout();
         QTextLine line = layout.createLine();
@@ -251,7 +264,7 @@ const Canvas::Shaped& Canvas::shaped(const QString& text) {
                 run.setPositions(positions);
             }
         }
-        it = shapes_.insert(text, std::move(shape));
+        it = shapes.insert(text, std::move(shape));
     }
     return *it;
 }
@@ -280,10 +293,7 @@ QImage Canvas::capture(int x1, int y1, int x2, int y2) {
         const quint64 id = nextSnapshot_++;
         part.setText(kSnapshotKey, QString::number(id));
         snapshots_[id] = {part, part};
-        {
-            Op& op = record(Op::Kind::Capture, r, QRect(), x1, y1, x2, y2);
-            op.snapshot = id;
-        }
+        record(Op::Kind::Capture, r, QRect(), x1, y1, x2, y2).snapshot = id;
     }
     return part;
 }

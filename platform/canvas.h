@@ -16,7 +16,6 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <optional>
 #include <vector>
 
 class QPaintDevice;
@@ -164,12 +163,15 @@ class Canvas {
     void fill(QPainter& p, const QRect& rect, const QColor& colour) const;
     QImage grab(const QRect& rect) const;
     // A text set in the current font on the device: its width and its glyphs, laid out
-    // once and drawn from then on without shaping it again.
+    // once and drawn from then on without shaping it again. metrics() must have been called
+    // for the current font first.
     struct Shaped {
         int advance = 0;
         QList<QGlyphRun> runs; // glyph positions relative to the baseline's start
     };
     const Shaped& shaped(const QString& text);
+    // The metrics of the current font on the device; makes its entry the current one.
+    const QFontMetrics& metrics();
     // Appends a call with the current drawing state; the caller adds what only its kind has.
     Op& record(Op::Kind kind, const QRect& area, const QRect& cover, int x1, int y1, int x2,
                int y2);
@@ -196,12 +198,16 @@ class Canvas {
     QColor hatchColour_{0, 0, 0};
     int hatchWidth_ = 1;
     QFont font_;
-    // Font metrics of the last font used, with the widths of the texts drawn in it: a
-    // board redraw sets a few thousand digits in two fonts, and measuring each anew would
-    // cost as much as drawing it.
-    std::optional<QFontMetrics> metrics_;
-    QFont metricsFont_;
-    QHash<QString, Shaped> shapes_;
+    // Per font used on the device: its metrics and the texts set in it. A board redraw sets
+    // a few thousand digits in two fonts, and measuring and shaping each anew would cost as
+    // much as drawing it.
+    struct FontShapes {
+        QFont font;
+        QFontMetrics metrics;
+        QHash<QString, Shaped> shapes;
+    };
+    std::vector<FontShapes> fontShapes_;
+    size_t currentShapes_ = 0; // the entry of the font last used
     QPainter* batch_ = nullptr;
     int batchDepth_ = 0;
     QRect batchDirty_;
