@@ -298,21 +298,25 @@ QImage Canvas::capture(int x1, int y1, int x2, int y2) {
     return part;
 }
 
-void Canvas::paste(const QImage& image, int x, int y) {
-    const QRect r(QPoint(x, y), pictureSize(image));
-    // A snapshot of this canvas is pasted from its pixels at the current scale.
-    const quint64 id = recording_ ? image.text(kSnapshotKey).toULongLong() : 0;
-    const auto found = snapshots_.find(id);
-    const QImage& source = found != snapshots_.end() ? found->second.pixels : image;
+void Canvas::pasteInto(const QRect& r, const QImage& source) {
     paint(r, [&](QPainter& p) {
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_Source);
         if (scaled())
             p.drawImage(place(r), source);
         else
-            p.drawImage(QPoint(x, y), source);
+            p.drawImage(r.topLeft(), source);
         p.restore();
     });
+}
+
+void Canvas::paste(const QImage& image, int x, int y) {
+    const QRect r(QPoint(x, y), pictureSize(image));
+    // A snapshot of this canvas is pasted from its pixels at the current scale.
+    const quint64 id = recording_ ? image.text(kSnapshotKey).toULongLong() : 0;
+    const auto found = snapshots_.find(id);
+    const QImage& source = found != snapshots_.end() ? found->second.pixels : image;
+    pasteInto(r, source);
     if (recording_ && !replaying_) {
         Op& op = record(Op::Kind::Paste, r, r, x, y, 0, 0);
         op.image = found != snapshots_.end() ? QImage() : image;
@@ -474,16 +478,7 @@ void Canvas::replay() {
         case Op::Kind::Paste: {
             const auto it = retaken.find(op.snapshot);
             const QImage& source = it != retaken.end() ? it->second : op.image;
-            const QRect r = op.area;
-            paint(r, [&](QPainter& p) {
-                p.save();
-                p.setCompositionMode(QPainter::CompositionMode_Source);
-                if (scaled())
-                    p.drawImage(place(r), source);
-                else
-                    p.drawImage(r.topLeft(), source);
-                p.restore();
-            });
+            pasteInto(op.area, source);
             break;
         }
         }

@@ -162,6 +162,8 @@ class Canvas {
     QRectF place(const QRect& rect) const;
     void fill(QPainter& p, const QRect& rect, const QColor& colour) const;
     QImage grab(const QRect& rect) const;
+    // Replaces the pixels of picture rectangle r by the image (at the current scale).
+    void pasteInto(const QRect& r, const QImage& source);
     // A text set in the current font on the device: its width and its glyphs, laid out
     // once and drawn from then on without shaping it again. metrics() must have been called
     // for the current font first.
