@@ -192,3 +192,17 @@ first_empty_cell() {
   done
   fail "no empty cell in grid 0: no new game on the screen? $(cat "$e2e_work/game.log" 2>/dev/null)"
 }
+
+# Screenshot $e2e_work/start.png of the game as it started, and the drawing area's origin.
+find_start_origin() {
+  screenshot "$e2e_work/start.png"
+  find_origin "$e2e_work/start.png"
+}
+
+# "&Quintor" > "&Neues Spiel" by keyboard; the new game's screenshot is $e2e_work/game.png.
+new_game_by_menu() {
+  keys alt+q
+  keys n
+  sleep 1.5
+  screenshot "$e2e_work/game.png"
+}

@@ -7,9 +7,8 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_game
+find_start_origin
 shot="$e2e_work/start.png"
-screenshot "$shot"
-find_origin "$shot"
 
 # Number of pixels that differ between screenshots $1 and $2 in the drawing area's
 # rectangle $3 (WxH+X+Y).

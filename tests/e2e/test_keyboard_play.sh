@@ -6,15 +6,10 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_game
-shot="$e2e_work/start.png"
-screenshot "$shot"
-find_origin "$shot"
+find_start_origin
 
-keys alt+q
-keys n
-sleep 1.5
+new_game_by_menu
 game="$e2e_work/game.png"
-screenshot "$game"
 
 first_empty_cell "$game"
 c=$e2e_c r=$e2e_r

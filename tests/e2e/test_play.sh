@@ -6,16 +6,11 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_game
-shot="$e2e_work/start.png"
-screenshot "$shot"
-find_origin "$shot"
+find_start_origin
 
 # "&Quintor" > "&Neues Spiel".
-keys alt+q
-keys n
-sleep 1.5
+new_game_by_menu
 game="$e2e_work/game.png"
-screenshot "$game"
 [ -n "${E2E_KEEP:-}" ] && cp "$game" "$E2E_KEEP"
 # The button bar stands: Laden's hot letter is dark red at x 59..67.
 red="$(convert "$game" -crop "12x20+$((e2e_ox + 57))+$((e2e_oy + 729))" +repage -depth 8 txt:- |

@@ -6,16 +6,11 @@ source "$(dirname "$0")/lib.sh"
 
 start_display
 start_game
-shot="$e2e_work/start.png"
-screenshot "$shot"
-find_origin "$shot"
+find_start_origin
 
 # "&Quintor" > "&Neues Spiel", then a digit into the first empty cell of grid 0.
-keys alt+q
-keys n
-sleep 1.5
+new_game_by_menu
 game="$e2e_work/game.png"
-screenshot "$game"
 first_empty_cell "$game"
 c=$e2e_c r=$e2e_r
 cx=$((e2e_ox + 15 + 33 * (c - 1) + 16))

@@ -29,10 +29,9 @@ appstreamcli validate --no-net "$prefix/share/metainfo/de.velmo.Quintor.metainfo
 prefix_root="$(dirname "$prefix")"
 source "$here/../e2e/lib.sh" "$prefix/bin/quintor" "$prefix_root/no-data"
 source "$here/play.sh"
-trap 'play_cleanup; rm -rf "$prefix_root"' EXIT
+trap 'e2e_cleanup; rm -rf "$prefix_root"' EXIT
 clean_home
 start_display
-ensure_window_manager
 start_game
 play_new_game_digit
 

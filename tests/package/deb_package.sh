@@ -68,10 +68,9 @@ unpacked="$(mktemp -d)"
 dpkg -x "$deb" "$unpacked"
 source "$here/../e2e/lib.sh" "$unpacked/usr/games/quintor" "$unpacked/no-data"
 source "$here/../install/play.sh"
-trap 'play_cleanup; rm -rf "$unpacked"' EXIT
+trap 'e2e_cleanup; rm -rf "$unpacked"' EXIT
 clean_home
 start_display
-ensure_window_manager
 start_game
 play_new_game_digit
 user="$HOME/.local/share/quintor"
