@@ -19,27 +19,14 @@ using namespace play_test;
 
 namespace {
 
-// A solved board with a few open cells, digit display, clock stopped.
-struct CursorWorld : TestWorld {
-    CursorWorld() {
-        fillSolvedBoard(g().board);
-        for (auto [gr, c, r] : kOpen) openCell(g().board, gr, c, r);
-    }
-    static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {2, 5, 5}, {4, 9, 9}};
+// The open-cells board with the cursor placed by hand.
+struct CursorWorld : OpenCellsWorld {
     // The cursor's place on cell (grid, c, r); shown or not.
     void place(int gr, int c, int r, bool shown = true) {
         const int index = fieldIndex(g().board, gr, c, r);
         g().cursorColumn = index % kFieldSize;
         g().cursorRow = index / kFieldSize;
         g().cursorShown = shown;
-    }
-    void click(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.leftClick(p.x(), p.y());
-    }
-    void rightClick(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.rightClick(p.x(), p.y());
     }
     // Runs the play loop (or the editor) on the script, left with Esc.
     void run(bool editor = false) {

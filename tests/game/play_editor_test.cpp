@@ -12,15 +12,7 @@ using namespace play_test;
 
 namespace {
 
-struct EditorWorld : TestWorld {
-    void click(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.leftClick(p.x(), p.y());
-    }
-    void rightClick(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.rightClick(p.x(), p.y());
-    }
+struct EditorWorld : PointerWorld {
     void run() {
         platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y());
         ASSERT_NO_THROW(boardEditor(g()));

@@ -3,6 +3,7 @@
 
 #include "engine/board.h"
 #include "platform/platform.h"
+#include "support/scripted_platform.h"
 
 #include <QPoint>
 
@@ -50,5 +51,27 @@ inline QPoint squareCentre(const Board& b, int g, int c, int r, int v) {
 }
 
 inline const QPoint kAbbruchButton{650, 740};
+
+// A test world with the pointer actions of the play tests: clicks on cells and on Abbruch.
+struct PointerWorld : TestWorld {
+    void click(int gr, int c, int r) {
+        const QPoint p = cellCentre(g().board, gr, c, r);
+        platform.leftClick(p.x(), p.y());
+    }
+    void rightClick(int gr, int c, int r) {
+        const QPoint p = cellCentre(g().board, gr, c, r);
+        platform.rightClick(p.x(), p.y());
+    }
+    void abbruch() { platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y()); }
+};
+
+// A solved board with a few open cells, in digit display, clock stopped.
+struct OpenCellsWorld : PointerWorld {
+    OpenCellsWorld() {
+        fillSolvedBoard(g().board);
+        for (auto [gr, c, r] : kOpen) openCell(g().board, gr, c, r);
+    }
+    static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {2, 5, 5}, {4, 9, 9}};
+};
 
 } // namespace play_test

@@ -21,27 +21,7 @@ using boardfile_test::markedBoard;
 using boardfile_test::readRaw;
 using boardfile_test::writeRaw;
 
-namespace {
-
-// A solved board with a few open cells, in digit display, clock stopped.
-struct PlayWorld : TestWorld {
-    PlayWorld() {
-        fillSolvedBoard(g().board);
-        for (auto [gr, c, r] : kOpen) openCell(g().board, gr, c, r);
-    }
-    static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {2, 5, 5}, {4, 9, 9}};
-    void click(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.leftClick(p.x(), p.y());
-    }
-    void rightClick(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.rightClick(p.x(), p.y());
-    }
-    void abbruch() { platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y()); }
-};
-
-} // namespace
+using PlayWorld = OpenCellsWorld;
 
 TEST(PlayMapping, PointerToCellTestsGridsInOrder) {
     struct Case {

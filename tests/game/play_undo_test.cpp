@@ -36,7 +36,7 @@ struct Moment {
 
 // A solved board with a few open cells (one of them in a shared box), in a drawn window.
 // marker() records a Moment when the loop takes it.
-struct UndoWorld : TestWorld {
+struct UndoWorld : PointerWorld {
     UndoWorld() {
         drawMainScreen(g());
         fillSolvedBoard(g().board);
@@ -55,15 +55,6 @@ struct UndoWorld : TestWorld {
         };
     }
     void marker() { platform.move(kMarker.x(), kMarker.y()); }
-    void click(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.leftClick(p.x(), p.y());
-    }
-    void rightClick(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
-        platform.rightClick(p.x(), p.y());
-    }
-    void abbruch() { platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y()); }
     std::vector<Moment> moments;
     std::vector<QImage> panels;
 };
