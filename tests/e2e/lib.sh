@@ -114,6 +114,22 @@ start_game() {
   xdotool windowfocus --sync "$e2e_window"
 }
 
+# Sets e2e_window to the game's main window again: of the visible windows with its title,
+# the largest (a message box at start carries the same title and may have been found first).
+find_game_window() {
+  local id best="" area=0 WIDTH HEIGHT
+  for id in $(xdotool search --onlyvisible --name 'Quintor XP V6.0 by Velmo' 2>/dev/null); do
+    WIDTH=0 HEIGHT=0
+    eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=')"
+    if [ $((WIDTH * HEIGHT)) -gt "$area" ]; then
+      area=$((WIDTH * HEIGHT))
+      best=$id
+    fi
+  done
+  [ -n "$best" ] || fail "no visible game window"
+  e2e_window=$best
+}
+
 # Sends keys to the focused window, then lets the game react.
 keys() {
   xdotool key --clearmodifiers "$@"

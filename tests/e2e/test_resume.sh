@@ -44,6 +44,7 @@ start_game
 sleep 0.5
 keys alt+j
 sleep 1.5
+find_game_window
 again="$e2e_work/again.png"
 screenshot "$again"
 [ -n "${E2E_KEEP:-}" ] && cp "$again" "$E2E_KEEP"
