@@ -16,7 +16,10 @@
 // still needed), its first completion is written into the state, and the count of the
 // rest is multiplied by it. A grid's wrong guesses are thus searched once instead of once
 // for every partial completion of the other grids, and proving a unique completion costs
-// the sum of the five grids' searches rather than their product. Within one grid the
+// the sum of the five grids' searches rather than their product. A search that has taken
+// a couple of hundred guesses also searches each grid alone from the starting state once:
+// a grid without a completion of its own ends it with no completion at once, however
+// freely the shared boxes could still be filled. Within one grid the
 // search guesses in the empty cell with the fewest candidates, or, when that cell has
 // more than two, on a digit with two places in a unit.
 #include "engine/search.h"
@@ -169,6 +172,7 @@ class Search {
     // shared cells are all filled are counted alone and filled with their first completion;
     // the guesses go into the shared boxes until none is left empty.
     int run(State& s, int need) {
+        if (!guessAllowed()) return 0;
         int factor = 1;
         for (int g = 0; g <= 4; ++g) {
             if (!independent(s, g)) continue;
@@ -227,7 +231,39 @@ class Search {
         return propagate(s);
     }
 
+    // The completions of the starting state s, up to need.
+    int countFrom(const State& s, int need) {
+        root = &s;
+        State start = s;
+        return run(start, need);
+    }
+
   private:
+    // True unless some grid, searched on its own from the propagated state, has no
+    // completion: then the board has none either. The guesses of the whole-field search go
+    // into the shared boxes, and a grid is searched on its own only once they are filled;
+    // a grid that contradicts itself away from its shared box would be found out again
+    // for every filling of that box. A grid search settles it at once; it runs once the
+    // search has taken kGridCheckAfter guesses, so boards settled sooner do not pay for it.
+    bool everyGridCompletes(const State& s) {
+        for (int g = 0; g <= 4; ++g) {
+            if (bestCellIn(s, g) < 0) continue; // filled
+            State grid = s;
+            ++checking;
+            const int n = runGrid(grid, g, 1, nullptr);
+            --checking;
+            if (n == 0) return false;
+        }
+        return true;
+    }
+
+    // Counts a guess; false once the grid check has shown that the board has no
+    // completion, and every search still running then returns 0.
+    bool guessAllowed() {
+        if (++guesses == kGridCheckAfter && !everyGridCompletes(*root)) impossible = true;
+        return !impossible;
+    }
+
     // True when grid g still has empty cells but none of them lies in a shared box.
     bool independent(const State& s, int g) const {
         for (int k = 0; k < 4; ++k)
@@ -240,6 +276,8 @@ class Search {
     // Counts the completions of grid g alone (its shared cells filled), up to need, in a
     // propagated state; the first one goes into the cells and units of g in target.
     int runGrid(State& s, int g, int need, State* target) {
+        if (impossible) return 0;
+        if (checking == 0 && !guessAllowed()) return 0;
         const int best = bestCellIn(s, g);
         if (best < 0) {
             if (target) {
@@ -372,6 +410,11 @@ class Search {
     std::array<int, 4> boxUnit{};
     std::array<int, 5> gridBoxes{};
     bool found = false; // a completion of the whole field has been met
+    static constexpr long kGridCheckAfter = 200;
+    const State* root = nullptr; // the propagated starting state
+    long guesses = 0;            // calls of run and runGrid so far
+    int checking = 0;            // inside the grid check: its own guesses are not counted
+    bool impossible = false;     // the grid check found a grid without completion
     // Cells left with one candidate, waiting to be placed. Each entry is pushed by the
     // removal of a candidate from a cell with two, so a cell is queued at most once per
     // state and the queue never holds more than the 369 cells.
@@ -386,5 +429,5 @@ int countSolutions(const Board& b, int limit, BoardArray* solution) {
     Search search(solution);
     State s;
     if (!search.start(b, s)) return 0;
-    return search.run(s, limit);
+    return search.countFrom(s, limit);
 }

@@ -71,6 +71,19 @@ TEST(Search, CountsCompletionsUpToTheLimit) {
     for (int r = 4; r <= 6; ++r)
         deadSharedCell.cellValue(2, 1, r) = static_cast<std::uint8_t>(r + 3);
 
+    // AI Escargot in grid 4, the other grids empty: with a wrong digit in its first empty
+    // cell (a 5 where its only completion has the 6), the grid contradicts itself only
+    // after several guesses.
+    const char* escargot =
+        "100007090030020008009600500005300900010080002600004000300000010040000007007000300";
+    Board hardGrid, hardGridWrong;
+    for (int i = 0; i < 81; ++i) {
+        const int v = escargot[i] - '0';
+        if (v != 0) puzzles::setField(hardGrid, 12 + i % 9 + 1, 12 + i / 9 + 1, v, true);
+    }
+    hardGridWrong = hardGrid;
+    puzzles::setField(hardGridWrong, 14, 13, 5, true);
+
     struct Case {
         const char* name;
         Board board;
@@ -82,11 +95,14 @@ TEST(Search, CountsCompletionsUpToTheLimit) {
         {"one shared cell open", oneCellOpen, 2, 1, &solved},
         {"sparse puzzle", sparse, 2, 1, &solved},
         {"empty board", Board{}, 2, 2, nullptr},
+        {"empty board, limit 3000", Board{}, 3000, 3000, nullptr},
         {"open corner grid, limit 5", openCornerGrid(), 5, 5, nullptr},
         {"two grids open two ways, limit 5", twoOpenRectangles(), 5, 4, nullptr},
         {"two grids open two ways, limit 3", twoOpenRectangles(), 3, 3, nullptr},
         {"limit 0", solved, 0, 0, nullptr},
         {"dead shared cell", deadSharedCell, 2, 0, nullptr},
+        {"hard grid, the others empty", hardGrid, 2, 2, nullptr},
+        {"hard grid with a wrong digit", hardGridWrong, 2, 0, nullptr},
         {"right digits in mirror copies only", mirrorRight, 2, 1, &solved},
         {"wrong digits in mirror copies only", mirrorWrong, 2, 0, nullptr},
     };
