@@ -1,0 +1,66 @@
+// The puzzle generator: a fresh solution of all 369 cells, givens taken out while the
+// puzzle keeps exactly one completion, kept when the technique ladder grades it in the
+// wanted level. Used by the generated games (run off the user-interface thread), the
+// command-line tool and the generator benchmark. Pure C++.
+#pragma once
+
+#include "engine/board.h"
+#include "engine/hint.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// The generated levels, easiest first, by the hardest technique a puzzle needs.
+enum class GeneratedLevel : std::uint8_t {
+    Einsteiger,      // singles only
+    Fortgeschritten, // locked candidates
+    Kenner,          // pairs and triples
+    Meister,         // fish and wings
+    Grossmeister,    // chains and colouring
+};
+constexpr int kGeneratedLevelCount = 5;
+
+// The level's name as the difficulty panel and the tool show it.
+struct GeneratedLevelInfo {
+    const char* name;
+};
+inline constexpr std::array<GeneratedLevelInfo, kGeneratedLevelCount> kGeneratedLevels{{
+    {"Einsteiger"},
+    {"Fortgeschritten"},
+    {"Kenner"},
+    {"Meister"},
+    {"Großmeister"},
+}};
+constexpr const GeneratedLevelInfo& generatedLevelInfo(GeneratedLevel level) {
+    return kGeneratedLevels[static_cast<std::size_t>(level)];
+}
+
+// The level a technique belongs to; none for Guess (the ladder cannot finish the board).
+std::optional<GeneratedLevel> levelOf(Technique t);
+
+struct GeneratedPuzzle {
+    BoardArray givens;   // the puzzle, both copies of every shared cell
+    BoardArray solution; // its only completion
+    Grade grade;
+    GeneratedLevel level = GeneratedLevel::Einsteiger;
+    int givenCount = 0; // distinct cells
+    int attempts = 0;   // removal passes made before this one was kept
+};
+
+// Reported once per removal pass, from the thread that runs the generator.
+struct GenerateProgress {
+    int attempt = 0;    // counted from 1
+    int givenCount = 0; // distinct givens the pass ended with
+};
+using GenerateProgressFn = std::function<void(const GenerateProgress&)>;
+
+// One puzzle of the level, the same for a seed on every machine; point-symmetric under a
+// half turn of the field when symmetric is true. Returns none once cancel reads true
+// (looked at between two trial removals) or after maxAttempts removal passes (0: no limit).
+std::optional<GeneratedPuzzle> generatePuzzle(GeneratedLevel level, bool symmetric,
+                                              std::uint32_t seed, const std::atomic<bool>& cancel,
+                                              const GenerateProgressFn& progress = {},
+                                              int maxAttempts = 0);
