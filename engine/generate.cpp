@@ -62,6 +62,19 @@ const fieldcells::Geometry& geo() {
     return fieldcells::geometry();
 }
 
+// The number of digits in a candidate mask (or places in a unit's position mask).
+constexpr std::array<std::uint8_t, 1024> kBitCount = [] {
+    std::array<std::uint8_t, 1024> table{};
+    for (int m = 1; m < 1024; ++m) table[m] = static_cast<std::uint8_t>(table[m >> 1] + (m & 1));
+    return table;
+}();
+int bitCount(std::uint16_t mask) {
+    return kBitCount[mask & 1023];
+}
+bool isSingleBit(std::uint16_t mask) {
+    return mask != 0 && (mask & (mask - 1)) == 0;
+}
+
 // The field cell a half turn of the field maps each field cell onto: grid 0 and 4, 1 and 3
 // change places, the centre grid stays, and (column, row) becomes (10 - column, 10 - row).
 const std::array<std::int16_t, kCount>& halfTurn() {
@@ -133,6 +146,7 @@ class Propagation {
             for (int k = 0; k < fc.unitCount; ++k) taken |= used[fc.unit[k]];
             candidates[f] = static_cast<std::uint16_t>(kAllDigits & ~taken);
             if (candidates[f] == 0) dead = true;
+            if (isSingleBit(candidates[f])) queue[queued++] = static_cast<std::int16_t>(f);
         }
     }
 
@@ -172,24 +186,30 @@ class Propagation {
         const fieldcells::FieldCell& fc = geometry.cells[f];
         for (int k = 0; k < fc.unitCount; ++k) {
             used[fc.unit[k]] |= bit;
-            for (std::int16_t peer : geometry.members[fc.unit[k]]) {
-                std::uint16_t& c = candidates[peer];
-                if ((c & bit) == 0) continue;
-                c &= static_cast<std::uint16_t>(~bit);
-                if (c == 0) dead = true;
-            }
+            for (std::int16_t peer : geometry.members[fc.unit[k]]) remove(peer, bit);
         }
     }
 
-    // One sweep of naked singles and hidden singles; true when something was placed.
+    // Takes digits out of a cell's candidates; a cell left with one goes into the queue.
+    void remove(int f, std::uint16_t digits) {
+        std::uint16_t& c = candidates[f];
+        if ((c & digits) == 0) return;
+        c &= static_cast<std::uint16_t>(~digits);
+        if (c == 0)
+            dead = true;
+        else if (isSingleBit(c))
+            queue[queued++] = static_cast<std::int16_t>(f);
+    }
+
+    // The naked singles in the queue, then one sweep of hidden singles; true when something
+    // was placed.
     bool singles() {
         bool placed = false;
-        for (int f = 0; f < kCount && !dead; ++f) {
-            const std::uint16_t c = candidates[f];
-            if (c != 0 && (c & (c - 1)) == 0) {
-                place(f, c);
-                placed = true;
-            }
+        while (queued > 0 && !dead) {
+            const int f = queue[--queued];
+            if (candidates[f] == 0) continue; // placed meanwhile
+            place(f, candidates[f]);
+            placed = true;
         }
         for (int u = 0; u < kUnitCount && !dead; ++u) {
             std::uint16_t once = 0, twice = 0;
@@ -225,8 +245,8 @@ class Propagation {
             const auto pointing = static_cast<std::uint16_t>(both & ~boxRest & lineRest);
             const auto claiming = static_cast<std::uint16_t>(both & ~lineRest & boxRest);
             for (int k = 0; k < 6; ++k) {
-                candidates[x.lineRest[k]] &= static_cast<std::uint16_t>(~pointing);
-                candidates[x.boxRest[k]] &= static_cast<std::uint16_t>(~claiming);
+                if (pointing) remove(x.lineRest[k], pointing);
+                if (claiming) remove(x.boxRest[k], claiming);
             }
             changed |= (pointing | claiming) != 0;
         }
@@ -243,7 +263,7 @@ class Propagation {
                 std::array<int, 9> open{};
                 int count = 0;
                 for (int k = 0; k < 9; ++k) {
-                    const int size = std::popcount(candidates[cells[k]]);
+                    const int size = bitCount(candidates[cells[k]]);
                     if (size >= 2 && size <= n) open[count++] = k;
                 }
                 forEachChoice(count, n, [&](const std::array<int, 3>& pick) {
@@ -252,11 +272,10 @@ class Propagation {
                         digits |= candidates[cells[open[pick[i]]]];
                         at |= static_cast<std::uint16_t>(1u << open[pick[i]]);
                     }
-                    if (std::popcount(digits) != n) return;
+                    if (bitCount(digits) != n) return;
                     for (int k = 0; k < 9; ++k) {
-                        std::uint16_t& c = candidates[cells[k]];
-                        if ((at >> k & 1u) || (c & digits) == 0) continue;
-                        c &= static_cast<std::uint16_t>(~digits);
+                        if ((at >> k & 1u) || (candidates[cells[k]] & digits) == 0) continue;
+                        remove(cells[k], digits);
                         changed = true;
                     }
                 });
@@ -270,7 +289,7 @@ class Propagation {
                 std::array<int, 9> open{};
                 int count = 0;
                 for (int d = 1; d <= 9; ++d) {
-                    const int size = std::popcount(places[d]);
+                    const int size = bitCount(places[d]);
                     if (size >= 2 && size <= n) open[count++] = d;
                 }
                 forEachChoice(count, n, [&](const std::array<int, 3>& pick) {
@@ -279,11 +298,12 @@ class Propagation {
                         digits |= unitmasks::digitBit(open[pick[i]]);
                         at |= places[open[pick[i]]];
                     }
-                    if (std::popcount(at) != n) return;
+                    if (bitCount(at) != n) return;
                     for (int k = 0; k < 9; ++k) {
-                        std::uint16_t& c = candidates[cells[k]];
-                        if ((at >> k & 1u) == 0 || (c & ~digits) == 0) continue;
-                        c &= digits;
+                        const auto other =
+                            static_cast<std::uint16_t>(candidates[cells[k]] & ~digits);
+                        if ((at >> k & 1u) == 0 || other == 0) continue;
+                        remove(cells[k], other);
                         changed = true;
                     }
                 });
@@ -310,6 +330,10 @@ class Propagation {
     std::array<std::uint16_t, kCount> candidates;
     std::array<std::uint16_t, kUnitCount> used;
     bool dead = false;
+    // Cells left with one candidate, waiting to be placed: each is pushed once, when it
+    // comes down to one, so the queue never holds more than the 369 cells.
+    std::array<std::int16_t, kCount> queue;
+    int queued = 0;
 };
 
 // A random full solution: the centre grid first, by a randomised depth-first search that
@@ -355,7 +379,7 @@ class SolutionFill {
         int best = -1, fewest = 10;
         for (std::int16_t f : cells) {
             if (value[f] != 0) continue;
-            const int n = std::popcount(freeDigits(f));
+            const int n = bitCount(freeDigits(f));
             if (n < fewest) {
                 best = f;
                 fewest = n;
@@ -428,11 +452,19 @@ std::vector<std::vector<std::int16_t>> removalGroups(bool symmetric) {
 
 constexpr int kPassesPerSolution = 4;
 
+// True when some rung of the ladder belongs to the level.
+bool levelReached(GeneratedLevel level) {
+    for (int t = 0; t < static_cast<int>(Technique::Guess); ++t)
+        if (levelOf(static_cast<Technique>(t)) == level) return true;
+    return false;
+}
+
 } // namespace
 
 std::optional<GeneratedPuzzle> generatePuzzle(GeneratedLevel level, bool symmetric,
                                               std::uint32_t seed, const std::atomic<bool>& cancel,
                                               const GenerateProgressFn& progress, int maxAttempts) {
+    if (!levelReached(level)) return std::nullopt; // no puzzle could ever be kept
     Random random(seed);
     SolutionFill filler(random);
     std::vector<std::vector<std::int16_t>> groups = removalGroups(symmetric);

@@ -59,7 +59,8 @@ using GenerateProgressFn = std::function<void(const GenerateProgress&)>;
 
 // One puzzle of the level, the same for a seed on every machine; point-symmetric under a
 // half turn of the field when symmetric is true. Returns none once cancel reads true
-// (looked at between two trial removals) or after maxAttempts removal passes (0: no limit).
+// (looked at between two trial removals), after maxAttempts removal passes (0: no limit),
+// and at once for a level that no technique of the ladder belongs to.
 std::optional<GeneratedPuzzle> generatePuzzle(GeneratedLevel level, bool symmetric,
                                               std::uint32_t seed, const std::atomic<bool>& cancel,
                                               const GenerateProgressFn& progress = {},
