@@ -1,7 +1,8 @@
 // Benchmark of the puzzle generator: the time to one kept puzzle per level, symmetric and
 // free. Each repetition generates one puzzle from the next seed, so the aggregates are the
 // median and the 95th percentile over that many seeds; the counters give the givens and
-// the removal passes the kept puzzle took.
+// the removal passes the kept puzzle took. A level that no rung of the ladder belongs to yet
+// is left out.
 #include "engine/generate.h"
 
 #include <benchmark/benchmark.h>
@@ -18,11 +19,6 @@ void BM_generatePuzzle(benchmark::State& state) {
     const auto level = static_cast<GeneratedLevel>(state.range(0));
     const bool symmetric = state.range(1) != 0;
     const std::atomic<bool> cancel{false};
-    // A level no rung of the ladder reaches yet would never end.
-    if (!generatePuzzle(level, symmetric, 1, cancel, {}, 300)) {
-        state.SkipWithError("no puzzle of the level in 300 passes");
-        return;
-    }
     for (auto _ : state) {
         const std::optional<GeneratedPuzzle> puzzle =
             generatePuzzle(level, symmetric, nextSeed++, cancel);
@@ -45,7 +41,8 @@ double percentile95(const std::vector<double>& samples) {
 
 void levels(benchmark::internal::Benchmark* b) {
     for (int symmetric : {1, 0})
-        for (int level = 0; level < kGeneratedLevelCount; ++level) b->Args({level, symmetric});
+        for (int level = 0; level < kGeneratedLevelCount; ++level)
+            if (levelHasTechniques(static_cast<GeneratedLevel>(level))) b->Args({level, symmetric});
 }
 
 } // namespace

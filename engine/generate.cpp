@@ -51,6 +51,12 @@ std::optional<GeneratedLevel> levelOf(Technique t) {
     }
 }
 
+bool levelHasTechniques(GeneratedLevel level) {
+    for (int t = 0; t < static_cast<int>(Technique::Guess); ++t)
+        if (levelOf(static_cast<Technique>(t)) == level) return true;
+    return false;
+}
+
 namespace {
 
 using fieldcells::kCount;
@@ -432,7 +438,7 @@ std::optional<GeneratedLevel> levelUpTo(const Values& clues, GeneratedLevel leve
     const Grade grade = gradeBoard(propagated);
     const std::optional<GeneratedLevel> needed = levelOf(grade.hardest);
     if (!grade.solved || !needed || *needed > level) return std::nullopt;
-    return std::max(*needed, GeneratedLevel::Meister); // the subsets did not finish it
+    return std::max(*needed, GeneratedLevel::Kenner); // locked candidates did not finish it
 }
 
 // The groups of field cells that go out together: symmetric pairs, or single cells.
@@ -452,19 +458,12 @@ std::vector<std::vector<std::int16_t>> removalGroups(bool symmetric) {
 
 constexpr int kPassesPerSolution = 4;
 
-// True when some rung of the ladder belongs to the level.
-bool levelReached(GeneratedLevel level) {
-    for (int t = 0; t < static_cast<int>(Technique::Guess); ++t)
-        if (levelOf(static_cast<Technique>(t)) == level) return true;
-    return false;
-}
-
 } // namespace
 
 std::optional<GeneratedPuzzle> generatePuzzle(GeneratedLevel level, bool symmetric,
                                               std::uint32_t seed, const std::atomic<bool>& cancel,
                                               const GenerateProgressFn& progress, int maxAttempts) {
-    if (!levelReached(level)) return std::nullopt; // no puzzle could ever be kept
+    if (!levelHasTechniques(level)) return std::nullopt; // no puzzle could ever be kept
     Random random(seed);
     SolutionFill filler(random);
     std::vector<std::vector<std::int16_t>> groups = removalGroups(symmetric);

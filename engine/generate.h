@@ -40,6 +40,8 @@ constexpr const GeneratedLevelInfo& generatedLevelInfo(GeneratedLevel level) {
 
 // The level a technique belongs to; none for Guess (the ladder cannot finish the board).
 std::optional<GeneratedLevel> levelOf(Technique t);
+// True when some rung of the ladder belongs to the level, so puzzles of it can be made.
+bool levelHasTechniques(GeneratedLevel level);
 
 struct GeneratedPuzzle {
     BoardArray givens;   // the puzzle, both copies of every shared cell
