@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/hint.h"
 #include "engine/history.h"
 #include "engine/random.h"
 #include "halloffame/table.h"
@@ -111,6 +112,8 @@ struct Game {
     // A hint is on screen (outline, tint, sentence); the help text it replaced.
     bool hintShown = false;
     QString helpTextBeforeHint;
+    // The eliminations earlier hints showed: the next hint goes on from them.
+    HintMemory hintMemory;
 
     // The cell cursor (keyboard play): its place in the 21 x 21 field, and whether it shows.
     bool cursorShown = false;

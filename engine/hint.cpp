@@ -3,6 +3,7 @@
 #include "engine/hint.h"
 
 #include "engine/fieldcells.h"
+#include "engine/search.h"
 
 #include <algorithm>
 #include <bit>
@@ -80,6 +81,35 @@ class Ladder {
         return true;
     }
 
+    // Narrows the candidates to what the player knows: the digits noted in a pencilled cell
+    // (either copy of a shared cell), only where they keep the solution's digit, and the
+    // eliminations of earlier hints (true consequences of the values), never the solution's.
+    void narrow(const Board& b, const BoardArray* solution, const std::vector<Removal>& known) {
+        for (int f = 0; f < kCount && solution; ++f) {
+            if (value[f] != 0) continue;
+            const fieldcells::FieldCell& fc = geo().cells[f];
+            std::uint16_t noted = 0;
+            for (int index : {static_cast<int>(fc.index), static_cast<int>(fc.other)}) {
+                if (index < 0) continue;
+                for (int d = 1; d <= 9; ++d)
+                    if (b.noteFlag.bytes[static_cast<size_t>(index + kBlockSize * d)])
+                        noted |= unitmasks::digitBit(d);
+            }
+            const std::uint16_t keep = unitmasks::digitBit(solution->bytes[fc.index]);
+            if (noted != 0 && (noted & keep) != 0) candidates[f] &= noted;
+        }
+        for (const Removal& r : known) {
+            const HintCell& c = r.cell;
+            if (c.grid < 0 || c.grid > 4 || c.column < 1 || c.column > 9 || c.row < 1 || c.row > 9)
+                continue;
+            const int f = geo().cellOf[static_cast<size_t>(cellIndex(c.grid, c.column, c.row))];
+            if (f < 0 || value[f] != 0) continue;
+            if (solution && solution->bytes[geo().cells[f].index] == r.digit) continue;
+            const auto bit = unitmasks::digitBit(r.digit);
+            if ((candidates[f] & ~bit) != 0) candidates[f] &= static_cast<std::uint16_t>(~bit);
+        }
+    }
+
     bool full() const {
         return std::none_of(value.begin(), value.end(), [](std::uint8_t v) { return v == 0; });
     }
@@ -100,11 +130,17 @@ class Ladder {
         for (auto [f, bits] : step.remove) candidates[f] &= static_cast<std::uint16_t>(~bits);
     }
 
-    // The easiest step, trying the techniques in the ladder's order.
-    std::optional<Step> findStep() const {
+    // The easiest single: a naked single, then a hidden single in a box, row, column.
+    std::optional<Step> findSingle() const {
         if (auto s = nakedSingle()) return s;
         for (UnitKind kind : {UnitKind::Box, UnitKind::Row, UnitKind::Column})
             if (auto s = hiddenSingle(kind)) return s;
+        return std::nullopt;
+    }
+
+    // The easiest step, trying the techniques in the ladder's order.
+    std::optional<Step> findStep() const {
+        if (auto s = findSingle()) return s;
         if (auto s = pointing()) return s;
         if (auto s = claiming()) return s;
         for (int n : {2, 3})
@@ -396,24 +432,51 @@ bool isSingle(Technique t) {
 
 } // namespace
 
-std::optional<Hint> nextHint(const Board& b) {
+std::optional<Hint> nextHint(const Board& b, const BoardArray* solution,
+                             const std::vector<Removal>& known) {
     Ladder ladder;
     if (!ladder.start(b)) return std::nullopt;
-    std::optional<Step> step = ladder.findStep();
+    ladder.narrow(b, solution, known);
+    const std::optional<Step> step = ladder.findStep();
     if (!step) return std::nullopt;
     Hint hint = step->hint;
-    // Follow the ladder from the step's removals to the first cell it fills.
+    if (hint.found) return hint;
+    // An elimination names the cell it fills only when a single follows at once: the ladder
+    // takes singles first, so such a single is made by this step's removals.
     Ladder after = ladder;
-    for (int n = 0; n < kCount && step && !hint.found; ++n) {
-        after.apply(*step);
-        step = after.findStep();
-        if (step && isSingle(step->hint.technique)) {
-            hint.found = true;
-            hint.target = step->hint.target;
-            hint.targetDigit = step->hint.targetDigit;
-        }
+    after.apply(*step);
+    if (const std::optional<Step> single = after.findSingle()) {
+        hint.found = true;
+        hint.target = single->hint.target;
+        hint.targetDigit = single->hint.targetDigit;
     }
     return hint;
+}
+
+std::optional<Hint> nextHint(const Board& b) {
+    // The search is needed only to judge notes.
+    if (std::none_of(b.noteFlag.bytes.begin(), b.noteFlag.bytes.end(), [](bool n) { return n; }))
+        return nextHint(b, nullptr, {});
+    BoardArray solution{};
+    const bool unique = countSolutions(b, 2, &solution) == 1;
+    return nextHint(b, unique ? &solution : nullptr, {});
+}
+
+void HintMemory::check(const Board& b) {
+    bool holds = b.givenValue == givens;
+    for (int i = 0; i < kBlockSize && holds; ++i)
+        if (values.bytes[i] != 0 && b.cellValue.bytes[i] != values.bytes[i]) holds = false;
+    if (!holds) {
+        removed.clear();
+        values = b.cellValue;
+        givens = b.givenValue;
+    }
+}
+
+void HintMemory::add(const Board& b, const Hint& hint) {
+    check(b);
+    values = b.cellValue;
+    removed.insert(removed.end(), hint.removed.begin(), hint.removed.end());
 }
 
 Grade gradeBoard(const Board& b) {
@@ -516,51 +579,93 @@ std::string techniqueName(Technique t) {
     return "";
 }
 
-std::string hintText(const Hint& h, bool showDigits) {
+namespace {
+
+// The sentence of a single: names the digit and its cell.
+std::string singleText(const Hint& h, bool showDigits) {
+    const HintUnit& u = h.units.front();
+    const std::string grid = gridText(u.grid);
+    const std::string digit = digitsText(h.digits, showDigits);
+    switch (h.technique) {
+    case Technique::HiddenSingleRow:
+        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in Spalte " +
+               std::to_string(h.target.column) + ".";
+    case Technique::HiddenSingleColumn:
+        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in Zeile " +
+               std::to_string(h.target.row) + ".";
+    case Technique::HiddenSingleBox:
+        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in " +
+               cellText(h.target) + ".";
+    default:
+        return "Tipp: In " + gridText(h.target.grid) + " passt in " + cellText(h.target) +
+               " nur noch " + digit + ".";
+    }
+}
+
+// An elimination explained in full and in short, without the leading "Tipp: name".
+struct Explanation {
+    std::string full, brief;
+};
+Explanation explain(const Hint& h, bool showDigits) {
     const HintUnit& u = h.units.front();
     const std::string grid = gridText(u.grid);
     const std::string digits = h.digits.empty() ? "" : digitsText(h.digits, showDigits);
-    std::string text;
     switch (h.technique) {
-    case Technique::NakedSingle:
-        return "Tipp: In " + gridText(h.target.grid) + " passt in " + cellText(h.target) +
-               " nur noch " + digits + ".";
-    case Technique::HiddenSingleRow:
-        return "Tipp: In " + grid + " passt " + digits + " in " + unitText(u) + " nur in Spalte " +
-               std::to_string(h.target.column) + ".";
-    case Technique::HiddenSingleColumn:
-        return "Tipp: In " + grid + " passt " + digits + " in " + unitText(u) + " nur in Zeile " +
-               std::to_string(h.target.row) + ".";
-    case Technique::HiddenSingleBox:
-        return "Tipp: In " + grid + " passt " + digits + " in " + unitText(u) + " nur in " +
-               cellText(h.target) + ".";
     case Technique::LockedPointing:
     case Technique::LockedClaiming:
-        text = "in " + grid + " steht " + digits + " in " + unitText(u) + " nur in " +
-               unitText(h.units[1]) + ", also nirgends sonst in " + unitText(h.units[1]);
-        break;
+        return {"in " + grid + " steht " + digits + " in " + unitText(u) + " nur in " +
+                    unitText(h.units[1]) + ", also nirgends sonst in " + unitText(h.units[1]),
+                grid + ", " + unitText(u) + ": " + digits + " nur in " + unitText(h.units[1])};
     case Technique::NakedPair:
     case Technique::NakedTriple:
-        text = "in " + grid + " teilen sich in " + unitText(u) + " die Felder in " +
-               placesText(h.cells, u) + " " + digits + ", also stehen diese nirgends sonst in " +
-               unitText(u);
-        break;
+        return {"in " + grid + " teilen sich in " + unitText(u) + " die Felder in " +
+                    placesText(h.cells, u) + " " + digits +
+                    ", also stehen diese nirgends sonst in " + unitText(u),
+                grid + ", " + unitText(u) + ": " + placesText(h.cells, u) + " nur " + digits};
     case Technique::HiddenPair:
     case Technique::HiddenTriple:
-        text = "in " + grid + " passen " + digits + " in " + unitText(u) + " nur in " +
-               placesText(h.cells, u) + ", also steht dort keine andere Zahl";
-        break;
+        return {"in " + grid + " passen " + digits + " in " + unitText(u) + " nur in " +
+                    placesText(h.cells, u) + ", also steht dort keine andere Zahl",
+                grid + ", " + unitText(u) + ": " + digits + " nur in " + placesText(h.cells, u)};
     case Technique::XWing:
-        text = "in " + grid + " passt " + digits + " in " + unitText(h.units[0]) + " und " +
-               unitText(h.units[1]) + " nur in " + unitText(h.units[2]) + " und " +
-               unitText(h.units[3]) + ", also nirgends sonst in diesen beiden Linien";
-        break;
-    case Technique::Guess:
-        break;
+        return {"in " + grid + " passt " + digits + " in " + unitText(h.units[0]) + " und " +
+                    unitText(h.units[1]) + " nur in " + unitText(h.units[2]) + " und " +
+                    unitText(h.units[3]) + ", also nirgends sonst in diesen beiden Linien",
+                grid + ": " + digits + " in " + unitText(h.units[0]) + " und " +
+                    std::to_string(h.units[1].number) + " nur in " + unitText(h.units[2]) +
+                    " und " + std::to_string(h.units[3].number)};
+    default:
+        return {};
     }
-    text = "Tipp: " + techniqueName(h.technique) + " – " + text;
-    if (h.found)
-        text += "; das führt zur " + digitText(h.targetDigit, showDigits) + " in " +
-                gridText(h.target.grid) + ", " + cellText(h.target);
-    return text + ".";
+}
+
+} // namespace
+
+std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
+    if (isSingle(h.technique)) return {singleText(h, showDigits)};
+    const std::string lead = "Tipp: " + techniqueName(h.technique);
+    const Explanation e = explain(h, showDigits);
+    std::vector<std::string> texts;
+    if (h.found) {
+        const std::string then = "; damit gehört die " + digitText(h.targetDigit, showDigits) +
+                                 " in " + gridText(h.target.grid) + ", " + cellText(h.target) + ".";
+        texts.push_back(lead + " – " + e.full + then);
+        texts.push_back(lead + " – " + e.brief + then);
+        // The brief form names its grid first; a target in the same grid needs it no more.
+        if (!h.units.empty() && h.units.front().grid == h.target.grid)
+            texts.push_back(lead + " – " + e.brief + "; damit gehört die " +
+                            digitText(h.targetDigit, showDigits) + " in " + cellText(h.target) +
+                            ".");
+    }
+    texts.push_back(lead + " – " + e.full + ".");
+    texts.push_back(lead + " – " + e.brief + ".");
+    std::string shortest = lead;
+    if (!h.digits.empty()) shortest += " mit " + digitsText(h.digits, showDigits);
+    if (!h.units.empty()) shortest += " in " + gridText(h.units.front().grid);
+    texts.push_back(shortest + ".");
+    return texts;
+}
+
+std::string hintText(const Hint& h, bool showDigits) {
+    return hintTexts(h, showDigits).front();
 }

@@ -3,7 +3,8 @@
 // explanation after the two-rule solver gives up, and the collection generator. Pure C++.
 //
 // The ladder works on the values of cellValue and the candidates they leave (a shared cell
-// takes the digits free in both its grids) and tries, in this order:
+// takes the digits free in both its grids), narrowed by what the player already knows (the
+// notes of pencilled cells, the eliminations of earlier hints), and tries, in this order:
 //   naked single       a cell with one candidate left
 //   hidden single      a digit with one place left in a box, then a row, then a column
 //   locked candidates  pointing: a box's places of a digit lie in one row or column, so the
@@ -68,16 +69,32 @@ struct Hint {
     std::vector<int> digits;      // the digit(s) of the step
     std::vector<HintCell> cells;  // the cells of the pattern (for a single: the cell itself)
     std::vector<Removal> removed; // the candidates the step removes (none for a single)
-    // The cell the step finally leads to: the cell a single fills, or the first cell that
-    // the ladder fills after the step's removals (found = false when it fills none).
+    // The cell the step fills: the cell of a single, or for an elimination the single that
+    // its removals make at once (found = false when the next step is no single).
     bool found = false;
     HintCell target;
     int targetDigit = 0;
 };
 
-// The easiest step on the board's values; none when the board is full, breaks the rule, has
-// a cell without candidates, or the ladder finds nothing.
+// The easiest step on the board; none when the board is full, breaks the rule, has a cell
+// without candidates, or the ladder finds nothing. The ladder starts from the candidates the
+// values leave, narrowed where the player has pencilled a cell to the digits noted there
+// and by the eliminations in known; a note or an elimination is trusted only when it keeps
+// the digit of solution in its cell, so with no solution (nullptr) the notes are not read.
+std::optional<Hint> nextHint(const Board& b, const BoardArray* solution,
+                             const std::vector<Removal>& known);
+// The same, with the solution found by the complete search when it is unique.
 std::optional<Hint> nextHint(const Board& b);
+
+// Eliminations shown by earlier hints and the board they were found on: they stay true while
+// the givens are the same and every value of that board still stands.
+struct HintMemory {
+    std::vector<Removal> removed;
+    BoardArray values{}, givens{};
+    // Forgets the eliminations when the board is no longer one they hold on.
+    void check(const Board& b);
+    void add(const Board& b, const Hint& hint);
+};
 
 // The board graded by the ladder: the hardest technique it needs and the steps it takes;
 // solved false (hardest Guess) when the ladder cannot complete it.
@@ -88,8 +105,12 @@ struct Grade {
 };
 Grade gradeBoard(const Board& b);
 
-// Texts for the player: the technique's German name and one sentence for the help line,
+// Texts for the player: the technique's German name and the sentence for the help line,
 // starting "Tipp: ". Grids are numbered 1..5 (top left, top right, centre, bottom left,
-// bottom right); digits are shown as letters when showDigits is false.
+// bottom right); digits are shown as letters when showDigits is false. hintTexts gives the
+// sentence from the longest form to the shortest (the caller shows the longest that fits);
+// a single names its digit and cell in every form, an elimination that makes a single names
+// it in its longest form. hintText is the longest form.
 std::string techniqueName(Technique t);
+std::vector<std::string> hintTexts(const Hint& hint, bool showDigits = true);
 std::string hintText(const Hint& hint, bool showDigits = true);

@@ -58,27 +58,31 @@ QStringList wrapped(const QFontMetrics& metrics, const QString& sentence) {
     return lines;
 }
 
-// The sentence in the help panel, wrapped over the lines of its white box.
-void showSentence(Game& g, QString sentence) {
+// The sentence in the help panel, wrapped over the three lines of its white box: the
+// longest of its forms that fits (the last one when none does).
+void showSentence(Game& g, const QStringList& forms) {
     if (!g.hintShown) g.helpTextBeforeHint = g.helpText;
     g.hintShown = true;
     g.helpText = QString();
     drawHelpPanel(g); // the empty panel
     selectFont(g, 4);
     const QFontMetrics metrics(g.canvas.font());
-    QStringList lines = wrapped(metrics, sentence);
-    // Too long for the box's three lines: the cell the step leads to is outlined on the
-    // board anyway, so that clause goes first.
-    const qsizetype lead = sentence.indexOf(QStringLiteral("; das führt"));
-    if (lines.size() > 3 && lead > 0) {
-        sentence = sentence.left(lead) + QLatin1Char('.');
-        lines = wrapped(metrics, sentence);
+    QString sentence = forms.back();
+    for (const QString& form : forms) {
+        if (wrapped(metrics, form).size() <= 3) {
+            sentence = form;
+            break;
+        }
     }
+    const QStringList lines = wrapped(metrics, sentence);
     g.helpText = sentence;
     g.canvas.setOpaqueText(false);
     for (int i = 0; i < lines.size() && i < 3; ++i) g.canvas.text(772, 561 + 14 * i, lines[i]);
     g.canvas.setOpaqueText(true);
     selectFont(g, 8);
+}
+void showSentence(Game& g, const QString& sentence) {
+    showSentence(g, QStringList{sentence});
 }
 
 // The board of the givens alone, for judging the player's entries.
@@ -121,7 +125,8 @@ void showHint(Game& g) {
     g.overlayMarks = CellMarks{}; // an older hint's marks go first
     BoardArray solution{};
     HintCell wrong;
-    if (countSolutions(givensOnly(b), 2, &solution) == 1 && wrongEntries(b, solution, &wrong) > 0) {
+    const bool givensUnique = countSolutions(givensOnly(b), 2, &solution) == 1;
+    if (givensUnique && wrongEntries(b, solution, &wrong) > 0) {
         outlineHintCell(g, wrong, kWrongOutline);
         refreshHighlight(g);
         showSentence(
@@ -130,21 +135,33 @@ void showHint(Game& g) {
                         cellWords(wrong)));
         return;
     }
-    const std::optional<Hint> hint = nextHint(b);
-    if (!hint) {
-        QString text = QStringLiteral("Tipp: Hier hilft nur noch Probieren.");
-        if (countSolutions(b, 1) == 0)
-            text = QStringLiteral("Tipp: Das Brett hat so keine Lösung.");
-        else if (isBoardComplete(b))
-            text = QStringLiteral("Tipp: Das Brett ist fertig.");
+    // The notes are judged against the one solution of the board; on a board without one
+    // the ladder reads the values and the eliminations shown before only.
+    const int count = givensUnique ? 1 : countSolutions(b, 2, &solution);
+    if (count == 0 || isBoardComplete(b)) {
         refreshHighlight(g);
-        showSentence(g, text);
+        showSentence(g, count == 0 ? QStringLiteral("Tipp: Das Brett hat so keine Lösung.")
+                                   : QStringLiteral("Tipp: Das Brett ist fertig."));
         return;
     }
+    g.hintMemory.check(b);
+    const std::optional<Hint> hint =
+        nextHint(b, count == 1 ? &solution : nullptr, g.hintMemory.removed);
+    if (!hint) {
+        refreshHighlight(g);
+        showSentence(g, count >= 2 ? QStringLiteral("Tipp: Das Brett hat mehr als eine Lösung.")
+                                   : QStringLiteral("Tipp: Hier hilft nur noch Probieren."));
+        return;
+    }
+    // The next T goes on from this step's eliminations, noted or not.
+    if (!hint->removed.empty()) g.hintMemory.add(b, *hint);
     for (const HintUnit& u : hint->units) tintUnit(g, u);
     if (hint->found) outlineHintCell(g, hint->target, kTargetOutline);
     refreshHighlight(g);
-    showSentence(g, QString::fromStdString(hintText(*hint, b.showDigits)));
+    QStringList forms;
+    for (const std::string& form : hintTexts(*hint, b.showDigits))
+        forms.append(QString::fromStdString(form));
+    showSentence(g, forms);
 }
 
 void clearHint(Game& g, const Event& e) {

@@ -1,15 +1,25 @@
 // The hint key T: the question in a timed game, the sentence in the help panel, a wrong entry
 // reported first, the editor, and that the hint fills no cell.
 #include "app/game.h"
+#include "app/screen.h"
+#include "engine/fieldcells.h"
+#include "engine/random.h"
+#include "engine/search.h"
 #include "panels/info.h"
 #include "play/editor.h"
+#include "play/highlight.h"
 #include "play/hintview.h"
 #include "play/playloop.h"
 #include "play/render.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
+#include "tests/game/thinned_puzzle.h"
 
 #include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <set>
 
 using namespace play_test;
 
@@ -20,6 +30,69 @@ QString helpSentence(const Canvas& canvas) {
     for (const auto& record : canvas.journal)
         if (record.x == 772 && record.y >= 559 && record.y < 603) lines.append(record.text);
     return lines.join(QLatin1Char(' '));
+}
+
+// Enters the value in both copies of a cell, as the palette does.
+void enter(Board& b, const HintCell& cell, int v) {
+    b.cellValue(cell.grid, cell.column, cell.row) = static_cast<std::uint8_t>(v);
+    int og, oc, orow;
+    if (otherCopy(cell.grid, cell.column, cell.row, og, oc, orow))
+        b.cellValue(og, oc, orow) = static_cast<std::uint8_t>(v);
+}
+
+// Presses T until the hint has no step left, entering every placement it names; returns the
+// sentences shown. Fails when a sentence does not fit the panel's three lines, when a step
+// that fills a cell does not name its digit and cell, or when a step comes twice.
+std::vector<QString> playHints(TestWorld& w, const ThinnedPuzzle& p, int limit) {
+    Game& g = w.g();
+    std::vector<QString> sentences;
+    std::set<std::string> seen;
+    for (int n = 0; n < limit; ++n) {
+        showHint(g);
+        const QString sentence = g.helpText;
+        sentences.push_back(sentence);
+        selectFont(g, 4);
+        const QFontMetrics metrics(g.canvas.font());
+        selectFont(g, 8);
+        int lines = 1, width = 0;
+        for (const QString& word : sentence.split(QLatin1Char(' '))) {
+            const int advance = metrics.horizontalAdvance(word);
+            const int space = metrics.horizontalAdvance(QLatin1Char(' '));
+            if (width > 0 && width + space + advance > 214) {
+                ++lines;
+                width = advance;
+            } else {
+                width += (width > 0 ? space : 0) + advance;
+            }
+        }
+        EXPECT_LE(lines, 3) << sentence.toStdString();
+        EXPECT_TRUE(seen.insert(sentence.toStdString()).second)
+            << "repeated: " << sentence.toStdString();
+        const bool elimination = sentence.contains(QStringLiteral(" – "));
+        if (g.overlayMarks.outline == CellMarks{}.outline) {
+            if (elimination) continue; // nothing filled yet: the next T goes on from it
+            break;                     // no step left
+        }
+        for (const fieldcells::FieldCell& cell : fieldcells::geometry().cells) {
+            const int gr = cell.index % 5, c = cell.index / 5 % 10, r = cell.index / 50;
+            if (g.overlayMarks.outline[static_cast<size_t>(fieldIndex(g.board, gr, c, r))] == 0)
+                continue;
+            const int v = p.solution(gr, c, r);
+            // A shared cell may be named in either grid.
+            const auto names = [&](int ng, int nc, int nr) {
+                return sentence.contains(QStringLiteral("Gitter %1").arg(ng + 1)) &&
+                       sentence.contains(QStringLiteral("die %1").arg(v)) &&
+                       sentence.contains(QStringLiteral("Zeile %1").arg(nr)) &&
+                       sentence.contains(QStringLiteral("Spalte %1").arg(nc));
+            };
+            int og, oc, orow;
+            const bool named =
+                names(gr, c, r) || (otherCopy(gr, c, r, og, oc, orow) && names(og, oc, orow));
+            EXPECT_TRUE(named || elimination) << "names no placement: " << sentence.toStdString();
+            if (named) enter(g.board, {gr, c, r}, v);
+        }
+    }
+    return sentences;
 }
 } // namespace
 
@@ -95,4 +168,72 @@ TEST(HintKey, MarksComeAndGoThroughTheCellMarks) {
     EXPECT_EQ(g.cellMarks, CellMarks{});
     EXPECT_EQ(w.pixel(17, 27), white);
     EXPECT_EQ(w.pixel(149, 46), white);
+}
+
+// T by T through a puzzle that needs more than singles: every sentence fits the panel and
+// names the digit and cell of each placement, no step comes twice, and the hints finish the
+// board. On a board with two solutions the hint says so once the steps run out; the notes
+// of the player are where the next hint starts, except a note that drops the solution's digit.
+TEST(HintKey, FinishesBoardsFromNotesAndStepsWithoutRepeating) {
+    {
+        SCOPED_TRACE("unique puzzle");
+        TestWorld w;
+        const ThinnedPuzzle p = thinnedPuzzle(7);
+        w.g().board = p.board;
+        const std::vector<QString> sentences = playHints(w, p, 400);
+        EXPECT_TRUE(std::any_of(sentences.begin(), sentences.end(), [](const QString& s) {
+            return s.contains(QStringLiteral(" – "));
+        })) << "the puzzle needs no elimination";
+        EXPECT_TRUE(sentences.back() == QStringLiteral("Tipp: Das Brett ist fertig.") ||
+                    sentences.back() == QStringLiteral("Tipp: Hier hilft nur noch Probieren."))
+            << sentences.back().toStdString();
+    }
+    {
+        SCOPED_TRACE("two solutions");
+        TestWorld w;
+        ThinnedPuzzle p;
+        fillSolvedBoard(p.board);
+        p.solution = p.board.cellValue;
+        w.g().board = p.board;
+        Board& b = w.g().board;
+        // Grid 1 keeps only its shared box: its other cells can be completed in many ways.
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (c <= 6 || r <= 6) openCell(b, 0, c, r);
+        ASSERT_GE(countSolutions(b, 2), 2);
+        const std::vector<QString> sentences = playHints(w, p, 400);
+        EXPECT_EQ(sentences.back().toStdString(), "Tipp: Das Brett hat mehr als eine Lösung.");
+    }
+    {
+        SCOPED_TRACE("notes");
+        Board puzzle = thinnedPuzzle(7).board;
+        BoardArray solution{};
+        ASSERT_EQ(countSolutions(puzzle, 2, &solution), 1);
+        // Play the singles until the first elimination.
+        std::optional<Hint> first = nextHint(puzzle, &solution, {});
+        while (first && first->removed.empty()) {
+            enter(puzzle, first->target, first->targetDigit);
+            first = nextHint(puzzle, &solution, {});
+        }
+        ASSERT_TRUE(first.has_value());
+        const auto sentenceOn = [](const Board& b) {
+            TestWorld w;
+            w.g().board = b;
+            showHint(w.g());
+            return w.g().helpText;
+        };
+        const QString plain = sentenceOn(puzzle);
+        // The player has pencilled the step's eliminations: the hint goes on past it.
+        Board noted = puzzle;
+        for (const Removal& r : first->removed)
+            for (int d = 1; d <= 9; ++d)
+                noted.noteFlag(r.cell.grid, r.cell.column, r.cell.row, d) = d != r.digit;
+        EXPECT_NE(sentenceOn(noted), plain);
+        // A note that drops the solution's digit is not trusted: the hint stays the same.
+        Board wrongNote = puzzle;
+        const Removal& r = first->removed.front();
+        for (int d = 1; d <= 9; ++d)
+            wrongNote.noteFlag(r.cell.grid, r.cell.column, r.cell.row, d) = d == r.digit;
+        EXPECT_EQ(sentenceOn(wrongNote), plain);
+    }
 }

@@ -267,3 +267,44 @@ TEST(Hint, GradesWholeBoardsAndRefusesBrokenOnes) {
         }
     }
 }
+
+// Step by step through puzzles thinned out as far as the search allows, the player taking
+// every placement and every elimination: no placed digit differs from the solution, no
+// removed candidate is the solution's, and an elimination names a placement only when the
+// very next step makes it.
+TEST(Hint, StepsAreTrueAndNameOnlyThePlacementTheyMakeAtOnce) {
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE(seed);
+        Random r(seed);
+        const FieldValues solution = makeSolution(r);
+        Board b = puzzleBoard(thinOutBySearch(solution, r));
+        const BoardArray sol = puzzleBoard(solution).cellValue;
+        const auto at = [&](const HintCell& c) { return sol(c.grid, c.column, c.row); };
+        std::vector<Removal> known;
+        for (int n = 0; n < 2000; ++n) {
+            const std::optional<Hint> hint = nextHint(b, &sol, known);
+            if (!hint) break;
+            SCOPED_TRACE(hintText(*hint));
+            for (const Removal& removal : hint->removed) ASSERT_NE(at(removal.cell), removal.digit);
+            if (hint->found) {
+                ASSERT_EQ(at(hint->target), hint->targetDigit);
+            }
+            if (hint->removed.empty()) {
+                ASSERT_TRUE(hint->found);
+                const HintCell& c = hint->target;
+                b.cellValue(c.grid, c.column, c.row) = static_cast<std::uint8_t>(hint->targetDigit);
+                int og, oc, orow;
+                if (otherCopy(c.grid, c.column, c.row, og, oc, orow))
+                    b.cellValue(og, oc, orow) = static_cast<std::uint8_t>(hint->targetDigit);
+                continue;
+            }
+            known.insert(known.end(), hint->removed.begin(), hint->removed.end());
+            if (hint->found) {
+                const std::optional<Hint> next = nextHint(b, &sol, known);
+                ASSERT_TRUE(next && next->removed.empty());
+                EXPECT_EQ(at(next->target), hint->targetDigit);
+                EXPECT_EQ(next->targetDigit, hint->targetDigit);
+            }
+        }
+    }
+}
