@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <bitset>
 
 namespace {
 
@@ -40,6 +41,32 @@ std::vector<int> digitsOf(std::uint16_t mask) {
     for (int d = 1; d <= 9; ++d)
         if (mask >> d & 1u) digits.push_back(d);
     return digits;
+}
+
+// The field cells each field cell sees (shares a row, column or box with, in either of its
+// grids), as a set and as a list.
+struct Peers {
+    std::array<std::bitset<kCount>, kCount> set;
+    std::array<std::vector<std::int16_t>, kCount> list;
+};
+const Peers& peers() {
+    static const Peers table = [] {
+        Peers t;
+        for (int f = 0; f < kCount; ++f) {
+            const fieldcells::FieldCell& fc = geo().cells[f];
+            for (int k = 0; k < fc.unitCount; ++k)
+                for (std::int16_t m : geo().members[fc.unit[k]])
+                    if (m != f) t.set[f].set(static_cast<size_t>(m));
+            for (int m = 0; m < kCount; ++m)
+                if (t.set[f].test(static_cast<size_t>(m)))
+                    t.list[f].push_back(static_cast<std::int16_t>(m));
+        }
+        return t;
+    }();
+    return table;
+}
+bool sees(int a, int b) {
+    return peers().set[a].test(static_cast<size_t>(b));
 }
 
 // A step found by the ladder: the hint, and what it does to the state.
@@ -147,7 +174,16 @@ class Ladder {
             if (auto s = nakedSubset(n)) return s;
         for (int n : {2, 3})
             if (auto s = hiddenSubset(n)) return s;
-        return xWing();
+        if (auto s = xWing()) return s;
+        if (auto s = nakedSubset(4)) return s;
+        if (auto s = hiddenSubset(4)) return s;
+        if (auto s = swordfish()) return s;
+        if (auto s = xyWing()) return s;
+        if (auto s = xyzWing()) return s;
+        if (auto s = linkedPairs(Technique::Skyscraper)) return s;
+        if (auto s = linkedPairs(Technique::TwoStringKite)) return s;
+        if (auto s = colouring()) return s;
+        return forcingChain();
     }
 
   private:
@@ -300,8 +336,10 @@ class Ladder {
                     at |= static_cast<std::uint16_t>(1u << open[i]);
                 }
                 if (std::popcount(digits) != n) return false;
-                Step step = pattern(n == 2 ? Technique::NakedPair : Technique::NakedTriple, {u},
-                                    digits, u, at);
+                Step step = pattern(n == 2   ? Technique::NakedPair
+                                    : n == 3 ? Technique::NakedTriple
+                                             : Technique::NakedQuad,
+                                    {u}, digits, u, at);
                 if (!removeFromUnit(step, u, at, digits)) return false;
                 found = std::move(step);
                 return true;
@@ -327,8 +365,10 @@ class Ladder {
                     at |= places(u, unitmasks::digitBit(open[i]));
                 }
                 if (std::popcount(at) != n) return false;
-                Step step = pattern(n == 2 ? Technique::HiddenPair : Technique::HiddenTriple, {u},
-                                    digits, u, at);
+                Step step = pattern(n == 2   ? Technique::HiddenPair
+                                    : n == 3 ? Technique::HiddenTriple
+                                             : Technique::HiddenQuad,
+                                    {u}, digits, u, at);
                 for (int k = 0; k < 9; ++k) {
                     const int f = geo().members[u][k];
                     const std::uint16_t other = candidates[f] & static_cast<std::uint16_t>(~digits);
@@ -377,6 +417,317 @@ class Ladder {
                             if (p1 || p2) return step;
                         }
                     }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Three rows of a grid whose places of a digit lie in three columns together (then with
+    // rows and columns exchanged): the digit leaves the rest of those columns.
+    std::optional<Step> swordfish() const {
+        for (int g = 0; g <= 4; ++g) {
+            for (UnitKind base : {UnitKind::Row, UnitKind::Column}) {
+                const UnitKind cover = base == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
+                for (int d = 1; d <= 9; ++d) {
+                    const std::uint16_t bit = unitmasks::digitBit(d);
+                    std::vector<int> lines; // positions 0..8 of base lines with 2..3 places
+                    for (int a = 0; a < 9; ++a) {
+                        const int count = std::popcount(places(unitOf(base, g, a), bit));
+                        if (count >= 2 && count <= 3) lines.push_back(a);
+                    }
+                    std::optional<Step> found;
+                    forEachChoice(
+                        static_cast<int>(lines.size()), 3, [&](const std::vector<int>& pick) {
+                            std::uint16_t at = 0, keep = 0;
+                            for (int i : pick) {
+                                at |= places(unitOf(base, g, lines[i]), bit);
+                                keep |= static_cast<std::uint16_t>(1u << lines[i]);
+                            }
+                            if (std::popcount(at) != 3) return false;
+                            Step step;
+                            step.hint.technique = Technique::Swordfish;
+                            step.hint.digits = {d};
+                            for (int i : pick) {
+                                const int u = unitOf(base, g, lines[i]);
+                                step.hint.units.push_back(hintUnit(u));
+                                const std::uint16_t here = places(u, bit);
+                                for (int k = 0; k < 9; ++k)
+                                    if (here >> k & 1u)
+                                        step.hint.cells.push_back(hintCell(unitCell(u, k)));
+                            }
+                            bool any = false;
+                            for (int k = 0; k < 9; ++k) {
+                                if ((at >> k & 1u) == 0) continue;
+                                const int line = unitOf(cover, g, k);
+                                step.hint.units.push_back(hintUnit(line));
+                                any = removeFromUnit(step, line, keep, bit) || any;
+                            }
+                            if (!any) return false;
+                            found = std::move(step);
+                            return true;
+                        });
+                    if (found) return found;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Takes digit bit out of field cell f for a step on cells.
+    void removeDigit(Step& step, int f, std::uint16_t bit) const {
+        if ((candidates[f] & bit) == 0) return;
+        auto entry = std::find_if(step.remove.begin(), step.remove.end(),
+                                  [f](const auto& r) { return r.first == f; });
+        if (entry == step.remove.end())
+            step.remove.push_back({f, bit});
+        else if (entry->second & bit)
+            return;
+        else
+            entry->second |= bit;
+        step.hint.removed.push_back({hintCell(geo().cells[f].index), std::countr_zero(bit)});
+    }
+    // A step on cells: its technique, digit(s) and pattern cells (field cells).
+    Step cellPattern(Technique t, std::uint16_t digits, std::initializer_list<int> cells) const {
+        Step step;
+        step.hint.technique = t;
+        step.hint.digits = digitsOf(digits);
+        for (int f : cells) step.hint.cells.push_back(hintCell(geo().cells[f].index));
+        return step;
+    }
+    // Removes bit from every cell that sees all of the pattern cells.
+    bool removeSeenByAll(Step& step, std::uint16_t bit, std::initializer_list<int> pattern) const {
+        const int first = *pattern.begin();
+        for (std::int16_t t : peers().list[first]) {
+            if ((candidates[t] & bit) == 0) continue;
+            if (std::find(pattern.begin(), pattern.end(), t) != pattern.end()) continue;
+            if (std::all_of(pattern.begin(), pattern.end(), [t](int p) { return sees(p, t); }))
+                removeDigit(step, t, bit);
+        }
+        return !step.remove.empty();
+    }
+
+    // A pivot with xy, a pincer it sees with xz and one with yz: z leaves the cells that see
+    // both pincers (one of them holds z).
+    std::optional<Step> xyWing() const {
+        for (int f = 0; f < kCount; ++f) {
+            const std::uint16_t xy = candidates[f];
+            if (std::popcount(xy) != 2) continue;
+            for (std::int16_t a : peers().list[f]) {
+                const std::uint16_t ca = candidates[a];
+                if (std::popcount(ca) != 2 || std::popcount(static_cast<unsigned>(ca & xy)) != 1)
+                    continue;
+                const std::uint16_t z = ca & static_cast<std::uint16_t>(~xy);
+                const std::uint16_t wanted = (xy & static_cast<std::uint16_t>(~ca)) | z;
+                for (std::int16_t b : peers().list[f]) {
+                    if (b <= a || candidates[b] != wanted) continue;
+                    Step step = cellPattern(Technique::XYWing, z, {f, a, b});
+                    if (removeSeenByAll(step, z, {a, b})) return step;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // A pivot with xyz and two pincers it sees with xz and yz: z leaves the cells that see
+    // all three.
+    std::optional<Step> xyzWing() const {
+        for (int f = 0; f < kCount; ++f) {
+            const std::uint16_t xyz = candidates[f];
+            if (std::popcount(xyz) != 3) continue;
+            for (std::int16_t a : peers().list[f]) {
+                const std::uint16_t ca = candidates[a];
+                if (std::popcount(ca) != 2 || (ca & ~xyz) != 0) continue;
+                for (std::int16_t b : peers().list[f]) {
+                    const std::uint16_t cb = candidates[b];
+                    if (b <= a || std::popcount(cb) != 2 || (cb & ~xyz) != 0 || cb == ca) continue;
+                    const auto z = static_cast<std::uint16_t>(ca & cb);
+                    Step step = cellPattern(Technique::XYZWing, z, {f, a, b});
+                    if (removeSeenByAll(step, z, {f, a, b})) return step;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The units in which a digit has exactly two places: (unit, first, second field cell).
+    struct Link {
+        int unit, a, b;
+    };
+    std::vector<Link> strongLinks(std::uint16_t bit) const {
+        std::vector<Link> links;
+        for (int u = 0; u < kUnitCount; ++u) {
+            const std::uint16_t at = places(u, bit);
+            if (std::popcount(at) != 2) continue;
+            links.push_back({u, geo().members[u][std::countr_zero(at)],
+                             geo().members[u][15 - std::countl_zero(at)]});
+        }
+        return links;
+    }
+
+    // Two lines each with two places of a digit, an end of one seeing an end of the other:
+    // one of the two far ends holds the digit, so the cells seeing both lose it. Parallel
+    // lines make a skyscraper, a row and a column a two-string kite.
+    std::optional<Step> linkedPairs(Technique t) const {
+        for (int d = 1; d <= 9; ++d) {
+            const std::uint16_t bit = unitmasks::digitBit(d);
+            const std::vector<Link> links = strongLinks(bit);
+            for (std::size_t i = 0; i < links.size(); ++i) {
+                const UnitKind ki = hintUnit(links[i].unit).kind;
+                if (ki == UnitKind::Box) continue;
+                for (std::size_t j = i + 1; j < links.size(); ++j) {
+                    const UnitKind kj = hintUnit(links[j].unit).kind;
+                    if (kj == UnitKind::Box) continue;
+                    if ((ki == kj) != (t == Technique::Skyscraper)) continue;
+                    const Link& l = links[i];
+                    const Link& m = links[j];
+                    if (l.a == m.a || l.a == m.b || l.b == m.a || l.b == m.b) continue;
+                    for (auto [near1, far1] : {std::pair{l.a, l.b}, std::pair{l.b, l.a}}) {
+                        for (auto [near2, far2] : {std::pair{m.a, m.b}, std::pair{m.b, m.a}}) {
+                            if (!sees(near1, near2)) continue;
+                            Step step = cellPattern(t, bit, {far1, near1, near2, far2});
+                            step.hint.units = {hintUnit(l.unit), hintUnit(m.unit)};
+                            if (removeSeenByAll(step, bit, {far1, far2})) return step;
+                        }
+                    }
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The places linked by the units with two places of a digit, coloured in turn in each
+    // linked group: two cells of one colour that see each other make that colour false;
+    // a cell outside the group that sees both colours loses the digit.
+    std::optional<Step> colouring() const {
+        for (int d = 1; d <= 9; ++d) {
+            const std::uint16_t bit = unitmasks::digitBit(d);
+            const std::vector<Link> links = strongLinks(bit);
+            std::array<std::vector<int>, kCount> next;
+            for (const Link& l : links) {
+                next[l.a].push_back(l.b);
+                next[l.b].push_back(l.a);
+            }
+            std::array<std::int8_t, kCount> colour;
+            colour.fill(-1);
+            for (int start = 0; start < kCount; ++start) {
+                if (next[start].empty() || colour[start] >= 0) continue;
+                std::vector<int> group{start};
+                colour[start] = 0;
+                for (std::size_t k = 0; k < group.size(); ++k)
+                    for (int n : next[group[k]])
+                        if (colour[n] < 0) {
+                            colour[n] = static_cast<std::int8_t>(1 - colour[group[k]]);
+                            group.push_back(n);
+                        }
+                const auto patternOf = [&](Step& step) {
+                    step.hint.technique = Technique::SimpleColouring;
+                    step.hint.digits = {d};
+                    for (int f : group) step.hint.cells.push_back(hintCell(geo().cells[f].index));
+                };
+                for (int c = 0; c <= 1; ++c) {
+                    bool clash = false;
+                    for (std::size_t x = 0; x < group.size() && !clash; ++x)
+                        for (std::size_t y = x + 1; y < group.size() && !clash; ++y)
+                            clash = colour[group[x]] == c && colour[group[y]] == c &&
+                                    sees(group[x], group[y]);
+                    if (!clash) continue;
+                    Step step;
+                    patternOf(step);
+                    for (int f : group)
+                        if (colour[f] == c) removeDigit(step, f, bit);
+                    return step;
+                }
+                Step step;
+                patternOf(step);
+                for (int t = 0; t < kCount; ++t) {
+                    if ((candidates[t] & bit) == 0 || colour[t] >= 0) continue;
+                    bool seen[2] = {false, false};
+                    for (int f : group)
+                        if (sees(f, t)) seen[colour[f]] = true;
+                    if (seen[0] && seen[1]) removeDigit(step, t, bit);
+                }
+                if (!step.remove.empty()) return step;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Places a digit in a copy of the state and follows the singles; false when they run
+    // into a cell without candidates or a digit without a place in a unit. When they hold,
+    // every digit they placed is marked in holds: placed alone, it leads to a part of the
+    // same placements, so it holds too.
+    bool singlesHold(int f, int d, std::array<std::uint16_t, kCount>& holds) const {
+        Ladder trial = *this;
+        std::vector<std::pair<int, int>> queue{{f, d}};
+        std::bitset<kUnitCount> dirty;
+        for (;;) {
+            while (!queue.empty()) {
+                const auto [cell, digit] = queue.back();
+                queue.pop_back();
+                const std::uint16_t bit = unitmasks::digitBit(digit);
+                if (trial.value[cell] != 0) {
+                    if (trial.value[cell] != digit) return false;
+                    continue;
+                }
+                if ((trial.candidates[cell] & bit) == 0) return false;
+                trial.value[cell] = static_cast<std::uint8_t>(digit);
+                trial.candidates[cell] = 0;
+                const fieldcells::FieldCell& fc = geo().cells[cell];
+                for (int k = 0; k < fc.unitCount; ++k) {
+                    if (trial.used[fc.unit[k]] & bit) return false;
+                    trial.used[fc.unit[k]] |= bit;
+                    dirty.set(fc.unit[k]);
+                }
+                for (std::int16_t p : peers().list[cell]) {
+                    std::uint16_t& c = trial.candidates[p];
+                    if ((c & bit) == 0) continue;
+                    c &= static_cast<std::uint16_t>(~bit);
+                    if (c == 0) return false;
+                    const fieldcells::FieldCell& pc = geo().cells[p];
+                    for (int k = 0; k < pc.unitCount; ++k) dirty.set(pc.unit[k]);
+                    if ((c & (c - 1)) == 0) queue.push_back({p, std::countr_zero(c)});
+                }
+            }
+            if (dirty.none()) break;
+            for (int u = 0; u < kUnitCount; ++u) {
+                if (!dirty.test(static_cast<size_t>(u))) continue;
+                dirty.reset(static_cast<size_t>(u));
+                const std::uint16_t open = kAllDigits & static_cast<std::uint16_t>(~trial.used[u]);
+                for (int digit = 1; digit <= 9; ++digit) {
+                    const std::uint16_t bit = unitmasks::digitBit(digit);
+                    if ((open & bit) == 0) continue;
+                    int count = 0, last = -1;
+                    for (std::int16_t m : geo().members[u])
+                        if (trial.candidates[m] & bit) {
+                            ++count;
+                            last = m;
+                        }
+                    if (count == 0) return false;
+                    if (count == 1) queue.push_back({last, digit});
+                }
+            }
+            if (queue.empty()) break;
+        }
+        for (int cell = 0; cell < kCount; ++cell)
+            if (value[cell] == 0 && trial.value[cell] != 0)
+                holds[cell] |= unitmasks::digitBit(trial.value[cell]);
+        return true;
+    }
+
+    // A candidate whose placement lets the singles run into a contradiction: it goes. Cells
+    // with fewer candidates are tried first.
+    std::optional<Step> forcingChain() const {
+        std::array<std::uint16_t, kCount> holds{};
+        for (int n = 2; n <= 9; ++n) {
+            for (int f = 0; f < kCount; ++f) {
+                if (std::popcount(candidates[f]) != n) continue;
+                for (int d : digitsOf(candidates[f])) {
+                    if ((holds[f] & unitmasks::digitBit(d)) || singlesHold(f, d, holds)) continue;
+                    const std::uint16_t bit = unitmasks::digitBit(d);
+                    Step step = cellPattern(Technique::ForcingChain, bit, {f});
+                    removeDigit(step, f, bit);
+                    return step;
                 }
             }
         }
@@ -573,6 +924,24 @@ std::string techniqueName(Technique t) {
         return "Versteckter Dreier";
     case Technique::XWing:
         return "X-Wing";
+    case Technique::NakedQuad:
+        return "Nackter Vierer";
+    case Technique::HiddenQuad:
+        return "Versteckter Vierer";
+    case Technique::Swordfish:
+        return "Schwertfisch";
+    case Technique::XYWing:
+        return "XY-Wing";
+    case Technique::XYZWing:
+        return "XYZ-Wing";
+    case Technique::Skyscraper:
+        return "Wolkenkratzer";
+    case Technique::TwoStringKite:
+        return "Drachen";
+    case Technique::SimpleColouring:
+        return "Einfärben";
+    case Technique::ForcingChain:
+        return "Widerspruch";
     case Technique::Guess:
         return "Probieren";
     }
@@ -607,10 +976,67 @@ struct Explanation {
     std::string full, brief;
 };
 Explanation explain(const Hint& h, bool showDigits) {
+    const std::string digits = h.digits.empty() ? "" : digitsText(h.digits, showDigits);
+    // The removals of a step on cells: the cell when there is one, else how many; as a
+    // sentence of its own and after "also".
+    std::string where;
+    if (h.removed.size() == 1)
+        where = gridText(h.removed.front().cell.grid) + ", " + cellText(h.removed.front().cell);
+    else
+        where = std::to_string(h.removed.size()) + " Feldern";
+    const std::string gone = digits + " fällt in " + where + " weg";
+    const std::string soGone = "also fällt " + digits + " in " + where + " weg";
+    if (h.units.empty() || h.technique == Technique::Skyscraper ||
+        h.technique == Technique::TwoStringKite) {
+        const HintCell& c = h.cells.front();
+        switch (h.technique) {
+        case Technique::XYWing:
+            return {"um " + gridText(c.grid) + ", " + cellText(c) +
+                        " hat eines der zwei gelben Flügelfelder " + digits + "; " + soGone,
+                    gone};
+        case Technique::XYZWing:
+            return {"eines der drei gelben Felder um " + gridText(c.grid) + ", " + cellText(c) +
+                        " hat " + digits + "; " + soGone,
+                    gone};
+        case Technique::Skyscraper:
+        case Technique::TwoStringKite: {
+            const HintUnit& a = h.units[0];
+            const HintUnit& b = h.units[1];
+            const std::string lines =
+                a.grid == b.grid ? unitText(a) + " und " + unitText(b) + " von " + gridText(a.grid)
+                                 : unitText(a) + " von " + gridText(a.grid) + " und " +
+                                       unitText(b) + " von " + gridText(b.grid);
+            return {digits + " hat in " + lines + " je zwei Plätze, zwei davon sehen sich; " +
+                        soGone,
+                    gone};
+        }
+        case Technique::SimpleColouring:
+            return {"die Paare " + (digits.empty() ? "" : "der " + digits.substr(4)) +
+                        " färben die gelben Felder in zwei Farben, eine ist richtig; " + soGone,
+                    gone};
+        case Technique::ForcingChain:
+            return {"stünde " + digits + " in " + gridText(c.grid) + ", " + cellText(c) +
+                        ", führten die Einer zu einem Widerspruch; also steht sie dort nicht",
+                    "nicht " + digits + " in " + gridText(c.grid) + ", " + cellText(c) +
+                        ": die Einer führten zum Widerspruch"};
+        default:
+            return {gone, gone};
+        }
+    }
     const HintUnit& u = h.units.front();
     const std::string grid = gridText(u.grid);
-    const std::string digits = h.digits.empty() ? "" : digitsText(h.digits, showDigits);
     switch (h.technique) {
+    case Technique::Swordfish: {
+        std::vector<std::string> base, cover;
+        for (std::size_t i = 0; i < h.units.size(); ++i)
+            (i < 3 ? base : cover).push_back(std::to_string(h.units[i].number));
+        const std::string baseKind = u.kind == UnitKind::Row ? "Zeile " : "Spalte ";
+        const std::string coverKind = u.kind == UnitKind::Row ? "Spalte " : "Zeile ";
+        return {"in " + grid + " passt " + digits + " in " + baseKind + listText(base) +
+                    " nur in " + coverKind + listText(cover) + ", also nirgends sonst dort",
+                grid + ": " + digits + " in " + baseKind + listText(base) + " nur in " + coverKind +
+                    listText(cover)};
+    }
     case Technique::LockedPointing:
     case Technique::LockedClaiming:
         return {"in " + grid + " steht " + digits + " in " + unitText(u) + " nur in " +
@@ -618,12 +1044,14 @@ Explanation explain(const Hint& h, bool showDigits) {
                 grid + ", " + unitText(u) + ": " + digits + " nur in " + unitText(h.units[1])};
     case Technique::NakedPair:
     case Technique::NakedTriple:
+    case Technique::NakedQuad:
         return {"in " + grid + " teilen sich in " + unitText(u) + " die Felder in " +
                     placesText(h.cells, u) + " " + digits +
                     ", also stehen diese nirgends sonst in " + unitText(u),
                 grid + ", " + unitText(u) + ": " + placesText(h.cells, u) + " nur " + digits};
     case Technique::HiddenPair:
     case Technique::HiddenTriple:
+    case Technique::HiddenQuad:
         return {"in " + grid + " passen " + digits + " in " + unitText(u) + " nur in " +
                     placesText(h.cells, u) + ", also steht dort keine andere Zahl",
                 grid + ", " + unitText(u) + ": " + digits + " nur in " + placesText(h.cells, u)};
@@ -652,7 +1080,9 @@ std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
         texts.push_back(lead + " – " + e.full + then);
         texts.push_back(lead + " – " + e.brief + then);
         // The brief form names its grid first; a target in the same grid needs it no more.
-        if (!h.units.empty() && h.units.front().grid == h.target.grid)
+        const int grid = h.units.empty() ? -1 : h.units.front().grid;
+        if (grid == h.target.grid && h.technique != Technique::Skyscraper &&
+            h.technique != Technique::TwoStringKite)
             texts.push_back(lead + " – " + e.brief + "; damit gehört die " +
                             digitText(h.targetDigit, showDigits) + " in " + cellText(h.target) +
                             ".");
@@ -660,8 +1090,14 @@ std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
     texts.push_back(lead + " – " + e.full + ".");
     texts.push_back(lead + " – " + e.brief + ".");
     std::string shortest = lead;
-    if (!h.digits.empty()) shortest += " mit " + digitsText(h.digits, showDigits);
-    if (!h.units.empty()) shortest += " in " + gridText(h.units.front().grid);
+    // "mit der 4", "mit den 4 und 5"
+    if (!h.digits.empty())
+        shortest += (h.digits.size() == 1 ? " mit der " : " mit den ") +
+                    digitsText(h.digits, showDigits).substr(4);
+    if (!h.units.empty())
+        shortest += " in " + gridText(h.units.front().grid);
+    else if (!h.cells.empty())
+        shortest += " in " + gridText(h.cells.front().grid);
     texts.push_back(shortest + ".");
     return texts;
 }

@@ -16,6 +16,20 @@
 //                      the cells lose their other candidates
 //   X-wing             a digit with two places in each of two rows, in the same two columns
 //                      (or with rows and columns exchanged): it leaves the rest of those lines
+//   naked/hidden quad  as the pairs and triples, with four cells and four digits
+//   swordfish          as the X-wing with three rows and three columns
+//   XY-wing            a cell with two candidates xy, one it sees with xz, one with yz: z
+//                      leaves every cell that sees both of the last two
+//   XYZ-wing           a cell with xyz, one it sees with xz, one with yz: z leaves every
+//                      cell that sees all three
+//   skyscraper, kite   two units each with two places of a digit, one end of each seeing
+//                      the other's: the digit leaves every cell seeing both far ends (two
+//                      parallel lines: skyscraper; a row and a column: two-string kite)
+//   simple colouring   the units with two places of a digit link those places, coloured in
+//                      turn: a colour that sees itself is false; a cell that sees both
+//                      colours loses the digit
+//   forcing chain      a candidate that, placed, lets the singles run into a contradiction
+//                      (a cell without candidates, a digit without a place in a unit)
 // Every unit is a row, column or box of one grid; a shared cell is in the units of both.
 #pragma once
 
@@ -38,6 +52,15 @@ enum class Technique : std::uint8_t {
     HiddenPair,
     HiddenTriple,
     XWing,
+    NakedQuad,
+    HiddenQuad,
+    Swordfish,
+    XYWing,
+    XYZWing,
+    Skyscraper,
+    TwoStringKite,
+    SimpleColouring,
+    ForcingChain,
     Guess, // only as a grade: the ladder cannot finish the board
 };
 
@@ -65,7 +88,9 @@ struct Removal {
 
 struct Hint {
     Technique technique = Technique::NakedSingle;
-    std::vector<HintUnit> units;  // the unit(s) the step reads: for an X-wing its two lines
+    // The unit(s) the step reads: for a fish its base lines, then its cover lines; none for
+    // the steps on cells (wings, chains, colouring), whose pattern is in cells.
+    std::vector<HintUnit> units;
     std::vector<int> digits;      // the digit(s) of the step
     std::vector<HintCell> cells;  // the cells of the pattern (for a single: the cell itself)
     std::vector<Removal> removed; // the candidates the step removes (none for a single)

@@ -156,6 +156,11 @@ void showHint(Game& g) {
     // The next T goes on from this step's eliminations, noted or not.
     if (!hint->removed.empty()) g.hintMemory.add(b, *hint);
     for (const HintUnit& u : hint->units) tintUnit(g, u);
+    // Wings, chains and colouring read cells, not units: their cells are tinted.
+    if (hint->units.empty())
+        for (const HintCell& c : hint->cells)
+            g.overlayMarks.tint[static_cast<size_t>(fieldIndex(g.board, c.grid, c.column, c.row))] =
+                kUnitTint;
     if (hint->found) outlineHintCell(g, hint->target, kTargetOutline);
     refreshHighlight(g);
     QStringList forms;
