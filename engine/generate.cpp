@@ -40,8 +40,18 @@ std::optional<GeneratedLevel> levelOf(Technique t) {
     case Technique::HiddenPair:
     case Technique::HiddenTriple:
         return GeneratedLevel::Kenner;
+    case Technique::NakedQuad:
+    case Technique::HiddenQuad:
     case Technique::XWing:
+    case Technique::Swordfish:
+    case Technique::XYWing:
+    case Technique::XYZWing:
         return GeneratedLevel::Meister;
+    case Technique::Skyscraper:
+    case Technique::TwoStringKite:
+    case Technique::SimpleColouring:
+    case Technique::ForcingChain:
+        return GeneratedLevel::Grossmeister;
     case Technique::Guess:
         return std::nullopt;
     default:

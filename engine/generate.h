@@ -18,8 +18,8 @@ enum class GeneratedLevel : std::uint8_t {
     Einsteiger,      // singles only
     Fortgeschritten, // locked candidates
     Kenner,          // pairs and triples
-    Meister,         // fish and wings
-    Grossmeister,    // chains and colouring
+    Meister,         // fish, wings and quads
+    Grossmeister,    // chains (skyscraper, kite, forcing chain) and colouring
 };
 constexpr int kGeneratedLevelCount = 5;
 

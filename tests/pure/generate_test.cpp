@@ -37,6 +37,7 @@ TEST(Generate, PuzzlesAreUniqueSymmetricWhenAskedAndInTheirLevel) {
         {GeneratedLevel::Fortgeschritten, true, 3}, {GeneratedLevel::Fortgeschritten, false, 4},
         {GeneratedLevel::Kenner, true, 5},          {GeneratedLevel::Kenner, false, 6},
         {GeneratedLevel::Meister, true, 5},         {GeneratedLevel::Meister, false, 20},
+        {GeneratedLevel::Grossmeister, true, 7},    {GeneratedLevel::Grossmeister, false, 8},
     };
     const std::atomic<bool> cancel{false};
     for (const Case& c : cases) {
