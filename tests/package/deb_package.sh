@@ -3,16 +3,19 @@
 # its control fields and file list are checked, it is unpacked into a temporary root with
 # dpkg -x, and the unpacked program is started under Xvfb and openbox with a clean home:
 # a new game is played to a digit in a cell and the per-user data folder must appear.
-# Arguments: the source folder, a build folder for the package.
+# Arguments: the source folder, a build folder for the package, and optionally the build
+# whose program is packed (built with Debian's flags; else the package compiles its own).
 set -euo pipefail
 source_dir="$(realpath "$1")"
 package_build="$(realpath -m "$2")"
+package_from="${3:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 version="$(sed -nE 's/^project\(Quintor VERSION ([0-9.]+) .*/\1/p' "$source_dir/CMakeLists.txt")"
 [ -n "$version" ] || fail "no project version in CMakeLists.txt"
-QUINTOR_PACKAGE_BUILD="$package_build" "$source_dir/scripts/package" >"$package_build.log" 2>&1 ||
+QUINTOR_PACKAGE_BUILD="$package_build" QUINTOR_PACKAGE_FROM="$package_from" \
+  "$source_dir/scripts/package" >"$package_build.log" 2>&1 ||
   { cat "$package_build.log"; fail "scripts/package failed"; }
 sed -n '/^== lintian/,$p' "$package_build.log"
 deb="$(tail -n1 "$package_build.log")"
