@@ -262,11 +262,14 @@ HallOfFameLists mergeHallOfFameLists(const HallOfFameLists& known, const HallOfF
             }
             result.push_back(e);
         }
-        // Entries this game added go below all equal times already there.
+        // Every entry this game holds that the file lacks goes in below all equal times
+        // already there: those it added, and those it knew from a file that has vanished or
+        // been replaced since.
+        const std::vector<HallOfFameEntry> fromFile = result;
         std::vector<HallOfFameEntry> seen;
         for (const HallOfFameEntry& e : mine[d]) {
             seen.push_back(e);
-            if (count(seen, e) <= count(known[d], e)) continue;
+            if (count(seen, e) <= count(fromFile, e)) continue;
             const auto below = std::find_if(result.begin(), result.end(), [&e](const auto& other) {
                 return timeIsBetter(e.time, other.time);
             });

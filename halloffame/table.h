@@ -32,14 +32,16 @@ struct HallOfFame {
     // The lists as last read from or written to the file: what this game knows of it, so
     // that saving can merge with entries another running game saved meanwhile.
     HallOfFameLists fileLists;
+    bool lockProblemShown = false; // said once per run that the lock's name is taken
 };
 
 // The occupied ranks of every list, best first, and back (the rest of a list empty).
 HallOfFameLists hallOfFameLists(const HallOfFame& table);
 void setHallOfFameLists(HallOfFame& table, const HallOfFameLists& lists);
-// Three-way merge of the lists: the file's current lists (`file`) with the changes this
-// game made since it last knew the file (`known` -> `mine`): entries it added are inserted
-// below equal times, entries it removed (an emptied list) are dropped; ten per list kept.
+// Three-way merge of the lists: the file's current lists (`file`) with this game's lists
+// (`mine`), knowing what the file held when the game last read or wrote it (`known`).
+// Entries the game removed since (an emptied list) are dropped; every other entry that
+// either side holds is kept, the game's own inserted below equal times; ten per list kept.
 HallOfFameLists mergeHallOfFameLists(const HallOfFameLists& known, const HallOfFameLists& mine,
                                      const HallOfFameLists& file);
 

@@ -4,12 +4,16 @@
 // can report success after its buffered final flush failed).
 #include "platform/fileio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -173,6 +177,27 @@ WriteResult copyFileAtomically(const QString& from, const QString& to, qint64 ma
     const ReadResult source = readWholeFile(from, maxSize);
     if (!source) return {false, source.error};
     return writeFileAtomically(to, *source);
+}
+
+int removeStaleTemporaryFiles(const QString& folder) {
+    // The temporary names of writeFileAtomically.
+    static const QRegularExpression pattern(QStringLiteral("^.+\\.tmp([0-9]{1,9})\\.[0-9]+$"));
+    constexpr qint64 kStaleSeconds = 3600; // a write takes milliseconds, not an hour
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList({QStringLiteral("*.tmp*")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (!match.hasMatch()) continue;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        const auto pid = static_cast<pid_t>(match.captured(1).toLong());
+        const bool writerRunning = pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
+        const bool old = ::time(nullptr) - info.st_mtime > kStaleSeconds;
+        if ((!writerRunning || old) && ::unlink(path.constData()) == 0) ++removed;
+    }
+    return removed;
 }
 
 WriteResult renameFileNoReplace(const QString& from, const QString& to) {

@@ -57,5 +57,10 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes,
 WriteResult copyFileAtomically(const QString& from, const QString& to,
                                qint64 maxSize = kDefaultReadLimit);
 
+// Removes what atomic writes in `folder` left behind when the program was killed in the
+// middle of one: regular files named "<file>.tmp<process id>.<number>" whose writer is no
+// longer running, or that are older than an hour. Returns how many were removed.
+int removeStaleTemporaryFiles(const QString& folder);
+
 // Renames `from` to `to` unless `to` exists (never replaces a file).
 WriteResult renameFileNoReplace(const QString& from, const QString& to);

@@ -7,8 +7,10 @@
 #include "platform/fileio.h"
 #include "support/scripted_platform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@
 #include <functional>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -150,6 +153,51 @@ TEST(FileSafety, TwoGamesSavingTheHallOfFameKeepBothEntries) {
     EXPECT_TRUE(p.messages.empty());
 }
 
+// The file vanishes or is replaced while the game runs: the next entry is saved together
+// with every entry the game loaded and every entry the file holds now.
+TEST(FileSafety, AVanishedOrReplacedHallOfFameLosesNoEntryOfEitherSide) {
+    struct Case {
+        const char* what;
+        std::function<void(ScriptedPlatform&)> meanwhile;
+        std::vector<std::string> names; // list Leicht afterwards, best first
+    } cases[] = {
+        {"removed",
+         [](ScriptedPlatform& p) { QFile::remove(p.path("Champions.Rhm")); },
+         {"Anna", "Bert", "Neu"}},
+        {"replaced",
+         [](ScriptedPlatform& p) {
+             HallOfFame other;
+             clearHallOfFame(other);
+             other.hallOfFameName[0][1] = "Fremd";
+             other.hallOfFameTime[0][1] = "00:03:00.0";
+             const std::vector<unsigned char> image = encodeHallOfFame(other);
+             writeRaw(
+                 p.path("Champions.Rhm"),
+                 QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
+         },
+         {"Anna", "Fremd", "Bert", "Neu"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestWorld w;
+        ScriptedPlatform& p = w.platform;
+        Game& g = w.g();
+        loadHallOfFame(g);
+        enterTime(g, p, "00:02:00.0", QStringLiteral("Anna"));
+        enterTime(g, p, "00:04:00.0", QStringLiteral("Bert"));
+        Game restarted(p, w.canvas); // a later start of the game reads both entries
+        loadHallOfFame(restarted);
+        c.meanwhile(p);
+        enterTime(restarted, p, "00:05:00.0", QStringLiteral("Neu"));
+        Game reader(p, w.canvas);
+        loadHallOfFame(reader);
+        for (std::size_t i = 0; i < c.names.size(); ++i)
+            EXPECT_EQ(reader.hallOfFame.hallOfFameName[0][i + 1], c.names[i]) << i;
+        EXPECT_EQ(reader.hallOfFame.hallOfFameTime[0][c.names.size() + 1], "9");
+        EXPECT_TRUE(p.messages.empty());
+    }
+}
+
 // An unreadable file is moved aside before the next entry is written, and an older
 // backup is never replaced: a damaged file loaded twice is kept once, under a new name.
 TEST(FileSafety, UnreadableOrDamagedHallOfFameIsKeptAsideNeverOverBackups) {
@@ -235,4 +283,61 @@ TEST(FileSafety, AReallyFullDiskLosesNothing) {
     EXPECT_EQ(readRaw(p.path("brett.qnt")), brett);
     EXPECT_EQ(readRaw(p.path("Champions.Rhm")), QByteArray("damaged\r\n"));
     EXPECT_FALSE(p.fileExists(QStringLiteral("Champions.Rhm.bak")));
+}
+
+// What a kill in the middle of a save left behind goes at the next start: temporary files
+// of a writer that is gone or of an hour ago. A running writer's file, other files and a
+// folder of such a name stay.
+TEST(FileSafety, StaleTemporaryFilesOfAKilledSaveAreRemoved) {
+    QTemporaryDir dir;
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ASSERT_GT(dead, 0);
+    ASSERT_EQ(::waitpid(dead, nullptr, 0), dead);
+    const QString own = QString::number(::getpid()), gone = QString::number(dead);
+    struct Case {
+        QString name;
+        bool old, folder, stays;
+    } cases[] = {
+        {"brett.qnt.tmp" + gone + ".1", false, false, false},
+        {"Champions.Rhm.tmp" + own + ".2", false, false, true},
+        {"spielstand.qnt.tmp" + own + ".3", true, false, false},
+        {"brett.qnt", true, false, true},
+        {"notizen.tmp", true, false, true},
+        {"brett.qnt.tmp" + gone + ".x", true, false, true},
+        {"ordner.tmp" + gone + ".4", false, true, true},
+    };
+    for (const Case& c : cases) {
+        const QString path = QDir(dir.path()).filePath(c.name);
+        if (c.folder) {
+            ASSERT_TRUE(QDir(dir.path()).mkdir(c.name));
+            continue;
+        }
+        writeRaw(path, "x");
+        if (c.old) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-2 * 3600),
+                                         QFileDevice::FileModificationTime));
+        }
+    }
+    EXPECT_EQ(removeStaleTemporaryFiles(dir.path()), 2);
+    for (const Case& c : cases)
+        EXPECT_EQ(QFileInfo::exists(QDir(dir.path()).filePath(c.name)), c.stays)
+            << c.name.toStdString();
+}
+
+// A folder of the lock's name is no other game saving: the entry is saved at once and the
+// player is told what is in the way.
+TEST(FileSafety, AFolderNamedLikeTheLockIsNamedNotWaitedOn) {
+    TestWorld w;
+    ScriptedPlatform& p = w.platform;
+    ASSERT_TRUE(QDir(p.workDir.path()).mkdir(QStringLiteral("Champions.Rhm.lock")));
+    loadHallOfFame(w.g());
+    enterTime(w.g(), p, "00:05:00.0", QStringLiteral("Anna"));
+    EXPECT_TRUE(readRaw(p.path("Champions.Rhm")).startsWith("Anna\r\n"));
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("ein Ordner")))
+        << p.messages[0].text.toStdString();
+    EXPECT_FALSE(p.messages[0].text.contains(QStringLiteral("anderes Spiel")));
 }
