@@ -17,11 +17,13 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+class QLockFile;
 class QWidget;
 
 // The game clock, shared between the user-interface thread and the clock ticker.
@@ -35,6 +37,7 @@ struct ClockState {
     std::mutex mutex;                    // guards the fields below
     double startTime = 0;                // platform time at which the game clock started
     double lastTick = -1;                // whole-second part of the time at the last refresh
+    double pausedAt = 0;                 // platform time at which the current pause began
     double elapsedSeconds = 0;           // seconds left over after whole hours and minutes
     int elapsedHours = 0;
     int elapsedMinutes = 0;
@@ -42,11 +45,20 @@ struct ClockState {
     std::thread ticker;           // the running clockTicker, if any
 };
 
-// The game-in-progress file: when it was last written and the board it holds then.
+// The game-in-progress file: when it was last written and the board it holds then, the
+// lock that makes it this game's, and whether this game must leave it alone.
 struct GameInProgressState {
     double lastWrite = -1e9;             // platform time of the last write
     std::vector<std::uint8_t> lastImage; // the board part of the file written last; empty: none
     bool failureShown = false;           // a failed write was reported and none succeeded since
+    bool claimed = false;                // the folder's lock was tried
+    std::shared_ptr<QLockFile> lock;     // held for the whole run once this game has it
+    // The file is not this game's to write or remove: another game holds the folder, or
+    // the file is one the game promised to keep as it is (damaged and not moved aside,
+    // or left for the next start when the resume question was dismissed).
+    bool handsOff = false;
+    bool writeScheduled = false;                           // a write waits for its second
+    std::shared_ptr<int> alive = std::make_shared<int>(0); // ends with the game: later calls
 };
 
 // The 21 x 21 field of the five grids: grid g's column c, row r is field column

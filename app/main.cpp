@@ -8,9 +8,11 @@
 #include "halloffame/halloffame.h"
 #include "help/help.h"
 #include "help/qtgerman.h"
+#include "platform/fileio.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QTimer>
 
@@ -24,6 +26,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.Quintor"));
     installQtGermanTranslations(app);
     const QString workingDirectoryMessage = enterWorkingDirectory();
+    // Half-written files of a game killed while saving.
+    removeStaleTemporaryFiles(QDir::currentPath());
     try {
         // 2. The main window. Its client area holds the whole drawing (0, 0)-(1051, 786)
         //    below the menu bar; the position is that of the whole window, the window
@@ -67,8 +71,11 @@ int main(int argc, char** argv) {
             platform.messageBox(workingDirectoryMessage, QStringLiteral("OK"), 1,
                                 MessageIcon::Warning);
 
-        // A game in progress kept at the last exit is offered first, as a command of its
-        // own once the main loop runs.
+        // The folder's game in progress is this game's unless another running game has
+        // it (said at once). A game kept at the last exit is offered first, as a command
+        // of its own once the main loop runs.
+        claimGameInProgress(g);
+        endOnTerminationSignals([&g] { keepGameInProgressAtExit(g); });
         if (platform.fileExists(gameInProgressFileName()))
             QTimer::singleShot(
                 0, &window, [&window] { window.runMenuCommand(menuNumber(MenuId::ResumeGame)); });

@@ -341,6 +341,9 @@ void Win_0_MenuEvent(Game& g, int id) {
     showHelpText(g);
     g.canvas.paste(g.buttonBarBlank, 18, 727);
     g.clock.clockRunning = false;
+    // The game in progress follows what the command changed, its timing included, so
+    // that a program ended without the quit question (killed, logged out) keeps it.
+    noteGameChanged(g);
 }
 
 void quitGame(Game& g) {

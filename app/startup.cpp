@@ -9,7 +9,13 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <QSocketNotifier>
+
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 // An installed game started outside a working directory with the collection files (from
 // the desktop menu, say) plays in a per-user directory that holds copies of them; the
@@ -35,6 +41,30 @@ QString enterWorkingDirectory() {
     const QStringList messages = refreshUserData(installed, home);
     QDir::setCurrent(home);
     return messages.join(QStringLiteral("\n\n"));
+}
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here: the user-interface thread does the rest.
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+} // namespace
+
+void endOnTerminationSignals(std::function<void()> atExit) {
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [atExit = std::move(atExit)] {
+        atExit();
+        std::_Exit(0);
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
 }
 
 QIcon programIcon() {

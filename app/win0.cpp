@@ -332,23 +332,36 @@ void Win_0::runMenuCommand(int id) {
         return;
     }
     commandRunning_ = true;
+    platform_.setCommandRunning(true);
     keysDown_.clear();
     platform_.clearEvents();
     try {
         Win_0_MenuEvent(*game_, id);
     } catch (const QuitRequested&) {
         commandRunning_ = false;
+        platform_.setCommandRunning(false);
         quitProgram(0);
         return;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quintor: %s\n", e.what());
         commandRunning_ = false;
+        platform_.setCommandRunning(false);
         quitProgram(1);
         return;
     }
     commandRunning_ = false;
-    // The idle state has no handler for what a game loop left unread.
+    platform_.setCommandRunning(false);
+    platform_.runDueCalls(); // what fell due while the command showed a dialog
+    // The idle state has no handler for what a game loop left unread, except the close box
+    // used while a dialog of the command was open: it closed the dialog, now it asks.
+    const bool closePending = platform_.closeRequested();
     platform_.clearEvents();
+    if (!closePending) return;
+    try {
+        Win_0_Close(*game_);
+    } catch (const QuitRequested&) {
+        quitProgram(0);
+    }
 }
 
 void Win_0::quitProgram(int status) {

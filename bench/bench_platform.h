@@ -26,6 +26,7 @@ class BenchPlatform : public Platform {
         return defaultButton;
     }
     void runModal(QWidget*, QPoint, const std::function<bool()>&) override {}
+    void callLater(int, std::function<void()>) override {} // the benchmarks leave no game
     double now() override { return 0; }
     QString dateText() override { return {}; }
     void sleepMs(int) override {}

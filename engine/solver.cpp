@@ -16,6 +16,7 @@
 #include "engine/rules.h"
 #include "engine/unitmasks.h"
 
+#include <limits>
 #include <bit>
 
 namespace {
@@ -268,7 +269,8 @@ bool countPlacement(Board& b, int column, int row, int value) {
     if (value != 0 && b.solutionValue(g, column, row) != 0) {
         if (b.cellValue(g, column, row) != b.solutionValue(g, column, row)) {
             wrong = true;
-            ++b.errorCount;
+            // The count stops at the largest it can hold instead of turning negative.
+            if (b.errorCount < std::numeric_limits<std::int16_t>::max()) ++b.errorCount;
         }
         if (b.silentMode) b.errorCount = 0;
     }

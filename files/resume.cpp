@@ -9,7 +9,12 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/playloop.h"
+#include "play/undo.h"
 
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cmath>
 #include <mutex>
 
 namespace {
@@ -18,6 +23,8 @@ namespace {
 constexpr qint64 kReadLimit = 64 * 1024;
 // Writes while playing are at least this far apart, in seconds.
 constexpr double kWriteInterval = 1.0;
+// One game at a time keeps the folder's game in progress: it holds this lock for its run.
+const QString kLockName = QStringLiteral("spielstand.qnt.lock");
 
 void warn(Game& g, const QString& text) {
     g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
@@ -29,8 +36,10 @@ SavedGame currentGame(Game& g) {
     game.difficulty = static_cast<int>(g.difficulty);
     game.timed = g.clock.clockRunning;
     if (game.timed) {
+        // A paused game has been played up to the start of its pause.
+        const double now = g.platform.now();
         std::lock_guard<std::mutex> lock(g.clock.mutex);
-        game.timePlayed = g.platform.now() - g.clock.startTime;
+        game.timePlayed = (g.clock.paused ? g.clock.pausedAt : now) - g.clock.startTime;
     }
     return game;
 }
@@ -70,10 +79,26 @@ QString keepAside(Game& g) {
 
 void refuse(Game& g, const QString& problem) {
     const QString aside = keepAside(g);
+    // A file left in place is kept as promised: this run neither replaces nor removes it.
+    if (aside.isEmpty()) g.gameInProgress.handsOff = true;
     warn(g, QStringLiteral("%1\n%2").arg(
                 problem, aside.isEmpty()
-                             ? QStringLiteral("Die Datei bleibt, wie sie ist.")
+                             ? QStringLiteral("Die Datei bleibt, wie sie ist. Solange sie dort "
+                                              "liegt, wird kein Spielstand gespeichert.")
                              : QStringLiteral("Sie wurde als „%1“ aufbewahrt.").arg(aside)));
+}
+
+// Writes the game once the second since the last write is over (one call at a time).
+void scheduleWrite(Game& g, double seconds) {
+    GameInProgressState& state = g.gameInProgress;
+    if (state.writeScheduled) return;
+    state.writeScheduled = true;
+    const std::weak_ptr<int> alive = state.alive;
+    g.platform.callLater(static_cast<int>(std::ceil(seconds * 1000.0)), [&g, alive] {
+        if (alive.expired()) return; // the game has ended meanwhile
+        g.gameInProgress.writeScheduled = false;
+        noteGameChanged(g);
+    });
 }
 
 } // namespace
@@ -82,16 +107,55 @@ QString gameInProgressFileName() {
     return QStringLiteral("spielstand.qnt");
 }
 
+bool claimGameInProgress(Game& g) {
+    GameInProgressState& state = g.gameInProgress;
+    if (state.handsOff) return false;
+    if (state.claimed) return true;
+    state.claimed = true;
+    const QString path = g.platform.filePath(kLockName);
+    // Something that is no lock file (a folder, say) cannot be locked: play on without.
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !info.isFile()) return true;
+    auto lock = std::make_shared<QLockFile>(path);
+    lock->setStaleLockTime(0); // held for a whole run: stale only once its game is gone
+    if (lock->tryLock(0)) {
+        state.lock = std::move(lock);
+        return true;
+    }
+    // A folder where no lock file can be made: the writes report their own reason.
+    if (lock->error() != QLockFile::LockFailedError) return true;
+    state.handsOff = true;
+    warn(g, QStringLiteral("In diesem Ordner läuft schon ein anderes Quintor-Spiel, das seinen "
+                           "Spielstand in „%1“ aufbewahrt.\nDieses Spiel wird ohne Spielstand "
+                           "gespielt: Es wird beim Beenden nicht aufbewahrt, und der Spielstand "
+                           "des anderen Spiels bleibt unberührt.")
+                .arg(gameInProgressFileName()));
+    return false;
+}
+
+void releaseGameInProgress(Game& g) {
+    g.gameInProgress.lock.reset();
+    g.gameInProgress.claimed = false;
+}
+
 void noteGameChanged(Game& g) {
     GameInProgressState& state = g.gameInProgress;
+    if (state.handsOff) return;
     if (!holdsGameInProgress(g.board)) {
         if (!state.lastImage.empty() || g.platform.fileExists(gameInProgressFileName()))
             forgetGameInProgress(g);
         return;
     }
-    if (g.platform.now() - state.lastWrite < kWriteInterval) return;
+    const double wait = state.lastWrite + kWriteInterval - g.platform.now();
+    // A write waiting for its second will look at the board then.
+    if (wait > 0 && state.writeScheduled) return;
     if (boardImage(g) == state.lastImage) return;
-    writeGame(g, false);
+    if (wait > 0) {
+        // Not twice within a second, but never more than a second late either.
+        scheduleWrite(g, wait);
+        return;
+    }
+    if (claimGameInProgress(g)) writeGame(g, false);
 }
 
 void keepGameInProgress(Game& g) {
@@ -99,17 +163,30 @@ void keepGameInProgress(Game& g) {
         forgetGameInProgress(g);
         return;
     }
-    writeGame(g, true);
+    if (claimGameInProgress(g)) writeGame(g, true);
+}
+
+void keepGameInProgressAtExit(Game& g) {
+    GameInProgressState& state = g.gameInProgress;
+    if (state.handsOff || !state.claimed) return;
+    if (!holdsGameInProgress(g.board)) {
+        forgetGameInProgress(g);
+        return;
+    }
+    state.failureShown = true; // nobody is there to read a message
+    writeGame(g, false);
 }
 
 void forgetGameInProgress(Game& g) {
     g.gameInProgress.lastImage.clear();
+    if (!claimGameInProgress(g)) return;
     g.platform.removeFile(gameInProgressFileName());
 }
 
 bool offerResume(Game& g) {
     const QString name = gameInProgressFileName();
     if (!g.platform.fileExists(name)) return false;
+    if (!claimGameInProgress(g)) return false; // another game's file
     const ReadResult bytes = g.platform.readFile(name, kReadLimit);
     if (!bytes) {
         refuse(g, QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden.\n%2")
@@ -137,9 +214,16 @@ bool offerResume(Game& g) {
         forgetGameInProgress(g);
         return false;
     }
-    if (g.platform.messageBox(QStringLiteral("Letztes Spiel fortsetzen?"),
-                              QStringLiteral("&JA|&NEIN"), 1, MessageIcon::Question) != 1) {
+    switch (g.platform.deliberateMessageBox(QStringLiteral("Letztes Spiel fortsetzen?"),
+                                            QStringLiteral("&JA|&NEIN"), 1,
+                                            MessageIcon::Question)) {
+    case 1:
+        break;
+    case 2: // only NEIN gives the game up
         forgetGameInProgress(g);
+        return false;
+    default: // Esc or the close box: the game waits for the next start, untouched
+        g.gameInProgress.handsOff = true;
         return false;
     }
     Board& b = g.board;
@@ -168,6 +252,8 @@ bool offerResume(Game& g) {
 
 void resumeGame(Game& g) {
     if (!offerResume(g)) return;
+    // The resumed board is where its history begins: nothing before it can be undone.
+    startNewHistory(g);
     updateDifficultyPanel(g);
     updateDigitCounts(g);
     updateClock(g);

@@ -7,6 +7,7 @@
 #include "halloffame/forms.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QString>
@@ -115,9 +116,23 @@ void loadHallOfFame(Game& g) {
 void saveHallOfFame(Game& g) {
     HallOfFame& table = g.hallOfFame;
     // Another running game may save at the same moment: read, merge and write under a lock.
-    QLockFile lock(g.platform.filePath(kLockName));
+    const QString lockPath = g.platform.filePath(kLockName);
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+    const QFileInfo lockInfo(lockPath);
+    if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile()) {
+        // A folder (or the like) of the lock's name is no lock of another game, and no lock
+        // can be taken beside it: save without one, and say why once.
+        if (!table.lockProblemShown)
+            showProblem(g, QStringLiteral("„%1“ ist keine Sperrdatei, sondern %2. Die "
+                                          "Ruhmeshalle wird deshalb ohne Sperre gespeichert; "
+                                          "speichern zwei Spiele zugleich, kann ein Eintrag "
+                                          "verloren gehen.\nBitte „%1“ entfernen.")
+                               .arg(kLockName, lockInfo.isDir()
+                                                   ? QStringLiteral("ein Ordner")
+                                                   : QStringLiteral("keine gewöhnliche Datei")));
+        table.lockProblemShown = true;
+    } else if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
         showProblem(g, QStringLiteral("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
                                       "ein anderes Spiel sie gerade speichert.\nBitte später "
                                       "noch einmal versuchen."));
@@ -192,6 +207,8 @@ void askChampionName(Game& g) {
     form->ed1->setText(QString::fromStdString(g.hallOfFame.championName));
     form->ed1->selectAll();
     form->ed1->setFocus();
+    // A name being typed is finished before the close box asks to quit.
+    form->setProperty(kWaitsOnCloseProperty, true);
     g.dialogDone = false;
     g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.dialogDone; });
 }

@@ -65,6 +65,9 @@ QString backupFileName(const QString& name, int number);
 enum class MessageIcon { None, Information, Question, Warning, Critical };
 enum class PointerShape { Arrow, Hourglass };
 
+// A form property: the form finishes its input before the main window's close box acts.
+constexpr const char* kWaitsOnCloseProperty = "waitsOnClose";
+
 // Thrown when the player confirmed "Spiel beenden?": unwinds any game loop up to the
 // top-level handler, which ends the program with status 0.
 struct QuitRequested {};
@@ -86,11 +89,24 @@ class Platform {
     // the result count from 1.
     virtual int messageBox(const QString& text, const QString& captions, int defaultButton,
                            MessageIcon icon) = 0;
+    // A question whose answers must be chosen on purpose: as messageBox, but Esc and the
+    // close box answer 0, and a letter alone chooses nothing (access keys need Alt).
+    virtual int deliberateMessageBox(const QString& text, const QString& captions,
+                                     int defaultButton, MessageIcon icon) {
+        return messageBox(text, captions, defaultButton, icon);
+    }
+
+    // Runs `call` on the user-interface thread once `milliseconds` have passed, at the
+    // next moment the game waits for an event (in a game loop or idle), never in the
+    // middle of a command's work.
+    virtual void callLater(int milliseconds, std::function<void()> call) = 0;
 
     // Runs a form modally: the main window is disabled, the form is shown with its top-left
     // corner at the main window's top-left plus offset, and events are processed until
     // done() is true or the main window is gone. The main window is enabled and activated
     // again afterwards. The scripted double hands the form to the test instead.
+    // The main window's close box ends the wait (the form closes, the quit question follows)
+    // unless the form carries the property kWaitsOnCloseProperty set to true.
     virtual void runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) = 0;
 
     // Time: monotonic seconds with fractions; today's date as a short text.

@@ -7,13 +7,17 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 QtPlatform::QtPlatform() {
     clock_.start();
@@ -23,8 +27,29 @@ bool QtPlatform::windowGone() const {
     return window_.isNull() || !window_->isVisible();
 }
 
+bool QtPlatform::closeRequested() const {
+    return std::any_of(queue_.begin(), queue_.end(),
+                       [](const Event& e) { return e.kind == Event::Kind::CloseRequest; });
+}
+
+void QtPlatform::callLater(int milliseconds, std::function<void()> call) {
+    // Timed on an object of this platform's own: a call never outlives the platform.
+    QTimer::singleShot(std::max(0, milliseconds), &timerContext_, [this, call = std::move(call)] {
+        dueCalls_.push_back(call);
+        if (!commandRunning_) runDueCalls();
+    });
+}
+
+void QtPlatform::runDueCalls() {
+    std::vector<std::function<void()>> calls;
+    calls.swap(dueCalls_);
+    for (const auto& call : calls) call();
+}
+
 Event QtPlatform::nextEvent() {
-    while (queue_.empty()) {
+    for (;;) {
+        runDueCalls();
+        if (!queue_.empty()) break;
         // The window closed under a running game: leave every loop, the program ends.
         if (windowGone()) throw QuitRequested{};
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
@@ -41,6 +66,34 @@ void QtPlatform::waitNoMouseButton() {
 
 int QtPlatform::messageBox(const QString& text, const QString& captions, int defaultButton,
                            MessageIcon icon) {
+    return showMessageBox(text, captions, defaultButton, icon, false);
+}
+
+int QtPlatform::deliberateMessageBox(const QString& text, const QString& captions,
+                                     int defaultButton, MessageIcon icon) {
+    return showMessageBox(text, captions, defaultButton, icon, true);
+}
+
+namespace {
+// Lets a letter key through to a message box only with Alt: QMessageBox takes a plain
+// letter as the access key of the button that carries it.
+class PlainLetterFilter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z &&
+                !(key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)))
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
+
+int QtPlatform::showMessageBox(const QString& text, const QString& captions, int defaultButton,
+                               MessageIcon icon, bool deliberate) {
     static const std::map<MessageIcon, QMessageBox::Icon> icons = {
         {MessageIcon::None, QMessageBox::NoIcon},
         {MessageIcon::Information, QMessageBox::Information},
@@ -54,12 +107,22 @@ int QtPlatform::messageBox(const QString& text, const QString& captions, int def
         buttons.push_back(box.addButton(caption, QMessageBox::AcceptRole));
     if (defaultButton >= 1 && defaultButton <= static_cast<int>(buttons.size()))
         box.setDefaultButton(buttons[static_cast<size_t>(defaultButton - 1)]);
-    // Esc answers with the last button, the "no" or "cancel" of every question here.
-    box.setEscapeButton(buttons.back());
+    PlainLetterFilter letters;
+    if (deliberate) {
+        // Esc and the close box choose none of the answers.
+        QPushButton* dismiss = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
+        box.installEventFilter(&letters);
+        for (QPushButton* button : buttons) button->installEventFilter(&letters);
+    } else {
+        // Esc answers with the last button, the "no" or "cancel" of every question here.
+        box.setEscapeButton(buttons.back());
+    }
     box.exec();
     for (size_t i = 0; i < buttons.size(); ++i)
         if (box.clickedButton() == buttons[i]) return static_cast<int>(i) + 1;
-    return static_cast<int>(buttons.size());
+    return deliberate ? 0 : static_cast<int>(buttons.size());
 }
 
 void QtPlatform::runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) {
@@ -79,7 +142,11 @@ void QtPlatform::runModal(QWidget* form, QPoint offset, const std::function<bool
     form->show();
     form->raise();
     form->activateWindow();
-    while (!done() && !windowGone() && form->isVisible())
+    // The main window's close box closes the form too, unless the form holds input of the
+    // player's own (kWaitsOnCloseProperty); the request stays queued for the game loop or
+    // the command's end, which ask the quit question.
+    const bool closesWithWindow = !form->property(kWaitsOnCloseProperty).toBool();
+    while (!done() && !windowGone() && form->isVisible() && !(closesWithWindow && closeRequested()))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
     form->hide();
     if (!window_.isNull()) {

@@ -12,7 +12,9 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <map>
+#include <vector>
 
 class QLabel;
 
@@ -32,11 +34,22 @@ class QtPlatform : public Platform {
     void pushEvent(const Event& event) { queue_.push_back(event); }
     void clearEvents() { queue_.clear(); }
     bool hasEvents() const { return !queue_.empty(); }
+    // The main window's close box was used while a command ran and no loop has read it yet.
+    bool closeRequested() const;
+
+    // Set by the main window while a menu command runs: calls due meanwhile wait for the
+    // command's next event or its end.
+    void setCommandRunning(bool running) { commandRunning_ = running; }
+    // Runs the calls that are due (callLater).
+    void runDueCalls();
 
     Event nextEvent() override;
     void waitNoMouseButton() override;
     int messageBox(const QString& text, const QString& captions, int defaultButton,
                    MessageIcon icon) override;
+    int deliberateMessageBox(const QString& text, const QString& captions, int defaultButton,
+                             MessageIcon icon) override;
+    void callLater(int milliseconds, std::function<void()> call) override;
     void runModal(QWidget* form, QPoint offset, const std::function<bool()>& done) override;
     double now() override;
     QString dateText() override;
@@ -53,7 +66,13 @@ class QtPlatform : public Platform {
   private:
     bool windowGone() const;
 
+    int showMessageBox(const QString& text, const QString& captions, int defaultButton,
+                       MessageIcon icon, bool deliberate);
+
     std::deque<Event> queue_;
+    std::vector<std::function<void()>> dueCalls_;
+    QObject timerContext_;
+    bool commandRunning_ = false;
     QPointer<QWidget> window_;
     QPointer<QMenuBar> menuBar_;
     std::map<int, QPointer<QAction>> actions_;

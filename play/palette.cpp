@@ -6,6 +6,7 @@
 #include "app/game.h"
 #include "app/screen.h"
 #include "panels/info.h"
+#include "play/pause.h"
 #include "play/render.h"
 
 namespace {
@@ -152,6 +153,9 @@ void runValuePalette(Game& g, int column, int row) {
         case Event::Kind::RightPress:
             clearCell(g, column, row);
             open = false;
+            break;
+        case Event::Kind::WindowMinimised:
+            pauseGame(g); // the palette stays open under the cover
             break;
         case Event::Kind::Char: {
             if (e.ctrl() || e.alt()) break; // a key held with Ctrl or Alt is no value

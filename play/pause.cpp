@@ -63,6 +63,11 @@ bool pauseEvent(Game& g, const Event& e) {
 void pauseGame(Game& g) {
     ClockState& clock = g.clock;
     const double pausedAt = g.platform.now();
+    {
+        // What the game keeps while paused counts the time only up to here.
+        std::lock_guard<std::mutex> lock(clock.mutex);
+        clock.pausedAt = pausedAt;
+    }
     clock.paused = true; // the ticker leaves the label as it stands
     const QImage board = g.canvas.capture(kBoardLeft, kBoardTop, kBoardRight, kBoardBottom);
     drawPauseCover(g);

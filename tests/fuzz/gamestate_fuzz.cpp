@@ -1,5 +1,6 @@
 // libFuzzer target: any byte string read as a game-in-progress file. A file that decodes
-// must hold only values 0..9 and write back to the very same bytes.
+// must hold only values 0..9 and an error count that is not negative, and write back to
+// the very same bytes.
 #include "files/gamestate.h"
 
 #include <cstddef>
@@ -14,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {&game.board.cellValue, &game.board.givenValue, &game.board.solutionValue})
         for (const std::uint8_t value : block->bytes)
             if (value > 9) std::abort();
+    if (game.board.errorCount < 0) std::abort();
     const std::vector<std::uint8_t> again = encodeSavedGame(game);
     SavedGame reread;
     if (decodeSavedGame(again.data(), again.size(), reread) != SavedGameError::None) std::abort();

@@ -5,6 +5,7 @@
 #include "app/menu.h"
 #include "app/screen.h"
 #include "app/win0.h"
+#include "files/resume.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
 
@@ -157,6 +158,7 @@ TEST(ViewScale, ClickAtScaleOpensThePaletteOverTheCellAndEntersTheDigit) {
 TEST(ViewScale, ResizeWithThePaletteOpenRedrawsTheGameExactly) {
     ScaledGame direct(1.5);
     direct.play();
+    releaseGameInProgress(direct.game); // as if ended: the next game keeps the game in progress
     ScaledGame resized(1.0);
     resized.platform.hookAt = 2; // the palette is open
     resized.platform.hook = [&resized] { resized.window.setViewScale(1.5); };

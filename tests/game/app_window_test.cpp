@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 TEST(StartPosition, CentredRaisedRoundedAndClamped) {
@@ -245,4 +246,97 @@ TEST(MainWindow, KeyReleasesReachTheGameOnlyForKeysPressedDuringTheCommand) {
     window.runMenuCommand(10); // Spielstart: the play loop reads the keys; A leaves it
     EXPECT_FALSE(window.commandRunning());
     EXPECT_EQ(game.board.noteFlag, NoteArray<bool>{}) << "the release of F set every note";
+}
+
+// The close box used while the hall of fame or the about window is open closes the window
+// and asks the quit question; NEIN keeps the program.
+TEST(MainWindow, CloseBoxWhileADialogIsOpenClosesItAndAsks) {
+    for (const int command : {50, 1}) {
+        SCOPED_TRACE(command);
+        QtPlatform platform;
+        Win_0 window(platform);
+        Canvas canvas(&window.backBuffer());
+        Game game(platform, canvas);
+        fillColourTable(game);
+        window.setGame(&game);
+        window.show();
+        QString asked;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == QStringLiteral("&NEIN")) b->click();
+                return;
+            }
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != &window && w->isVisible() && w->isWindow()) {
+                    window.close();
+                    return;
+                }
+        });
+        poll.start();
+        QTimer safety; // a safety net: the dialog would otherwise stay open
+        safety.setSingleShot(true);
+        QObject::connect(&safety, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != &window) w->close();
+        });
+        safety.start(5000);
+        window.runMenuCommand(command);
+        poll.stop();
+        EXPECT_EQ(asked, QStringLiteral("Spiel beenden?"));
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_FALSE(window.commandRunning());
+    }
+}
+
+// A question answered only on purpose: Esc and the close box choose no answer (0), a plain
+// N chooses nothing, Alt+N and a click choose their button.
+TEST(QtPlatformTest, DeliberateQuestionIsNotAnsweredByEscCloseBoxOrAPlainLetter) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    window.show();
+    auto key = [](QWidget* target, int k, Qt::KeyboardModifiers m) {
+        QKeyEvent press(QEvent::KeyPress, k, m, k == Qt::Key_N ? QStringLiteral("n") : QString());
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, k, m);
+        QApplication::sendEvent(target, &release);
+    };
+    struct Case {
+        const char* what;
+        std::function<void(QMessageBox*)> act;
+        int answer;
+    } cases[] = {
+        {"Esc", [&](QMessageBox* box) { key(box->focusWidget(), Qt::Key_Escape, {}); }, 0},
+        {"close box", [](QMessageBox* box) { box->close(); }, 0},
+        {"plain N, then Esc",
+         [&](QMessageBox* box) {
+             key(box->focusWidget() ? box->focusWidget() : box, Qt::Key_N, Qt::NoModifier);
+             key(box, Qt::Key_N, Qt::NoModifier);
+             QTimer::singleShot(50, box, [&key, box] {
+                 if (box->isVisible()) key(box, Qt::Key_Escape, {});
+             });
+         },
+         0},
+        {"NEIN clicked",
+         [](QMessageBox* box) {
+             for (QAbstractButton* b : box->buttons())
+                 if (b->text() == QStringLiteral("&NEIN")) b->click();
+         },
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            c.act(box);
+        });
+        EXPECT_EQ(platform.deliberateMessageBox(QStringLiteral("Letztes Spiel fortsetzen?"),
+                                                QStringLiteral("&JA|&NEIN"), 1,
+                                                MessageIcon::Question),
+                  c.answer);
+    }
 }

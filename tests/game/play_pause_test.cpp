@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/screen.h"
 #include "app/win0.h"
+#include "files/gamestate.h"
 #include "panels/info.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -11,11 +12,14 @@
 #include "tests/game/play_helpers.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace play_test;
 
@@ -165,4 +169,50 @@ TEST(Pause, MinimisingTheWindowPausesTheGame) {
     EXPECT_TRUE(paused);
     EXPECT_EQ(coveredPixel, colour(12));
     EXPECT_FALSE(game.clock.paused);
+}
+
+// Leaving the program while paused keeps the time played up to the pause: paused by P, by
+// minimising, and by minimising while the value palette is open.
+TEST(Pause, QuittingWhilePausedKeepsTheTimeBeforeThePause) {
+    const Event minimised{Event::Kind::WindowMinimised, 0, 0, 0};
+    struct Case {
+        const char* what;
+        std::function<void(PauseWorld&)> pause;
+    } cases[] = {
+        {"P", [](PauseWorld& w) { w.platform.key('P'); }},
+        {"minimised", [&](PauseWorld& w) { w.platform.events.push_back(minimised); }},
+        {"minimised with the palette open",
+         [&](PauseWorld& w) {
+             const QPoint cell = cellCentre(w.g().board, 1, 5, 5);
+             w.platform.leftClick(cell.x(), cell.y());
+             w.platform.events.push_back(minimised);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PauseWorld w;
+        Game& g = w.g();
+        startGameClock(g);
+        w.platform.time += 7.4;
+        c.pause(w);
+        w.platform.closeRequest();
+        w.platform.answers = {1}; // "Spiel beenden?" JA
+        w.platform.onEvent = [&](const Event& e) {
+            if (e.kind != Event::Kind::CloseRequest) return;
+            joinClockTicker(g); // the fake clock moves on the test's thread alone
+            w.platform.time += 20.0;
+        };
+        EXPECT_THROW(playLoop(g), QuitRequested);
+        joinClockTicker(g);
+        const QByteArray bytes = [&] {
+            QFile file(w.platform.path(QStringLiteral("spielstand.qnt")));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        SavedGame saved;
+        ASSERT_EQ(decodeSavedGame(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                  std::size_t(bytes.size()), saved),
+                  SavedGameError::None);
+        EXPECT_TRUE(saved.timed);
+        EXPECT_NEAR(saved.timePlayed, 7.4, 0.01);
+    }
 }

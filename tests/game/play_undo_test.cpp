@@ -4,6 +4,7 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
+#include "files/resume.h"
 #include "play/editor.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -220,6 +221,16 @@ TEST(Undo, ANewBoardBeginsANewHistory) {
              undoBetweenMarkers(w);
              w.abbruch();
              playLoop(w.g());
+         }},
+        {"JA to \"Letztes Spiel fortsetzen?\" at start",
+         [&](UndoWorld& w) {
+             keepGameInProgress(w.g());
+             clearBoardModel(w.g().board); // the board of a program just started
+             w.platform.answers = {1};
+             undoBetweenMarkers(w);
+             w.platform.key(kKeyEsc);
+             Win_0_MenuEvent(w.g(), menuNumber(MenuId::ResumeGame));
+             EXPECT_TRUE(w.platform.fileExists(QStringLiteral("spielstand.qnt")));
          }},
     };
     for (const Case& t : cases) {

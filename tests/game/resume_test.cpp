@@ -1,6 +1,8 @@
 // The game in progress across a restart: "spielstand.qnt" written while playing and on
 // leaving, "Letztes Spiel fortsetzen?" at start, and the files it refuses.
 #include "app/menu.h"
+#include "panels/info.h"
+#include "play/render.h"
 #include "files/gamestate.h"
 #include "files/resume.h"
 #include "support/scripted_platform.h"
@@ -56,6 +58,7 @@ TEST(Resume, TimedAndUntimedGamesWithNotesComeBackAfterARestart) {
         TestWorld w;
         startGame(w.g(), timed, 754.5);
         keepGameInProgress(w.g()); // leaving through the quit question
+        releaseGameInProgress(w.g());
 
         w.platform.time += 3600; // the program was closed for an hour
         Game next(w.platform, w.canvas);
@@ -77,6 +80,7 @@ TEST(Resume, TimedAndUntimedGamesWithNotesComeBackAfterARestart) {
         }
 
         // NEIN removes the file; nothing is asked at the next start.
+        releaseGameInProgress(next);
         w.platform.answers = {2};
         Game third(w.platform, w.canvas);
         EXPECT_FALSE(offerResume(third));
@@ -116,6 +120,7 @@ TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
     EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 7);
 
     // The whole command: JA, one key, Esc; the play loop keeps the change.
+    releaseGameInProgress(g);
     Game next(p, w.canvas);
     p.answers = {1};
     p.time += 1;
@@ -170,4 +175,133 @@ TEST(Resume, DamagedForeignAndFutureFilesAreKeptAsideAndNamed) {
         EXPECT_EQ(readRaw(p, QStringLiteral("Champions.Rhm")), QByteArray("ruhm"));
         EXPECT_EQ(w.g().board.cellValue, Board{}.cellValue);
     }
+}
+
+// The file follows a change within a second without waiting for the next event, and
+// follows the timing too: a timed game left with Esc is kept untimed at once, so a program
+// killed afterwards (no quit question) does not bring it back timed.
+TEST(Resume, WrittenWithinASecondOfAChangeAndOfTheTimingStopping) {
+    TestWorld w;
+    Game& g = w.g();
+    ScriptedPlatform& p = w.platform;
+    startGame(g, true, 10);
+    noteGameChanged(g);
+    g.board.cellValue(4, 9, 9) = 7;
+    p.time += 0.3;
+    noteGameChanged(g); // too soon after the last write: the write waits for its second
+    EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 0);
+    p.time += 0.8; // no further event comes
+    p.runDueCalls();
+    EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 7);
+    EXPECT_TRUE(fileGame(p).timed);
+    releaseGameInProgress(g);
+
+    Game next(p, w.canvas);
+    p.answers = {1};
+    p.events.clear();
+    p.key(kKeyEsc); // leaves the resumed timed game
+    Win_0_MenuEvent(next, menuNumber(MenuId::ResumeGame));
+    joinClockTicker(next);
+    EXPECT_FALSE(fileGame(p).timed);
+    EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 7);
+}
+
+// One game in progress per folder: a second game started beside a running one is told so
+// and plays without the file; it neither offers, replaces nor removes the first one's.
+TEST(Resume, ASecondGameInTheSameFolderLeavesTheFirstOnesFileAlone) {
+    TestWorld w;
+    ScriptedPlatform& p = w.platform;
+    startGame(w.g(), false, 0);
+    keepGameInProgress(w.g());
+    const QByteArray kept = readRaw(p, kFile);
+    Game second(p, w.canvas);
+    EXPECT_FALSE(offerResume(second));
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("anderes Quintor-Spiel")));
+    second.board.cellValue(3, 2, 2) = 4;
+    p.time += 5;
+    noteGameChanged(second);
+    keepGameInProgress(second);
+    clearBoardModel(second.board);
+    forgetGameInProgress(second);
+    keepGameInProgress(second);
+    EXPECT_EQ(readRaw(p, kFile), kept);
+    EXPECT_EQ(p.messages.size(), 1u) << "said once";
+
+    releaseGameInProgress(w.g()); // the first game ends: the next start may take the file
+    Game third(p, w.canvas);
+    p.answers = {1};
+    EXPECT_TRUE(offerResume(third));
+}
+
+// Files the game leaves exactly as they are: the saved game when the resume question is
+// dismissed (Esc, close box), and a damaged file it promised to keep when no backup name
+// is free. Quitting afterwards, with or without a game on the board, touches neither.
+TEST(Resume, AFileLeftForLaterIsNeitherReplacedNorRemoved) {
+    struct Case {
+        const char* what;
+        bool damaged;
+        int answer; // to "Letztes Spiel fortsetzen?"
+    } cases[] = {
+        {"question dismissed", false, 0},
+        {"damaged, every backup name taken", true, 1},
+    };
+    for (const Case& c : cases) {
+        for (const bool playedMeanwhile : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.what << (playedMeanwhile ? ", played" : ""));
+            TestWorld w;
+            ScriptedPlatform& p = w.platform;
+            startGame(w.g(), false, 0);
+            keepGameInProgress(w.g());
+            releaseGameInProgress(w.g());
+            QByteArray bytes = readRaw(p, kFile);
+            if (c.damaged) {
+                bytes[600] = char(bytes[600] ^ 0x11);
+                writeRaw(p, kFile, bytes);
+                for (int n = 1; n <= kBackupNames; ++n)
+                    writeRaw(p, backupFileName(kFile, n), "older");
+            }
+            Game next(p, w.canvas);
+            p.answers = {c.answer};
+            EXPECT_FALSE(offerResume(next));
+            if (c.damaged) {
+                ASSERT_EQ(p.messages.size(), 1u);
+                EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("bleibt, wie sie ist")));
+            }
+            if (playedMeanwhile) {
+                startGame(next, false, 0);
+                next.board.cellValue(3, 2, 2) = 4;
+                p.time += 5;
+                noteGameChanged(next);
+            }
+            keepGameInProgress(next); // "Spiel beenden?" JA
+            EXPECT_EQ(readRaw(p, kFile), bytes);
+            EXPECT_EQ(readRaw(p, backupFileName(kFile, 1)), c.damaged ? "older" : "");
+            if (c.damaged) continue;
+            releaseGameInProgress(next);
+            Game third(p, w.canvas);
+            p.answers = {1};
+            EXPECT_TRUE(offerResume(third)) << "offered again at the next start";
+        }
+    }
+}
+
+// The error count stops at 32,767 instead of turning negative, on screen and in the file.
+TEST(Resume, TheErrorCountStopsAtItsLargestValue) {
+    TestWorld w;
+    Game& g = w.g();
+    startGame(g, false, 0);
+    g.board.errorCount = 32767;
+    keepGameInProgress(g);
+    releaseGameInProgress(g);
+    Game next(w.platform, w.canvas);
+    w.platform.answers = {1};
+    ASSERT_TRUE(offerResume(next));
+    next.board.solutionValue(3, 4, 4) = 2;
+    next.board.cellValue(3, 4, 4) = 6; // a wrong entry
+    next.board.activeGrid = 3;
+    drawCellValue(next, 4, 4, 6);
+    EXPECT_EQ(next.board.errorCount, 32767);
+    keepGameInProgress(next);
+    EXPECT_EQ(fileGame(w.platform).board.errorCount, 32767);
 }

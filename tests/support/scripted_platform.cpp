@@ -12,7 +12,26 @@
 
 ScriptedPlatform::ScriptedPlatform() = default;
 
+void ScriptedPlatform::callLater(int milliseconds, std::function<void()> call) {
+    laterCalls.emplace_back(now() + milliseconds / 1000.0, std::move(call));
+}
+
+void ScriptedPlatform::runDueCalls() {
+    const double t = now();
+    std::vector<std::function<void()>> due;
+    for (auto it = laterCalls.begin(); it != laterCalls.end();) {
+        if (it->first <= t + 1e-9) {
+            due.push_back(std::move(it->second));
+            it = laterCalls.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const auto& call : due) call();
+}
+
 Event ScriptedPlatform::nextEvent() {
+    runDueCalls();
     if (events.empty()) throw ScriptRanDry("the scripted event queue ran dry");
     Event e = events.front();
     events.pop_front();

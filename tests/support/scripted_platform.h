@@ -84,6 +84,12 @@ class ScriptedPlatform : public Platform {
     void copyDataFile(const QString& name); // from the repository's data/
     QString workingFolder() override { return workDir.path(); }
 
+    // Calls made later (callLater): run by nextEvent and runDueCalls once the fake clock
+    // has reached them.
+    void callLater(int milliseconds, std::function<void()> call) override;
+    void runDueCalls();
+    std::vector<std::pair<double, std::function<void()>>> laterCalls;
+
     Event nextEvent() override;
     void waitNoMouseButton() override {}
     int messageBox(const QString& text, const QString& captions, int defaultButton,
