@@ -12,6 +12,7 @@
 #include "help/help.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/backgroundsearch.h"
 #include "play/cursor.h"
 #include "play/editor.h"
 #include "play/playloop.h"
@@ -223,6 +224,8 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::OwnBoard:
         boardEditor(g);
         g.editorMode = false;
+        // The typed board's own solution, where the search proves it has exactly one.
+        if (adoptUniqueSolution(g)) updateDigitCounts(g);
         startNewHistory(g); // the typed board is a new puzzle
         break;
     case MenuId::PrintedGame:
@@ -244,6 +247,7 @@ void runCommand(Game& g, MenuId id) {
         break;
     case MenuId::ShuffleBoard:
         shuffleBoard(b, g.random);
+        if (b.notSolvable) adoptUniqueSolution(g);
         drawBoard(g);
         updateDigitCounts(g);
         break;

@@ -7,6 +7,7 @@
 #include "engine/solver.h"
 #include "files/record.h"
 #include "files/slotdialog.h"
+#include "play/backgroundsearch.h"
 
 #include <QDir>
 
@@ -131,6 +132,7 @@ void loadBoard(Game& g) {
     showSlotDialog(g, QStringLiteral("Welches Brett laden?"));
     // Also after a cancel: the board on screen gets its solution recomputed.
     computeSolution(g.board);
+    if (g.board.notSolvable) adoptUniqueSolution(g);
 }
 
 void saveBoard(Game& g) {

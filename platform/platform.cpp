@@ -11,6 +11,13 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <thread>
+
+void Platform::runInBackground(const std::function<void()>& work) {
+    std::thread worker(work);
+    worker.join();
+}
+
 QString Platform::workingFolder() {
     return QDir::currentPath();
 }

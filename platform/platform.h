@@ -147,6 +147,13 @@ class Platform {
     // directory).
     virtual QString workingFolder();
 
+    // Runs work on a worker thread and returns when it has finished. Meanwhile the
+    // user-interface thread keeps the window alive: it paints, and input goes into the
+    // event queue for the game loop to read afterwards; the pointer shows the hourglass.
+    // work must not touch the window or anything the user-interface thread changes. The
+    // default (used by the test doubles) starts the thread and waits for it.
+    virtual void runInBackground(const std::function<void()>& work);
+
     // Opens a web address in the browser.
     virtual void openUrl(const QString& url) = 0;
 

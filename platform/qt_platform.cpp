@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <thread>
 
 QtPlatform::QtPlatform() {
     clock_.start();
@@ -175,6 +176,21 @@ void QtPlatform::setPointer(PointerShape shape) {
     window_->setCursor(shape == PointerShape::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor);
     if (shape == PointerShape::Hourglass)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPlatform::runInBackground(const std::function<void()>& work) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::thread worker([&work, &loop] {
+        work();
+        // Ends the loop below on the user-interface thread; a call queued before exec
+        // starts waits for it, so an early finish is not missed.
+        QMetaObject::invokeMethod(
+            &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    QApplication::restoreOverrideCursor();
 }
 
 void QtPlatform::beep() {

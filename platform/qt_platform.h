@@ -60,6 +60,7 @@ class QtPlatform : public Platform {
     void setMenuChecked(int id, bool checked) override;
     void setClockLabel(const QString& text) override;
     QString filePath(const QString& name) override { return name; } // the working directory
+    void runInBackground(const std::function<void()>& work) override;
     void openUrl(const QString& url) override;
     QWidget* mainWindow() override { return window_; }
 

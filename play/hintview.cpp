@@ -7,9 +7,9 @@
 #include "app/screen.h"
 #include "engine/fieldcells.h"
 #include "engine/hint.h"
-#include "engine/search.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/backgroundsearch.h"
 #include "play/highlight.h"
 #include "play/render.h"
 
@@ -125,7 +125,7 @@ void showHint(Game& g) {
     g.overlayMarks = CellMarks{}; // an older hint's marks go first
     BoardArray solution{};
     HintCell wrong;
-    const bool givensUnique = countSolutions(givensOnly(b), 2, &solution) == 1;
+    const bool givensUnique = countSolutionsInBackground(g, givensOnly(b), 2, &solution) == 1;
     if (givensUnique && wrongEntries(b, solution, &wrong) > 0) {
         outlineHintCell(g, wrong, kWrongOutline);
         refreshHighlight(g);
@@ -137,7 +137,7 @@ void showHint(Game& g) {
     }
     // The notes are judged against the one solution of the board; on a board without one
     // the ladder reads the values and the eliminations shown before only.
-    const int count = givensUnique ? 1 : countSolutions(b, 2, &solution);
+    const int count = givensUnique ? 1 : countSolutionsInBackground(g, b, 2, &solution);
     if (count == 0 || isBoardComplete(b)) {
         refreshHighlight(g);
         showSentence(g, count == 0 ? QStringLiteral("Tipp: Das Brett hat so keine Lösung.")
@@ -184,7 +184,7 @@ void clearHint(Game& g, const Event& e) {
 void explainSolveFailure(Game& g, const Board& before) {
     Board& b = g.board;
     BoardArray solution{};
-    const int count = countSolutions(before, 2, &solution);
+    const int count = countSolutionsInBackground(g, before, 2, &solution);
     if (count >= 2) {
         g.platform.messageBox(QStringLiteral("Das Brett hat mehr als eine Lösung."),
                               QStringLiteral("&OK"), 1, MessageIcon::None);
@@ -192,7 +192,7 @@ void explainSolveFailure(Game& g, const Board& before) {
     }
     if (count == 0) {
         BoardArray givensSolution{};
-        const int givens = countSolutions(givensOnly(before), 2, &givensSolution);
+        const int givens = countSolutionsInBackground(g, givensOnly(before), 2, &givensSolution);
         QString text = QStringLiteral("Das Brett hat keine Lösung.");
         if (givens == 1) {
             const int wrong = wrongEntries(before, givensSolution, nullptr);
@@ -208,6 +208,9 @@ void explainSolveFailure(Game& g, const Board& before) {
         g.platform.messageBox(text, QStringLiteral("&OK"), 1, MessageIcon::None);
         return;
     }
+    // One completion of the board as it stood: when the givens have only this one, it is
+    // the solution the entries are judged by, and the board is solvable after all.
+    if (adoptUniqueSolution(g)) updateStatusMessage(g);
     const Grade grade = gradeBoard(before);
     const QString technique =
         QString::fromStdString(techniqueName(grade.solved ? grade.hardest : Technique::Guess));

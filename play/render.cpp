@@ -9,6 +9,7 @@
 #include "engine/solver.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/backgroundsearch.h"
 #include "play/hintview.h"
 #include "play/highlight.h"
 
@@ -321,7 +322,7 @@ void redrawCell(Game& g, int grid, int column, int row) {
     redrawCells(g, {{grid, column, row}});
 }
 
-void solveBoard(Game& g) {
+void solveBoard(Game& g, bool explain) {
     Board& b = g.board;
     g.platform.setPointer(PointerShape::Hourglass);
     const Board before = b; // for the explanation when the rules give up
@@ -352,13 +353,25 @@ void solveBoard(Game& g) {
     b.notSolvable = !isBoardComplete(b);
     b.errorCount = 0;
     g.platform.setPointer(PointerShape::Arrow);
-    if (gaveUp) explainSolveFailure(g, before);
+    if (gaveUp && explain) explainSolveFailure(g, before);
 }
 
 void solveCommand(Game& g) {
     Board& b = g.board;
+    bool playerEntries = false;
+    for (int i = 0; i < kBlockSize; ++i)
+        if (b.cellValue.bytes[i] != 0 && b.givenValue.bytes[i] == 0) playerEntries = true;
     solveBoard(g);
     if (!(b.boardComplete && isBoardValid(b)) && !hasNoDeadCell(b)) {
+        // Without entries of the player the restart would bring back the same board, and
+        // the same run again would only repeat its messages.
+        if (!playerEntries) return;
+        // When the givens alone have no completion either, the first run's explanation has
+        // said so already.
+        Board givens = b;
+        givens.cellValue = b.givenValue;
+        syncSharedBoxes(givens);
+        const bool explain = countSolutionsInBackground(g, givens, 1) > 0;
         // The player's entries led into a dead end: back to the givens and solve again.
         restartPuzzle(b);
         // The failed first run set notSolvable; the restarted puzzle gets a fresh verdict,
@@ -366,6 +379,6 @@ void solveCommand(Game& g) {
         b.notSolvable = false;
         // The removed entries must leave the screen too, even where the solver stops.
         drawBoard(g);
-        solveBoard(g);
+        solveBoard(g, explain);
     }
 }

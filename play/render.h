@@ -19,5 +19,7 @@ void redrawCell(Game& g, int grid, int column, int row);
 // The same for many cells (grid, column, row) at once, with one font change per kind of text.
 void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells);
 // The visible solver and the solve command (restart from the givens after a dead end).
-void solveBoard(Game& g);
+// explain: when the rules give up, a second message says why (no, one or several
+// solutions).
+void solveBoard(Game& g, bool explain = true);
 void solveCommand(Game& g);

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <thread>
 
@@ -121,6 +123,31 @@ TEST(QtPlatformTest, ClockLabelFromAnotherThread) {
     ticker.join();
     QCoreApplication::processEvents();
     EXPECT_EQ(label.text(), QStringLiteral(" 00:00:01"));
+}
+
+// Work run in the background leaves the user-interface thread handling events (here a
+// timer) under the hourglass, and the pointer is back to normal afterwards.
+TEST(QtPlatformTest, BackgroundWorkKeepsTheWindowResponsive) {
+    QtPlatform platform;
+    QWidget window;
+    platform.setMainWindow(&window);
+    std::atomic<bool> timerRan{false};
+    Qt::CursorShape shapeMeanwhile = Qt::ArrowCursor;
+    QTimer::singleShot(0, [&] {
+        if (QGuiApplication::overrideCursor())
+            shapeMeanwhile = QGuiApplication::overrideCursor()->shape();
+        timerRan = true;
+    });
+    std::thread::id worker;
+    platform.runInBackground([&] {
+        worker = std::this_thread::get_id();
+        for (int i = 0; i < 1000 && !timerRan; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    });
+    EXPECT_TRUE(timerRan);
+    EXPECT_NE(worker, std::this_thread::get_id());
+    EXPECT_EQ(shapeMeanwhile, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(QtPlatformTest, AtomicWritesAndReads) {

@@ -3,12 +3,18 @@
 #include "app/menu.h"
 #include "engine/rules.h"
 #include "engine/search.h"
+#include "engine/solver.h"
+#include "files/boardfile.h"
+#include "panels/statistics.h"
 #include "play/render.h"
 #include "support/scripted_platform.h"
 #include "support_pure/puzzles.h"
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -173,7 +179,95 @@ TEST(SolveCommand, SecondMessageTellsWhyTheRulesGaveUp) {
             EXPECT_TRUE(w.platform.messages[1].text.startsWith(
                 QStringLiteral("Das Brett hat genau eine Lösung")));
             EXPECT_EQ(g.board.cellValue, solved.cellValue);
-            EXPECT_TRUE(g.board.notSolvable); // the two-rule verdict stands
+            // The search proved the one solution: the board is solved, not "Nicht lösbar!!!".
+            EXPECT_FALSE(g.board.notSolvable);
+            EXPECT_EQ(g.board.verdict, Verdict::Solved);
         }
+    }
+}
+
+// A board with a dead cell among its givens: the second run from the givens would be the
+// same run again, so the two messages come once; with an entry of the player the board is
+// run again from the givens, and its explanation, already given, is not repeated.
+TEST(SolveCommand, ContradictoryGivensExplainOnce) {
+    Board dead; // grid 1, row 5 holds 1..8 and column 9 a 9: cell (9, 5) admits no digit
+    for (int c = 1; c <= 8; ++c)
+        dead.cellValue(1, c, 5) = dead.givenValue(1, c, 5) = std::uint8_t(c);
+    dead.cellValue(1, 9, 1) = dead.givenValue(1, 9, 1) = 9;
+    Board entry = dead;
+    entry.cellValue(3, 5, 5) = 4;
+    const QString none = QStringLiteral("Das Brett hat keine Lösung.");
+    struct Case {
+        const char* name;
+        Board board;
+        std::vector<QString> texts;
+    };
+    const Case cases[] = {
+        {"givens only", dead, {kNotUnique, none}},
+        {"with an entry", entry, {kNotUnique, none, kNotUnique}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestWorld w;
+        Game& g = w.g();
+        g.board = c.board;
+        solveCommand(g);
+        std::vector<QString> texts;
+        for (const auto& m : w.platform.messages) texts.push_back(m.text);
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_GT(w.platform.backgroundRuns, 0); // the search ran off the user-interface thread
+    }
+}
+
+// A board that needs more than the two rules (they stop after 15 passes) with exactly one
+// solution, loaded, typed in or given up by the solver: the search's solution judges the
+// entries (a wrong one red and counted) and the completed board reads solved.
+TEST(BeyondTheRules, TheSearchedSolutionJudgesEntriesAndTheSolvedBoard) {
+    const Board puzzle = puzzles::seventeenPassPuzzle();
+    BoardArray solution{};
+    ASSERT_EQ(countSolutions(puzzle, 2, &solution), 1);
+    Board rules = puzzle;
+    computeSolution(rules);
+    ASSERT_TRUE(rules.notSolvable);
+    int wg = -1, wc = 0, wr = 0; // a cell the two rules leave empty
+    for (int i = 0; i < kBlockSize && wg < 0; ++i)
+        if (rules.solutionValue.bytes[i] == 0 && solution.bytes[i] != 0)
+            wg = i % 5, wc = i / 5 % 10, wr = i / 50;
+    ASSERT_GE(wg, 0);
+    const std::function<void(TestWorld&)> paths[] = {
+        [](TestWorld& w) { // the slot dialog closed: the board on screen is judged anew
+            w.platform.onModal = [](QWidget* form) { form->close(); };
+            loadBoard(w.g());
+        },
+        [](TestWorld& w) { // typed in: the editor left with A
+            w.platform.key('A');
+            Win_0_MenuEvent(w.g(), menuNumber(MenuId::OwnBoard));
+        },
+        [](TestWorld& w) { // "Brett lösen": Schade, then "Nein" to showing the solution
+            w.platform.answers = {1, 2};
+            solveCommand(w.g());
+            restartPuzzle(w.g().board);
+        },
+    };
+    for (const auto& path : paths) {
+        TestWorld w;
+        Game& g = w.g();
+        Board& b = g.board;
+        b = puzzle;
+        b.notSolvable = true;
+        path(w);
+        EXPECT_FALSE(b.notSolvable);
+        EXPECT_EQ(b.solutionValue, solution);
+        b.errorCount = 0;
+        b.activeGrid = static_cast<std::int16_t>(wg);
+        const int wrong = solution(wg, wc, wr) % 9 + 1;
+        b.cellValue(wg, wc, wr) = static_cast<std::uint8_t>(wrong);
+        drawCellValue(g, wc, wr, wrong);
+        EXPECT_EQ(b.errorCount, 1);
+        updateDigitCounts(g);
+        EXPECT_EQ(b.verdict, Verdict::WrongNumber);
+        b.cellValue = solution;
+        updateDigitCounts(g);
+        EXPECT_EQ(b.verdict, Verdict::Solved);
     }
 }

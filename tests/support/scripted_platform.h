@@ -108,6 +108,12 @@ class ScriptedPlatform : public Platform {
         time += milliseconds / 1000.0;
     }
     void setPointer(PointerShape shape) override { pointers.push_back(shape); }
+    // Work run off the user-interface thread: counted, then run as the real platform runs it.
+    int backgroundRuns = 0;
+    void runInBackground(const std::function<void()>& work) override {
+        ++backgroundRuns;
+        Platform::runInBackground(work);
+    }
     void beep() override { ++beeps; }
     void setMenuEnabled(bool enabled) override {
         menuEnabled = enabled;
