@@ -145,8 +145,14 @@ void showHint(Game& g) {
         return;
     }
     g.hintMemory.check(b);
-    const std::optional<Hint> hint =
-        nextHint(b, count == 1 ? &solution : nullptr, g.hintMemory.removed);
+    // The ladder, too, runs off the user-interface thread, on copies of what it reads.
+    std::optional<Hint> hint;
+    {
+        const Board board = b;
+        const std::vector<Removal> known = g.hintMemory.removed;
+        const BoardArray* unique = count == 1 ? &solution : nullptr;
+        g.platform.runInBackground([&] { hint = nextHint(board, unique, known); });
+    }
     if (!hint) {
         refreshHighlight(g);
         showSentence(g, count >= 2 ? QStringLiteral("Tipp: Das Brett hat mehr als eine Lösung.")
