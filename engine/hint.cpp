@@ -941,7 +941,7 @@ std::string techniqueName(Technique t) {
     case Technique::SimpleColouring:
         return "Einfärben";
     case Technique::ForcingChain:
-        return "Widerspruch";
+        return "Widerspruchskette";
     case Technique::Guess:
         return "Probieren";
     }
