@@ -1,5 +1,5 @@
 // The printout: the title, the five grids with hatched shared boxes, every value and a
-// footer with the difficulty and the number of givens, drawn through the game's Canvas
+// footer with the difficulty and the number of givens, drawn through a Canvas of its own
 // onto a printer page. Called by the menu commands 12 and 27 and by the Drucken button.
 #include "print/printout.h"
 
@@ -26,48 +26,7 @@ QFont printFont(int pointSize) {
     return font;
 }
 
-// The canvas's output and drawing state, put back after the printout whatever happened,
-// so the screen keeps drawing as before.
-class CanvasRedirect {
-  public:
-    CanvasRedirect(Canvas& canvas, QPrinter& printer, QPainter& painter)
-        : canvas_(canvas), device_(canvas.device()), pen_(canvas.penRGB()), back_(canvas.backRGB()),
-          lineWidth_(canvas.lineWidth()), opaque_(canvas.opaqueText()), hatched_(canvas.hatched()),
-          hatchColour_(canvas.hatchColour()), hatchWidth_(canvas.hatchWidth()),
-          font_(canvas.font()), changed_(std::move(canvas.changed)) {
-        canvas.changed = nullptr;
-        canvas.setDevice(&printer);
-        canvas.setActivePainter(&painter);
-    }
-    ~CanvasRedirect() {
-        canvas_.setActivePainter(nullptr);
-        canvas_.setDevice(device_);
-        canvas_.setPenRGB(pen_);
-        canvas_.setBackRGB(back_);
-        canvas_.setLineWidth(lineWidth_);
-        canvas_.setOpaqueText(opaque_);
-        canvas_.setHatched(hatched_);
-        canvas_.setHatchPen(hatchColour_, hatchWidth_);
-        canvas_.setFont(font_);
-        canvas_.changed = std::move(changed_);
-    }
-    CanvasRedirect(const CanvasRedirect&) = delete;
-    CanvasRedirect& operator=(const CanvasRedirect&) = delete;
-
-  private:
-    Canvas& canvas_;
-    QPaintDevice* device_;
-    QColor pen_, back_;
-    int lineWidth_;
-    bool opaque_, hatched_;
-    QColor hatchColour_;
-    int hatchWidth_;
-    QFont font_;
-    std::function<void(QRect)> changed_;
-};
-
-void drawPage(Game& g, const PrintLayout& layout) {
-    Canvas& canvas = g.canvas;
+void drawPage(Canvas& canvas, const Game& g, const PrintLayout& layout) {
     const int cw = layout.cellWidth, ch = layout.cellHeight;
 
     canvas.setFont(printFont(20));
@@ -112,7 +71,7 @@ void drawPage(Game& g, const PrintLayout& layout) {
         for (int column = 1; column <= 9; ++column) {
             for (int row = 1; row <= 9; ++row) {
                 const int value = g.board.cellValue(grid, column, row);
-                if (value != 0) printCellValue(g, layout, grid, column, row, value);
+                if (value != 0) printCellValue(canvas, g, layout, grid, column, row, value);
             }
         }
     }
@@ -185,12 +144,13 @@ bool selectPrinter(Game& g, QPrinter& printer) {
     return g.platform.choosePrinter(printer);
 }
 
-void printCellValue(Game& g, const PrintLayout& layout, int grid, int column, int row, int value) {
+void printCellValue(Canvas& page, const Game& g, const PrintLayout& layout, int grid, int column,
+                    int row, int value) {
     const QPoint offset = layout.textOffset[static_cast<size_t>(grid)];
     const int x = 2 * layout.unitX + (column - 1) * layout.cellWidth + offset.x();
     const int y = layout.halfCellY + (row - 1) * layout.cellHeight + offset.y();
     const bool digits = g.board.showDigits;
-    g.canvas.text(x + printedValueShift(digits, value), y + 3, printedValueText(digits, value));
+    page.text(x + printedValueShift(digits, value), y + 3, printedValueText(digits, value));
 }
 
 void printBoard(Game& g) {
@@ -203,18 +163,26 @@ void printBoard(Game& g) {
     {
         QPainter painter;
         if (painter.begin(&printer)) {
-            CanvasRedirect redirect(g.canvas, printer, painter);
+            // A canvas of its own: the screen's canvas keeps its device, drawing state and
+            // recording, so nothing of the page ever lands on the board.
+            Canvas page(&printer);
+            page.setActivePainter(&painter);
+            page.keepJournal = g.canvas.keepJournal;
             try {
                 painter.scale(double(printer.logicalDpiX()) / kPrintLayoutDpi,
                               double(printer.logicalDpiY()) / kPrintLayoutDpi);
                 const QSizeF inches = printer.pageRect(QPrinter::Inch).size();
-                drawPage(g, printLayout(qRound(inches.width() * kPrintLayoutDpi),
-                                        qRound(inches.height() * kPrintLayoutDpi)));
+                drawPage(page, g,
+                         printLayout(qRound(inches.width() * kPrintLayoutDpi),
+                                     qRound(inches.height() * kPrintLayoutDpi)));
                 printed = painter.end();
             } catch (const std::exception&) {
                 printer.abort();
                 painter.end();
             }
+            // The journal of drawn texts (kept for tests) names the page's texts too.
+            g.canvas.journal.insert(g.canvas.journal.end(), page.journal.begin(),
+                                    page.journal.end());
         }
     }
     if (!printed)

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class Canvas;
 struct Board;
 struct Game;
 class QPrinter;
@@ -50,5 +51,6 @@ void printBoard(Game& g);
 // Directs `printer` to the default printer, or to the one picked in the printer-selection
 // dialog when there is none. False when the dialog was cancelled.
 bool selectPrinter(Game& g, QPrinter& printer);
-// Prints one value of grid `grid` (whose text offsets apply) at its place.
-void printCellValue(Game& g, const PrintLayout& layout, int grid, int column, int row, int value);
+// Prints one value of grid `grid` (whose text offsets apply) at its place on the page.
+void printCellValue(Canvas& page, const Game& g, const PrintLayout& layout, int grid, int column,
+                    int row, int value);

@@ -1,11 +1,14 @@
 // The printout reached through the menu: "Brett drucken" prints the board as it stands,
 // "Spieldruck" prints a freshly drawn and shuffled puzzle before it is played.
 #include "app/menu.h"
+#include "app/screen.h"
+#include "play/render.h"
 #include "print/printout.h"
 
 #include "support/scripted_platform.h"
 
 #include <QFile>
+#include <QtMath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,4 +78,33 @@ TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
             for (int r = 1; r <= 9; ++r) cells += g.board.cellValue(grid, c, r) != 0 ? 1 : 0;
     EXPECT_EQ(values, cells);
     EXPECT_FALSE(g.clock.clockRunning);
+}
+
+TEST(PrintMenu, APrintoutLeavesNothingOnTheBoardWhenTheViewScaleChanges) {
+    // Two windows' canvases record the same board; one of them prints it. Redrawn at
+    // another view scale, both boards are the same picture.
+    TestWorld printed, plain;
+    QImage scaled[2];
+    int i = 0;
+    for (TestWorld* w : {&printed, &plain}) {
+        Game& g = w->g();
+        w->canvas.setRecording(true);
+        g.canvas.clear(Colour::WindowBackground);
+        captureBackgroundStrips(g);
+        drawStartScreen(g);
+        g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
+        g.board.cellValue(3, 9, 9) = 6;
+        drawBoard(g);
+        if (w == &printed) {
+            printBoard(g);
+            ASSERT_TRUE(QFile::exists(w->platform.path(w->platform.printFile)));
+        }
+        scaled[i] = QImage(qCeil(1052 * 0.75), qCeil(787 * 0.75), QImage::Format_RGB32);
+        scaled[i].fill(Qt::black);
+        w->canvas.setDevice(&scaled[i]);
+        w->canvas.setViewScale(0.75);
+        w->canvas.replay();
+        ++i;
+    }
+    EXPECT_TRUE(scaled[0] == scaled[1]) << "the printed page shows on the board";
 }
