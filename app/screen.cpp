@@ -157,6 +157,9 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
     Canvas& c = g.canvas;
     drawFrame3D(g, 0, 2, x, y, x + w, y + h);
     drawFrame3D(g, 1, 2, x + 6, y + 22, x + w - 6, y + h - 6);
+    // The title is drawn transparently: on its own antialiased edges of an earlier drawing
+    // it would grow bolder each time, so the band between the frames is erased first.
+    c.fillRect(x + 3, y + 3, x + w - 3, y + 21, c.colour(Colour::WindowBackground));
     drawEmbossedText(g, 16, Colour::Black, titleX, titleY, title);
     c.setLineWidth(1);
     c.setPenColour(Colour::Black);

@@ -255,7 +255,8 @@ void resumeGame(Game& g) {
     // The resumed board is where its history begins: nothing before it can be undone.
     startNewHistory(g);
     updateDifficultyPanel(g);
-    updateDigitCounts(g);
+    // The whole panel: its header shows digits or letters as the resumed game does.
+    drawStatisticsPanel(g);
     updateClock(g);
     playLoop(g);
 }

@@ -1,6 +1,8 @@
 // The statistics and status panels: counts in single-copy form, the verdict table with its
 // precedence, the alert, the error count and the hand-over of a solved timed game.
+#include "app/screen.h"
 #include "engine/rules.h"
+#include "files/resume.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "support/scripted_platform.h"
@@ -228,4 +230,38 @@ TEST(DifficultyPanel, CountsSharedGivensOnceAndNamesTheLevel) {
     EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, " 36 ");
     EXPECT_EQ(lastTextAt(w.canvas, 816, 468).text, "Extrem   ");
     EXPECT_EQ(g.board.givenValue(2, 1, 1), g.board.givenValue(0, 7, 7));
+}
+
+TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
+    // A panel drawn again (the help panel with every hint) keeps the look of its title: the
+    // embossed text is not laid over its own antialiased edges until it turns bold.
+    TestWorld w;
+    Game& g = w.g();
+    g.canvas.clear(Colour::WindowBackground);
+    captureBackgroundStrips(g);
+    drawStartScreen(g);
+    const QRect titles[] = {QRect(762, 537, 235, 22), QRect(732, 222, 301, 22)};
+    const QImage once[] = {w.image.copy(titles[0]), w.image.copy(titles[1])};
+    for (int i = 0; i < 6; ++i) {
+        drawHelpPanel(g);
+        drawStatisticsPanel(g);
+    }
+    EXPECT_TRUE(w.image.copy(titles[0]) == once[0]) << "HILFEFENSTER:";
+    EXPECT_TRUE(w.image.copy(titles[1]) == once[1]) << "STATISTIK:";
+
+    // A game in letter display, left and resumed after a restart: the statistics header
+    // names the letters, as the board shows them.
+    g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 5;
+    g.board.cellValue(0, 2, 1) = 3;
+    g.board.showDigits = false;
+    keepGameInProgress(g);
+    Game next(w.platform, w.canvas);
+    drawStartScreen(next);
+    w.platform.answers = {1}; // "&JA"
+    w.platform.key(kKeyEsc);  // leaves the resumed game
+    resumeGame(next);
+    ASSERT_FALSE(next.board.showDigits);
+    EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, QStringLiteral("Ziffer"));
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 * i + 8, 254).text, QString(QChar('@' + i)));
 }
