@@ -15,11 +15,12 @@ struct Board;
 constexpr int kCellOutlineWidth = 2;
 
 // The highlight colours, off the colours of the grid: the houses (row, column, box) of the
-// cursor cell lightly, the cells holding the cursor cell's value more strongly, and the
-// cursor's outline.
-constexpr QRgb kHouseTint = 0xffe4eefc;
-constexpr QRgb kSameValueTint = 0xffb4cff5;
-constexpr QRgb kCursorOutline = 0xffff8000;
+// cursor cell in a light blue that a red wrong entry still stands out on (3:1), the cells
+// holding the cursor cell's value in a stronger blue, and the cursor's outline in a dark
+// orange with at least 3:1 against white and both tints, and apart from the black lines.
+constexpr QRgb kHouseTint = 0xffd6e6ff;
+constexpr QRgb kSameValueTint = 0xffbed7ff;
+constexpr QRgb kCursorOutline = 0xffbe4600;
 
 // Field index (fieldRow * 21 + fieldColumn) of cell (grid, column, row).
 int fieldIndex(const Board& b, int grid, int column, int row);

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 using namespace play_test;
@@ -233,4 +235,38 @@ TEST(CursorClock, HelpLineSaysWhyTimingStops) {
         EXPECT_FALSE(g.clock.clockRunning);
         EXPECT_EQ(g.helpText, QString::fromUtf8(t.note).leftJustified(26));
     }
+}
+
+namespace {
+
+// Contrast ratio of two colours by their relative luminance (1:1 up to 21:1).
+double contrast(QColor a, QColor b) {
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+TEST(CursorHighlight, CursorAndTintsStandOutAndWrongEntriesStayRed) {
+    const QColor white(255, 255, 255), black(0, 0, 0), wrong(255, 0, 0), entry(0, 0, 188);
+    const QColor house = QColor::fromRgb(kHouseTint), same = QColor::fromRgb(kSameValueTint);
+    const QColor cursor = QColor::fromRgb(kCursorOutline);
+    // The outline on every ground a cursor cell can have, and beside the black cell lines.
+    for (const QColor& ground : {white, house, same})
+        EXPECT_GE(contrast(cursor, ground), 3.0) << ground.name().toStdString();
+    EXPECT_GE(contrast(cursor, black), 3.0);
+    // The houses clearly tinted, the cells of the same value more strongly.
+    EXPECT_GE(contrast(house, white), 1.25);
+    EXPECT_GE(contrast(same, white), contrast(house, white) + 0.15);
+    // Entries keep reading on the tints: red wrong ones, blue right ones.
+    EXPECT_GE(contrast(wrong, house), 3.0);
+    EXPECT_GE(contrast(wrong, same), 2.5);
+    EXPECT_GE(contrast(entry, same), 7.0);
 }
