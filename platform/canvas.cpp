@@ -18,6 +18,23 @@ namespace {
 // Metadata of captured images: the picture size they cover and their snapshot number.
 const QString kPictureSizeKey = QStringLiteral("picture-size");
 const QString kSnapshotKey = QStringLiteral("snapshot");
+// The kept lines of a captured image (see Canvas::KeptLine), relative to its corner.
+const QString kLinesKey = QStringLiteral("lines");
+
+// The parts of a that b leaves free, appended to out (at most four rectangles).
+void subtractRect(const QRect& a, const QRect& b, std::vector<QRect>& out) {
+    const QRect i = a & b;
+    if (i.isEmpty()) {
+        out.push_back(a);
+        return;
+    }
+    if (i.top() > a.top()) out.emplace_back(a.left(), a.top(), a.width(), i.top() - a.top());
+    if (i.bottom() < a.bottom())
+        out.emplace_back(a.left(), i.bottom() + 1, a.width(), a.bottom() - i.bottom());
+    if (i.left() > a.left()) out.emplace_back(a.left(), i.top(), i.left() - a.left(), i.height());
+    if (i.right() < a.right())
+        out.emplace_back(i.right() + 1, i.top(), a.right() - i.right(), i.height());
+}
 
 QSize pictureSize(const QImage& image) {
     const QStringList wh = image.text(kPictureSizeKey).split(QLatin1Char('x'));
@@ -31,6 +48,7 @@ Canvas::Canvas(QPaintDevice* device) : device_(device) {}
 
 void Canvas::setDevice(QPaintDevice* device) {
     device_ = device;
+    lines_.clear();      // drawn again by a replay, if any
     fontShapes_.clear(); // another device may have another resolution
 }
 
@@ -124,6 +142,7 @@ void Canvas::clear(Colour c) {
     const QRect picture(
         0, 0, static_cast<int>(std::ceil(device_->width() * device_->devicePixelRatioF() / r)),
         static_cast<int>(std::ceil(device_->height() * device_->devicePixelRatioF() / r)));
+    lines_.clear();
     paint(scaled() ? picture : all, [&](QPainter& p) { p.fillRect(all, fillColour); });
     if (recording_ && !replaying_) {
         Op& op =
@@ -138,6 +157,7 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
         const QRect r = y1 == y2 ? QRect(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, w)
                                  : QRect(x1, std::min(y1, y2), w, std::abs(y2 - y1) + 1);
         paint(r, [&](QPainter& p) { fill(p, r, pen_); });
+        addLine(r, pen_);
         if (recording_ && !replaying_) record(Op::Kind::Line, r, r, x1, y1, x2, y2);
         return;
     }
@@ -154,13 +174,17 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
 void Canvas::box(int x1, int y1, int x2, int y2) {
     const QRect outer = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     const int w = std::max(1, lineWidth_);
+    const int l = outer.left(), t = outer.top(), r = outer.right(), b = outer.bottom();
+    const QRect edges[4] = {
+        QRect(l, t, r - l + 1, w), // top
+        QRect(l, b, r - l + w, w), // bottom
+        QRect(l, t, w, b - t + 1), // left
+        QRect(r, t, w, b - t + w), // right
+    };
     paint(outer.adjusted(0, 0, w, w), [&](QPainter& p) {
-        const int l = outer.left(), t = outer.top(), r = outer.right(), b = outer.bottom();
-        fill(p, QRect(l, t, r - l + 1, w), pen_); // top
-        fill(p, QRect(l, b, r - l + w, w), pen_); // bottom
-        fill(p, QRect(l, t, w, b - t + 1), pen_); // left
-        fill(p, QRect(r, t, w, b - t + w), pen_); // right
+        for (const QRect& edge : edges) fill(p, edge, pen_);
     });
+    for (const QRect& edge : edges) addLine(edge, pen_);
     if (recording_ && !replaying_)
         record(Op::Kind::Box, outer.adjusted(0, 0, w, w), QRect(), x1, y1, x2, y2);
 }
@@ -169,8 +193,10 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
     const QRect outer = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     {
         // The box below records itself as a second call.
+        coverLines(outer);
         paint(outer, [&](QPainter& p) {
             fill(p, outer, back_);
+            redrawLines(p, outer);
             if (hatched_) {
                 p.save();
                 if (scaled()) p.setWorldTransform(QTransform::fromScale(viewScale_, viewScale_));
@@ -190,7 +216,11 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
 
 void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-    paint(r, [&](QPainter& p) { fill(p, r, colour); });
+    coverLines(r);
+    paint(r, [&](QPainter& p) {
+        fill(p, r, colour);
+        redrawLines(p, r);
+    });
     if (recording_ && !replaying_) {
         Op& op = record(Op::Kind::FillRect, r, r, x1, y1, x2, y2);
         op.fill = colour;
@@ -203,11 +233,26 @@ void Canvas::text(int x, int y, const QString& text) {
     const QFontMetrics& fontMetrics = metrics();
     const Shaped& shape = shaped(text);
     const QRect cell(x, y, shape.advance, fontMetrics.height());
+    // The glyphs' pixels, with a margin for the antialiased edges of a transparent text (an
+    // opaque one fills its cell around them).
+    const int margin = opaque_ ? 0 : 2;
+    const QRect ink = shape.ink.isEmpty()
+                          ? QRect()
+                          : shape.ink.translated(x, y).adjusted(-margin, -margin, margin, margin);
     const QPointF baseline(x, y + fontMetrics.ascent());
     auto draw = [&](QPainter& p) {
         for (const QGlyphRun& run : shape.runs) p.drawGlyphRun(baseline, run);
     };
-    paint(cell, [&](QPainter& p) {
+    const QRect clip = textClip_;
+    const auto clipped = [&clip](const QRect& r) { return clip.isEmpty() ? r : r & clip; };
+    if (opaque_) coverLines(clipped(cell));
+    paint(clipped(cell | ink), [&](QPainter& p) {
+        if (!clip.isEmpty()) {
+            if (scaled())
+                p.setClipRect(place(clip));
+            else
+                p.setClipRect(clip);
+        }
         if (opaque_) fill(p, cell, back_);
         p.setFont(font_);
         p.setPen(pen_);
@@ -218,14 +263,18 @@ void Canvas::text(int x, int y, const QString& text) {
         } else {
             draw(p);
         }
+        if (!clip.isEmpty()) p.setClipping(false);
+        if (scaled()) redrawLines(p, clipped(cell | ink).adjusted(-1, -1, 1, 1));
     });
-    // Glyphs may reach a little past their cell: a text is dropped from the recording only
-    // when a margin around the cell was painted over too.
-    if (recording_ && !replaying_) {
-        Op& op = record(Op::Kind::Text, cell.adjusted(-2, -2, 2, 2), opaque_ ? cell : QRect(), x, y,
-                        0, 0);
+    // A text is dropped from the recording once later calls painted over its glyphs (and over
+    // its cell, if it filled it): a digit's text cell is taller than the board's cell, but its
+    // glyph lies inside. A transparent text of blanks paints nothing and is not kept.
+    const QRect area = clipped(opaque_ ? cell | ink : ink);
+    if (recording_ && !replaying_ && !area.isEmpty()) {
+        Op& op = record(Op::Kind::Text, area, opaque_ ? clipped(cell) : QRect(), x, y, 0, 0);
         op.font = fontIndex();
         op.text = text;
+        op.clip = clip;
     }
 }
 
@@ -252,6 +301,8 @@ const Canvas::Shaped& Canvas::shaped(const QString& text) {
         if (shapes.size() > 256) shapes.clear();
         Shaped shape;
         shape.advance = fontMetrics.horizontalAdvance(text);
+        if (!text.trimmed().isEmpty())
+            shape.ink = fontMetrics.boundingRect(text).translated(0, fontMetrics.ascent());
         QTextLayout layout(text, font_, device_);
         layout.beginLayout();
         QTextLine line = layout.createLine();
@@ -282,6 +333,7 @@ QImage Canvas::grab(const QRect& rect) const {
     QImage part = image->copy(deviceRect(rect));
     part.setDevicePixelRatio(scaled() ? deviceRatio() : image->devicePixelRatio());
     part.setText(kPictureSizeKey, QStringLiteral("%1x%2").arg(rect.width()).arg(rect.height()));
+    if (keepsLines()) part.setText(kLinesKey, linesIn(rect));
     return part;
 }
 
@@ -299,6 +351,8 @@ QImage Canvas::capture(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::pasteInto(const QRect& r, const QImage& source) {
+    coverLines(r);
+    restoreLines(source, r);
     paint(r, [&](QPainter& p) {
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -307,7 +361,82 @@ void Canvas::pasteInto(const QRect& r, const QImage& source) {
         else
             p.drawImage(r.topLeft(), source);
         p.restore();
+        redrawLines(p, r);
     });
+}
+
+bool Canvas::keepsLines() const {
+    return scaled() && deviceRatio() < 1.0;
+}
+
+void Canvas::addLine(const QRect& rect, const QColor& colour) {
+    if (!keepsLines()) return;
+    coverLines(rect);
+    lines_.push_back({rect, colour});
+}
+
+void Canvas::coverLines(const QRect& cover) {
+    if (lines_.empty() || cover.isEmpty() || !keepsLines()) return;
+    const auto hit = std::find_if(lines_.begin(), lines_.end(), [&](const KeptLine& line) {
+        return line.rect.intersects(cover);
+    });
+    if (hit == lines_.end()) return;
+    // Rebuilt in order: the parts left of a line keep its place among the others.
+    std::vector<KeptLine> kept(lines_.begin(), hit);
+    kept.reserve(lines_.size() + 8);
+    std::vector<QRect> parts;
+    for (auto it = hit; it != lines_.end(); ++it) {
+        if (!it->rect.intersects(cover)) {
+            kept.push_back(*it);
+            continue;
+        }
+        parts.clear();
+        subtractRect(it->rect, cover, parts);
+        for (const QRect& part : parts) kept.push_back({part, it->colour});
+    }
+    lines_ = std::move(kept);
+}
+
+void Canvas::redrawLines(QPainter& p, const QRect& area) const {
+    if (lines_.empty() || !keepsLines()) return;
+    const QRect painted = deviceRect(area);
+    const qreal dpr = device_->devicePixelRatioF();
+    for (const KeptLine& line : lines_) {
+        // A quick test in picture coordinates first: a device pixel spans less than two
+        // picture pixels here.
+        if (!line.rect.intersects(area.adjusted(-2, -2, 2, 2))) continue;
+        const QRect d = deviceRect(line.rect) & painted;
+        if (!d.isEmpty())
+            p.fillRect(QRectF(d.x() / dpr, d.y() / dpr, d.width() / dpr, d.height() / dpr),
+                       line.colour);
+    }
+}
+
+QString Canvas::linesIn(const QRect& rect) const {
+    QString text;
+    for (const KeptLine& line : lines_) {
+        const QRect part = line.rect & rect;
+        if (part.isEmpty()) continue;
+        text += QStringLiteral("%1,%2,%3,%4,%5;")
+                    .arg(part.x() - rect.x())
+                    .arg(part.y() - rect.y())
+                    .arg(part.width())
+                    .arg(part.height())
+                    .arg(line.colour.rgba());
+    }
+    return text;
+}
+
+void Canvas::restoreLines(const QImage& image, const QRect& target) {
+    if (!keepsLines()) return;
+    const QStringList lines = image.text(kLinesKey).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        const QStringList f = line.split(QLatin1Char(','));
+        if (f.size() != 5) continue;
+        const QRect rect(target.x() + f[0].toInt(), target.y() + f[1].toInt(), f[2].toInt(),
+                         f[3].toInt());
+        lines_.push_back({rect & target, QColor::fromRgba(f[4].toUInt())});
+    }
 }
 
 void Canvas::paste(const QImage& image, int x, int y) {
@@ -433,6 +562,7 @@ void Canvas::replay() {
     const int lineWidth = lineWidth_;
     const bool opaque = opaque_, hatched = hatched_;
     const QFont font = font_;
+    const QRect textClip = textClip_;
     replaying_ = true;
     // Pastes during the replay take the snapshots' pixels as they are taken again here.
     std::map<quint64, QImage> retaken;
@@ -453,7 +583,11 @@ void Canvas::replay() {
         case Op::Kind::FilledBox: {
             // Only the filling: the outline is a recorded box of its own.
             const QRect outer = op.area;
-            paint(outer, [&](QPainter& p) { fill(p, outer, back_); });
+            coverLines(outer);
+            paint(outer, [&](QPainter& p) {
+                fill(p, outer, back_);
+                redrawLines(p, outer);
+            });
             if (hatched_) {
                 // Rare (printouts): draw the whole box again, outline included.
                 filledBox(op.x1, op.y1, op.x2, op.y2);
@@ -465,6 +599,7 @@ void Canvas::replay() {
             break;
         case Op::Kind::Text:
             font_ = fonts_[static_cast<size_t>(op.font)];
+            textClip_ = op.clip;
             text(op.x1, op.y1, op.text);
             break;
         case Op::Kind::Capture: {
@@ -491,4 +626,5 @@ void Canvas::replay() {
     opaque_ = opaque;
     hatched_ = hatched;
     font_ = font;
+    textClip_ = textClip;
 }

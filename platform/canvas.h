@@ -75,6 +75,9 @@ class Canvas {
     int hatchWidth() const { return hatchWidth_; }
     void setFont(const QFont& font) { font_ = font; }
     const QFont& font() const { return font_; }
+    // Texts are clipped to this picture rectangle (an empty one: not clipped). A value or note
+    // kept inside its cell's lines is gone with the next erase of the cell, in the recording too.
+    void setTextClip(const QRect& clip) { textClip_ = clip; }
 
     // Primitives. Rectangles are given by two corners, both inclusive. Horizontal and
     // vertical lines of width w cover w pixels starting at the given coordinate
@@ -146,6 +149,7 @@ class Canvas {
         int lineWidth;
         bool opaque, hatched;
         int font = -1; // index into fonts_ (texts only)
+        QRect clip;    // the text clip (texts only)
         QString text;
         QImage image;         // a pasted image that is no snapshot
         quint64 snapshot = 0; // the snapshot a Capture takes or a Paste restores, else 0
@@ -157,6 +161,24 @@ class Canvas {
         QImage pixels;
     };
     bool scaled() const { return viewScale_ != 1.0 && activePainter_ == nullptr; }
+    // Below one device pixel per picture pixel a thin line may get a device pixel that also
+    // belongs to the area beside it, and a call painting that area would wipe the line out.
+    // There the lines drawn are kept (picture rectangle and colour, in drawing order) and
+    // drawn again over the pixels of every later call beside them, so each line keeps its
+    // device pixel; a call that paints over a line in picture coordinates takes that part
+    // of it away, as it does at scale 1.
+    struct KeptLine {
+        QRect rect;
+        QColor colour;
+    };
+    bool keepsLines() const;
+    void addLine(const QRect& rect, const QColor& colour);
+    void coverLines(const QRect& cover);
+    void redrawLines(QPainter& p, const QRect& area) const;
+    // The kept lines inside a captured rectangle travel with its image, so a paste puts them
+    // back where it puts their pixels.
+    QString linesIn(const QRect& rect) const;
+    void restoreLines(const QImage& image, const QRect& target);
     qreal deviceRatio() const;
     // Where a picture rectangle lands in the painter's (device-independent) coordinates.
     QRectF place(const QRect& rect) const;
@@ -170,6 +192,7 @@ class Canvas {
     struct Shaped {
         int advance = 0;
         QList<QGlyphRun> runs; // glyph positions relative to the baseline's start
+        QRect ink;             // the glyphs' bounds from the text's top-left corner; empty: blanks
     };
     const Shaped& shaped(const QString& text);
     // The metrics of the current font on the device; makes its entry the current one.
@@ -185,6 +208,7 @@ class Canvas {
     bool recording_ = false;
     bool replaying_ = false;
     std::vector<Op> ops_;
+    std::vector<KeptLine> lines_;
     std::vector<QFont> fonts_;           // the distinct fonts of recorded texts
     std::vector<unsigned char> covered_; // compact()'s map of pixels, kept for the next run
     size_t compactAt_ = 4096;
@@ -200,6 +224,7 @@ class Canvas {
     QColor hatchColour_{0, 0, 0};
     int hatchWidth_ = 1;
     QFont font_;
+    QRect textClip_;
     // Per font used on the device: its metrics and the texts set in it. A board redraw sets
     // a few thousand digits in two fonts, and measuring and shaping each anew would cost as
     // much as drawing it.

@@ -86,12 +86,16 @@ void drawCellOutline(Game& g, int grid, int column, int row) {
     g.canvas.fillRect(r.right() - w, r.top(), r.right(), r.bottom(), colour);
 }
 
+// The glyphs of a value or note stay inside the cell's lines; the text cell of a value is
+// taller than the board's cell, its glyph is not.
 void drawValueText(Game& g, int column, int row, int value, QColor colour) {
     const int left = cellLeft(g, g.board.activeGrid, column);
     const int top = cellTop(g, g.board.activeGrid, row);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenRGB(colour);
+    g.canvas.setTextClip(cellInside(g, g.board.activeGrid, column, row));
     g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g.board.showDigits, value));
+    g.canvas.setTextClip(QRect());
 }
 
 // The drawing state every routine here leaves behind.
@@ -133,6 +137,7 @@ void paintCellNotes(Game& g, int grid, int column, int row) {
     const int left = cellLeft(g, grid, column);
     const int top = cellTop(g, grid, row);
     const QColor background = cellBackground(g, grid, column, row);
+    g.canvas.setTextClip(cellInside(g, grid, column, row));
     for (int v = 1; v <= 9; ++v) {
         const int x = left + 10 * ((v - 1) % 3) + 2;
         const int y = top + 10 * ((v - 1) / 3);
@@ -140,6 +145,7 @@ void paintCellNotes(Game& g, int grid, int column, int row) {
         if (b.noteFlag(grid, column, row, v))
             g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(digits, v));
     }
+    g.canvas.setTextClip(QRect());
     drawCellOutline(g, grid, column, row);
 }
 

@@ -7,7 +7,10 @@
 #include "app/win0.h"
 #include "files/resume.h"
 #include "platform/qt_platform.h"
+#include "play/cursor.h"
+#include "play/render.h"
 #include "support/scripted_platform.h"
+#include "tests/game/play_helpers.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -99,7 +102,72 @@ struct ScaledGame {
     }
 };
 
+// The start screen and a board of givens, entries (one wrong) and notes, then the cursor
+// walked across three grids: cells beside every kind of line were erased and drawn again.
+void drawLineProbeScene(Game& g) {
+    drawFirstScreen(g);
+    Board& b = g.board;
+    play_test::fillSolvedBoard(b);
+    for (int grid = 0; grid < 5; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                if ((c + r + grid) % 3 != 0) continue;
+                play_test::openCell(b, grid, c, r);
+                if ((c + grid) % 2 == 0)
+                    for (int v = 1; v <= 9; ++v) b.noteFlag(grid, c, r, v) = true;
+                else
+                    b.cellValue(grid, c, r) = static_cast<std::uint8_t>(c % 9 + 1);
+            }
+    syncSharedBoxes(b);
+    syncSharedNotes(g);
+    drawBoard(g);
+    for (int i = 0; i < 40; ++i)
+        cursorEvent(g, Event{Event::Kind::KeyRelease, i % 2 == 0 ? kKeyRight : kKeyDown, 0, 0});
+}
+
 } // namespace
+
+TEST(ViewScale, EveryCellLineStaysVisibleAtSmallScales) {
+    // The same scene at scale 1 gives each line's colour.
+    TestWorld reference;
+    drawLineProbeScene(reference.g());
+    for (qreal s : {0.5, 0.6, 0.75, 0.8}) {
+        QImage image(qCeil(1052 * s), qCeil(787 * s), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        ScriptedPlatform platform;
+        Canvas canvas(&image);
+        canvas.setViewScale(s);
+        canvas.setRecording(true);
+        Game g(platform, canvas);
+        fillColourTable(g);
+        drawLineProbeScene(g);
+        // Along every cell boundary, between the crossings, the line's colour in its device
+        // pixels (a box line of 2 picture pixels may show in either of its columns).
+        int missing = 0;
+        QString first;
+        auto probe = [&](int x, int y, int w, int h, QPoint along) {
+            const QColor want = reference.pixel(x, y);
+            const QRect d = canvas.deviceRect(QRect(x, y, w, h));
+            bool found = false;
+            for (int i = 0; i < std::max(d.width(), d.height()) && !found; ++i)
+                found = image.pixelColor(d.topLeft() + along * i) == want;
+            if (!found && missing++ == 0) first = QStringLiteral("(%1, %2)").arg(x).arg(y);
+        };
+        for (int grid = 0; grid < 5; ++grid) {
+            const int left = g.board.gridLeft[grid], top = g.board.gridTop[grid];
+            for (int k = 0; k <= 9; ++k) {
+                const int width = k % 3 == 0 ? 2 : 1;
+                for (int cell = 0; cell < 9; ++cell)
+                    for (int t = 3; t <= 30; ++t) {
+                        probe(left + 33 * k, top + 33 * cell + t, width, 1, QPoint(1, 0));
+                        probe(left + 33 * cell + t, top + 33 * k, 1, width, QPoint(0, 1));
+                    }
+            }
+        }
+        EXPECT_EQ(missing, 0) << "line pixels missing at scale " << s << ", first at picture "
+                              << first.toStdString();
+    }
+}
 
 TEST(ViewScale, StartScreenAtScaledCoordinates) {
     struct Probe {

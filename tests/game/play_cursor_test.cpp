@@ -2,6 +2,7 @@
 // the highlights drawn under the cells' contents and erased exactly, and the help line's
 // notes when timing stops.
 #include "app/game.h"
+#include "app/screen.h"
 #include "panels/info.h"
 #include "play/cursor.h"
 #include "play/editor.h"
@@ -269,4 +270,34 @@ TEST(CursorHighlight, CursorAndTintsStandOutAndWrongEntriesStayRed) {
     EXPECT_GE(contrast(wrong, house), 3.0);
     EXPECT_GE(contrast(wrong, same), 2.5);
     EXPECT_GE(contrast(entry, same), 7.0);
+}
+
+TEST(CursorHighlight, ALongSessionKeepsTheRecordingBoundedByThePicture) {
+    // The window's canvas records what still shows, to draw it again at another scale. Values,
+    // notes and tints drawn again and again with the cursor must not pile up in it.
+    TestWorld w;
+    Game& g = w.g();
+    w.canvas.setRecording(true);
+    g.canvas.clear(Colour::WindowBackground);
+    captureBackgroundStrips(g);
+    drawStartScreen(g);
+    Board& b = g.board;
+    fillSolvedBoard(b);
+    for (int grid = 0; grid < 5; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if ((c + 2 * r + grid) % 3 == 0) {
+                    openCell(b, grid, c, r);
+                    for (int v = 1; v <= 9; v += 2) b.noteFlag(grid, c, r, v) = true;
+                }
+    syncSharedNotes(g);
+    drawBoard(g);
+    const size_t start = w.canvas.recordedCalls();
+    const int keys[] = {kKeyRight, kKeyDown, kKeyLeft, kKeyUp};
+    for (int move = 0; move < 3000; ++move) {
+        cursorEvent(g, Event{Event::Kind::KeyRelease, keys[(move / 12) % 4], 0, 0});
+        if (move % 50 == 49)
+            cursorEvent(g, Event{Event::Kind::KeyRelease, '1' + (move / 50) % 9, 0, 0});
+    }
+    EXPECT_LT(w.canvas.recordedCalls(), 2 * start + 4096) << "recorded calls grew from " << start;
 }
