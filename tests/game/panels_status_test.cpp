@@ -255,6 +255,7 @@ TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
     g.board.cellValue(0, 2, 1) = 3;
     g.board.showDigits = false;
     keepGameInProgress(g);
+    releaseGameInProgress(g); // the program ends
     Game next(w.platform, w.canvas);
     drawStartScreen(next);
     w.platform.answers = {1}; // "&JA"
