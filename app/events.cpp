@@ -23,10 +23,20 @@ Event takeEvent(Game& g) {
         g.pointerX = e.x;
         g.pointerY = e.y;
         break;
+    case Event::Kind::Char:
+        // An Esc pressed in a game loop is a key of its own: its release may end the game,
+        // whatever an earlier Esc that closed a dialog or the palette left behind.
+        if (e.code == kKeyEsc && !g.paletteTracking) g.escapeConsumed = false;
+        break;
     case Event::Kind::KeyRelease:
         // The release of a key the palette took as its value ends that entry, nothing more.
         if (g.paletteKeyRelease != 0 && e.code == g.paletteKeyRelease) {
             g.paletteKeyRelease = 0;
+            e.kind = Event::Kind::None;
+        } else if (e.code == kKeyEsc && g.escapeConsumed && !g.paletteTracking) {
+            // The release of the Esc that closed a dialog (the quit question, the hall of
+            // fame): it ends nothing, and it is the only one swallowed.
+            g.escapeConsumed = false;
             e.kind = Event::Kind::None;
         }
         break;

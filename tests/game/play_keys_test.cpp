@@ -1,0 +1,77 @@
+// Keys in the game loops that must never trap the player: Esc after a dialog, letters at the
+// cell cursor in letter display.
+#include "app/game.h"
+#include "app/menu.h"
+#include "panels/info.h"
+#include "play/editor.h"
+#include "play/highlight.h"
+#include "play/playloop.h"
+#include "support/scripted_platform.h"
+#include "tests/game/play_helpers.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace play_test;
+
+TEST(KeysNeverTrap, EscLeavesAgainAfterADialogClosed) {
+    struct Case {
+        const char* name;
+        bool editor;
+        std::function<void(OpenCellsWorld&)> script;
+    };
+    const Case cases[] = {
+        {"NEIN to the close box, answered with Esc", false,
+         [](OpenCellsWorld& w) {
+             w.platform.answers = {2};
+             w.platform.closeRequest();
+             w.platform.key(kKeyEsc); // the release of the Esc that answered: swallowed
+         }},
+        {"NEIN to the close box, answered with the mouse", false,
+         [](OpenCellsWorld& w) {
+             w.platform.answers = {2};
+             w.platform.closeRequest();
+         }},
+        {"NEIN to the close box in the editor", true,
+         [](OpenCellsWorld& w) {
+             w.platform.answers = {2};
+             w.platform.closeRequest();
+         }},
+        {"the hall of fame closed after a solved game", false,
+         [](OpenCellsWorld& w) {
+             Game& g = w.g();
+             for (auto [gr, c, r] : OpenCellsWorld::kOpen) {
+                 if (gr == 4) break;
+                 g.board.cellValue(gr, c, r) = static_cast<std::uint8_t>(fieldValue(gr, c, r));
+             }
+             syncSharedBoxes(g.board);
+             clearHallOfFame(g.hallOfFame);
+             startGameClock(g);
+             w.platform.onModal = [&g](QWidget* form) {
+                 if (form->objectName() == QStringLiteral("champ")) {
+                     form->findChild<QLineEdit*>(QStringLiteral("ed1"))->setText("Tester");
+                     form->findChild<QPushButton*>(QStringLiteral("cmd5"))->click();
+                 } else {
+                     joinClockTicker(g);
+                     form->findChild<QPushButton*>(QStringLiteral("cmd3"))->click();
+                 }
+             };
+             w.click(4, 9, 9);
+             w.platform.typed('0' + fieldValue(4, 9, 9));
+         }},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        OpenCellsWorld w;
+        t.script(w);
+        w.platform.key('F');
+        // A fresh Esc, pressed and released in the game, leaves it.
+        w.platform.typed(kKeyEsc);
+        w.platform.key(kKeyEsc);
+        ASSERT_NO_THROW(t.editor ? boardEditor(w.g()) : playLoop(w.g()));
+        EXPECT_TRUE(w.platform.events.empty());
+    }
+}
