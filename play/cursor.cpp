@@ -71,7 +71,10 @@ bool cellKey(Game& g, const Event& e) {
     int column = 0, row = 0, grid = 0;
     if (!fieldCell(g.board, g.cursorColumn, g.cursorRow, grid, column, row)) return false;
     g.board.activeGrid = static_cast<std::int16_t>(grid);
-    const int key = e.code;
+    int key = e.code;
+    // In letter display the letters A..I the board shows are the values at the cursor, as
+    // the digits are in digit display; with the cursor hidden they are the loop's commands.
+    if (!g.board.showDigits && key >= 'A' && key <= 'I') key = key - 'A' + '1';
     if (e.ctrl()) {
         if (key < '1' || key > '9') return false;
         toggleNote(g, column, row, key - '0');

@@ -75,3 +75,49 @@ TEST(KeysNeverTrap, EscLeavesAgainAfterADialogClosed) {
         EXPECT_TRUE(w.platform.events.empty());
     }
 }
+
+TEST(KeysNeverTrap, LettersAtTheShownCursorAreValuesInLetterDisplay) {
+    struct Case {
+        const char* name;
+        bool editor, cursorShown;
+        int letter;
+    };
+    // Open cells of the board: grid 0 (1, 1), (8, 8); grid 1 (5, 5); grid 2 (5, 5).
+    const Case cases[] = {
+        {"C at the cursor", false, true, 'C'},   {"D at the cursor", false, true, 'D'},
+        {"F at the cursor", false, true, 'F'},   {"H at the cursor", false, true, 'H'},
+        {"I at the cursor", false, true, 'I'},   {"C in the editor", true, true, 'C'},
+        {"C, cursor hidden", false, false, 'C'}, {"H, cursor hidden", false, false, 'H'},
+    };
+    for (const Case& t : cases) {
+        SCOPED_TRACE(t.name);
+        OpenCellsWorld w;
+        Game& g = w.g();
+        g.board.showDigits = false;
+        g.board.noteFlag(1, 5, 5, 2) = true;
+        const int index = fieldIndex(g.board, 0, 1, 1);
+        g.cursorColumn = index % kFieldSize;
+        g.cursorRow = index / kFieldSize;
+        g.cursorShown = t.cursorShown;
+        w.platform.copyDataFile(QStringLiteral("Quintor.hlp"));
+        w.platform.key(t.letter);
+        w.platform.key(kKeyEsc);
+        ASSERT_NO_THROW(t.editor ? boardEditor(g) : playLoop(g));
+        const int value = t.letter - 'A' + 1;
+        if (t.cursorShown) {
+            // The letter's value stands in the cursor's cell; no command ran.
+            EXPECT_EQ(g.board.cellValue(0, 1, 1), value);
+            EXPECT_EQ(g.board.givenValue(0, 1, 1), t.editor ? value : 0);
+            EXPECT_TRUE(g.board.noteFlag(1, 5, 5, 2)) << "C cleared the notes";
+            EXPECT_FALSE(g.board.noteFlag(0, 8, 8, 1)) << "F filled the notes";
+            EXPECT_EQ(g.classicHelpWindow, nullptr) << "H opened the manual";
+            EXPECT_FALSE(w.platform.fileExists(w.platform.printFile)) << "D printed";
+        } else {
+            // Hidden cursor: the letters keep their meaning (C clears every note, H helps).
+            EXPECT_EQ(g.board.cellValue(0, 1, 1), 0);
+            EXPECT_EQ(g.board.noteFlag(1, 5, 5, 2), t.letter != 'C');
+            EXPECT_EQ(g.classicHelpWindow != nullptr, t.letter == 'H');
+        }
+        delete g.classicHelpWindow.data();
+    }
+}
