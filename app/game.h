@@ -95,7 +95,11 @@ struct Game {
     // Settings and dialog state shared across subsystems.
     Difficulty difficulty = Difficulty::Leicht;
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
-    QString timingNote; // why timing stopped, until the value palette has shown it again
+    QString timingNote; // why the game in play is not, or no longer, timed (empty: it is)
+    // The texts the status strip shows beside the caption: the keys of the running game
+    // loop, and a note (the timing note, a solved board, how to begin).
+    QString stripKeys, stripNote;
+    bool gameStarted = false; // a game loop has run in this session
     bool escapeConsumed = false;
     bool editorMode = false;
     bool dialogDone = false;

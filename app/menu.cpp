@@ -348,6 +348,10 @@ void Win_0_MenuEvent(Game& g, int id) {
     // The game in progress follows what the command changed, its timing included, so
     // that a program ended without the quit question (killed, logged out) keeps it.
     noteGameChanged(g);
+    // The status strip of the idle screen: no game keys, no note of the game left.
+    g.timingNote.clear();
+    showStripText(g, StripField::Keys, QString());
+    showStripText(g, StripField::Note, g.gameStarted ? QString() : kStartHint);
 }
 
 void quitGame(Game& g) {

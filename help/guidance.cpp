@@ -4,12 +4,15 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
+#include "panels/info.h"
 
 #include <QAction>
 
 void drawStartHint(Game& g) {
-    // Embossed like the program's caption at the strip's left end.
-    drawEmbossedText(g, 16, Colour::Black, kStartHintX, 782, kStartHint);
+    // The strip's note, embossed like the program's caption at the strip's left end; it
+    // goes once a game has been played in this session.
+    g.stripNote.clear();
+    showStripText(g, StripField::Note, g.gameStarted ? QString() : kStartHint);
 }
 
 QString gameKeyOfCommand(int id) {
@@ -22,12 +25,8 @@ QString gameKeyOfCommand(int id) {
         return QStringLiteral("D"); // Drucken
     case MenuId::Restart:
         return QStringLiteral("N"); // Neustart
-    case MenuId::Manual:
-        return QStringLiteral("H"); // Hilfe
     case MenuId::ShowCandidates:
         return QStringLiteral("M"); // automatic candidates
-    case MenuId::ShuffleBoard:
-        return QStringLiteral("X"); // in the own-board editor
     default:
         return QString();
     }

@@ -117,9 +117,25 @@ void showHelpText(Game& g) {
 }
 
 void showTimingNote(Game& g, const char* note) {
-    g.timingNote = QString::fromUtf8(note).leftJustified(26);
-    g.helpText = g.timingNote;
-    showHelpText(g);
+    g.timingNote = QString::fromUtf8(note);
+    showStripText(g, StripField::Note, g.timingNote);
+}
+
+void showStripText(Game& g, StripField field, const QString& text) {
+    QString& shown = field == StripField::Keys ? g.stripKeys : g.stripNote;
+    if (shown == text) return;
+    shown = text;
+    const int x = field == StripField::Keys ? kStripKeysX : kStripNoteX;
+    const int right = field == StripField::Keys ? kStripNoteX - 6 : kStripRight;
+    Canvas& c = g.canvas;
+    // The strip's inside between its frame lines, then the text embossed like the caption.
+    c.fillRect(x - 1, 767, right, 783, c.colour(Colour::WindowBackground));
+    const int font = g.currentFont;
+    if (!text.isEmpty()) drawEmbossedText(g, 16, Colour::Black, x, 782, text);
+    selectFont(g, font);
+    c.setOpaqueText(true);
+    c.setPenColour(Colour::Black);
+    c.setBackColour(Colour::White);
 }
 
 void drawClockPanel(Game& g) {

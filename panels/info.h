@@ -10,16 +10,20 @@ void drawDifficultyPanel(Game& g);
 void updateDifficultyPanel(Game& g);
 void drawHelpPanel(Game& g);
 void showHelpText(Game& g);
-// Why a game is not, or no longer, timed, as the help line tells it (at most 26 characters,
-// the width of the help line).
+// Why a game is not, or no longer, timed, as the status strip's note tells it.
 inline constexpr const char* kTimingThirdError = "Zeit gestoppt: 3. Fehler";
 inline constexpr const char* kTimingKeyM = "Zeit gestoppt: Taste M";
 inline constexpr const char* kTimingCandidates = "Zeit gestoppt: Kandidaten";
 inline constexpr const char* kUntimedCandidates = "Ohne Zeit: Kandidaten an";
 inline constexpr const char* kUntimedResumed = "Ohne Zeit: nur Neues Spiel";
-// Shows such a note in the help line (blank-padded over a longer text) and keeps it for the
-// value palette, which shows it again when it closes instead of its own guidance.
+// Keeps such a note for the rest of the game and shows it in the status strip; the help
+// line keeps its own texts.
 void showTimingNote(Game& g, const char* note);
+// The status strip beside the program's caption: the keys of the running game loop on its
+// left half, a note on its right half. A field is redrawn only when its text changes.
+enum class StripField { Keys, Note };
+inline constexpr int kStripKeysX = 170, kStripNoteX = 620, kStripRight = 1046;
+void showStripText(Game& g, StripField field, const QString& text);
 void drawClockPanel(Game& g);
 void updateClock(Game& g);
 // Starts the game clock of a new timed game: startTime := now, finishTime := "X",

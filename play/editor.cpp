@@ -129,6 +129,7 @@ void boardEditor(Game& g) {
     drawAllButtons(g);
 
     for (;;) {
+        updateGameStrip(g);
         const Event e = takeEvent(g);
         clearHint(g, e);
         if (undoRedoKey(g, e)) continue;

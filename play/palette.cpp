@@ -128,7 +128,6 @@ void paletteHover(Game& g, int x, int y) {
 void runValuePalette(Game& g, int column, int row) {
     Board& b = g.board;
     TrackingGuard guard{g};
-    g.timingNote.clear(); // a note shown before this palette opened has been read
     // Redrawing notes walks the grids; the palette's cell stays in the grid it was opened on.
     const auto grid = b.activeGrid;
     g.paletteTracking = true;
@@ -190,9 +189,6 @@ void runValuePalette(Game& g, int column, int row) {
     g.platform.waitNoMouseButton();
     g.helpText = QStringLiteral("Bitte ein Feld anklicken! ");
     if (g.largeFontMode) g.helpText += QStringLiteral("   ");
-    // A note that timing stopped with this entry stays in view.
-    if (!g.timingNote.isEmpty()) g.helpText = g.timingNote;
-    g.timingNote.clear();
     showHelpText(g);
     syncSharedBoxes(b);
     if (b.showCandidates) computeCandidates(g);

@@ -183,11 +183,29 @@ bool playEvent(Game& g, const Event& e) {
 
 } // namespace
 
+void updateGameStrip(Game& g) {
+    static const QString playKeys =
+        QStringLiteral("Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp");
+    static const QString editorKeys = QStringLiteral("Pfeile: Cursor  Strg+Z: zurück  T: Tipp");
+    static const QString letterKeys = QStringLiteral("Cursor: A–I tragen ein, Klick blendet aus");
+    static const QString solved = QStringLiteral("Gelöst! Abbruch, dann Neues Spiel");
+    QString keys = g.editorMode ? editorKeys : playKeys;
+    if (g.cursorShown && !g.board.showDigits) keys = letterKeys;
+    showStripText(g, StripField::Keys, keys);
+    if (g.editorMode)
+        showStripText(g, StripField::Note, QString());
+    else
+        showStripText(g, StripField::Note,
+                      g.board.verdict == Verdict::Solved ? solved : g.timingNote);
+}
+
 void playLoop(Game& g) {
     closeOpenChange(g);
+    g.gameStarted = true;
+    g.timingNote.clear();
     const bool timed = g.clock.clockRunning;
     drawBoard(g);
-    // The help line says when this game is not timed, and why.
+    // The status strip says when this game is not timed, and why.
     if (!timed)
         showTimingNote(g, kUntimedResumed);
     else if (!g.clock.clockRunning)
@@ -196,6 +214,7 @@ void playLoop(Game& g) {
     if (g.clock.clockRunning) startClockTicker(g);
 
     for (;;) {
+        updateGameStrip(g);
         const Event e = takeEvent(g);
         clearHint(g, e);
         if (!undoRedoKey(g, e) && !pauseEvent(g, e)) {
