@@ -10,6 +10,7 @@
 #include "platform/canvas.h"
 #include "platform/platform.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QPointer>
@@ -100,6 +101,9 @@ struct Game {
     // loop, and a note (the timing note, a solved board, how to begin).
     QString stripKeys, stripNote;
     bool gameStarted = false; // a game loop has run in this session
+    // The settings file's text as last read or written; a choice changed when it differs.
+    // Empty until start-up has read the file: nothing is written before then.
+    QByteArray settingsOnDisk;
     bool escapeConsumed = false;
     bool editorMode = false;
     bool dialogDone = false;

@@ -2,6 +2,7 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
+#include "app/settings.h"
 #include "app/startup.h"
 #include "app/win0.h"
 #include "files/resume.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
         Game& g = *game;
         fillColourTable(g);
         loadHallOfFame(g);
+        loadSettings(g); // the player's difficulty, display and symmetry of the last start
         window.setGame(&g);
 
         // 5. Menu bar and its check marks.

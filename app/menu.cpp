@@ -4,6 +4,7 @@
 #include "app/menu.h"
 
 #include "app/game.h"
+#include "app/settings.h"
 #include "engine/shuffle.h"
 #include "files/boardfile.h"
 #include "files/resume.h"
@@ -348,6 +349,7 @@ void Win_0_MenuEvent(Game& g, int id) {
     // The game in progress follows what the command changed, its timing included, so
     // that a program ended without the quit question (killed, logged out) keeps it.
     noteGameChanged(g);
+    saveSettings(g); // a changed difficulty, display or symmetry is kept for the next start
     // The status strip of the idle screen: no game keys, no note of the game left.
     g.timingNote.clear();
     showStripText(g, StripField::Keys, QString());

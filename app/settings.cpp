@@ -1,0 +1,54 @@
+// The settings file: a few "name=value" lines under one section heading, written as a
+// whole through the platform's atomic write.
+#include "app/settings.h"
+
+#include "app/game.h"
+
+#include <QList>
+
+namespace {
+
+constexpr qint64 kMaxSettingsSize = 4096; // far more than the file ever holds
+
+const char* const kDifficultyNames[] = {"Leicht", "Mittel", "Schwer", "Extrem"};
+
+} // namespace
+
+QByteArray settingsText(const Game& g) {
+    QByteArray text("[Quintor]\n");
+    text += QByteArray("Schwierigkeit=") + kDifficultyNames[difficultyIndex(g.difficulty)] + '\n';
+    text += QByteArray("Anzeige=") + (g.board.showDigits ? "Zahlen" : "Buchstaben") + '\n';
+    text += QByteArray("Symmetrie=") + (g.board.symmetricPuzzle ? "ja" : "nein") + '\n';
+    return text;
+}
+
+void loadSettings(Game& g) {
+    const ReadResult file = g.platform.readFile(kSettingsFileName, kMaxSettingsSize);
+    if (file) {
+        for (QByteArray line : file->split('\n')) {
+            line = line.trimmed();
+            const qsizetype equals = line.indexOf('=');
+            if (equals <= 0) continue;
+            const QByteArray name = line.left(equals).trimmed();
+            const QByteArray value = line.mid(equals + 1).trimmed();
+            if (name == "Schwierigkeit") {
+                for (int d = 0; d < 4; ++d)
+                    if (value == kDifficultyNames[d]) g.difficulty = static_cast<Difficulty>(d);
+            } else if (name == "Anzeige" && (value == "Zahlen" || value == "Buchstaben")) {
+                g.board.showDigits = value == "Zahlen";
+            } else if (name == "Symmetrie" && (value == "ja" || value == "nein")) {
+                g.board.symmetricPuzzle = value == "ja";
+            }
+        }
+    }
+    // What the file holds now, as far as it matters: a damaged or missing file is written
+    // anew only once a choice changes.
+    g.settingsOnDisk = settingsText(g);
+}
+
+void saveSettings(Game& g) {
+    if (g.settingsOnDisk.isEmpty()) return; // the file was never read: nothing to keep
+    const QByteArray text = settingsText(g);
+    if (text == g.settingsOnDisk) return;
+    if (g.platform.writeFile(kSettingsFileName, text).ok) g.settingsOnDisk = text;
+}
