@@ -207,6 +207,20 @@ TEST(HelpManual, BothFilesHoldTheSamePagesAndEveryMenuItemIsExplained) {
         EXPECT_TRUE(lands(QString(), target)) << word.toStdString();
 }
 
+TEST(HelpManual, KeysPageNamesTheKeysNoMenuShows) {
+    QFile file(QStringLiteral(QUINTOR_DATA_DIR "/Quintor.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::optional<HelpBook> hlp = parseHelpBook(file.readAll());
+    ASSERT_TRUE(hlp);
+    EXPECT_EQ(hlp->keywordTarget(QStringLiteral("Tasten")), QStringLiteral("Tasten.htm"));
+    const QString* keys = hlp->page(QStringLiteral("Tasten.htm"));
+    ASSERT_NE(keys, nullptr);
+    // The cursor (with the letters of letter display), undo, pause and the hint.
+    for (const char* word : {"Pfeiltasten", "A bis I", "Strg+Z", "Strg+Y", "Pause", "Tipp"})
+        EXPECT_TRUE(keys->contains(QString::fromUtf8(word))) << word;
+    EXPECT_TRUE(hlp->page(QStringLiteral("Übersicht.htm"))->contains("href=\"Tasten.htm\""));
+}
+
 TEST(HelpWindowLinks, FollowsALinkToAnotherPage) {
     HelpBook book;
     book.pages = {{QStringLiteral("A.htm"), QStringLiteral("<a href=\"B.htm#x\">weiter</a>")},
