@@ -121,16 +121,20 @@ const std::vector<Crossing>& crossings() {
                 const auto& box = geo().members[g * 27 + 18 + b];
                 for (int line = 0; line < 18; ++line) {
                     const auto& cells = geo().members[g * 27 + line];
+                    const auto inLine = [&](std::int16_t f) {
+                        return std::find(cells.begin(), cells.end(), f) != cells.end();
+                    };
+                    // Only a line through the box shares three cells with it; the others
+                    // would overfill the six places of the box's rest.
+                    if (std::count_if(box.begin(), box.end(), inLine) != 3) continue;
                     Crossing x{};
                     int nb = 0, nbox = 0, nline = 0;
                     for (std::int16_t f : box) {
-                        const bool inLine = std::find(cells.begin(), cells.end(), f) != cells.end();
-                        if (inLine && nb < 3)
+                        if (inLine(f))
                             x.both[nb++] = f;
-                        else if (!inLine)
+                        else
                             x.boxRest[nbox++] = f;
                     }
-                    if (nb != 3) continue;
                     for (std::int16_t f : cells)
                         if (std::find(x.both.begin(), x.both.end(), f) == x.both.end())
                             x.lineRest[nline++] = f;
