@@ -62,10 +62,7 @@ struct GameInProgressState {
     std::shared_ptr<int> alive = std::make_shared<int>(0); // ends with the game: later calls
 };
 
-// The 21 x 21 field of the five grids: grid g's column c, row r is field column
-// (gridLeft(g) - 15) / 33 + c - 1 and field row (gridTop(g) - 15) / 33 + r - 1.
-constexpr int kFieldSize = 21;
-constexpr int kFieldCells = kFieldSize * kFieldSize;
+// The 21 x 21 field of the five grids (kFieldSize, kGridOrigin): engine/layout.h.
 
 // Marks drawn on the board's cells beside the defined look, per cell of the 21 x 21 field
 // (index fieldRow * 21 + fieldColumn): a background tint under the value and notes, and an

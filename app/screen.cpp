@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kGridSize = 297; // 9 cells of 33 pixels
+constexpr int kGridSize = 9 * kCellSize;
 
 // An Arial font as the Windows font mapper builds it from (height, width, weight): the
 // height is the text cell (ascent + descent), the width the average character width.
@@ -213,21 +213,19 @@ void drawMainScreen(Game& g) {
     c.line(518, 319, 518, 401);
     c.line(519, 319, 519, 400);
     // The five grids, the centre one last so that it covers the corner grids' shared boxes.
-    g.board.cellWidth = g.board.cellHeight = 33;
+    g.board.cellWidth = g.board.cellHeight = kCellSize;
     c.setPenColour(Colour::Black);
     c.setBackColour(Colour::White);
-    drawEmptyGrid(g, 15, 15);
-    drawEmptyGrid(g, 411, 15);
-    drawEmptyGrid(g, 15, 411);
-    drawEmptyGrid(g, 411, 411);
-    drawEmptyGrid(g, 213, 213);
+    for (const int grid : {0, 1, 3, 4, 2})
+        drawEmptyGrid(g, gridLeftPixel(grid), gridTopPixel(grid));
     // The shared-box outlines go on top of every grid line.
     c.setLineWidth(2);
     c.setPenColour(Colour::DarkRed);
-    c.box(213, 213, 312, 312);
-    c.box(411, 213, 510, 312);
-    c.box(213, 411, 312, 510);
-    c.box(411, 411, 510, 510);
+    for (const SharedBox& s : kSharedBoxes) {
+        const int x = gridLeftPixel(s.masterGrid) + kCellSize * (s.masterColumn - 1);
+        const int y = gridTopPixel(s.masterGrid) + kCellSize * (s.masterRow - 1);
+        c.box(x, y, x + 3 * kCellSize, y + 3 * kCellSize);
+    }
     c.setLineWidth(1);
     c.setPenColour(Colour::Black);
     c.setBackColour(Colour::White);

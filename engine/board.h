@@ -2,6 +2,8 @@
 // Every other subsystem reads and writes the board through this struct; it is pure C++.
 #pragma once
 
+#include "engine/layout.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -71,8 +73,11 @@ struct Board {
     std::array<std::uint8_t, 10> unitCount{};
     std::array<std::uint8_t, 10> digitPermutation{};
     std::array<bool, 10> digitUnused{};
-    std::array<std::int16_t, 5> gridLeft{15, 411, 213, 15, 411};
-    std::array<std::int16_t, 5> gridTop{15, 15, 213, 411, 411};
+    // Top-left pixel of each grid, from the grid origins in the field.
+    std::array<std::int16_t, 5> gridLeft{gridLeftPixel(0), gridLeftPixel(1), gridLeftPixel(2),
+                                         gridLeftPixel(3), gridLeftPixel(4)};
+    std::array<std::int16_t, 5> gridTop{gridTopPixel(0), gridTopPixel(1), gridTopPixel(2),
+                                        gridTopPixel(3), gridTopPixel(4)};
 
     bool showDigits = true;
     bool symmetricPuzzle = true;
@@ -84,8 +89,8 @@ struct Board {
     std::int16_t errorCount = 0;
     Verdict verdict = Verdict::None;
     bool boardComplete = false;
-    std::int16_t cellWidth = 33;
-    std::int16_t cellHeight = 33;
+    std::int16_t cellWidth = kCellSize;
+    std::int16_t cellHeight = kCellSize;
 };
 
 // A shared box: master copy in the lower-numbered grid, mirror in the other.

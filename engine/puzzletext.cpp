@@ -13,7 +13,6 @@ namespace {
 // First field column and row (counted from 1) of each grid in the 21 x 21 field.
 constexpr std::array<int, 5> kFirstX{1, 13, 7, 1, 13};
 constexpr std::array<int, 5> kFirstY{1, 1, 7, 13, 13};
-constexpr int kFieldSize = 21;
 
 // A cell read from the text, with its place there.
 struct Place {

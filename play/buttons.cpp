@@ -91,7 +91,7 @@ void drawAllButtons(Game& g) {
 }
 
 int buttonAt(int x, int y) {
-    if (y < 726 || y > 752) return -1;
+    if (y < kButtonBandTop || y > kButtonBandBottom) return -1;
     for (int i = 0; i < 6; ++i)
         if (x >= kButtons[i].clickFrom && x <= kButtons[i].clickTo) return i;
     return -1;

@@ -8,7 +8,8 @@ struct Game;
 struct ButtonSpec {
     const char* caption;
     int x;
-    int clickFrom, clickTo; // inclusive x range for 726 <= y <= 752
+    int clickFrom,
+        clickTo; // inclusive x range within the button band (kButtonBandTop..kButtonBandBottom)
     char hotKey;
 };
 extern const ButtonSpec kButtons[6];

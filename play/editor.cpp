@@ -141,7 +141,7 @@ void boardEditor(Game& g) {
             if (!e.ctrl() && !e.alt() && editorKey(g, e.code)) return;
             break;
         case Event::Kind::LeftPress:
-            if (g.pointerY >= 726 && g.pointerY <= 752) {
+            if (g.pointerY >= kButtonBandTop && g.pointerY <= kButtonBandBottom) {
                 const int button = buttonAt(g.pointerX, g.pointerY);
                 if (button == kAbbruch) {
                     leaveEditor(g);

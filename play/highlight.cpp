@@ -7,13 +7,6 @@
 
 namespace {
 
-int gridFieldColumn(const Board& b, int grid) {
-    return (b.gridLeft[static_cast<size_t>(grid)] - 15) / 33;
-}
-int gridFieldRow(const Board& b, int grid) {
-    return (b.gridTop[static_cast<size_t>(grid)] - 15) / 33;
-}
-
 // Tints the row, column and 3 x 3 box of cell (grid, column, row) within its grid.
 void tintHouses(const Board& b, CellMarks& m, int grid, int column, int row) {
     const int boxColumn = (column - 1) / 3 * 3 + 1, boxRow = (row - 1) / 3 * 3 + 1;
@@ -27,22 +20,17 @@ void tintHouses(const Board& b, CellMarks& m, int grid, int column, int row) {
 
 } // namespace
 
-int fieldIndex(const Board& b, int grid, int column, int row) {
-    return (gridFieldRow(b, grid) + row - 1) * kFieldSize + gridFieldColumn(b, grid) + column - 1;
+int fieldIndex(const Board&, int grid, int column, int row) {
+    return fieldIndex(GridCell{grid, column, row});
 }
 
-bool fieldCell(const Board& b, int fieldColumn, int fieldRow, int& grid, int& column, int& row) {
-    for (int gr = 0; gr < 5; ++gr) {
-        const int c = fieldColumn - gridFieldColumn(b, gr) + 1;
-        const int r = fieldRow - gridFieldRow(b, gr) + 1;
-        if (c >= 1 && c <= 9 && r >= 1 && r <= 9) {
-            grid = gr;
-            column = c;
-            row = r;
-            return true;
-        }
-    }
-    return false;
+bool fieldCell(const Board&, int fieldColumn, int fieldRow, int& grid, int& column, int& row) {
+    GridCell cell;
+    if (!gridCellAt(fieldColumn, fieldRow, cell)) return false;
+    grid = cell.grid;
+    column = cell.column;
+    row = cell.row;
+    return true;
 }
 
 void applyCellMarks(Game& g, const CellMarks& wanted) {

@@ -86,8 +86,8 @@ void drawValuePalette(Game& g, int column, int row) {
                             : QStringLiteral("Rechte Taste löscht Feld!");
     showHelpText(g);
 
-    const int px = b.gridLeft[b.activeGrid] + 33 * (column - 1) - 10;
-    const int py = b.gridTop[b.activeGrid] + 33 * (row - 1) - 10;
+    const int px = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
+    const int py = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
     g.paletteX = px;
     g.paletteY = py;
     g.paletteColumn = column;
@@ -132,8 +132,8 @@ void runValuePalette(Game& g, int column, int row) {
     const auto grid = b.activeGrid;
     g.paletteTracking = true;
     g.platform.waitNoMouseButton();
-    g.paletteX = b.gridLeft[b.activeGrid] + 33 * (column - 1) - 10;
-    g.paletteY = b.gridTop[b.activeGrid] + 33 * (row - 1) - 10;
+    g.paletteX = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
+    g.paletteY = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
     g.paletteColumn = column;
     g.paletteRow = row;
 

@@ -11,9 +11,9 @@
 
 namespace {
 
-// The board: the 21 x 21 cells of 33 pixels from (15, 15).
-constexpr int kBoardLeft = 15, kBoardTop = 15, kBoardRight = 15 + 21 * 33 - 1,
-              kBoardBottom = kBoardRight;
+// The board: the whole field of the five grids.
+constexpr int kBoardLeft = kFieldLeft, kBoardTop = kFieldTop, kBoardRight = kFieldRight,
+              kBoardBottom = kFieldBottom;
 
 bool onBoard(int x, int y) {
     return x >= kBoardLeft && x <= kBoardRight && y >= kBoardTop && y <= kBoardBottom;

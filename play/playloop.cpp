@@ -168,7 +168,7 @@ bool playEvent(Game& g, const Event& e) {
         // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
         return !e.ctrl() && !e.alt() && playKey(g, e.code);
     case Event::Kind::LeftPress:
-        if (g.pointerY >= 726 && g.pointerY <= 752 &&
+        if (g.pointerY >= kButtonBandTop && g.pointerY <= kButtonBandBottom &&
             playButton(g, buttonAt(g.pointerX, g.pointerY)))
             return true;
         playCellClick(g, false);

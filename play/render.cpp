@@ -190,7 +190,7 @@ void drawCellValue(Game& g, int column, int row, int value) {
 
 void drawBoard(Game& g) {
     Board& b = g.board;
-    b.cellWidth = b.cellHeight = 33;
+    b.cellWidth = b.cellHeight = kCellSize;
     syncSharedBoxes(b); // the mirror copies show what their masters hold
     // One font and one painter for all 405 cells: selecting the font or opening a painter
     // per cell would dominate the redraw; the screen is updated once, at the end.

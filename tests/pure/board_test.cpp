@@ -136,3 +136,28 @@ TEST(Board, ClearBoardModelEmptiesEverythingAndForgetsNotSolvable) {
     EXPECT_EQ(b.givenValue, BoardArray{});
     EXPECT_EQ(b.noteFlag, NoteArray<bool>{});
 }
+
+// The grid origins cover 369 field cells, and a grid cell's field position leads back to
+// the cell itself or, for a mirror copy, to its master in the lower-numbered grid.
+TEST(BoardTest, GridOriginsAndFieldIndexRoundTrip) {
+    int covered = 0;
+    for (int fr = 0; fr < kFieldSize; ++fr)
+        for (int fc = 0; fc < kFieldSize; ++fc) {
+            GridCell cell;
+            if (!gridCellAt(fc, fr, cell)) continue;
+            ++covered;
+            EXPECT_EQ(fieldIndex(cell), fieldIndex(fc, fr)) << fc << "," << fr;
+        }
+    EXPECT_EQ(covered, 369);
+    for (int g = 0; g < 5; ++g)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) {
+                const int index = fieldIndex(GridCell{g, c, r});
+                GridCell back;
+                ASSERT_TRUE(gridCellAt(index % kFieldSize, index / kFieldSize, back));
+                GridCell expected{g, c, r};
+                int og = 0, oc = 0, orow = 0;
+                if (otherCopy(g, c, r, og, oc, orow) && og < g) expected = {og, oc, orow};
+                EXPECT_EQ(back, expected) << g << " " << c << " " << r;
+            }
+}
