@@ -83,9 +83,22 @@ bool isLargeFontSystem(int textHeight) {
 
 void fillColourTable(Game& g) {
     static constexpr int rgb[16][3] = {
-        {0, 0, 0},       {208, 0, 0},     {0, 128, 0},   {255, 255, 0},  {0, 0, 188}, {128, 0, 128},
-        {0, 128, 128},   {192, 192, 192}, {64, 64, 64},  {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
-        {180, 201, 208}, {255, 0, 255},   {0, 255, 255}, {255, 255, 255}};
+        {0, 0, 0},
+        {208, 0, 0},
+        {0, 128, 0},
+        {255, 255, 0},
+        {0, 0, 188},
+        {128, 0, 128},
+        {0, 128, 128},
+        {192, 192, 192},
+        {64, 64, 64},
+        {255, 0, 0},
+        {0, 255, 0},
+        {255, 255, 0},
+        {qRed(kWindowBackgroundRgb), qGreen(kWindowBackgroundRgb), qBlue(kWindowBackgroundRgb)},
+        {255, 0, 255},
+        {0, 255, 255},
+        {255, 255, 255}};
     for (size_t i = 0; i < 16; ++i)
         g.canvas.colourTable[i] = QColor(rgb[i][0], rgb[i][1], rgb[i][2]);
 }

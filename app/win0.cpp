@@ -125,7 +125,7 @@ class DrawingArea : public QWidget {
         const QRectF picture(window_->origin_, QSizeF(buffer.size()) / ratio);
         // Letterbox: the area around the picture in the background colour 12.
         const QRegion outside = QRegion(event->rect()) - QRegion(picture.toAlignedRect());
-        for (const QRect& r : outside) painter.fillRect(r, QColor(180, 201, 208));
+        for (const QRect& r : outside) painter.fillRect(r, QColor(kWindowBackgroundRgb));
         const QRectF r = QRectF(event->rect()) & picture;
         if (!r.isEmpty()) {
             const QRectF source((r.x() - picture.x()) * ratio, (r.y() - picture.y()) * ratio,
@@ -236,7 +236,7 @@ void Win_0::fitPictureToArea() {
         backBuffer_ = QImage(qCeil(kClientWidth * scale * ratio),
                              qCeil(kClientHeight * scale * ratio), QImage::Format_RGB32);
         backBuffer_.setDevicePixelRatio(ratio);
-        backBuffer_.fill(QColor(180, 201, 208));
+        backBuffer_.fill(QColor(kWindowBackgroundRgb));
         platform_.setViewScale(scale);
         if (canvas_ != nullptr) {
             canvas_->setDevice(&backBuffer_);

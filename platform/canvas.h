@@ -41,6 +41,9 @@ enum class Colour {
     White = 15,
 };
 
+// The window background, colour table entry 12: also the window's area outside the drawing.
+constexpr QRgb kWindowBackgroundRgb = qRgb(180, 201, 208);
+
 class Canvas {
   public:
     // The device must outlive the canvas (or be replaced with setDevice first).

@@ -90,10 +90,14 @@ PrintLayout printLayout(int printableWidth, int printableHeight) {
     l.unitY = uy;
     l.cellWidth = 4 * ux;
     l.cellHeight = 3 * uy;
-    l.gridCorner = {QPoint(ux, 5 * uy), QPoint(49 * ux, 5 * uy), QPoint(25 * ux, 23 * uy),
-                    QPoint(ux, 41 * uy), QPoint(49 * ux, 41 * uy)};
-    l.textOffset = {QPoint(0, 4 * uy), QPoint(48 * ux, 4 * uy), QPoint(24 * ux, 22 * uy),
-                    QPoint(0, 40 * uy), QPoint(48 * ux, 40 * uy)};
+    // The field starts one unit from the left and five from the top; the text offsets lie
+    // one unit up and left of the grid corners.
+    for (int grid = 0; grid < 5; ++grid) {
+        const int fieldX = l.cellWidth * gridFieldColumn(grid);
+        const int fieldY = l.cellHeight * gridFieldRow(grid);
+        l.gridCorner[static_cast<size_t>(grid)] = QPoint(ux + fieldX, 5 * uy + fieldY);
+        l.textOffset[static_cast<size_t>(grid)] = QPoint(fieldX, 4 * uy + fieldY);
+    }
     l.title = QPoint(29 * ux, uy);
     l.footer = QPoint(ux, halfRoundedToEven(137 * uy)); // 68.5 units
     l.halfCellY = halfRoundedToEven(3 * uy);            // 1.5 units
