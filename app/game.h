@@ -63,6 +63,7 @@ struct GameInProgressState {
 };
 
 // The 21 x 21 field of the five grids (kFieldSize, kGridOrigin): engine/layout.h.
+constexpr int kFieldCells = kFieldSize * kFieldSize;
 
 // Marks drawn on the board's cells beside the defined look, per cell of the 21 x 21 field
 // (index fieldRow * 21 + fieldColumn): a background tint under the value and notes, and an

@@ -7,8 +7,8 @@
 #include <cstddef>
 
 // The field of the five grids: 21 x 21 cells, of which the grids cover 369.
+// (app/game.h: kFieldCells; the collections tool numbers its own field with a margin.)
 constexpr int kFieldSize = 21;
-constexpr int kFieldCells = kFieldSize * kFieldSize;
 
 // Field row and column of each grid's column 1, row 1: the four corner grids and the
 // middle one that overlaps them by a 3 x 3 box each.
@@ -47,12 +47,9 @@ struct GridCell {
     bool operator==(const GridCell&) const = default;
 };
 
-// A cell of the field: index fieldRow * 21 + fieldColumn.
-constexpr int fieldIndex(int fieldColumn, int fieldRow) {
-    return fieldRow * kFieldSize + fieldColumn;
-}
+// The field index of a grid cell: fieldRow * 21 + fieldColumn.
 constexpr int fieldIndex(GridCell c) {
-    return fieldIndex(gridFieldColumn(c.grid) + c.column - 1, gridFieldRow(c.grid) + c.row - 1);
+    return (gridFieldRow(c.grid) + c.row - 1) * kFieldSize + gridFieldColumn(c.grid) + c.column - 1;
 }
 
 // The grid cell at a field position, in the lowest-numbered grid that covers it (the
