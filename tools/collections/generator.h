@@ -34,8 +34,13 @@ constexpr int kFieldCells = kFieldSpan * kFieldSpan;
 constexpr int fieldIndex(int x, int y) {
     return x + kFieldSpan * y;
 }
-inline constexpr std::array<int, 5> kGridFirstX{1, 13, 7, 1, 13};
-inline constexpr std::array<int, 5> kGridFirstY{1, 1, 7, 13, 13};
+// Each grid's first column and row, from the engine's grid origins (1-based here).
+inline constexpr std::array<int, 5> kGridFirstX{1 + gridFieldColumn(0), 1 + gridFieldColumn(1),
+                                                1 + gridFieldColumn(2), 1 + gridFieldColumn(3),
+                                                1 + gridFieldColumn(4)};
+inline constexpr std::array<int, 5> kGridFirstY{1 + gridFieldRow(0), 1 + gridFieldRow(1),
+                                                1 + gridFieldRow(2), 1 + gridFieldRow(3),
+                                                1 + gridFieldRow(4)};
 constexpr int fieldIndexOf(int grid, int column, int row) {
     return fieldIndex(kGridFirstX[grid] + column - 1, kGridFirstY[grid] + row - 1);
 }
