@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/generate.h"
 #include "engine/hint.h"
 #include "engine/history.h"
 #include "engine/random.h"
@@ -93,6 +94,12 @@ struct Game {
 
     // Settings and dialog state shared across subsystems.
     Difficulty difficulty = Difficulty::Leicht;
+    PuzzleOrigin origin; // the generated level and puzzle-of-the-day date of the game in play
+    // The results level (halloffame/statistics.h) the game in play counts for, -1 for none
+    // (an own or loaded board, or a game already counted as solved), and whether a hint was
+    // shown in it. Both kept in the game-in-progress file.
+    int resultLevel = -1;
+    bool hintUsed = false;
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
     QString timingNote; // why the game in play is not, or no longer, timed (empty: it is)
     // The texts the status strip shows beside the caption: the keys of the running game

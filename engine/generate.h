@@ -43,6 +43,18 @@ std::optional<GeneratedLevel> levelOf(Technique t);
 // True when some rung of the ladder belongs to the level, so puzzles of it can be made.
 bool levelHasTechniques(GeneratedLevel level);
 
+// Where the puzzle in play came from: a generated level (index into kGeneratedLevels; -1
+// for a defined or own board) and, for a puzzle of the day, its date as yyyymmdd (else 0).
+// Kept in the game state and in the game-in-progress file.
+struct PuzzleOrigin {
+    int level = -1;
+    int dailyDate = 0;
+    bool operator==(const PuzzleOrigin&) const = default;
+};
+// The levels whose results the statistics keep: the four defined levels (Difficulty), then
+// the generated ones (GeneratedLevel).
+constexpr int kResultLevelCount = 4 + kGeneratedLevelCount;
+
 struct GeneratedPuzzle {
     BoardArray givens;   // the puzzle, both copies of every shared cell
     BoardArray solution; // its only completion

@@ -6,16 +6,20 @@
 // the 32-bit FNV-1a checksum of the payload, then the payload (version 1): difficulty
 // (1 byte), error count (2), flags (1: timed, showDigits, showCandidates, symmetricPuzzle),
 // time played in milliseconds (4), then cellValue, givenValue, solutionValue (500 bytes
-// each, the board file's byte order) and noteFlag (5000 bytes of 0 or 1).
+// each, the board file's byte order) and noteFlag (5000 bytes of 0 or 1). Version 2 adds a
+// flag (a hint was used) and, after the notes, the puzzle's origin (generated level + 1, 1
+// byte; puzzle-of-the-day date yyyymmdd, 4) and the results level the game counts for
+// (+ 1, 1 byte). Version 1 files read with no origin, no results level and no hint.
 #pragma once
 
 #include "engine/board.h"
+#include "engine/generate.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-constexpr std::uint16_t kSavedGameVersion = 1;
+constexpr std::uint16_t kSavedGameVersion = 2;
 // The longest a game is ever timed: the clock shows no more than 99:59:59.
 constexpr double kSavedGameLongestTime = 100.0 * 3600.0;
 
@@ -25,6 +29,9 @@ struct SavedGame {
     int difficulty = 0;
     bool timed = false;
     double timePlayed = 0; // seconds
+    PuzzleOrigin origin;
+    int resultLevel = -1; // 0..kResultLevelCount - 1, or -1: the game counts for no level
+    bool hintUsed = false;
 };
 
 // Why a file cannot be resumed.

@@ -34,6 +34,9 @@ SavedGame currentGame(Game& g) {
     SavedGame game;
     game.board = g.board;
     game.difficulty = static_cast<int>(g.difficulty);
+    game.origin = g.origin;
+    game.resultLevel = g.resultLevel;
+    game.hintUsed = g.hintUsed;
     game.timed = g.clock.clockRunning;
     if (game.timed) {
         // A paused game has been played up to the start of its pause.
@@ -236,6 +239,9 @@ bool offerResume(Game& g) {
     b.showCandidates = game.board.showCandidates;
     b.symmetricPuzzle = game.board.symmetricPuzzle;
     g.difficulty = static_cast<Difficulty>(game.difficulty);
+    g.origin = game.origin;
+    g.resultLevel = game.resultLevel;
+    g.hintUsed = game.hintUsed;
     g.clock.finishingGame = false;
     {
         std::lock_guard<std::mutex> lock(g.clock.mutex);

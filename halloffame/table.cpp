@@ -157,6 +157,26 @@ std::string toWindows1252(const std::string& utf8) {
     return out;
 }
 
+std::string cleanUtf8(const std::string& text, bool& damaged) {
+    std::string out;
+    for (std::size_t pos = 0; pos < text.size();) {
+        char32_t c = nextCodePoint(text, pos);
+        if (c == kInvalid || isControl(c)) {
+            damaged = true;
+            c = '?';
+        }
+        if (c > 0xFFFF) { // appendUtf8 writes up to three bytes; four-byte characters here
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            appendUtf8(out, c);
+        }
+    }
+    return out;
+}
+
 std::string fromWindows1252(const std::string& bytes, bool& damaged) {
     std::string out;
     for (const char ch : bytes) {
@@ -242,41 +262,45 @@ void setHallOfFameLists(HallOfFame& table, const HallOfFameLists& lists) {
     }
 }
 
+std::vector<HallOfFameEntry> mergeRankList(const std::vector<HallOfFameEntry>& known,
+                                           const std::vector<HallOfFameEntry>& mine,
+                                           const std::vector<HallOfFameEntry>& file) {
+    const auto count = [](const std::vector<HallOfFameEntry>& list, const HallOfFameEntry& e) {
+        return static_cast<int>(std::count(list.begin(), list.end(), e));
+    };
+    std::vector<HallOfFameEntry> result;
+    // The file's entries, less those this game removed since it knew them.
+    std::vector<HallOfFameEntry> removed;
+    for (const HallOfFameEntry& e : known)
+        if (count(removed, e) < count(known, e) - count(mine, e)) removed.push_back(e);
+    for (const HallOfFameEntry& e : file) {
+        const auto it = std::find(removed.begin(), removed.end(), e);
+        if (it != removed.end()) {
+            removed.erase(it);
+            continue;
+        }
+        result.push_back(e);
+    }
+    // Every entry this game holds that the file lacks goes in below all equal times
+    // already there: those it added, and those it knew from a file that has vanished or
+    // been replaced since.
+    const std::vector<HallOfFameEntry> fromFile = result;
+    std::vector<HallOfFameEntry> seen;
+    for (const HallOfFameEntry& e : mine) {
+        seen.push_back(e);
+        if (count(seen, e) <= count(fromFile, e)) continue;
+        const auto below = std::find_if(result.begin(), result.end(), [&e](const auto& other) {
+            return timeIsBetter(e.time, other.time);
+        });
+        result.insert(below, e);
+    }
+    if (result.size() > kHallOfFameRanks) result.resize(kHallOfFameRanks);
+    return result;
+}
+
 HallOfFameLists mergeHallOfFameLists(const HallOfFameLists& known, const HallOfFameLists& mine,
                                      const HallOfFameLists& file) {
     HallOfFameLists merged;
-    for (int d = 0; d < 4; ++d) {
-        const auto count = [](const std::vector<HallOfFameEntry>& list, const HallOfFameEntry& e) {
-            return static_cast<int>(std::count(list.begin(), list.end(), e));
-        };
-        std::vector<HallOfFameEntry> result;
-        // The file's entries, less those this game removed since it knew them.
-        std::vector<HallOfFameEntry> removed;
-        for (const HallOfFameEntry& e : known[d])
-            if (count(removed, e) < count(known[d], e) - count(mine[d], e)) removed.push_back(e);
-        for (const HallOfFameEntry& e : file[d]) {
-            const auto it = std::find(removed.begin(), removed.end(), e);
-            if (it != removed.end()) {
-                removed.erase(it);
-                continue;
-            }
-            result.push_back(e);
-        }
-        // Every entry this game holds that the file lacks goes in below all equal times
-        // already there: those it added, and those it knew from a file that has vanished or
-        // been replaced since.
-        const std::vector<HallOfFameEntry> fromFile = result;
-        std::vector<HallOfFameEntry> seen;
-        for (const HallOfFameEntry& e : mine[d]) {
-            seen.push_back(e);
-            if (count(seen, e) <= count(fromFile, e)) continue;
-            const auto below = std::find_if(result.begin(), result.end(), [&e](const auto& other) {
-                return timeIsBetter(e.time, other.time);
-            });
-            result.insert(below, e);
-        }
-        if (result.size() > kHallOfFameRanks) result.resize(kHallOfFameRanks);
-        merged[d] = std::move(result);
-    }
+    for (int d = 0; d < 4; ++d) merged[d] = mergeRankList(known[d], mine[d], file[d]);
     return merged;
 }

@@ -45,6 +45,11 @@ void setHallOfFameLists(HallOfFame& table, const HallOfFameLists& lists);
 HallOfFameLists mergeHallOfFameLists(const HallOfFameLists& known, const HallOfFameLists& mine,
                                      const HallOfFameLists& file);
 
+// The same merge for one list of best times, best first (also the generated levels' lists).
+std::vector<HallOfFameEntry> mergeRankList(const std::vector<HallOfFameEntry>& known,
+                                           const std::vector<HallOfFameEntry>& mine,
+                                           const std::vector<HallOfFameEntry>& file);
+
 // Ranks 1..10 of every difficulty empty: empty name and date, time "9".
 void clearHallOfFame(HallOfFame& table);
 // Ranks 1..10 of one difficulty empty (the ruhm window's "empty this list").
@@ -64,6 +69,9 @@ bool timeIsBetter(const std::string& finishTime, const std::string& rankTime);
 // Windows-1252 conversions of one line; exposed for the tests.
 // Characters outside the code page, line breaks and other control characters become "?".
 std::string toWindows1252(const std::string& utf8);
+// A UTF-8 text with malformed sequences and control characters replaced by "?"; `damaged`
+// is set when that happened.
+std::string cleanUtf8(const std::string& text, bool& damaged);
 // Bytes the code page leaves undefined and control characters become "?"; `damaged` is
 // set when that happened.
 std::string fromWindows1252(const std::string& bytes, bool& damaged);

@@ -24,7 +24,25 @@ SavedGame sampleGame(bool timed) {
     game.difficulty = 3;
     game.timed = timed;
     game.timePlayed = timed ? 3723.4 : 0;
+    game.origin = {4, 20261210};
+    game.resultLevel = 8;
+    game.hintUsed = true;
     return game;
+}
+
+// Writes the length and checksum of the payload again after a test changed it.
+void reseal(std::vector<std::uint8_t>& f) {
+    const auto size = static_cast<std::uint32_t>(f.size() - 18);
+    std::uint32_t hash = 2166136261u;
+    for (std::size_t i = 18; i < f.size(); ++i) hash = (hash ^ f[i]) * 16777619u;
+    for (int i = 0; i < 4; ++i) {
+        f[10 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+        f[14 + i] = static_cast<std::uint8_t>(hash >> (8 * i));
+    }
+}
+
+void putDate(std::vector<std::uint8_t>& f, std::uint32_t date) {
+    for (int i = 0; i < 4; ++i) f[f.size() - 5 + i] = static_cast<std::uint8_t>(date >> (8 * i));
 }
 
 } // namespace
@@ -47,8 +65,23 @@ TEST(SavedGameCodec, TimedAndUntimedGamesWithNotesRoundTrip) {
         EXPECT_EQ(read.difficulty, 3);
         EXPECT_EQ(read.timed, timed);
         EXPECT_NEAR(read.timePlayed, game.timePlayed, 0.001);
+        EXPECT_EQ(read.origin, game.origin);
+        EXPECT_EQ(read.resultLevel, 8);
+        EXPECT_TRUE(read.hintUsed);
         EXPECT_EQ(encodeSavedGame(read), bytes);
     }
+    // A file of the first version (no origin, results level or hint) still resumes.
+    std::vector<std::uint8_t> v1 = encodeSavedGame(sampleGame(true));
+    v1.resize(v1.size() - 6);
+    v1[8] = 1;
+    v1[18 + 3] &= 0x0F;
+    reseal(v1);
+    SavedGame old;
+    ASSERT_EQ(decodeSavedGame(v1.data(), v1.size(), old), SavedGameError::None);
+    EXPECT_EQ(old.board.cellValue, sampleGame(true).board.cellValue);
+    EXPECT_EQ(old.origin, PuzzleOrigin{});
+    EXPECT_EQ(old.resultLevel, -1);
+    EXPECT_FALSE(old.hintUsed);
     Board empty;
     EXPECT_FALSE(holdsGameInProgress(empty));
     EXPECT_TRUE(holdsGameInProgress(sampleGame(true).board));
@@ -63,7 +96,8 @@ TEST(SavedGameCodec, ForeignFutureAndDamagedFilesAreRefused) {
     } cases[] = {
         {"empty", [](auto& f) { f.clear(); }, SavedGameError::Foreign},
         {"a board file", [](auto& f) { f.assign(28000, 0); }, SavedGameError::Foreign},
-        {"future version", [](auto& f) { f[8] = 2; }, SavedGameError::FutureVersion},
+        {"future version", [](auto& f) { f[8] = kSavedGameVersion + 1; },
+         SavedGameError::FutureVersion},
         {"future version, other length",
          [](auto& f) {
              f[9] = 1;
@@ -74,6 +108,24 @@ TEST(SavedGameCodec, ForeignFutureAndDamagedFilesAreRefused) {
         {"cut short", [](auto& f) { f.pop_back(); }, SavedGameError::Damaged},
         {"one byte changed", [](auto& f) { f[18 + 8 + 7] ^= 1; }, SavedGameError::Damaged},
         {"header only", [](auto& f) { f.resize(18); }, SavedGameError::Damaged},
+        {"generated level out of range",
+         [](auto& f) {
+             f[f.size() - 6] = 6;
+             reseal(f);
+         },
+         SavedGameError::Damaged},
+        {"no calendar date",
+         [](auto& f) {
+             putDate(f, 20261310);
+             reseal(f);
+         },
+         SavedGameError::Damaged},
+        {"results level out of range",
+         [](auto& f) {
+             f.back() = 10;
+             reseal(f);
+         },
+         SavedGameError::Damaged},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
