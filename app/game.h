@@ -7,6 +7,7 @@
 #include "engine/hint.h"
 #include "engine/history.h"
 #include "engine/random.h"
+#include "halloffame/statsfile.h"
 #include "halloffame/table.h"
 #include "platform/canvas.h"
 #include "platform/platform.h"
@@ -90,6 +91,7 @@ struct Game {
     Board board;
     History history; // undo and redo of the board in play
     HallOfFame hallOfFame;
+    StatisticsState statistics; // the player's results ("Statistik.txt")
     ClockState clock;
 
     // Settings and dialog state shared across subsystems.

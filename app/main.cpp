@@ -7,6 +7,7 @@
 #include "app/win0.h"
 #include "files/resume.h"
 #include "halloffame/halloffame.h"
+#include "halloffame/statistics.h"
 #include "help/help.h"
 #include "help/qtgerman.h"
 #include "platform/fileio.h"
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
         Game& g = *game;
         fillColourTable(g);
         loadHallOfFame(g);
-        loadSettings(g); // the player's difficulty, display and symmetry of the last start
+        loadStatistics(g); // the results per level, beside the hall of fame
+        loadSettings(g);   // the player's difficulty, display and symmetry of the last start
         window.setGame(&g);
 
         // 5. Menu bar and its check marks.

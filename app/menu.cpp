@@ -9,6 +9,7 @@
 #include "files/boardfile.h"
 #include "files/resume.h"
 #include "halloffame/halloffame.h"
+#include "halloffame/statistics.h"
 #include "help/guidance.h"
 #include "help/help.h"
 #include "panels/info.h"
@@ -62,6 +63,7 @@ const std::vector<QString>& menuItemTable() {
         QStringLiteral("45:Rätsel-Symmetrie"),
         QStringLiteral("-"),
         QStringLiteral("50:&Ruhmeshalle"),
+        QStringLiteral("51:S&tatistik"),
         QString(),
         QStringLiteral("&Hilfe"),
         QStringLiteral("60:&Anleitung"),
@@ -184,6 +186,8 @@ namespace {
 void newGame(Game& g) {
     g.board.errorCount = 0;
     if (!loadCollectionPuzzle(g)) return; // the missing file has been reported
+    g.origin = {};                        // a puzzle of the defined level
+    recordGameStarted(g);
     updateDifficultyPanel(g);
     g.clock.clockRunning = true;
     {
@@ -202,6 +206,8 @@ void newGame(Game& g) {
 // Menu 12: a stored puzzle printed, then played untimed.
 void printedGame(Game& g) {
     if (!loadCollectionPuzzle(g)) return;
+    g.origin = {};
+    recordGameStarted(g);
     updateDifficultyPanel(g);
     shuffleBoard(g.board, g.random);
     drawBoard(g);
@@ -223,6 +229,7 @@ void runCommand(Game& g, MenuId id) {
         playLoop(g);
         break;
     case MenuId::OwnBoard:
+        stopCountingGame(g); // a board of the player's own counts for no level
         boardEditor(g);
         g.editorMode = false;
         // The typed board's own solution, where the search proves it has exactly one.
@@ -258,6 +265,7 @@ void runCommand(Game& g, MenuId id) {
         break;
     case MenuId::ClearBoard:
         clearBoardModel(b);
+        stopCountingGame(g);
         drawBoard(g);
         forgetGameInProgress(g);
         break;
@@ -287,6 +295,9 @@ void runCommand(Game& g, MenuId id) {
         break;
     case MenuId::HallOfFame:
         showHallOfFame(g);
+        break;
+    case MenuId::Statistics:
+        showStatistics(g);
         break;
     case MenuId::Manual:
         if (g.htmlHelpAvailable)

@@ -36,6 +36,7 @@ enum class MenuId {
     ShowCandidates = 44,
     Symmetry = 45,
     HallOfFame = 50,
+    Statistics = 51, // "S&tatistik": the results per level and the generated best times
     Manual = 60,
     // Run once by start-up when a game in progress was kept at the last exit: offers that
     // game again. No menu item carries it.

@@ -33,9 +33,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 // A report-style list view: one line per entry, column headers, font size 12.
-QTreeWidget* makeListView(QWidget* page, int number) {
+QTreeWidget* makeListView(QWidget* page, const QString& name) {
     auto* view = new QTreeWidget(page);
-    view->setObjectName(QStringLiteral("lv%1").arg(number));
+    view->setObjectName(name);
     // Liberation Sans has Arial's metrics, so the texts fit the columns' widths.
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(12);
@@ -165,7 +165,7 @@ void RuhmForm::ruhm_Load() {
     for (int d = 0; d < 4; ++d) {
         pages[d] = new QWidget;
         pages[d]->setObjectName(QStringLiteral("liste%1").arg(d + 1));
-        lv[d] = makeListView(pages[d], d + 1);
+        lv[d] = makeListView(pages[d], QStringLiteral("lv%1").arg(d + 1));
         auto* layout = new QVBoxLayout(pages[d]);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(lv[d]);
@@ -209,4 +209,126 @@ void RuhmForm::cmd4_Click() {
     // The window reappears at once with the emptied list; this form is freed by the
     // showHallOfFame that opened it once this handler has returned.
     showHallOfFame(g);
+}
+
+// ---- statistik ---------------------------------------------------------------------------
+
+namespace {
+
+const char* const kLevelColumns[] = {"Stufe",     "Begonnen", "Gelöst",
+                                     "Ohne Tipp", "Bestzeit", "Durchschnitt"};
+
+QString levelCaption(int level) {
+    if (level < 4) return QString::fromLatin1(kTabCaptions[level]);
+    return QString::fromUtf8(kGeneratedLevels[static_cast<std::size_t>(level - 4)].name);
+}
+
+QString daysText(int days) {
+    return days == 1 ? QStringLiteral("1 Tag") : QStringLiteral("%1 Tage").arg(days);
+}
+
+} // namespace
+
+StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
+    setObjectName(QStringLiteral("statistik"));
+    setWindowTitle(QStringLiteral("Statistik"));
+    const Statistics& stats = g.statistics.stats;
+
+    lvLevels = new QTreeWidget(this);
+    lvLevels->setObjectName(QStringLiteral("lvLevels"));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(11);
+    lvLevels->setFont(font);
+    lvLevels->setRootIsDecorated(false);
+    lvLevels->setItemsExpandable(false);
+    lvLevels->setUniformRowHeights(true);
+    lvLevels->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvLevels->setSelectionMode(QAbstractItemView::NoSelection);
+    lvLevels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lvLevels->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QStringList captions;
+    for (const char* caption : kLevelColumns) captions << QString::fromUtf8(caption);
+    lvLevels->setHeaderLabels(captions);
+    lvLevels->header()->setSectionsMovable(false);
+    lvLevels->header()->setStretchLastSection(false);
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (int i = 0; i < lvLevels->columnCount(); ++i) {
+        const int w = std::max(metrics.horizontalAdvance(captions[i]),
+                               metrics.horizontalAdvance(i == 0 ? QStringLiteral("Fortgeschritten")
+                                                                : QStringLiteral("00:00:00.0"))) +
+                      20;
+        lvLevels->setColumnWidth(i, w);
+        width += w;
+    }
+    for (int level = 0; level < kResultLevelCount; ++level) {
+        const LevelResults& r = stats.levels[static_cast<std::size_t>(level)];
+        auto* line = new QTreeWidgetItem(lvLevels);
+        line->setText(0, levelCaption(level));
+        line->setText(1, QString::number(r.started));
+        line->setText(2, QString::number(r.solved));
+        line->setText(3, QString::number(r.solvedWithoutHint));
+        const bool timed = r.timedSolved > 0;
+        line->setText(4, timed ? QString::fromStdString(tenthsText(r.bestTenths))
+                               : QStringLiteral("–"));
+        line->setText(5, timed ? QString::fromStdString(tenthsText(
+                                     (r.totalTenths + r.timedSolved / 2) / r.timedSolved))
+                               : QStringLiteral("–"));
+        for (int i = 1; i < lvLevels->columnCount(); ++i)
+            line->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    const int lineHeight = metrics.height() + 4;
+    lvLevels->setMinimumSize(width + 2 * lvLevels->frameWidth() + 4,
+                             (kResultLevelCount + 1) * lineHeight + 12);
+
+    lblStreak = new QLabel(QStringLiteral("Rätsel des Tages: %1 in Folge, längste Serie %2")
+                               .arg(daysText(currentStreak(stats.dailyRuns, today)),
+                                    daysText(longestStreak(stats.dailyRuns))),
+                           this);
+    lblStreak->setObjectName(QStringLiteral("lblStreak"));
+
+    tbsBest = new QTabWidget(this);
+    tbsBest->setObjectName(QStringLiteral("tbsBest"));
+    for (int level = 0; level < kGeneratedLevelCount; ++level) {
+        auto* page = new QWidget;
+        lvBest[level] = makeListView(page, QStringLiteral("lvBest%1").arg(level + 1));
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(lvBest[level]);
+        int rank = 1;
+        for (const HallOfFameEntry& e : stats.bestTimes[static_cast<std::size_t>(level)]) {
+            auto* line = new QTreeWidgetItem(lvBest[level]);
+            line->setText(0, QStringLiteral("%1.").arg(rank++, 2));
+            line->setText(1, QString::fromStdString(e.name));
+            line->setText(2, QString::fromStdString(e.date));
+            line->setText(3, QString::fromStdString(e.time));
+        }
+        tbsBest->addTab(page, levelCaption(4 + level));
+    }
+    // The tab of the generated level in play, if any.
+    if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount)
+        tbsBest->setCurrentIndex(g.origin.level);
+
+    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Schließen"));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lvLevels);
+    layout->addWidget(lblStreak);
+    layout->addWidget(new QLabel(QStringLiteral("Bestzeiten der erzeugten Rätsel:"), this));
+    layout->addWidget(tbsBest);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint());
+}
+
+void StatistikForm::cmdClose_Click() {
+    g.dialogDone = true;
+    close();
+}
+
+void StatistikForm::formClosed() {
+    g.dialogDone = true;
 }

@@ -1,5 +1,6 @@
-// The two hall-of-fame forms: champ (name entry) and ruhm (the four lists on a tab strip).
-// Created and run by halloffame.cpp; the controls carry the names the handlers use.
+// The hall-of-fame forms: champ (name entry), ruhm (the four lists on a tab strip) and the
+// results window statistik. Created and run by halloffame.cpp and statistics.cpp; the
+// controls carry the names the handlers and tests use.
 #pragma once
 
 #include <QDialog>
@@ -61,6 +62,25 @@ class RuhmForm : public HallOfFameForm {
 
   protected:
     void formClosed() override { ruhm_Close(); }
+};
+
+// statistik: the results per level, the streaks of puzzles of the day and the generated
+// levels' best times (one tab each); `today` (yyyymmdd) decides the current streak.
+class StatistikForm : public HallOfFameForm {
+    Q_OBJECT
+  public:
+    StatistikForm(Game& g, int today);
+
+    void cmdClose_Click();
+
+    QTreeWidget* lvLevels = nullptr;
+    QLabel* lblStreak = nullptr;
+    QTabWidget* tbsBest = nullptr;
+    QTreeWidget* lvBest[5] = {};
+    QPushButton* cmdClose = nullptr;
+
+  protected:
+    void formClosed() override;
 };
 
 // List-view column widths are given in twips; the screen has 15 twips per pixel.

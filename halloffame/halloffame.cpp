@@ -166,6 +166,9 @@ void saveHallOfFame(Game& g) {
 }
 
 void enterHallOfFame(Game& g) {
+    // The hall of fame holds the defined levels; a generated level's best times are kept
+    // with the statistics (noteGameResult).
+    if (g.origin.level >= 0) return;
     HallOfFame& table = g.hallOfFame;
     table.nameAccepted = false;
     const int d = difficultyIndex(g.difficulty);

@@ -56,6 +56,14 @@ struct Statistics {
     bool operator==(const Statistics&) const = default;
 };
 
+// What the running game knows of the results, and of the file (halloffame/statistics.cpp).
+struct StatisticsState {
+    Statistics stats;              // the results as shown, this game's included
+    Statistics onFile;             // the file as this game last read or wrote it, for the merge
+    bool readOnly = false;         // the file is a newer game's: it is left alone
+    bool lockProblemShown = false; // said once per run that the lock's name is taken
+};
+
 enum class StatisticsRead {
     Intact,
     Damaged,       // some lines could not be read (or no statistics file at all); the rest is

@@ -121,6 +121,7 @@ void showHint(Game& g) {
             return;
         g.clock.clockRunning = false; // as the M key stops it
     }
+    g.hintUsed = true; // the game is no longer solved without a hint
     Board& b = g.board;
     g.overlayMarks = CellMarks{}; // an older hint's marks go first
     BoardArray solution{};

@@ -6,6 +6,7 @@
 #include "app/events.h"
 #include "app/game.h"
 #include "files/resume.h"
+#include "halloffame/statistics.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
@@ -221,6 +222,7 @@ void playLoop(Game& g) {
             const UndoStep step(g); // whatever this event changes is one step of the history
             if (!cursorEvent(g, e) && playEvent(g, e)) return;
         }
+        noteGameResult(g);  // a board just solved counts for its level
         noteGameChanged(g); // keeps the game in progress for a restart
     }
 }

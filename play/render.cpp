@@ -363,6 +363,7 @@ void solveBoard(Game& g, bool explain) {
 }
 
 void solveCommand(Game& g) {
+    g.resultLevel = -1; // a board the solver finishes is no result of the player's
     Board& b = g.board;
     bool playerEntries = false;
     for (int i = 0; i < kBlockSize; ++i)

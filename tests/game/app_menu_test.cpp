@@ -84,6 +84,7 @@ TEST(MenuTable, ParsesIntoTheFourDropDowns) {
         "  45:Rätsel-Symmetrie",
         "  -",
         "  50:&Ruhmeshalle",
+        "  51:S&tatistik",
         "[&Hilfe]",
         "  60:&Anleitung",
         "  -",
@@ -136,7 +137,7 @@ TEST(MenuBar, QtTreeWithAccessKeysAndIds) {
     std::unique_ptr<QMenuBar> menuBar(
         buildMenuBar(bar, nullptr, [&ids](int id, QAction*) { ids.push_back(id); }));
     EXPECT_EQ(ids, (std::vector<int>{8,  10, 25, 12, 99, 20, 21, 22, 26, 27, 24, 11,
-                                     30, 31, 32, 33, 40, 41, 44, 45, 50, 60, 1}));
+                                     30, 31, 32, 33, 40, 41, 44, 45, 50, 51, 60, 1}));
     const QList<QAction*> titles = menuBar->actions();
     ASSERT_EQ(titles.size(), 4);
     EXPECT_EQ(QKeySequence::mnemonic(titles[0]->text()), QKeySequence(Qt::ALT | Qt::Key_Q));

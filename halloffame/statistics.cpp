@@ -1,0 +1,250 @@
+// The results of the running game: "Statistik.txt" beside "Champions.Rhm" (never touching
+// it), read at start and merged into under a lock after every recorded game, so that two
+// games running at once lose no result; a damaged file is kept aside first. The window
+// "Statistik" shows the results per level, the streaks of puzzles of the day and the
+// generated levels' best times. Called by start-up, the menu commands and the game loops.
+#include "halloffame/statistics.h"
+
+#include "app/game.h"
+#include "halloffame/forms.h"
+#include "halloffame/halloffame.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLockFile>
+
+#include <memory>
+#include <mutex>
+
+namespace {
+
+const QString kFileName = QStringLiteral("Statistik.txt");
+const QString kLockName = QStringLiteral("Statistik.txt.lock");
+// A statistics file is a few hundred lines at most; anything far larger is no such file.
+constexpr qint64 kReadLimit = 1024 * 1024;
+
+void showProblem(Game& g, const QString& text) {
+    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
+}
+
+std::vector<unsigned char> image(const QByteArray& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+// The backup that already holds exactly these bytes, if any.
+QString backupHolding(Game& g, const QByteArray& bytes) {
+    for (int number = 1; number <= kBackupNames; ++number) {
+        const QString name = backupFileName(kFileName, number);
+        if (!g.platform.fileExists(name)) continue;
+        const ReadResult copy = g.platform.readFile(name, kReadLimit);
+        if (copy && *copy == bytes) return name;
+    }
+    return {};
+}
+
+const QString kNewerText = QStringLiteral(
+    "Die Statistik „%1“ stammt von einer neueren Version des Spiels. Sie bleibt unverändert; "
+    "die Ergebnisse dieses Spiels werden nicht darin festgehalten.");
+
+// The file as it is now, for merging before a save. A missing file counts as the one this
+// game knows (what the game holds is written anew). A file that cannot be read, or is
+// damaged and not yet kept as a backup, is moved aside first, so the save cannot destroy
+// it. False (after a message) when the save must not go on.
+bool readFileForMerge(Game& g, Statistics& file) {
+    StatisticsState& s = g.statistics;
+    file = s.onFile;
+    if (!g.platform.fileExists(kFileName)) return true;
+    const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
+    if (bytes) {
+        switch (decodeStatistics(image(*bytes), file)) {
+        case StatisticsRead::Intact:
+            return true;
+        case StatisticsRead::FutureVersion:
+            s.readOnly = true;
+            showProblem(g, kNewerText.arg(kFileName));
+            return false;
+        case StatisticsRead::Damaged:
+            if (!backupHolding(g, *bytes).isEmpty()) return true;
+            break;
+        }
+    }
+    QString aside;
+    const WriteResult moved = g.platform.moveAside(kFileName, aside);
+    if (!moved.ok) {
+        showProblem(g, QStringLiteral("Die Statistik „%1“ ist unlesbar oder beschädigt und "
+                                      "konnte nicht beiseitegelegt werden.\n%2\nDie Statistik "
+                                      "wurde nicht gespeichert.")
+                           .arg(kFileName, moved.error));
+        return false;
+    }
+    showProblem(g, QStringLiteral("Die unlesbare oder beschädigte Statistik „%1“ wurde als "
+                                  "„%2“ beiseitegelegt.")
+                       .arg(kFileName, aside));
+    return true;
+}
+
+// Today as yyyymmdd, from the platform's date text (dd.MM.yyyy); 0 when it is no date.
+int today(Game& g) {
+    const QDate date = QDate::fromString(g.platform.dateText(), QStringLiteral("dd.MM.yyyy"));
+    return date.isValid() ? date.year() * 10000 + date.month() * 100 + date.day() : 0;
+}
+
+// A timed generated game's final time on its best-times list, with the name asked in champ
+// (cancelling it leaves the list as it was).
+void enterBestTime(Game& g, int generatedLevel, const std::string& finishTime) {
+    BestTimeList& list = g.statistics.stats.bestTimes[static_cast<std::size_t>(generatedLevel)];
+    if (bestTimeRank(list, finishTime) == 0) return;
+    HallOfFame& table = g.hallOfFame;
+    table.nameAccepted = false;
+    {
+        const auto form = std::make_unique<ChampForm>(g);
+        form->setWindowTitle(QStringLiteral("Bestzeiten"));
+        form->lbl2->setText(
+            QStringLiteral("Neue Bestzeit für „%1“!\nBitte geben Sie Ihren "
+                           "Namen ein:")
+                .arg(QString::fromUtf8(
+                    kGeneratedLevels[static_cast<std::size_t>(generatedLevel)].name)));
+        form->ed1->setText(QString::fromStdString(table.championName));
+        form->ed1->selectAll();
+        form->ed1->setFocus();
+        form->setProperty(kWaitsOnCloseProperty, true);
+        g.dialogDone = false;
+        g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.dialogDone; });
+    }
+    if (!table.nameAccepted) return;
+    insertBestTime(list, {table.championName, g.platform.dateText().toStdString(), finishTime});
+}
+
+} // namespace
+
+QString statisticsFileName() {
+    return kFileName;
+}
+
+int currentResultLevel(const Game& g) {
+    if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount) return 4 + g.origin.level;
+    return difficultyIndex(g.difficulty);
+}
+
+void loadStatistics(Game& g) {
+    StatisticsState& s = g.statistics;
+    s.stats = s.onFile = {};
+    if (!g.platform.fileExists(kFileName)) return;
+    const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
+    if (!bytes) {
+        showProblem(g, QStringLiteral("Die Statistik „%1“ kann nicht gelesen werden.\n%2\n"
+                                      "Sie bleibt für dieses Spiel leer.")
+                           .arg(kFileName, bytes.error));
+        return;
+    }
+    Statistics read;
+    switch (decodeStatistics(image(*bytes), read)) {
+    case StatisticsRead::Intact:
+        s.stats = s.onFile = read;
+        return;
+    case StatisticsRead::FutureVersion:
+        s.readOnly = true;
+        showProblem(g, kNewerText.arg(kFileName));
+        return;
+    case StatisticsRead::Damaged:
+        break;
+    }
+    s.stats = s.onFile = read;
+    // Keep the damaged original, so that saving the readable part loses nothing.
+    QString kept = backupHolding(g, *bytes), why;
+    if (kept.isEmpty()) {
+        const WriteResult copy = g.platform.writeBackup(kFileName, *bytes, kept);
+        if (!copy.ok) {
+            kept.clear();
+            why = copy.error;
+        }
+    }
+    showProblem(g, QStringLiteral("Die Statistik „%1“ ist beschädigt.\n"
+                                  "Alle lesbaren Einträge wurden übernommen.\n%2")
+                       .arg(kFileName, kept.isEmpty()
+                                           ? QStringLiteral("Die Originaldatei konnte nicht "
+                                                            "gesichert werden: %1")
+                                                 .arg(why)
+                                           : QStringLiteral("Die Originaldatei wurde als „%1“ "
+                                                            "gesichert.")
+                                                 .arg(kept)));
+}
+
+bool saveStatistics(Game& g) {
+    StatisticsState& s = g.statistics;
+    if (s.readOnly) return false;
+    const QString lockPath = g.platform.filePath(kLockName);
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(10000);
+    const QFileInfo lockInfo(lockPath);
+    if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile()) {
+        // No lock can be taken beside a folder of the lock's name: save without, say so once.
+        if (!s.lockProblemShown)
+            showProblem(g, QStringLiteral("„%1“ ist keine Sperrdatei. Die Statistik wird "
+                                          "deshalb ohne Sperre gespeichert; speichern zwei "
+                                          "Spiele zugleich, kann ein Ergebnis verloren gehen.\n"
+                                          "Bitte „%1“ entfernen.")
+                               .arg(kLockName));
+        s.lockProblemShown = true;
+    } else if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+        showProblem(g, QStringLiteral("Die Statistik konnte nicht gespeichert werden, weil ein "
+                                      "anderes Spiel sie gerade speichert. Das Ergebnis wird "
+                                      "mit dem nächsten gespeichert."));
+        return false;
+    }
+    Statistics file;
+    if (!readFileForMerge(g, file)) return false;
+    const Statistics merged = mergeStatistics(s.onFile, s.stats, file);
+    const std::vector<unsigned char> bytes = encodeStatistics(merged);
+    const WriteResult written =
+        g.platform.writeFile(kFileName, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                   qsizetype(bytes.size())));
+    s.stats = merged; // shown either way; the file knows it only when written
+    if (written.ok) {
+        s.onFile = merged;
+        return true;
+    }
+    s.onFile = file;
+    showProblem(g, QStringLiteral("Die Statistik konnte nicht in „%1“ gespeichert werden.\n%2")
+                       .arg(kFileName, written.error));
+    return false;
+}
+
+void recordGameStarted(Game& g) {
+    g.resultLevel = currentResultLevel(g);
+    g.hintUsed = false;
+    recordStart(g.statistics.stats, g.resultLevel);
+    saveStatistics(g);
+}
+
+void stopCountingGame(Game& g) {
+    g.resultLevel = -1;
+}
+
+void noteGameResult(Game& g) {
+    if (g.resultLevel < 0 || g.board.verdict != Verdict::Solved) return;
+    const int level = g.resultLevel;
+    g.resultLevel = -1; // counted once, whatever follows (undo, Neustart)
+    std::string finishTime;
+    {
+        std::lock_guard<std::mutex> lock(g.clock.mutex);
+        finishTime = g.clock.finishTime;
+    }
+    if (timeTenths(finishTime) <= 0) finishTime.clear(); // untimed
+    const int daily = level >= 4 ? g.origin.dailyDate : 0;
+    recordSolve(g.statistics.stats, level, g.hintUsed, finishTime, daily);
+    const bool bestTimes = level >= 4 && !finishTime.empty();
+    if (bestTimes) enterBestTime(g, level - 4, finishTime);
+    saveStatistics(g);
+    // As the hall of fame shows itself after every solved timed game of a defined level.
+    if (bestTimes) showStatistics(g);
+}
+
+void showStatistics(Game& g) {
+    const auto form = std::make_unique<StatistikForm>(g, today(g));
+    g.dialogDone = false;
+    g.platform.runModal(form.get(), QPoint(120, 120), [&g] { return g.dialogDone; });
+    g.escapeConsumed = true; // the Esc that closed the window does not end a running game
+}
