@@ -249,6 +249,8 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     QStringList captions;
     for (const char* caption : kLevelColumns) captions << QString::fromUtf8(caption);
     lvLevels->setHeaderLabels(captions);
+    for (int i = 1; i < captions.size(); ++i)
+        lvLevels->headerItem()->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
     lvLevels->header()->setSectionsMovable(false);
     lvLevels->header()->setStretchLastSection(false);
     const QFontMetrics metrics(font);
