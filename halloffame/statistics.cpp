@@ -204,9 +204,13 @@ bool saveStatistics(Game& g) {
     s.stats = merged; // shown either way; the file knows it only when written
     if (written.ok) {
         s.onFile = merged;
+        s.failureShown = false;
         return true;
     }
     s.onFile = file;
+    // Said once, not at every game while the disk stays full; the results wait in memory.
+    if (s.failureShown) return false;
+    s.failureShown = true;
     showProblem(g, QStringLiteral("Die Statistik konnte nicht in „%1“ gespeichert werden.\n%2")
                        .arg(kFileName, written.error));
     return false;
@@ -225,6 +229,12 @@ void stopCountingGame(Game& g) {
 
 void noteGameResult(Game& g) {
     if (g.resultLevel < 0 || g.board.verdict != Verdict::Solved) return;
+    // A game counts for the kind of level it was started at: a generated puzzle set up
+    // without being recorded must not count for the defined game before it, or back.
+    if ((g.resultLevel >= 4) != (g.origin.level >= 0)) {
+        g.resultLevel = -1;
+        return;
+    }
     const int level = g.resultLevel;
     g.resultLevel = -1; // counted once, whatever follows (undo, Neustart)
     std::string finishTime;

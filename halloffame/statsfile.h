@@ -62,6 +62,7 @@ struct StatisticsState {
     Statistics onFile;             // the file as this game last read or wrote it, for the merge
     bool readOnly = false;         // the file is a newer game's: it is left alone
     bool lockProblemShown = false; // said once per run that the lock's name is taken
+    bool failureShown = false;     // a failed write was reported and none succeeded since
 };
 
 enum class StatisticsRead {

@@ -247,4 +247,14 @@ TEST(StatisticsFiles, TwoGamesLoseNoResultAndADamagedFileIsKeptAside) {
     EXPECT_FALSE(w.file().contains("Unsinn"));
     EXPECT_EQ(readRaw(p.path(QStringLiteral("Champions.Rhm"))), champions);
     EXPECT_EQ(p.messages.size(), 1u) << "the backup already holds the damaged file";
+
+    // A full disk is reported once; the results wait and go into the next write.
+    p.failWrites = true;
+    recordGameStarted(damagedStart);
+    recordGameStarted(damagedStart);
+    EXPECT_EQ(p.messages.size(), 2u);
+    EXPECT_TRUE(p.messages[1].text.contains(QStringLiteral("kein Platz mehr")));
+    p.failWrites = false;
+    recordGameStarted(damagedStart);
+    EXPECT_TRUE(w.file().contains("\nStufe\tschwer\t7\t0\t0\t0\t0\t0\n"));
 }
