@@ -1,4 +1,5 @@
-// The installed data folder and the per-user copies of its collections and manual.
+// The installed data folder and the per-user copies of its collections and manual (in
+// every language: Quintor.chm, Quintor_en.chm, ...).
 // The copies carry the installed file's modification time, so an update of the installed
 // game (whose files are newer) refreshes them at the next start.
 #include "app/userdata.h"
@@ -41,7 +42,7 @@ QStringList refreshUserData(const QString& installedDir, const QString& userDir)
     const QStringList names =
         installed.entryList({QStringLiteral("leicht.qnt"), QStringLiteral("mittel.qnt"),
                              QStringLiteral("schwer.qnt"), QStringLiteral("extrem.qnt"),
-                             QStringLiteral("Quintor.chm"), QStringLiteral("Quintor.hlp")},
+                             QStringLiteral("Quintor*.chm"), QStringLiteral("Quintor*.hlp")},
                             QDir::Files);
     QStringList messages;
     for (const QString& name : names) {

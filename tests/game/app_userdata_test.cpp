@@ -64,7 +64,7 @@ TEST(UserData, CopiesMissingAndOlderFilesAndNeverThePlayersOwn) {
     QTemporaryDir installed, user;
     const QDir in(installed.path()), own(user.path());
     for (const char* name : {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt", "Quintor.chm",
-                             "brett.qnt", "Champions.Rhm"})
+                             "Quintor_en.hlp", "brett.qnt", "Champions.Rhm"})
         writeFile(in.filePath(QLatin1String(name)), QByteArray("installed ") + name, kNew);
     // mittel: an older copy (refreshed); schwer: a copy as new as the installed file (kept);
     // the player's own files stand beside them and stay as they are.
@@ -79,6 +79,7 @@ TEST(UserData, CopiesMissingAndOlderFilesAndNeverThePlayersOwn) {
     EXPECT_EQ(readFile(own.filePath("schwer.qnt")), "same age schwer");
     EXPECT_EQ(readFile(own.filePath("extrem.qnt")), "installed extrem.qnt");
     EXPECT_EQ(readFile(own.filePath("Quintor.chm")), "installed Quintor.chm");
+    EXPECT_EQ(readFile(own.filePath("Quintor_en.hlp")), "installed Quintor_en.hlp");
     EXPECT_EQ(readFile(own.filePath("brett.qnt")), "player's boards");
     EXPECT_EQ(readFile(own.filePath("Champions.Rhm")), "player's champions");
     // A copy carries the installed file's time, so the next start copies nothing.

@@ -12,7 +12,8 @@ trap 'rm -rf "$(dirname "$prefix")"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$prefix/bin/quintor" ] || fail "program not installed"
-data_files=(leicht.qnt mittel.qnt schwer.qnt extrem.qnt Quintor.chm Quintor.hlp)
+data_files=(leicht.qnt mittel.qnt schwer.qnt extrem.qnt Quintor.chm Quintor.hlp Quintor_en.chm
+  Quintor_en.hlp)
 for f in "${data_files[@]}"; do
   [ -s "$prefix/share/quintor/$f" ] || fail "data file $f missing"
 done

@@ -53,6 +53,8 @@ expected="$(cat <<'LIST'
 ./usr/share/metainfo/de.velmo.Quintor.metainfo.xml
 ./usr/share/quintor/Quintor.chm
 ./usr/share/quintor/Quintor.hlp
+./usr/share/quintor/Quintor_en.chm
+./usr/share/quintor/Quintor_en.hlp
 ./usr/share/quintor/extrem.qnt
 ./usr/share/quintor/leicht.qnt
 ./usr/share/quintor/mittel.qnt
@@ -78,7 +80,8 @@ start_game
 play_new_game_digit
 user="$HOME/.local/share/quintor"
 [ -d "$user" ] || fail "no per-user data folder $user"
-for f in leicht.qnt mittel.qnt schwer.qnt extrem.qnt Quintor.chm Quintor.hlp; do
+for f in leicht.qnt mittel.qnt schwer.qnt extrem.qnt Quintor.chm Quintor.hlp Quintor_en.chm \
+  Quintor_en.hlp; do
   cmp -s "$unpacked/usr/share/quintor/$f" "$user/$f" || fail "no per-user copy of $f"
 done
 echo "PASS: $(basename "$deb") built, lintian clean, unpacked and played; $user created"
