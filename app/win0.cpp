@@ -3,6 +3,7 @@
 // the program with status 0.
 #include "app/win0.h"
 
+#include "app/accessible.h"
 #include "app/game.h"
 #include "app/menu.h"
 #include "platform/canvas.h"
@@ -182,7 +183,16 @@ void Win_0::attachCanvas(Canvas& canvas) {
     canvas.changed = [this](QRect r) { showChanged(r); };
 }
 
+void Win_0::setGame(Game* game) {
+    game_ = game;
+    attachAccessibleBoard(area_, game, [this](const QRect& r) {
+        return QRectF(origin_ + QPointF(r.topLeft()) * scale_, QSizeF(r.size()) * scale_)
+            .toAlignedRect();
+    });
+}
+
 void Win_0::showChanged(const QRect& rect) {
+    accessibleBoardChanged(area_); // nothing while no assistive technology is active
     if (scale_ == 1.0 && origin_.isNull()) {
         area_->update(rect);
         return;

@@ -67,8 +67,9 @@ class Win_0 : public QMainWindow {
     // Chooses the start scale for the available area and places the window there; the
     // layout is checked again once the window manager has framed the window.
     void placeOnScreen(const QRect& available);
-    // The game whose handlers the window calls; set once start-up created it.
-    void setGame(Game* game) { game_ = game; }
+    // The game whose handlers the window calls; set once start-up created it. Assistive
+    // technology reads the drawing area as that game's board (app/accessible.h).
+    void setGame(Game* game);
     // Places the whole window, frame and title bar included, with its top-left corner at
     // `position` (screen coordinates). Called before show: the window manager's frame is
     // known only once it has framed the window, so the place is corrected then.
