@@ -25,7 +25,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintor"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.Quintor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.velmo.quintor"));
     installQtGermanTranslations(app);
     const QString workingDirectoryMessage = enterWorkingDirectory();
     // Half-written files of a game killed while saving.

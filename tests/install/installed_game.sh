@@ -18,11 +18,11 @@ for f in "${data_files[@]}"; do
   [ -s "$prefix/share/quintor/$f" ] || fail "data file $f missing"
 done
 for s in 16 32 48 64 128 256; do
-  [ -s "$prefix/share/icons/hicolor/${s}x${s}/apps/de.velmo.Quintor.png" ] || fail "icon $s missing"
+  [ -s "$prefix/share/icons/hicolor/${s}x${s}/apps/de.velmo.quintor.png" ] || fail "icon $s missing"
 done
-[ -s "$prefix/share/icons/hicolor/scalable/apps/de.velmo.Quintor.svg" ] || fail "svg icon missing"
-desktop-file-validate "$prefix/share/applications/de.velmo.Quintor.desktop" || fail "desktop entry invalid"
-appstreamcli validate --no-net "$prefix/share/metainfo/de.velmo.Quintor.metainfo.xml" >/dev/null ||
+[ -s "$prefix/share/icons/hicolor/scalable/apps/de.velmo.quintor.svg" ] || fail "svg icon missing"
+desktop-file-validate "$prefix/share/applications/de.velmo.quintor.desktop" || fail "desktop entry invalid"
+appstreamcli validate --no-net "$prefix/share/metainfo/de.velmo.quintor.metainfo.xml" >/dev/null ||
   fail "metainfo invalid"
 
 # The installed game, started in an empty working directory (no data copied: the second

@@ -37,20 +37,20 @@ done
 # The file list: exactly these files (directories aside), owned by root.
 expected="$(cat <<'LIST'
 ./usr/games/quintor
-./usr/share/applications/de.velmo.Quintor.desktop
+./usr/share/applications/de.velmo.quintor.desktop
 ./usr/share/doc/quintor/changelog.Debian.gz
 ./usr/share/doc/quintor/copyright
-./usr/share/icons/hicolor/128x128/apps/de.velmo.Quintor.png
-./usr/share/icons/hicolor/16x16/apps/de.velmo.Quintor.png
-./usr/share/icons/hicolor/256x256/apps/de.velmo.Quintor.png
-./usr/share/icons/hicolor/32x32/apps/de.velmo.Quintor.png
-./usr/share/icons/hicolor/48x48/apps/de.velmo.Quintor.png
-./usr/share/icons/hicolor/64x64/apps/de.velmo.Quintor.png
-./usr/share/icons/hicolor/scalable/apps/de.velmo.Quintor.svg
+./usr/share/icons/hicolor/128x128/apps/de.velmo.quintor.png
+./usr/share/icons/hicolor/16x16/apps/de.velmo.quintor.png
+./usr/share/icons/hicolor/256x256/apps/de.velmo.quintor.png
+./usr/share/icons/hicolor/32x32/apps/de.velmo.quintor.png
+./usr/share/icons/hicolor/48x48/apps/de.velmo.quintor.png
+./usr/share/icons/hicolor/64x64/apps/de.velmo.quintor.png
+./usr/share/icons/hicolor/scalable/apps/de.velmo.quintor.svg
 ./usr/share/lintian/overrides/quintor
 ./usr/share/man/de/man6/quintor.6.gz
 ./usr/share/man/man6/quintor.6.gz
-./usr/share/metainfo/de.velmo.Quintor.metainfo.xml
+./usr/share/metainfo/de.velmo.quintor.metainfo.xml
 ./usr/share/quintor/Quintor.chm
 ./usr/share/quintor/Quintor.hlp
 ./usr/share/quintor/Quintor_en.chm
@@ -59,6 +59,9 @@ expected="$(cat <<'LIST'
 ./usr/share/quintor/leicht.qnt
 ./usr/share/quintor/mittel.qnt
 ./usr/share/quintor/schwer.qnt
+./usr/share/quintor/screenshots/game.png
+./usr/share/quintor/screenshots/halloffame.png
+./usr/share/quintor/screenshots/start.png
 LIST
 )"
 listing="$(dpkg-deb -c "$deb")"
