@@ -4,8 +4,8 @@
 #   start.png        the start screen
 #   game.png         a new game at Leicht with the candidates shown, the cell cursor and a hint
 #   halloffame.png   the hall of fame over the game, with a few entries
-# Each picture is the game window with its frame, 8-bit RGB without time stamps, so a second
-# run over the same screen gives the same bytes.
+# Each picture is the game window with its frame as openbox draws it, 8-bit RGB without time
+# stamps or other metadata (a new game is drawn at random, so each run shows another puzzle).
 #   scripts/screenshots.sh [PROGRAM [OUTPUT_DIR]]
 # (defaults: build/quintor, built first with the data files, and docs/screenshots). The
 # pictures are installed with the game under share/quintor/screenshots; the metainfo names
