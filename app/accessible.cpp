@@ -198,6 +198,7 @@ class BoardTable : public DrawnObject, public QAccessibleTableInterface {
     }
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr) return -1;
         const QAccessibleTableCellInterface* cell =
             const_cast<QAccessibleInterface*>(child)->tableCellInterface();
         if (cell == nullptr || cell->table() != this) return -1;
@@ -388,7 +389,7 @@ class AreaAccessible : public QAccessibleWidget {
     std::array<QString, kBoardCells> cellTexts_;
     std::vector<QString> shownTexts_;
     int focusedPlace_ = -1;
-    bool hintShown_ = false;
+    QString hintShown_; // the hint's sentence, while one is shown
 
     friend class TextObject;
 };
@@ -584,8 +585,10 @@ void AreaAccessible::followChanges(bool tell) {
         announce(accessibleCellName(column, row) + QStringLiteral(": ") +
                  accessibleCellText(*g, column, row));
     }
-    if (tell && g->hintShown && !hintShown_) announce(g->helpText.trimmed());
-    hintShown_ = g->hintShown;
+    // A hint is taken off by the next key, so a second T shows a new hint at once.
+    const QString hint = g->hintShown ? g->helpText.trimmed() : QString();
+    if (tell && !hint.isEmpty() && hint != hintShown_) announce(hint);
+    hintShown_ = hint;
 }
 
 QAccessibleInterface* areaFactory(const QString&, QObject* object) {
