@@ -10,6 +10,7 @@
 #include "play/buttons.h"
 #include "play/hintview.h"
 #include "play/cursor.h"
+#include "play/commands.h"
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -17,9 +18,10 @@
 
 namespace {
 
-void leaveEditor(Game& g) {
+Outcome leaveEditor(Game& g) {
     drawBarButton(g, kAbbruch, 1);
     g.platform.sleepMs(200);
+    return Outcome::Leave;
 }
 
 // Removes the given of a cell (value and picture); a cell without a given stays as it is.
@@ -33,58 +35,56 @@ void removeGiven(Game& g, int column, int row) {
     if (b.showCandidates) computeCandidates(g);
 }
 
-// Acts on one key release; returns true when the editor is to be left.
-bool editorKey(Game& g, int key) {
-    Board& b = g.board;
-    switch (key) {
-    case 'L':
-        runButtonAction(g, kLaden);
-        break;
-    case 'S':
-        runButtonAction(g, kSichern);
-        break;
-    case 'D':
-        runButtonAction(g, kDrucken);
-        break;
-    case 'H':
-        runButtonAction(g, kHilfe);
-        break;
-    case 'N':
-        restartPuzzle(b);
-        drawBoard(g);
-        break;
-    case 'M':
-        setAllNotes(b, false);
-        b.showCandidates = !b.showCandidates;
-        drawBoard(g);
-        break;
-    case 'X':
-        shuffleBoard(b, g.random);
-        drawBoard(g);
-        break;
-    case 'T':
-        showHint(g);
-        break;
-    case 'A':
-        if (!b.showDigits) break;
-        g.clock.clockRunning = false;
-        leaveEditor(g);
-        return true;
-    case kKeyEsc:
-        if (g.escapeConsumed) break;
-        leaveEditor(g);
-        return true;
-    case kSolveFirstLetter:
-        g.solveMemory = kSolveFirstLetter;
-        break;
-    case kSolveSecondLetter:
-        if (g.solveMemory == kSolveFirstLetter) solveBoard(g);
-        g.solveMemory = 0;
-        break;
-    default:
-        break;
-    }
-    return false;
+Outcome keyRestart(Game& g) {
+    restartPuzzle(g.board);
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+// M does not stop the clock here: the editor is never timed.
+Outcome keyCandidates(Game& g) {
+    setAllNotes(g.board, false);
+    g.board.showCandidates = !g.board.showCandidates;
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+Outcome keyShuffle(Game& g) {
+    shuffleBoard(g.board, g.random);
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+Outcome keyHint(Game& g) {
+    showHint(g);
+    return Outcome::Stay;
+}
+
+Outcome keyA(Game& g) {
+    if (!g.board.showDigits) return Outcome::Stay;
+    g.clock.clockRunning = false;
+    return leaveEditor(g);
+}
+
+Outcome keyEsc(Game& g) {
+    return g.escapeConsumed ? Outcome::Stay : leaveEditor(g);
+}
+
+Outcome keySolveFirst(Game& g) {
+    g.solveMemory = kSolveFirstLetter;
+    return Outcome::Stay;
+}
+
+// The hidden pair runs the solver once; the editor has no entries of the player to undo.
+Outcome keySolveSecond(Game& g) {
+    if (g.solveMemory == kSolveFirstLetter) solveBoard(g);
+    g.solveMemory = 0;
+    return Outcome::Stay;
+}
+
+template <int Button> Outcome barAction(Game& g) {
+    runButtonAction(g, Button);
+    return Outcome::Stay;
 }
 
 // A left or right press on the board.
@@ -93,7 +93,34 @@ void editorCellClick(Game& g, bool rightButton) {
     if (mapPointerToCell(g, column, row)) editorCell(g, rightButton, column, row);
 }
 
+const KeyCommand kEditorKeys[] = {
+    {'L', "Brett laden", barAction<kLaden>},
+    {'S', "Brett sichern", barAction<kSichern>},
+    {'D', "Brett drucken", barAction<kDrucken>},
+    {'H', "Hilfe", barAction<kHilfe>},
+    {'N', "Neustart", keyRestart},
+    {'M', "Kandidaten zeigen ein/aus", keyCandidates},
+    {'X', "Brett mischen", keyShuffle},
+    {'T', "Tipp", keyHint},
+    {'A', "Abbruch (nur in Ziffernanzeige)", keyA},
+    {kKeyEsc, "Abbruch", keyEsc},
+    {kSolveFirstLetter, "", keySolveFirst},
+    {kSolveSecondLetter, "", keySolveSecond},
+};
+
 } // namespace
+
+const CommandTable& editorCommands() {
+    static const CommandTable table{
+        kEditorKeys,
+        {barAction<kLaden>, barAction<kSichern>, barAction<kDrucken>, barAction<kNeustart>,
+         barAction<kHilfe>, leaveEditor},
+        editorCellClick,
+        false,
+        false,
+    };
+    return table;
+}
 
 void editorCell(Game& g, bool rightButton, int column, int row) {
     Board& b = g.board;
@@ -128,34 +155,5 @@ void boardEditor(Game& g) {
     g.board.notSolvable = false;
     drawAllButtons(g);
 
-    for (;;) {
-        updateGameStrip(g);
-        const Event e = takeEvent(g);
-        clearHint(g, e);
-        if (undoRedoKey(g, e)) continue;
-        const UndoStep step(g); // whatever this event changes is one step of the history
-        if (cursorEvent(g, e)) continue;
-        switch (e.kind) {
-        case Event::Kind::KeyRelease:
-            // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
-            if (!e.ctrl() && !e.alt() && editorKey(g, e.code)) return;
-            break;
-        case Event::Kind::LeftPress:
-            if (g.pointerY >= kButtonBandTop && g.pointerY <= kButtonBandBottom) {
-                const int button = buttonAt(g.pointerX, g.pointerY);
-                if (button == kAbbruch) {
-                    leaveEditor(g);
-                    return;
-                }
-                if (button >= 0) runButtonAction(g, button);
-            }
-            editorCellClick(g, false);
-            break;
-        case Event::Kind::RightPress:
-            editorCellClick(g, true);
-            break;
-        default:
-            break;
-        }
-    }
+    runCommandLoop(g, editorCommands());
 }

@@ -1,5 +1,6 @@
-// The game in progress: the play loop with its keys, buttons and cell clicks, the mapping
-// from the pointer to a cell, and the main window's mouse-move handler.
+// The game in progress: the play loop with its keys, buttons and cell clicks, the event
+// pipeline it shares with the own-board editor, the mapping from the pointer to a cell,
+// and the main window's mouse-move handler.
 // Called by the menu commands that start or resume a game.
 #include "play/playloop.h"
 
@@ -23,92 +24,83 @@ namespace {
 
 // The player leaves with A, Esc or Abbruch: the button stays drawn pressed; the menu
 // command that ran the loop erases the bar.
-void leaveByKey(Game& g) {
+Outcome leaveByKey(Game& g) {
     drawBarButton(g, kAbbruch, 1);
     g.clock.clockRunning = false;
     g.platform.sleepMs(200);
+    return Outcome::Leave;
+}
+
+Outcome keyA(Game& g) {
+    // In letter display "a" is typed into the palette as a value; its release is no command.
+    return g.board.showDigits ? leaveByKey(g) : Outcome::Stay;
+}
+
+Outcome keyEsc(Game& g) {
+    // An Esc that closed the palette or answered a dialog does not end the game as well.
+    return g.escapeConsumed ? Outcome::Stay : leaveByKey(g);
+}
+
+Outcome keyAllNotes(Game& g) {
+    setAllNotes(g.board, true);
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+Outcome keyNoNotes(Game& g) {
+    setAllNotes(g.board, false);
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+Outcome keyCandidates(Game& g) {
+    if (g.clock.clockRunning) showTimingNote(g, kTimingKeyM);
+    g.clock.clockRunning = false;
+    setAllNotes(g.board, false);
+    g.board.showCandidates = !g.board.showCandidates;
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+Outcome keyRestart(Game& g) {
+    restartPuzzle(g.board);
+    drawBoard(g);
+    return Outcome::Stay;
+}
+
+Outcome keyHint(Game& g) {
+    showHint(g);
+    return Outcome::Stay;
+}
+
+Outcome keySolveFirst(Game& g) {
+    g.solveMemory = kSolveFirstLetter;
+    return Outcome::Stay;
 }
 
 // The hidden solve combination's second letter: the solve command (which starts again from
 // the givens when the player's entries led into a dead end), untimed.
-void hiddenSolve(Game& g) {
-    g.clock.clockRunning = false;
-    solveCommand(g);
-    updateClock(g);
-}
-
-// Acts on one key release; returns true when the loop is to be left.
-bool playKey(Game& g, int key) {
-    switch (key) {
-    case 'L':
-        runButtonAction(g, kLaden, true);
-        break;
-    case 'S':
-        runButtonAction(g, kSichern);
-        break;
-    case 'D':
-        runButtonAction(g, kDrucken);
-        break;
-    case 'H':
-        runButtonAction(g, kHilfe);
-        break;
-    case 'A':
-        // In letter display "a" is typed into the palette as a value; its release is no command.
-        if (!g.board.showDigits) break;
-        leaveByKey(g);
-        return true;
-    case kKeyEsc:
-        // An Esc that closed the palette or answered a dialog does not end the game as well.
-        if (g.escapeConsumed) break;
-        leaveByKey(g);
-        return true;
-    case 'F':
-        setAllNotes(g.board, true);
-        drawBoard(g);
-        break;
-    case 'C':
-        setAllNotes(g.board, false);
-        drawBoard(g);
-        break;
-    case 'M':
-        if (g.clock.clockRunning) showTimingNote(g, kTimingKeyM);
+Outcome keySolveSecond(Game& g) {
+    if (g.solveMemory == kSolveFirstLetter) {
         g.clock.clockRunning = false;
-        setAllNotes(g.board, false);
-        g.board.showCandidates = !g.board.showCandidates;
-        drawBoard(g);
-        break;
-    case 'N':
-        restartPuzzle(g.board);
-        drawBoard(g);
-        break;
-    case 'T':
-        showHint(g);
-        break;
-    case kSolveFirstLetter:
-        g.solveMemory = kSolveFirstLetter;
-        break;
-    case kSolveSecondLetter:
-        if (g.solveMemory == kSolveFirstLetter) hiddenSolve(g);
-        g.solveMemory = 0;
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-// Acts on a left press in the button bar; returns true when the loop is to be left.
-bool playButton(Game& g, int button) {
-    if (button < 0) return false;
-    if (button == kAbbruch) {
-        drawBarButton(g, kAbbruch, 1);
-        g.platform.sleepMs(200);
-        g.clock.clockRunning = false;
+        solveCommand(g);
         updateClock(g);
-        return true;
     }
-    runButtonAction(g, button);
-    return false;
+    g.solveMemory = 0;
+    return Outcome::Stay;
+}
+
+template <int Button, bool WithClock = false> Outcome barAction(Game& g) {
+    runButtonAction(g, Button, WithClock);
+    return Outcome::Stay;
+}
+
+Outcome buttonAbbruch(Game& g) {
+    drawBarButton(g, kAbbruch, 1);
+    g.platform.sleepMs(200);
+    g.clock.clockRunning = false;
+    updateClock(g);
+    return Outcome::Leave;
 }
 
 // A left or right press on the board.
@@ -117,7 +109,35 @@ void playCellClick(Game& g, bool rightButton) {
     if (mapPointerToCell(g, column, row)) playCell(g, rightButton, column, row);
 }
 
+const KeyCommand kPlayKeys[] = {
+    {'L', "Brett laden", barAction<kLaden, true>},
+    {'S', "Brett sichern", barAction<kSichern>},
+    {'D', "Brett drucken", barAction<kDrucken>},
+    {'H', "Hilfe", barAction<kHilfe>},
+    {'A', "Abbruch (nur in Ziffernanzeige)", keyA},
+    {kKeyEsc, "Abbruch", keyEsc},
+    {'F', "Alle Kandidaten setzen", keyAllNotes},
+    {'C', "Alle Kandidaten löschen", keyNoNotes},
+    {'M', "Kandidaten zeigen ein/aus (Spiel ohne Zeit)", keyCandidates},
+    {'N', "Neustart", keyRestart},
+    {'T', "Tipp", keyHint},
+    {kSolveFirstLetter, "", keySolveFirst},
+    {kSolveSecondLetter, "", keySolveSecond},
+};
+
 } // namespace
+
+const CommandTable& playCommands() {
+    static const CommandTable table{
+        kPlayKeys,
+        {barAction<kLaden>, barAction<kSichern>, barAction<kDrucken>, barAction<kNeustart>,
+         barAction<kHilfe>, buttonAbbruch},
+        playCellClick,
+        true,
+        true,
+    };
+    return table;
+}
 
 void playCell(Game& g, bool rightButton, int column, int row) {
     g.noteMode = rightButton;
@@ -159,30 +179,56 @@ bool mapPointerToCell(Game& g, int& column, int& row) {
     return false;
 }
 
+// The event pipeline shared with the own-board editor.
 namespace {
 
-// One event of the play loop's defined commands: keys, the button bar and cell clicks.
-// Returns true when the player leaves the game.
-bool playEvent(Game& g, const Event& e) {
+// The mode's own commands: key releases, the button bar and clicks on the board.
+Outcome runCommand(Game& g, const Event& e, const CommandTable& table) {
     switch (e.kind) {
-    case Event::Kind::KeyRelease:
+    case Event::Kind::KeyRelease: {
         // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
-        return !e.ctrl() && !e.alt() && playKey(g, e.code);
+        if (e.ctrl() || e.alt()) return Outcome::Stay;
+        const KeyCommand* command = findKeyCommand(table, e.code);
+        return command != nullptr ? command->run(g) : Outcome::Stay;
+    }
     case Event::Kind::LeftPress:
-        if (g.pointerY >= kButtonBandTop && g.pointerY <= kButtonBandBottom &&
-            playButton(g, buttonAt(g.pointerX, g.pointerY)))
-            return true;
-        playCellClick(g, false);
-        return false;
+        if (g.pointerY >= kButtonBandTop && g.pointerY <= kButtonBandBottom) {
+            const int button = buttonAt(g.pointerX, g.pointerY);
+            if (button >= 0 && table.buttons[static_cast<std::size_t>(button)](g) == Outcome::Leave)
+                return Outcome::Leave;
+        }
+        table.click(g, false);
+        return Outcome::Stay;
     case Event::Kind::RightPress:
-        playCellClick(g, true);
-        return false;
+        table.click(g, true);
+        return Outcome::Stay;
     default:
-        return false;
+        return Outcome::Stay;
     }
 }
 
 } // namespace
+
+Outcome processEvent(Game& g, const Event& e, const CommandTable& table) {
+    // A hint on screen goes before anything else acts.
+    clearHint(g, e);
+    if (!undoRedoKey(g, e) && !(table.pause && pauseEvent(g, e))) {
+        const UndoStep step(g); // whatever this event changes is one step of the history
+        if (!cursorEvent(g, e) && runCommand(g, e, table) == Outcome::Leave) return Outcome::Leave;
+    }
+    if (table.recordsGame) {
+        noteGameResult(g);  // a board just solved counts for its level
+        noteGameChanged(g); // keeps the game in progress for a restart
+    }
+    return Outcome::Stay;
+}
+
+void runCommandLoop(Game& g, const CommandTable& table) {
+    for (;;) {
+        updateGameStrip(g);
+        if (processEvent(g, takeEvent(g), table) == Outcome::Leave) return;
+    }
+}
 
 void updateGameStrip(Game& g) {
     static const QString playKeys =
@@ -214,15 +260,5 @@ void playLoop(Game& g) {
     drawAllButtons(g);
     if (g.clock.clockRunning) startClockTicker(g);
 
-    for (;;) {
-        updateGameStrip(g);
-        const Event e = takeEvent(g);
-        clearHint(g, e);
-        if (!undoRedoKey(g, e) && !pauseEvent(g, e)) {
-            const UndoStep step(g); // whatever this event changes is one step of the history
-            if (!cursorEvent(g, e) && playEvent(g, e)) return;
-        }
-        noteGameResult(g);  // a board just solved counts for its level
-        noteGameChanged(g); // keeps the game in progress for a restart
-    }
+    runCommandLoop(g, playCommands());
 }

@@ -1,6 +1,9 @@
 // The play loop, the pointer-to-cell mapping and the main window's mouse-move handler.
 #pragma once
 
+#include "play/commands.h"
+
+struct Event;
 struct Game;
 
 void playLoop(Game& g);
@@ -10,6 +13,16 @@ void playCell(Game& g, bool rightButton, int column, int row);
 void Win_0_MouseMove(Game& g, int button, int shift, float x, float y);
 // Maps (pointerX, pointerY) to a cell: grids tested 0..4, first hit wins; sets activeGrid.
 bool mapPointerToCell(Game& g, int& column, int& row);
+// The play loop's commands: its keys with their descriptions, buttons and cell clicks.
+const CommandTable& playCommands();
+
+// The event pipeline of the play loop and the own-board editor: every event goes through the
+// same steps (the hint on screen goes, undo and redo, pause where the table allows it, one
+// step of the history around the rest, the cell cursor) and then through the table of the
+// loop's mode. Leave when the loop is to end.
+Outcome processEvent(Game& g, const Event& e, const CommandTable& table);
+// The loop itself: the status strip, the next event, processEvent, until a command leaves.
+void runCommandLoop(Game& g, const CommandTable& table);
 // The status strip of a running game loop: its keys (the cursor's letters in letter
 // display), and the note of a solved board or of a game that is not timed.
 void updateGameStrip(Game& g);

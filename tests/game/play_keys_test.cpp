@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 using namespace play_test;
 
@@ -119,5 +120,36 @@ TEST(KeysNeverTrap, LettersAtTheShownCursorAreValuesInLetterDisplay) {
             EXPECT_EQ(g.classicHelpWindow != nullptr, t.letter == 'H');
         }
         delete g.classicHelpWindow.data();
+    }
+}
+
+// The key tables are data a list of the shortcuts reads: a key listed twice would hide its
+// second command, a listed key without a text would show an empty line, and the editor has
+// its own commands (X shuffles, F and C do not exist there).
+TEST(KeysNeverTrap, CommandTablesListEachKeyOnceWithItsText) {
+    struct Case {
+        const char* name;
+        const CommandTable& table;
+        std::string keys; // every key of the table, hidden pair included
+    };
+    const Case cases[] = {
+        {"play", playCommands(),
+         std::string("LSDHA\x1b"
+                     "FCMNTJK")},
+        {"editor", editorCommands(),
+         std::string("LSDHNMXTA\x1b"
+                     "JK")},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        std::string keys;
+        for (const KeyCommand& command : k.table.keys) {
+            EXPECT_EQ(findKeyCommand(k.table, command.key), &command) << char(command.key);
+            const bool hidden =
+                command.key == kSolveFirstLetter || command.key == kSolveSecondLetter;
+            EXPECT_EQ(std::string(command.description).empty(), hidden) << char(command.key);
+            keys += static_cast<char>(command.key);
+        }
+        EXPECT_EQ(keys, k.keys);
     }
 }

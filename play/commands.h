@@ -1,0 +1,42 @@
+// The command tables of the game loops: what keys, buttons and clicks do in one mode of
+// play (the play loop, the own-board editor). The loops run every event through the steps
+// of processEvent (play/playloop.h) and then through their mode's table, so a new command
+// is one entry here and a new feature of both loops is one step there.
+#pragma once
+
+#include <array>
+#include <span>
+
+struct Event;
+struct Game;
+
+// What a command leaves for the loop that ran it.
+enum class Outcome { Stay, Leave };
+
+// A key release (letters as capitals, Esc 27) and what it does; description is the short
+// German text a list of the keyboard shortcuts shows (empty: the key is not listed).
+struct KeyCommand {
+    int key;
+    const char* description;
+    Outcome (*run)(Game& g);
+};
+
+// The commands of one mode of play.
+struct CommandTable {
+    std::span<const KeyCommand> keys;
+    // A left press in the button band on button 0..5 (Laden .. Abbruch, play/buttons.h).
+    std::array<Outcome (*)(Game& g), 6> buttons;
+    // A left or right press anywhere but on a button: the table maps it to a cell.
+    void (*click)(Game& g, bool rightButton);
+    bool pause; // P and minimising the window pause the game
+    // After each event a board just solved counts for its level, and the game in progress
+    // is kept for a restart.
+    bool recordsGame;
+};
+
+// The key command of `key` in the table, or nullptr.
+inline const KeyCommand* findKeyCommand(const CommandTable& table, int key) {
+    for (const KeyCommand& command : table.keys)
+        if (command.key == key) return &command;
+    return nullptr;
+}
