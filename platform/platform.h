@@ -13,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 
+class Canvas;
 class QPrinter;
 class QWidget;
 
@@ -163,6 +164,9 @@ class Platform {
     // returns false on Cancel. The dialog offers printDialogFile() for printing into a file.
     virtual bool useDefaultPrinter(QPrinter& printer);
     virtual bool choosePrinter(QPrinter& printer);
+    // The page just printed, drawn on a canvas of its own whose journal names every text
+    // on it: the test platform keeps those texts, the game's own platform has no use for it.
+    virtual void pagePrinted(const Canvas& page) { (void)page; }
 
     // Shows a help window (a top-level window of its own that the game keeps open beside
     // the board) and brings it to the front.

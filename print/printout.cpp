@@ -171,7 +171,7 @@ void printBoard(Game& g) {
             // recording, so nothing of the page ever lands on the board.
             Canvas page(&printer);
             page.setActivePainter(&painter);
-            page.keepJournal = g.canvas.keepJournal;
+            page.keepJournal = true;
             try {
                 painter.scale(double(printer.logicalDpiX()) / kPrintLayoutDpi,
                               double(printer.logicalDpiY()) / kPrintLayoutDpi);
@@ -184,9 +184,7 @@ void printBoard(Game& g) {
                 printer.abort();
                 painter.end();
             }
-            // The journal of drawn texts (kept for tests) names the page's texts too.
-            g.canvas.journal.insert(g.canvas.journal.end(), page.journal.begin(),
-                                    page.journal.end());
+            g.platform.pagePrinted(page);
         }
     }
     if (!printed)

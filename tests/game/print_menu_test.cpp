@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString printedText(const Canvas& canvas, QPoint p) {
-    const auto found = canvas.textsAt(p.x(), p.y());
+QString printedText(const ScriptedPlatform& platform, QPoint p) {
+    const auto found = platform.printedTextsAt(p.x(), p.y());
     return found.empty() ? QString() : found.back().text;
 }
 // The test printer's page: 8 x 11 inches without margins, laid out at 300 dpi.
@@ -32,15 +32,15 @@ TEST(PrintMenu, BrettDruckenPrintsTheBoardAsItStands) {
     g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
     g.board.cellValue(3, 9, 9) = 6; // an entry
     const Board before = g.board;
-    w.canvas.journal.clear();
+    w.platform.printedTexts.clear();
 
     Win_0_MenuEvent(g, 27);
 
     EXPECT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
     EXPECT_TRUE(w.platform.messages.empty());
-    EXPECT_EQ(printedText(w.canvas, valueAt(0, 1, 1)), QStringLiteral("4"));
-    EXPECT_EQ(printedText(w.canvas, valueAt(3, 9, 9)), QStringLiteral("6"));
-    EXPECT_EQ(printedText(w.canvas, page.footer),
+    EXPECT_EQ(printedText(w.platform, valueAt(0, 1, 1)), QStringLiteral("4"));
+    EXPECT_EQ(printedText(w.platform, valueAt(3, 9, 9)), QStringLiteral("6"));
+    EXPECT_EQ(printedText(w.platform, page.footer),
               QStringLiteral("Schwierigkeitsgrad:  Leicht mit 1 Zahlen"));
     EXPECT_EQ(g.board.cellValue, before.cellValue);
     EXPECT_EQ(g.board.givenValue, before.givenValue);
@@ -51,7 +51,7 @@ TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
     Game& g = w.g();
     w.platform.copyDataFile(QStringLiteral("mittel.qnt"));
     Win_0_MenuEvent(g, 31); // Mittel
-    w.canvas.journal.clear();
+    w.platform.printedTexts.clear();
     w.platform.key('A'); // leaves the play loop after the printout
 
     Win_0_MenuEvent(g, 12);
@@ -59,12 +59,12 @@ TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
     ASSERT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
     const int givens = countGivens(g.board);
     EXPECT_GT(givens, 0);
-    EXPECT_EQ(printedText(w.canvas, page.footer),
+    EXPECT_EQ(printedText(w.platform, page.footer),
               QStringLiteral("Schwierigkeitsgrad:  Mittel mit %1 Zahlen").arg(givens));
     // Every printed value (the texts between the title and the footer) is a cell of the
     // board, givens only: nothing was played yet.
     int values = -1;
-    for (const Canvas::TextRecord& r : w.canvas.journal) {
+    for (const Canvas::TextRecord& r : w.platform.printedTexts) {
         if (r.text == QStringLiteral("QUINTOR-SUDOKU"))
             values = 0;
         else if (r.text.startsWith(QStringLiteral("Schwierigkeitsgrad")))

@@ -67,12 +67,12 @@ class PrintPage : public testing::Test {
     void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             GTEST_SKIP() << "pdftoppm is not installed";
-        w.g().canvas.journal.clear();
+        w.platform.printedTexts.clear();
     }
     QString pdf() const { return w.platform.path(w.platform.printFile); }
     // Texts the printout drew, in layout pixels.
     QString textAt(QPoint p) const {
-        const auto found = w.canvas.textsAt(p.x(), p.y());
+        const auto found = w.platform.printedTextsAt(p.x(), p.y());
         return found.empty() ? QString() : found.back().text;
     }
     // The raster rectangle of the inside of a cell, 10 layout pixels off its lines.
@@ -96,7 +96,7 @@ TEST_F(PrintPage, EmptyBoardHasTitleGridsHatchingAndFooterWithoutValues) {
     EXPECT_EQ(l.unitY, 47);
     EXPECT_EQ(textAt(l.title), QStringLiteral("QUINTOR-SUDOKU"));
     EXPECT_EQ(textAt(l.footer), QStringLiteral("Schwierigkeitsgrad:  Leicht mit 0 Zahlen"));
-    EXPECT_EQ(w.canvas.journal.size(), 2u); // no values
+    EXPECT_EQ(w.platform.printedTexts.size(), 2u); // no values
 
     // The title: ink in its line, none above it.
     const QImage top = renderPart(pdf(), 0, 0, 2400, 5 * l.unitY);
@@ -156,7 +156,7 @@ TEST_F(PrintPage, EntriesAndGivensPrintAlikeAndTheFooterCountsGivens) {
     EXPECT_EQ(textAt(base + l.textOffset[2] + QPoint(8 * cw, 8 * ch)), QStringLiteral("9"));
     EXPECT_EQ(textAt(base + l.textOffset[4]), QStringLiteral("9"));
     EXPECT_EQ(textAt(l.footer), QStringLiteral("Schwierigkeitsgrad: Schwer mit 1 Zahlen"));
-    EXPECT_EQ(w.canvas.journal.size(), 5u);
+    EXPECT_EQ(w.platform.printedTexts.size(), 5u);
 
     // Black ink in the printed cells, none in an empty neighbour; the value in the
     // hatched shared cell stays black over the lighter hatch.

@@ -121,3 +121,10 @@ QColor colour(int index) {
         {180, 201, 208}, {255, 0, 255},   {0, 255, 255}, {255, 255, 255}};
     return table[index & 15];
 }
+
+std::vector<Canvas::TextRecord> ScriptedPlatform::printedTextsAt(int x, int y) const {
+    std::vector<Canvas::TextRecord> found;
+    for (const Canvas::TextRecord& r : printedTexts)
+        if (r.x == x && r.y == y) found.push_back(r);
+    return found;
+}

@@ -136,6 +136,11 @@ class ScriptedPlatform : public Platform {
     bool useDefaultPrinter(QPrinter& printer) override;
     bool choosePrinter(QPrinter& printer) override;
     void preparePdfPrinter(QPrinter& printer) const;
+    // The texts of the page printed last, from the journal of its own canvas.
+    std::vector<Canvas::TextRecord> printedTexts;
+    void pagePrinted(const Canvas& page) override { printedTexts = page.journal; }
+    // The printed texts at exactly (x, y), newest last.
+    std::vector<Canvas::TextRecord> printedTextsAt(int x, int y) const;
 
     // Help windows are recorded (by title), not shown.
     std::vector<QString> helpWindows;
