@@ -1,5 +1,5 @@
 // The technique ladder (see hint.h): a state of values and candidates over the 369 field
-// cells, one finder per technique, tried from the easiest, and the texts of the hints.
+// cells, one finder per technique, tried from the easiest, and the advice of the hint key.
 #include "engine/hint.h"
 
 #include "engine/fieldcells.h"
@@ -657,25 +657,43 @@ class Ladder {
     // into a cell without candidates or a digit without a place in a unit. When they hold,
     // every digit they placed is marked in holds: placed alone, it leads to a part of the
     // same placements, so it holds too.
-    bool singlesHold(int f, int d, std::array<std::uint16_t, kCount>& holds) const {
+    //
+    // With a hint, the placements are written to its chain as they are made and the point
+    // where the singles break down to its contradiction (the ladder traces only the one
+    // candidate it names, so the search itself stays lean).
+    bool singlesHold(int f, int d, std::array<std::uint16_t, kCount>& holds,
+                     Hint* trace = nullptr) const {
         Ladder trial = *this;
         std::vector<std::pair<int, int>> queue{{f, d}};
         std::bitset<kUnitCount> dirty;
+        const auto fail = [trace](ContradictionKind kind, int cell, int unit, int digit) {
+            if (trace) {
+                trace->contradiction.kind = kind;
+                if (cell >= 0) trace->contradiction.cell = hintCell(geo().cells[cell].index);
+                if (unit >= 0) trace->contradiction.unit = hintUnit(unit);
+                trace->contradiction.digit = digit;
+            }
+            return false;
+        };
         for (;;) {
             while (!queue.empty()) {
                 const auto [cell, digit] = queue.back();
                 queue.pop_back();
                 const std::uint16_t bit = unitmasks::digitBit(digit);
                 if (trial.value[cell] != 0) {
-                    if (trial.value[cell] != digit) return false;
+                    if (trial.value[cell] != digit)
+                        return fail(ContradictionKind::CellWithoutCandidate, cell, -1, digit);
                     continue;
                 }
-                if ((trial.candidates[cell] & bit) == 0) return false;
+                if ((trial.candidates[cell] & bit) == 0)
+                    return fail(ContradictionKind::CellWithoutCandidate, cell, -1, digit);
                 trial.value[cell] = static_cast<std::uint8_t>(digit);
                 trial.candidates[cell] = 0;
+                if (trace) trace->chain.push_back({hintCell(geo().cells[cell].index), digit});
                 const fieldcells::FieldCell& fc = geo().cells[cell];
                 for (int k = 0; k < fc.unitCount; ++k) {
-                    if (trial.used[fc.unit[k]] & bit) return false;
+                    if (trial.used[fc.unit[k]] & bit)
+                        return fail(ContradictionKind::DigitTwiceInUnit, -1, fc.unit[k], digit);
                     trial.used[fc.unit[k]] |= bit;
                     dirty.set(fc.unit[k]);
                 }
@@ -683,7 +701,7 @@ class Ladder {
                     std::uint16_t& c = trial.candidates[p];
                     if ((c & bit) == 0) continue;
                     c &= static_cast<std::uint16_t>(~bit);
-                    if (c == 0) return false;
+                    if (c == 0) return fail(ContradictionKind::CellWithoutCandidate, p, -1, 0);
                     const fieldcells::FieldCell& pc = geo().cells[p];
                     for (int k = 0; k < pc.unitCount; ++k) dirty.set(pc.unit[k]);
                     if ((c & (c - 1)) == 0) queue.push_back({p, std::countr_zero(c)});
@@ -703,7 +721,7 @@ class Ladder {
                             ++count;
                             last = m;
                         }
-                    if (count == 0) return false;
+                    if (count == 0) return fail(ContradictionKind::DigitWithoutPlace, -1, u, digit);
                     if (count == 1) queue.push_back({last, digit});
                 }
             }
@@ -727,6 +745,8 @@ class Ladder {
                     const std::uint16_t bit = unitmasks::digitBit(d);
                     Step step = cellPattern(Technique::ForcingChain, bit, {f});
                     removeDigit(step, f, bit);
+                    std::array<std::uint16_t, kCount> unused{};
+                    singlesHold(f, d, unused, &step.hint); // once more, traced
                     return step;
                 }
             }
@@ -776,10 +796,6 @@ class Ladder {
     std::array<std::uint16_t, kCount> candidates{};
     std::array<std::uint16_t, kUnitCount> used{};
 };
-
-bool isSingle(Technique t) {
-    return t <= Technique::HiddenSingleColumn;
-}
 
 } // namespace
 
@@ -851,257 +867,41 @@ Grade gradeBoard(const Board& b) {
     return grade;
 }
 
-// ---- Texts ----
-
-namespace {
-
-std::string digitText(int d, bool showDigits) {
-    return std::string(1, static_cast<char>(showDigits ? '0' + d : 64 + d));
-}
-std::string listText(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) text += i + 1 == items.size() ? " und " : ", ";
-        text += items[i];
+int countWrongEntries(const Board& b, const BoardArray& solution, HintCell* first) {
+    int wrong = 0;
+    for (const fieldcells::FieldCell& cell : geo().cells) {
+        const int v = b.cellValue.bytes[cell.index];
+        if (v == 0 || b.givenValue.bytes[cell.index] != 0 || v == solution.bytes[cell.index])
+            continue;
+        if (wrong++ == 0 && first) *first = hintCell(cell.index);
     }
-    return text;
+    return wrong;
 }
-std::string digitsText(const std::vector<int>& digits, bool showDigits) {
-    std::vector<std::string> items;
-    for (int d : digits) items.push_back(digitText(d, showDigits));
-    return "die " + listText(items);
-}
-std::string unitText(const HintUnit& u) {
-    const char* kind = u.kind == UnitKind::Row      ? "Zeile "
-                       : u.kind == UnitKind::Column ? "Spalte "
-                                                    : "Kasten ";
-    return kind + std::to_string(u.number);
-}
-std::string gridText(int grid) {
-    return "Gitter " + std::to_string(grid + 1);
-}
-std::string cellText(const HintCell& c) {
-    return "Zeile " + std::to_string(c.row) + ", Spalte " + std::to_string(c.column);
-}
-// The cells of a pattern named by their places in unit u: the columns of a row, the rows of
-// a column, row and column in a box.
-std::string placesText(const std::vector<HintCell>& cells, const HintUnit& u) {
-    std::vector<std::string> items;
-    for (const HintCell& c : cells) {
-        if (u.kind == UnitKind::Row)
-            items.push_back(std::to_string(c.column));
-        else if (u.kind == UnitKind::Column)
-            items.push_back(std::to_string(c.row));
-        else
-            items.push_back(cellText(c));
+
+HintAdvice adviseHint(const Board& b, const std::vector<Removal>& known) {
+    HintAdvice advice;
+    // Entries are judged against the one solution of the givens; the notes too. On a board
+    // without one, the ladder reads the values and the eliminations shown before only.
+    Board givens = b;
+    givens.cellValue = b.givenValue;
+    BoardArray solution{};
+    const bool givensUnique = countSolutions(givens, 2, &solution) == 1;
+    if (givensUnique && countWrongEntries(b, solution, &advice.wrong) > 0) {
+        advice.outcome = HintOutcome::WrongEntry;
+        advice.wrongDigit = b.cellValue(advice.wrong.grid, advice.wrong.column, advice.wrong.row);
+        return advice;
     }
-    const std::string lead = u.kind == UnitKind::Row      ? "Spalte "
-                             : u.kind == UnitKind::Column ? "Zeile "
-                                                          : "";
-    return lead + listText(items);
-}
-
-} // namespace
-
-std::string techniqueName(Technique t) {
-    switch (t) {
-    case Technique::NakedSingle:
-        return "Nackter Einer";
-    case Technique::HiddenSingleBox:
-    case Technique::HiddenSingleRow:
-    case Technique::HiddenSingleColumn:
-        return "Versteckter Einer";
-    case Technique::LockedPointing:
-    case Technique::LockedClaiming:
-        return "Gesperrter Kandidat";
-    case Technique::NakedPair:
-        return "Nacktes Paar";
-    case Technique::NakedTriple:
-        return "Nackter Dreier";
-    case Technique::HiddenPair:
-        return "Verstecktes Paar";
-    case Technique::HiddenTriple:
-        return "Versteckter Dreier";
-    case Technique::XWing:
-        return "X-Wing";
-    case Technique::NakedQuad:
-        return "Nackter Vierer";
-    case Technique::HiddenQuad:
-        return "Versteckter Vierer";
-    case Technique::Swordfish:
-        return "Schwertfisch";
-    case Technique::XYWing:
-        return "XY-Wing";
-    case Technique::XYZWing:
-        return "XYZ-Wing";
-    case Technique::Skyscraper:
-        return "Wolkenkratzer";
-    case Technique::TwoStringKite:
-        return "Drachen";
-    case Technique::SimpleColouring:
-        return "Einfärben";
-    case Technique::ForcingChain:
-        return "Widerspruchskette";
-    case Technique::Guess:
-        return "Probieren";
+    const int count = givensUnique ? 1 : countSolutions(b, 2, &solution);
+    Board counted = b; // isBoardComplete recounts the digits of the board it is given
+    if (count == 0 || isBoardComplete(counted)) {
+        advice.outcome = count == 0 ? HintOutcome::NoSolution : HintOutcome::Complete;
+        return advice;
     }
-    return "";
-}
-
-namespace {
-
-// The sentence of a single: names the digit and its cell.
-std::string singleText(const Hint& h, bool showDigits) {
-    const HintUnit& u = h.units.front();
-    const std::string grid = gridText(u.grid);
-    const std::string digit = digitsText(h.digits, showDigits);
-    switch (h.technique) {
-    case Technique::HiddenSingleRow:
-        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in Spalte " +
-               std::to_string(h.target.column) + ".";
-    case Technique::HiddenSingleColumn:
-        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in Zeile " +
-               std::to_string(h.target.row) + ".";
-    case Technique::HiddenSingleBox:
-        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in " +
-               cellText(h.target) + ".";
-    default:
-        return "Tipp: In " + gridText(h.target.grid) + " passt in " + cellText(h.target) +
-               " nur noch " + digit + ".";
+    const std::optional<Hint> hint = nextHint(b, count == 1 ? &solution : nullptr, known);
+    if (!hint) {
+        advice.outcome = count >= 2 ? HintOutcome::SeveralSolutions : HintOutcome::OnlyTrial;
+        return advice;
     }
-}
-
-// An elimination explained in full and in short, without the leading "Tipp: name".
-struct Explanation {
-    std::string full, brief;
-};
-Explanation explain(const Hint& h, bool showDigits) {
-    const std::string digits = h.digits.empty() ? "" : digitsText(h.digits, showDigits);
-    // The removals of a step on cells: the cell when there is one, else how many; as a
-    // sentence of its own and after "also".
-    std::string where;
-    if (h.removed.size() == 1)
-        where = gridText(h.removed.front().cell.grid) + ", " + cellText(h.removed.front().cell);
-    else
-        where = std::to_string(h.removed.size()) + " Feldern";
-    const std::string gone = digits + " fällt in " + where + " weg";
-    const std::string soGone = "also fällt " + digits + " in " + where + " weg";
-    if (h.units.empty() || h.technique == Technique::Skyscraper ||
-        h.technique == Technique::TwoStringKite) {
-        const HintCell& c = h.cells.front();
-        switch (h.technique) {
-        case Technique::XYWing:
-            return {"um " + gridText(c.grid) + ", " + cellText(c) +
-                        " hat eines der zwei gelben Flügelfelder " + digits + "; " + soGone,
-                    gone};
-        case Technique::XYZWing:
-            return {"eines der drei gelben Felder um " + gridText(c.grid) + ", " + cellText(c) +
-                        " hat " + digits + "; " + soGone,
-                    gone};
-        case Technique::Skyscraper:
-        case Technique::TwoStringKite: {
-            const HintUnit& a = h.units[0];
-            const HintUnit& b = h.units[1];
-            const std::string lines =
-                a.grid == b.grid ? unitText(a) + " und " + unitText(b) + " von " + gridText(a.grid)
-                                 : unitText(a) + " von " + gridText(a.grid) + " und " +
-                                       unitText(b) + " von " + gridText(b.grid);
-            return {digits + " hat in " + lines + " je zwei Plätze, zwei davon sehen sich; " +
-                        soGone,
-                    gone};
-        }
-        case Technique::SimpleColouring:
-            return {"die Paare " + (digits.empty() ? "" : "der " + digits.substr(4)) +
-                        " färben die gelben Felder in zwei Farben, eine ist richtig; " + soGone,
-                    gone};
-        case Technique::ForcingChain:
-            return {"stünde " + digits + " in " + gridText(c.grid) + ", " + cellText(c) +
-                        ", führten die Einer zu einem Widerspruch; also steht sie dort nicht",
-                    "nicht " + digits + " in " + gridText(c.grid) + ", " + cellText(c) +
-                        ": die Einer führten zum Widerspruch"};
-        default:
-            return {gone, gone};
-        }
-    }
-    const HintUnit& u = h.units.front();
-    const std::string grid = gridText(u.grid);
-    switch (h.technique) {
-    case Technique::Swordfish: {
-        std::vector<std::string> base, cover;
-        for (std::size_t i = 0; i < h.units.size(); ++i)
-            (i < 3 ? base : cover).push_back(std::to_string(h.units[i].number));
-        const std::string baseKind = u.kind == UnitKind::Row ? "Zeile " : "Spalte ";
-        const std::string coverKind = u.kind == UnitKind::Row ? "Spalte " : "Zeile ";
-        return {"in " + grid + " passt " + digits + " in " + baseKind + listText(base) +
-                    " nur in " + coverKind + listText(cover) + ", also nirgends sonst dort",
-                grid + ": " + digits + " in " + baseKind + listText(base) + " nur in " + coverKind +
-                    listText(cover)};
-    }
-    case Technique::LockedPointing:
-    case Technique::LockedClaiming:
-        return {"in " + grid + " steht " + digits + " in " + unitText(u) + " nur in " +
-                    unitText(h.units[1]) + ", also nirgends sonst in " + unitText(h.units[1]),
-                grid + ", " + unitText(u) + ": " + digits + " nur in " + unitText(h.units[1])};
-    case Technique::NakedPair:
-    case Technique::NakedTriple:
-    case Technique::NakedQuad:
-        return {"in " + grid + " teilen sich in " + unitText(u) + " die Felder in " +
-                    placesText(h.cells, u) + " " + digits +
-                    ", also stehen diese nirgends sonst in " + unitText(u),
-                grid + ", " + unitText(u) + ": " + placesText(h.cells, u) + " nur " + digits};
-    case Technique::HiddenPair:
-    case Technique::HiddenTriple:
-    case Technique::HiddenQuad:
-        return {"in " + grid + " passen " + digits + " in " + unitText(u) + " nur in " +
-                    placesText(h.cells, u) + ", also steht dort keine andere Zahl",
-                grid + ", " + unitText(u) + ": " + digits + " nur in " + placesText(h.cells, u)};
-    case Technique::XWing:
-        return {"in " + grid + " passt " + digits + " in " + unitText(h.units[0]) + " und " +
-                    unitText(h.units[1]) + " nur in " + unitText(h.units[2]) + " und " +
-                    unitText(h.units[3]) + ", also nirgends sonst in diesen beiden Linien",
-                grid + ": " + digits + " in " + unitText(h.units[0]) + " und " +
-                    std::to_string(h.units[1].number) + " nur in " + unitText(h.units[2]) +
-                    " und " + std::to_string(h.units[3].number)};
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
-std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
-    if (isSingle(h.technique)) return {singleText(h, showDigits)};
-    const std::string lead = "Tipp: " + techniqueName(h.technique);
-    const Explanation e = explain(h, showDigits);
-    std::vector<std::string> texts;
-    if (h.found) {
-        const std::string then = "; damit gehört die " + digitText(h.targetDigit, showDigits) +
-                                 " in " + gridText(h.target.grid) + ", " + cellText(h.target) + ".";
-        texts.push_back(lead + " – " + e.full + then);
-        texts.push_back(lead + " – " + e.brief + then);
-        // The brief form names its grid first; a target in the same grid needs it no more.
-        const int grid = h.units.empty() ? -1 : h.units.front().grid;
-        if (grid == h.target.grid && h.technique != Technique::Skyscraper &&
-            h.technique != Technique::TwoStringKite)
-            texts.push_back(lead + " – " + e.brief + "; damit gehört die " +
-                            digitText(h.targetDigit, showDigits) + " in " + cellText(h.target) +
-                            ".");
-    }
-    texts.push_back(lead + " – " + e.full + ".");
-    texts.push_back(lead + " – " + e.brief + ".");
-    std::string shortest = lead;
-    // "mit der 4", "mit den 4 und 5"
-    if (!h.digits.empty())
-        shortest += (h.digits.size() == 1 ? " mit der " : " mit den ") +
-                    digitsText(h.digits, showDigits).substr(4);
-    if (!h.units.empty())
-        shortest += " in " + gridText(h.units.front().grid);
-    else if (!h.cells.empty())
-        shortest += " in " + gridText(h.cells.front().grid);
-    texts.push_back(shortest + ".");
-    return texts;
-}
-
-std::string hintText(const Hint& h, bool showDigits) {
-    return hintTexts(h, showDigits).front();
+    advice.step = *hint;
+    return advice;
 }

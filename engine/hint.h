@@ -1,6 +1,7 @@
-// The technique ladder: the easiest next step on a board, explained, and the grade of a
-// board by the steps it needs. Used by the hint key of the play loop and the editor, the
-// explanation after the two-rule solver gives up, and the collection generator. Pure C++.
+// The technique ladder: the easiest next step on a board as data (technique, units, digits,
+// cells, what it places or removes), and the grade of a board by the steps it needs. Used by the
+// hint key of the play loop and the editor, the explanation after the two-rule solver gives up, and
+// the collection generator. Pure C++.
 //
 // The ladder works on the values of cellValue and the candidates they leave (a shared cell
 // takes the digits free in both its grids), narrowed by what the player already knows (the
@@ -37,7 +38,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 enum class Technique : std::uint8_t {
@@ -86,6 +86,27 @@ struct Removal {
     bool operator==(const Removal&) const = default;
 };
 
+// A digit in a cell: a placement of a forcing chain.
+struct Placement {
+    HintCell cell;
+    int digit = 0;
+    bool operator==(const Placement&) const = default;
+};
+
+// Where the singles of a forcing chain break down.
+enum class ContradictionKind : std::uint8_t {
+    None,
+    CellWithoutCandidate, // cell has no candidate left (digit: the one it was to take, or 0)
+    DigitTwiceInUnit,     // digit would stand twice in unit
+    DigitWithoutPlace,    // digit has no place left in unit
+};
+struct Contradiction {
+    ContradictionKind kind = ContradictionKind::None;
+    HintCell cell;
+    HintUnit unit;
+    int digit = 0;
+};
+
 struct Hint {
     Technique technique = Technique::NakedSingle;
     // The unit(s) the step reads: for a fish its base lines, then its cover lines; none for
@@ -99,6 +120,10 @@ struct Hint {
     bool found = false;
     HintCell target;
     int targetDigit = 0;
+    // A forcing chain: the placements the singles make from the tried candidate (it first),
+    // in the order they follow, and where they break down.
+    std::vector<Placement> chain;
+    Contradiction contradiction;
 };
 
 // The easiest step on the board; none when the board is full, breaks the rule, has a cell
@@ -130,12 +155,32 @@ struct Grade {
 };
 Grade gradeBoard(const Board& b);
 
-// Texts for the player: the technique's German name and the sentence for the help line,
-// starting "Tipp: ". Grids are numbered 1..5 (top left, top right, centre, bottom left,
-// bottom right); digits are shown as letters when showDigits is false. hintTexts gives the
-// sentence from the longest form to the shortest (the caller shows the longest that fits);
-// a single names its digit and cell in every form, an elimination that makes a single names
-// it in its longest form. hintText is the longest form.
-std::string techniqueName(Technique t);
-std::vector<std::string> hintTexts(const Hint& hint, bool showDigits = true);
-std::string hintText(const Hint& hint, bool showDigits = true);
+// What the hint key shows for a board, as data (the sentences are the view's):
+//   WrongEntry        the givens have one solution and entry wrong (the player's first entry
+//                     that differs from it, in grid order) holds wrongDigit
+//   NoSolution        the board as it stands has no solution
+//   Complete          every cell is filled
+//   Step              the ladder's next step, in step
+//   SeveralSolutions  the ladder has no step and the board has more than one solution
+//   OnlyTrial         the ladder has no step on a board with one solution: only trying helps
+enum class HintOutcome : std::uint8_t {
+    Step,
+    WrongEntry,
+    NoSolution,
+    Complete,
+    SeveralSolutions,
+    OnlyTrial
+};
+struct HintAdvice {
+    HintOutcome outcome = HintOutcome::Step;
+    Hint step;
+    HintCell wrong;
+    int wrongDigit = 0;
+};
+// The advice for board b, going on from the eliminations in known (HintMemory::removed).
+// Runs the complete search up to twice and the ladder once.
+HintAdvice adviseHint(const Board& b, const std::vector<Removal>& known);
+
+// The player's entries (values that are not givens) that differ from solution, counted on
+// the master copies; the first of them, grid by grid, in first when there is one.
+int countWrongEntries(const Board& b, const BoardArray& solution, HintCell* first = nullptr);

@@ -1,6 +1,7 @@
 // The hint on screen and the explanation after the solver gives up (see hintview.h). The
-// engine finds the step (nextHint) and counts solutions (countSolutions); this file turns
-// them into marks on the board, a sentence in the help line and message boxes.
+// engine gives the advice as data (adviseHint) and counts solutions (countSolutions); this
+// file turns them into marks on the board, a German sentence in the help line (hinttext.h)
+// and message boxes.
 #include "play/hintview.h"
 
 #include "app/game.h"
@@ -11,6 +12,7 @@
 #include "panels/statistics.h"
 #include "play/backgroundsearch.h"
 #include "play/highlight.h"
+#include "play/hinttext.h"
 #include "play/render.h"
 
 #include <QFontMetrics>
@@ -81,35 +83,12 @@ void showSentence(Game& g, const QStringList& forms) {
     g.canvas.setOpaqueText(true);
     selectFont(g, 8);
 }
-void showSentence(Game& g, const QString& sentence) {
-    showSentence(g, QStringList{sentence});
-}
 
 // The board of the givens alone, for judging the player's entries.
 Board givensOnly(const Board& b) {
     Board givens = b;
     givens.cellValue = b.givenValue;
     return givens;
-}
-
-// The first entry of the player (master copies, grid by grid) that differs from the
-// solution, and how many such entries there are.
-int wrongEntries(const Board& b, const BoardArray& solution, HintCell* first) {
-    int wrong = 0;
-    for (const fieldcells::FieldCell& cell : fieldcells::geometry().cells) {
-        const int v = b.cellValue.bytes[cell.index];
-        if (v == 0 || b.givenValue.bytes[cell.index] != 0 || v == solution.bytes[cell.index])
-            continue;
-        if (wrong++ == 0 && first) *first = {cell.index % 5, cell.index / 5 % 10, cell.index / 50};
-    }
-    return wrong;
-}
-
-QString cellWords(const HintCell& c) {
-    return QStringLiteral("Gitter %1, Zeile %2, Spalte %3")
-        .arg(c.grid + 1)
-        .arg(c.row)
-        .arg(c.column);
 }
 
 } // namespace
@@ -124,54 +103,33 @@ void showHint(Game& g) {
     g.hintUsed = true; // the game is no longer solved without a hint
     Board& b = g.board;
     g.overlayMarks = CellMarks{}; // an older hint's marks go first
-    BoardArray solution{};
-    HintCell wrong;
-    const bool givensUnique = countSolutionsInBackground(g, givensOnly(b), 2, &solution) == 1;
-    if (givensUnique && wrongEntries(b, solution, &wrong) > 0) {
-        outlineHintCell(g, wrong, kWrongOutline);
-        refreshHighlight(g);
-        showSentence(
-            g, QStringLiteral("Tipp: Die %1 in %2 ist falsch.")
-                   .arg(valueText(b.showDigits, b.cellValue(wrong.grid, wrong.column, wrong.row)),
-                        cellWords(wrong)));
-        return;
-    }
-    // The notes are judged against the one solution of the board; on a board without one
-    // the ladder reads the values and the eliminations shown before only.
-    const int count = givensUnique ? 1 : countSolutionsInBackground(g, b, 2, &solution);
-    if (count == 0 || isBoardComplete(b)) {
-        refreshHighlight(g);
-        showSentence(g, count == 0 ? QStringLiteral("Tipp: Das Brett hat so keine Lösung.")
-                                   : QStringLiteral("Tipp: Das Brett ist fertig."));
-        return;
-    }
     g.hintMemory.check(b);
-    // The ladder, too, runs off the user-interface thread, on copies of what it reads.
-    std::optional<Hint> hint;
+    // The searches and the ladder run off the user-interface thread, on copies of what
+    // they read.
+    HintAdvice advice;
     {
         const Board board = b;
         const std::vector<Removal> known = g.hintMemory.removed;
-        const BoardArray* unique = count == 1 ? &solution : nullptr;
-        g.platform.runInBackground([&] { hint = nextHint(board, unique, known); });
+        g.platform.runInBackground([&] { advice = adviseHint(board, known); });
     }
-    if (!hint) {
-        refreshHighlight(g);
-        showSentence(g, count >= 2 ? QStringLiteral("Tipp: Das Brett hat mehr als eine Lösung.")
-                                   : QStringLiteral("Tipp: Hier hilft nur noch Probieren."));
-        return;
+    const Hint& hint = advice.step;
+    if (advice.outcome == HintOutcome::WrongEntry) {
+        outlineHintCell(g, advice.wrong, kWrongOutline);
+    } else if (advice.outcome == HintOutcome::Step) {
+        // The next T goes on from this step's eliminations, noted or not.
+        if (!hint.removed.empty()) g.hintMemory.add(b, hint);
+        for (const HintUnit& u : hint.units) tintUnit(g, u);
+        // Wings, chains and colouring read cells, not units: their cells are tinted.
+        if (hint.units.empty())
+            for (const HintCell& c : hint.cells)
+                g.overlayMarks
+                    .tint[static_cast<size_t>(fieldIndex(g.board, c.grid, c.column, c.row))] =
+                    kUnitTint;
+        if (hint.found) outlineHintCell(g, hint.target, kTargetOutline);
     }
-    // The next T goes on from this step's eliminations, noted or not.
-    if (!hint->removed.empty()) g.hintMemory.add(b, *hint);
-    for (const HintUnit& u : hint->units) tintUnit(g, u);
-    // Wings, chains and colouring read cells, not units: their cells are tinted.
-    if (hint->units.empty())
-        for (const HintCell& c : hint->cells)
-            g.overlayMarks.tint[static_cast<size_t>(fieldIndex(g.board, c.grid, c.column, c.row))] =
-                kUnitTint;
-    if (hint->found) outlineHintCell(g, hint->target, kTargetOutline);
     refreshHighlight(g);
     QStringList forms;
-    for (const std::string& form : hintTexts(*hint, b.showDigits))
+    for (const std::string& form : adviceTexts(advice, b.showDigits))
         forms.append(QString::fromStdString(form));
     showSentence(g, forms);
 }
@@ -202,7 +160,7 @@ void explainSolveFailure(Game& g, const Board& before) {
         const int givens = countSolutionsInBackground(g, givensOnly(before), 2, &givensSolution);
         QString text = QStringLiteral("Das Brett hat keine Lösung.");
         if (givens == 1) {
-            const int wrong = wrongEntries(before, givensSolution, nullptr);
+            const int wrong = countWrongEntries(before, givensSolution);
             if (wrong == 1)
                 text =
                     QStringLiteral("Das Brett hat keine Lösung: einer Ihrer Einträge ist falsch.");

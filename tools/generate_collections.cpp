@@ -1,6 +1,7 @@
 // Command-line generator of the four collection files (leicht.qnt .. extrem.qnt).
 // Run by hand when the collections are to be rebuilt; see usage() for the options.
 #include "engine/hint.h"
+#include "play/hinttext.h"
 #include "engine/search.h"
 #include "files/record.h"
 #include "tools/collections/generator.h"

@@ -6,6 +6,7 @@
 // With --check every step of the hints is also checked against the solution.
 //   ladder_survey [COUNT [FIRST_SEED]] [--check]
 #include "engine/hint.h"
+#include "play/hinttext.h"
 #include "tools/collections/generator.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // The puzzle generator: reproducible by seed, every puzzle unique, symmetric when asked and
 // graded in its level, and a cancelled run stops.
 #include "engine/generate.h"
+#include "play/hinttext.h"
 #include "engine/rules.h"
 #include "engine/search.h"
 #include "support_pure/puzzles.h"

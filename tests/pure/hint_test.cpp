@@ -2,6 +2,7 @@
 // corner grid, and across a shared box where the other grid makes the step), the sentence
 // for the help line, and the grade of whole puzzles.
 #include "engine/hint.h"
+#include "play/hinttext.h"
 #include "engine/search.h"
 #include "support_pure/puzzles.h"
 #include "tools/collections/generator.h"
@@ -269,10 +270,55 @@ TEST(Hint, GradesWholeBoardsAndRefusesBrokenOnes) {
     }
 }
 
+namespace {
+void place(Board& b, const HintCell& c, int digit) {
+    b.cellValue(c.grid, c.column, c.row) = static_cast<std::uint8_t>(digit);
+    int og, oc, orow;
+    if (otherCopy(c.grid, c.column, c.row, og, oc, orow))
+        b.cellValue(og, oc, orow) = static_cast<std::uint8_t>(digit);
+}
+// The data of a hint names all a sentence needs: its digits and pattern cells, the units of
+// a step on units, and for a forcing chain the placements from the tried candidate (the
+// one removed) into open cells, ending where they break down; a digit twice in a unit is
+// there once the chain stands on the board.
+void checkComplete(const Board& b, const Hint& hint) {
+    ASSERT_FALSE(hint.digits.empty());
+    ASSERT_FALSE(hint.cells.empty());
+    if (hint.technique <= Technique::Swordfish) {
+        ASSERT_FALSE(hint.units.empty());
+    }
+    if (hint.technique != Technique::ForcingChain) {
+        EXPECT_TRUE(hint.chain.empty());
+        return;
+    }
+    ASSERT_FALSE(hint.chain.empty());
+    EXPECT_EQ(hint.chain.front(), (Placement{hint.removed.at(0).cell, hint.removed.at(0).digit}));
+    ASSERT_NE(hint.contradiction.kind, ContradictionKind::None);
+    Board after = b;
+    for (const Placement& p : hint.chain) {
+        ASSERT_EQ(after.cellValue(p.cell.grid, p.cell.column, p.cell.row), 0);
+        place(after, p.cell, p.digit);
+    }
+    if (hint.contradiction.kind != ContradictionKind::DigitTwiceInUnit) return;
+    const HintUnit& u = hint.contradiction.unit;
+    int count = 0;
+    for (int k = 0; k < 9; ++k) {
+        int column = k + 1, row = u.number;
+        if (u.kind == UnitKind::Column) std::swap(column, row);
+        if (u.kind == UnitKind::Box) {
+            column = (u.number - 1) % 3 * 3 + k % 3 + 1;
+            row = (u.number - 1) / 3 * 3 + k / 3 + 1;
+        }
+        count += after.cellValue(u.grid, column, row) == hint.contradiction.digit ? 1 : 0;
+    }
+    EXPECT_GE(count, 2);
+}
+} // namespace
+
 // Step by step through puzzles thinned out as far as the search allows, the player taking
 // every placement and every elimination: no placed digit differs from the solution, no
-// removed candidate is the solution's, and an elimination names a placement only when the
-// very next step makes it.
+// removed candidate is the solution's, an elimination names a placement only when the
+// very next step makes it, and every step's data is complete.
 TEST(Hint, StepsAreTrueAndNameOnlyThePlacementTheyMakeAtOnce) {
     std::set<Technique> seen;
     int finished = 0;
@@ -293,6 +339,7 @@ TEST(Hint, StepsAreTrueAndNameOnlyThePlacementTheyMakeAtOnce) {
             }
             seen.insert(hint->technique);
             SCOPED_TRACE(hintText(*hint));
+            checkComplete(b, *hint);
             for (const Removal& removal : hint->removed) ASSERT_NE(at(removal.cell), removal.digit);
             if (hint->found) {
                 ASSERT_EQ(at(hint->target), hint->targetDigit);

@@ -1,0 +1,278 @@
+// The German sentences of the hint key (see hinttext.h), built from the ladder's data.
+#include "play/hinttext.h"
+
+namespace {
+
+bool isSingle(Technique t) {
+    return t <= Technique::HiddenSingleColumn;
+}
+
+std::string digitText(int d, bool showDigits) {
+    return std::string(1, static_cast<char>(showDigits ? '0' + d : 64 + d));
+}
+std::string listText(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " und " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+std::string digitsText(const std::vector<int>& digits, bool showDigits) {
+    std::vector<std::string> items;
+    for (int d : digits) items.push_back(digitText(d, showDigits));
+    return "die " + listText(items);
+}
+std::string unitText(const HintUnit& u) {
+    const char* kind = u.kind == UnitKind::Row      ? "Zeile "
+                       : u.kind == UnitKind::Column ? "Spalte "
+                                                    : "Kasten ";
+    return kind + std::to_string(u.number);
+}
+std::string gridText(int grid) {
+    return "Gitter " + std::to_string(grid + 1);
+}
+std::string cellText(const HintCell& c) {
+    return "Zeile " + std::to_string(c.row) + ", Spalte " + std::to_string(c.column);
+}
+// The cells of a pattern named by their places in unit u: the columns of a row, the rows of
+// a column, row and column in a box.
+std::string placesText(const std::vector<HintCell>& cells, const HintUnit& u) {
+    std::vector<std::string> items;
+    for (const HintCell& c : cells) {
+        if (u.kind == UnitKind::Row)
+            items.push_back(std::to_string(c.column));
+        else if (u.kind == UnitKind::Column)
+            items.push_back(std::to_string(c.row));
+        else
+            items.push_back(cellText(c));
+    }
+    const std::string lead = u.kind == UnitKind::Row      ? "Spalte "
+                             : u.kind == UnitKind::Column ? "Zeile "
+                                                          : "";
+    return lead + listText(items);
+}
+
+} // namespace
+
+std::string techniqueName(Technique t) {
+    switch (t) {
+    case Technique::NakedSingle:
+        return "Nackter Einer";
+    case Technique::HiddenSingleBox:
+    case Technique::HiddenSingleRow:
+    case Technique::HiddenSingleColumn:
+        return "Versteckter Einer";
+    case Technique::LockedPointing:
+    case Technique::LockedClaiming:
+        return "Gesperrter Kandidat";
+    case Technique::NakedPair:
+        return "Nacktes Paar";
+    case Technique::NakedTriple:
+        return "Nackter Dreier";
+    case Technique::HiddenPair:
+        return "Verstecktes Paar";
+    case Technique::HiddenTriple:
+        return "Versteckter Dreier";
+    case Technique::XWing:
+        return "X-Wing";
+    case Technique::NakedQuad:
+        return "Nackter Vierer";
+    case Technique::HiddenQuad:
+        return "Versteckter Vierer";
+    case Technique::Swordfish:
+        return "Schwertfisch";
+    case Technique::XYWing:
+        return "XY-Wing";
+    case Technique::XYZWing:
+        return "XYZ-Wing";
+    case Technique::Skyscraper:
+        return "Wolkenkratzer";
+    case Technique::TwoStringKite:
+        return "Drachen";
+    case Technique::SimpleColouring:
+        return "Einfärben";
+    case Technique::ForcingChain:
+        return "Widerspruchskette";
+    case Technique::Guess:
+        return "Probieren";
+    }
+    return "";
+}
+
+namespace {
+
+// The sentence of a single: names the digit and its cell.
+std::string singleText(const Hint& h, bool showDigits) {
+    const HintUnit& u = h.units.front();
+    const std::string grid = gridText(u.grid);
+    const std::string digit = digitsText(h.digits, showDigits);
+    switch (h.technique) {
+    case Technique::HiddenSingleRow:
+        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in Spalte " +
+               std::to_string(h.target.column) + ".";
+    case Technique::HiddenSingleColumn:
+        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in Zeile " +
+               std::to_string(h.target.row) + ".";
+    case Technique::HiddenSingleBox:
+        return "Tipp: In " + grid + " passt " + digit + " in " + unitText(u) + " nur in " +
+               cellText(h.target) + ".";
+    default:
+        return "Tipp: In " + gridText(h.target.grid) + " passt in " + cellText(h.target) +
+               " nur noch " + digit + ".";
+    }
+}
+
+// An elimination explained in full and in short, without the leading "Tipp: name".
+struct Explanation {
+    std::string full, brief;
+};
+Explanation explain(const Hint& h, bool showDigits) {
+    const std::string digits = h.digits.empty() ? "" : digitsText(h.digits, showDigits);
+    // The removals of a step on cells: the cell when there is one, else how many; as a
+    // sentence of its own and after "also".
+    std::string where;
+    if (h.removed.size() == 1)
+        where = gridText(h.removed.front().cell.grid) + ", " + cellText(h.removed.front().cell);
+    else
+        where = std::to_string(h.removed.size()) + " Feldern";
+    const std::string gone = digits + " fällt in " + where + " weg";
+    const std::string soGone = "also fällt " + digits + " in " + where + " weg";
+    if (h.units.empty() || h.technique == Technique::Skyscraper ||
+        h.technique == Technique::TwoStringKite) {
+        const HintCell& c = h.cells.front();
+        switch (h.technique) {
+        case Technique::XYWing:
+            return {"um " + gridText(c.grid) + ", " + cellText(c) +
+                        " hat eines der zwei gelben Flügelfelder " + digits + "; " + soGone,
+                    gone};
+        case Technique::XYZWing:
+            return {"eines der drei gelben Felder um " + gridText(c.grid) + ", " + cellText(c) +
+                        " hat " + digits + "; " + soGone,
+                    gone};
+        case Technique::Skyscraper:
+        case Technique::TwoStringKite: {
+            const HintUnit& a = h.units[0];
+            const HintUnit& b = h.units[1];
+            const std::string lines =
+                a.grid == b.grid ? unitText(a) + " und " + unitText(b) + " von " + gridText(a.grid)
+                                 : unitText(a) + " von " + gridText(a.grid) + " und " +
+                                       unitText(b) + " von " + gridText(b.grid);
+            return {digits + " hat in " + lines + " je zwei Plätze, zwei davon sehen sich; " +
+                        soGone,
+                    gone};
+        }
+        case Technique::SimpleColouring:
+            return {"die Paare " + (digits.empty() ? "" : "der " + digits.substr(4)) +
+                        " färben die gelben Felder in zwei Farben, eine ist richtig; " + soGone,
+                    gone};
+        case Technique::ForcingChain:
+            return {"stünde " + digits + " in " + gridText(c.grid) + ", " + cellText(c) +
+                        ", führten die Einer zu einem Widerspruch; also steht sie dort nicht",
+                    "nicht " + digits + " in " + gridText(c.grid) + ", " + cellText(c) +
+                        ": die Einer führten zum Widerspruch"};
+        default:
+            return {gone, gone};
+        }
+    }
+    const HintUnit& u = h.units.front();
+    const std::string grid = gridText(u.grid);
+    switch (h.technique) {
+    case Technique::Swordfish: {
+        std::vector<std::string> base, cover;
+        for (std::size_t i = 0; i < h.units.size(); ++i)
+            (i < 3 ? base : cover).push_back(std::to_string(h.units[i].number));
+        const std::string baseKind = u.kind == UnitKind::Row ? "Zeile " : "Spalte ";
+        const std::string coverKind = u.kind == UnitKind::Row ? "Spalte " : "Zeile ";
+        return {"in " + grid + " passt " + digits + " in " + baseKind + listText(base) +
+                    " nur in " + coverKind + listText(cover) + ", also nirgends sonst dort",
+                grid + ": " + digits + " in " + baseKind + listText(base) + " nur in " + coverKind +
+                    listText(cover)};
+    }
+    case Technique::LockedPointing:
+    case Technique::LockedClaiming:
+        return {"in " + grid + " steht " + digits + " in " + unitText(u) + " nur in " +
+                    unitText(h.units[1]) + ", also nirgends sonst in " + unitText(h.units[1]),
+                grid + ", " + unitText(u) + ": " + digits + " nur in " + unitText(h.units[1])};
+    case Technique::NakedPair:
+    case Technique::NakedTriple:
+    case Technique::NakedQuad:
+        return {"in " + grid + " teilen sich in " + unitText(u) + " die Felder in " +
+                    placesText(h.cells, u) + " " + digits +
+                    ", also stehen diese nirgends sonst in " + unitText(u),
+                grid + ", " + unitText(u) + ": " + placesText(h.cells, u) + " nur " + digits};
+    case Technique::HiddenPair:
+    case Technique::HiddenTriple:
+    case Technique::HiddenQuad:
+        return {"in " + grid + " passen " + digits + " in " + unitText(u) + " nur in " +
+                    placesText(h.cells, u) + ", also steht dort keine andere Zahl",
+                grid + ", " + unitText(u) + ": " + digits + " nur in " + placesText(h.cells, u)};
+    case Technique::XWing:
+        return {"in " + grid + " passt " + digits + " in " + unitText(h.units[0]) + " und " +
+                    unitText(h.units[1]) + " nur in " + unitText(h.units[2]) + " und " +
+                    unitText(h.units[3]) + ", also nirgends sonst in diesen beiden Linien",
+                grid + ": " + digits + " in " + unitText(h.units[0]) + " und " +
+                    std::to_string(h.units[1].number) + " nur in " + unitText(h.units[2]) +
+                    " und " + std::to_string(h.units[3].number)};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
+    if (isSingle(h.technique)) return {singleText(h, showDigits)};
+    const std::string lead = "Tipp: " + techniqueName(h.technique);
+    const Explanation e = explain(h, showDigits);
+    std::vector<std::string> texts;
+    if (h.found) {
+        const std::string then = "; damit gehört die " + digitText(h.targetDigit, showDigits) +
+                                 " in " + gridText(h.target.grid) + ", " + cellText(h.target) + ".";
+        texts.push_back(lead + " – " + e.full + then);
+        texts.push_back(lead + " – " + e.brief + then);
+        // The brief form names its grid first; a target in the same grid needs it no more.
+        const int grid = h.units.empty() ? -1 : h.units.front().grid;
+        if (grid == h.target.grid && h.technique != Technique::Skyscraper &&
+            h.technique != Technique::TwoStringKite)
+            texts.push_back(lead + " – " + e.brief + "; damit gehört die " +
+                            digitText(h.targetDigit, showDigits) + " in " + cellText(h.target) +
+                            ".");
+    }
+    texts.push_back(lead + " – " + e.full + ".");
+    texts.push_back(lead + " – " + e.brief + ".");
+    std::string shortest = lead;
+    // "mit der 4", "mit den 4 und 5"
+    if (!h.digits.empty())
+        shortest += (h.digits.size() == 1 ? " mit der " : " mit den ") +
+                    digitsText(h.digits, showDigits).substr(4);
+    if (!h.units.empty())
+        shortest += " in " + gridText(h.units.front().grid);
+    else if (!h.cells.empty())
+        shortest += " in " + gridText(h.cells.front().grid);
+    texts.push_back(shortest + ".");
+    return texts;
+}
+
+std::string hintText(const Hint& h, bool showDigits) {
+    return hintTexts(h, showDigits).front();
+}
+
+std::vector<std::string> adviceTexts(const HintAdvice& advice, bool showDigits) {
+    switch (advice.outcome) {
+    case HintOutcome::Step:
+        return hintTexts(advice.step, showDigits);
+    case HintOutcome::WrongEntry:
+        return {"Tipp: Die " + digitText(advice.wrongDigit, showDigits) + " in " +
+                gridText(advice.wrong.grid) + ", " + cellText(advice.wrong) + " ist falsch."};
+    case HintOutcome::NoSolution:
+        return {"Tipp: Das Brett hat so keine Lösung."};
+    case HintOutcome::Complete:
+        return {"Tipp: Das Brett ist fertig."};
+    case HintOutcome::SeveralSolutions:
+        return {"Tipp: Das Brett hat mehr als eine Lösung."};
+    case HintOutcome::OnlyTrial:
+        return {"Tipp: Hier hilft nur noch Probieren."};
+    }
+    return {};
+}
