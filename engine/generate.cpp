@@ -520,3 +520,41 @@ std::optional<GeneratedPuzzle> generatePuzzle(GeneratedLevel level, bool symmetr
     }
     return std::nullopt;
 }
+
+int weekdayOf(int date) {
+    // Days since 1 March of year 0 by the civil-from-days reckoning: the year starts in
+    // March, so the leap day is its last.
+    int y = date / 10000;
+    const int m = date / 100 % 100, d = date % 100;
+    if (m <= 2) --y;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    const long long days = static_cast<long long>(era) * 146097 + dayOfEra - 719468; // 1970-01-01
+    // 1 January 1970 was a Thursday (3 counted from Monday).
+    return static_cast<int>(((days + 3) % 7 + 7) % 7);
+}
+
+DailyPuzzle dailyPuzzle(int date) {
+    // Monday to Sunday.
+    static constexpr std::array<GeneratedLevel, 7> kWeek{
+        GeneratedLevel::Einsteiger,      GeneratedLevel::Fortgeschritten,
+        GeneratedLevel::Fortgeschritten, GeneratedLevel::Kenner,
+        GeneratedLevel::Kenner,          GeneratedLevel::Meister,
+        GeneratedLevel::Grossmeister,
+    };
+    DailyPuzzle day;
+    day.level = kWeek[static_cast<std::size_t>(weekdayOf(date))];
+    day.symmetric = true;
+    // The date mixed into all 32 bits (the finaliser of MurmurHash3), so that neighbouring
+    // days get unrelated seeds.
+    std::uint32_t h = static_cast<std::uint32_t>(date) ^ 0x51554E54u;
+    h ^= h >> 16;
+    h *= 0x85EBCA6Bu;
+    h ^= h >> 13;
+    h *= 0xC2B2AE35u;
+    h ^= h >> 16;
+    day.seed = h;
+    return day;
+}

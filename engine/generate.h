@@ -71,6 +71,22 @@ struct GenerateProgress {
 };
 using GenerateProgressFn = std::function<void(const GenerateProgress&)>;
 
+// The puzzle of the day: the same for every player on a calendar day, as it comes from the
+// date alone. Its level rises through the week as a newspaper's puzzles do, Monday easiest
+// and the weekend hardest; it is always point-symmetric.
+struct DailyPuzzle {
+    GeneratedLevel level = GeneratedLevel::Einsteiger;
+    bool symmetric = true;
+    std::uint32_t seed = 0;
+};
+// The date is yyyymmdd (the Gregorian calendar).
+DailyPuzzle dailyPuzzle(int date);
+// The day of the week of a yyyymmdd date, 0 Monday .. 6 Sunday.
+int weekdayOf(int date);
+// The removal passes a game waits for before it gives up on a level (the generator makes a
+// puzzle of every level in a few dozen at most).
+constexpr int kGenerateAttempts = 2000;
+
 // One puzzle of the level, the same for a seed on every machine; point-symmetric under a
 // half turn of the field when symmetric is true. Returns none once cancel reads true
 // (looked at between two trial removals), after maxAttempts removal passes (0: no limit),

@@ -100,3 +100,26 @@ TEST(Generate, CancellationStopsIt) {
     EXPECT_EQ(last.attempt, 1);
     EXPECT_GT(last.givenCount, 0);
 }
+
+TEST(Generate, ThePuzzleOfTheDayComesFromTheDateAndRisesThroughTheWeek) {
+    // Known weekdays, leap days and turns of a century included.
+    const std::pair<int, int> weekdays[] = {{19700101, 3}, {20000229, 1}, {20240101, 0},
+                                            {20261210, 3}, {21000228, 6}, {21000301, 0},
+                                            {16000301, 2}};
+    for (auto [date, weekday] : weekdays) EXPECT_EQ(weekdayOf(date), weekday) << date;
+
+    // Monday 7 to Sunday 13 December 2026: easiest first, never easier the next day.
+    int previous = -1;
+    for (int date = 20261207; date <= 20261213; ++date) {
+        const DailyPuzzle day = dailyPuzzle(date);
+        EXPECT_GE(static_cast<int>(day.level), previous) << date;
+        previous = static_cast<int>(day.level);
+        EXPECT_TRUE(day.symmetric);
+        EXPECT_NE(day.seed, dailyPuzzle(date + 7).seed) << "the same weekday of the next week";
+    }
+    EXPECT_EQ(dailyPuzzle(20261207).level, GeneratedLevel::Einsteiger);
+    EXPECT_EQ(dailyPuzzle(20261213).level, GeneratedLevel::Grossmeister);
+    // Every player gets this seed for that day, with every build: a change would give them
+    // another puzzle of the day than players of an older version.
+    EXPECT_EQ(dailyPuzzle(20261210).seed, 2621308388u);
+}
