@@ -121,6 +121,7 @@ struct Game {
     bool largeFontMode = false;
     int currentFont = 16; // the numbered font selected last
     int givenCount = 0;
+    bool generatedNameShown = false; // the difficulty panel shows a generated level's name
 
     // Play loop, value palette and editor.
     int pointerX = 0, pointerY = 0;

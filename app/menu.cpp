@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "engine/shuffle.h"
 #include "files/boardfile.h"
+#include "files/puzzletransfer.h"
 #include "files/resume.h"
 #include "halloffame/halloffame.h"
 #include "halloffame/statistics.h"
@@ -17,6 +18,7 @@
 #include "play/backgroundsearch.h"
 #include "play/cursor.h"
 #include "play/editor.h"
+#include "play/generated.h"
 #include "play/playloop.h"
 #include "play/render.h"
 #include "play/undo.h"
@@ -30,6 +32,7 @@ const std::vector<QString>& menuItemTable() {
     static const std::vector<QString> table = {
         QStringLiteral("&Quintor"),
         QStringLiteral("8:&Neues Spiel"),
+        QStringLiteral("9:&Rätsel erzeugen ..."),
         QStringLiteral("-"),
         QStringLiteral("10:&Spielstart"),
         QStringLiteral("25:N&eustart"),
@@ -41,6 +44,8 @@ const std::vector<QString>& menuItemTable() {
         QStringLiteral("&Optionen"),
         QStringLiteral("20:&lade Brett"),
         QStringLiteral("21:&sichere Brett"),
+        QStringLiteral("23:Rätsel e&infügen"),
+        QStringLiteral("28:Rätsel &kopieren"),
         QStringLiteral("-"),
         QStringLiteral("22:&Brett lösen"),
         QStringLiteral("26:B&rett löschen"),
@@ -216,6 +221,47 @@ void printedGame(Game& g) {
     playLoop(g);
 }
 
+// Menu 9: a generated puzzle of the chosen level, timed and played like a new game.
+void generatedGame(Game& g) {
+    const std::optional<GeneratedStart> start = askForGeneratedPuzzle(g);
+    if (!start) return; // cancelled or failed: the board is as it was
+    Board& b = g.board;
+    b.errorCount = 0;
+    b.cellValue = b.givenValue = start->puzzle.givens;
+    b.solutionValue = start->puzzle.solution;
+    setAllNotes(b, false);
+    b.notSolvable = false; // the solution is known, whatever the two rules make of it
+    g.origin = start->origin;
+    recordGameStarted(g); // it counts for its generated level
+    updateDifficultyPanel(g);
+    startGameClock(g);
+    updateClock(g);
+    restartPuzzle(b);
+    startNewHistory(g);
+    playLoop(g);
+}
+
+// Menu 23: a pasted puzzle, played as the own-board editor leaves a board: the givens
+// alone, their solution known, untimed, counted for no level, a new history.
+void pastedPuzzle(Game& g) {
+    const std::optional<PastedPuzzle> pasted = readPastedPuzzle(g);
+    if (!pasted) return; // said why; the board is as it was
+    Board& b = g.board;
+    b.cellValue = b.givenValue = pasted->givens;
+    b.solutionValue = pasted->solution;
+    setAllNotes(b, false);
+    b.notSolvable = false;
+    b.errorCount = 0;
+    g.origin = {};
+    stopCountingGame(g);
+    g.clock.clockRunning = false;
+    drawBoard(g);
+    updateDigitCounts(g);
+    updateDifficultyPanel(g);
+    startNewHistory(g);
+    playLoop(g);
+}
+
 void runCommand(Game& g, MenuId id) {
     Board& b = g.board;
     switch (id) {
@@ -225,12 +271,20 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::NewGame:
         newGame(g);
         break;
+    case MenuId::GeneratedGame:
+        generatedGame(g);
+        break;
     case MenuId::StartGame:
         playLoop(g);
         break;
     case MenuId::OwnBoard:
         stopCountingGame(g); // a board of the player's own counts for no level
-        boardEditor(g);
+        {
+            const BoardArray givens = b.givenValue;
+            boardEditor(g);
+            // Changed givens make a puzzle of the player's own, of no generated level.
+            if (b.givenValue != givens) g.origin = {};
+        }
         g.editorMode = false;
         // The typed board's own solution, where the search proves it has exactly one.
         if (adoptUniqueSolution(g)) updateDigitCounts(g);
@@ -250,12 +304,21 @@ void runCommand(Game& g, MenuId id) {
         saveBoard(g);
         playLoop(g);
         break;
+    case MenuId::PastePuzzle:
+        pastedPuzzle(g);
+        break;
+    case MenuId::CopyPuzzle:
+        copyPuzzleCommand(g);
+        break;
     case MenuId::SolveBoard:
         solveCommand(g);
         break;
     case MenuId::ShuffleBoard:
         shuffleBoard(b, g.random);
         if (b.notSolvable) adoptUniqueSolution(g);
+        // The shuffle keeps what a puzzle needs, so a generated one keeps its level; it is
+        // no longer the puzzle of the day, though.
+        g.origin.dailyDate = 0;
         drawBoard(g);
         updateDigitCounts(g);
         break;
@@ -266,6 +329,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::ClearBoard:
         clearBoardModel(b);
         stopCountingGame(g);
+        g.origin = {};
         drawBoard(g);
         forgetGameInProgress(g);
         break;
@@ -325,8 +389,10 @@ void Win_0_MenuEvent(Game& g, int id) {
     const auto command = static_cast<MenuId>(id);
     switch (command) {
     case MenuId::NewGame:
+    case MenuId::GeneratedGame:
     case MenuId::StartGame:
     case MenuId::OwnBoard:
+    case MenuId::PastePuzzle:
     case MenuId::LoadBoard:
     case MenuId::SaveBoard:
     case MenuId::SolveBoard:

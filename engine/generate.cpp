@@ -558,3 +558,9 @@ DailyPuzzle dailyPuzzle(int date) {
     day.seed = h;
     return day;
 }
+
+std::string difficultyNameOf(Difficulty difficulty, const PuzzleOrigin& origin) {
+    if (origin.level >= 0 && origin.level < kGeneratedLevelCount)
+        return std::string(kGeneratedLevels[static_cast<std::size_t>(origin.level)].name) + ' ';
+    return difficultyInfo(difficulty).difficultyName;
+}

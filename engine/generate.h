@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 // The generated levels, easiest first, by the hardest technique a puzzle needs.
 enum class GeneratedLevel : std::uint8_t {
@@ -51,6 +52,10 @@ struct PuzzleOrigin {
     int dailyDate = 0;
     bool operator==(const PuzzleOrigin&) const = default;
 };
+// The name the difficulty panel and the printout show for the puzzle in play: the
+// generated level's followed by one blank, or else the defined difficulty's (blanks
+// included), UTF-8.
+std::string difficultyNameOf(Difficulty difficulty, const PuzzleOrigin& origin);
 // The levels whose results the statistics keep: the four defined levels (Difficulty), then
 // the generated ones (GeneratedLevel).
 constexpr int kResultLevelCount = 4 + kGeneratedLevelCount;

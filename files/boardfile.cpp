@@ -131,8 +131,12 @@ void loadBoard(Game& g) {
     g.slotDialogMode = true;
     const BoardArray givens = g.board.givenValue;
     showSlotDialog(g, QStringLiteral("Welches Brett laden?"));
-    // Another puzzle from a slot counts for no level; the same one saved before goes on.
-    if (g.board.givenValue != givens) g.resultLevel = -1;
+    // Another puzzle from a slot counts for no level and is of no generated level; the same
+    // one saved before goes on.
+    if (g.board.givenValue != givens) {
+        g.resultLevel = -1;
+        g.origin = {};
+    }
     // Also after a cancel: the board on screen gets its solution recomputed.
     computeSolution(g.board);
     if (g.board.notSolvable) adoptUniqueSolution(g);

@@ -3,9 +3,11 @@
 #include "panels/info.h"
 
 #include "app/game.h"
+#include "engine/generate.h"
 #include "app/screen.h"
 #include "halloffame/halloffame.h"
 
+#include <QFontMetrics>
 #include <QString>
 
 #include <chrono>
@@ -99,10 +101,27 @@ void updateDifficultyPanel(Game& g) {
     if (g.largeFontMode) countText += QStringLiteral("  ");
     g.canvas.text(950, 455, countText);
 
+    const QString name = QString::fromStdString(difficultyNameOf(g.difficulty, g.origin));
+    const bool generated = g.origin.level >= 0;
+    Canvas& canvas = g.canvas;
+    // A generated level's name is longer than the defined ones, whose blanks cover only
+    // each other: the line is cleared before and after it.
+    if (generated || g.generatedNameShown)
+        canvas.fillRect(769, 469, 988, 505, canvas.colour(Colour::White));
+    g.generatedNameShown = generated;
     contentStyle(g, 20);
-    g.canvas.text(816, 468,
-                  QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
-                      QStringLiteral("  "));
+    if (!generated) {
+        canvas.text(816, 468, name + QStringLiteral("  "));
+    } else {
+        // In the panel's font when it fits beside the panel's left text, else smaller.
+        const QString shown = name.trimmed();
+        if (QFontMetrics(canvas.font()).horizontalAdvance(shown) > 986 - 790) {
+            contentStyle(g, 18);
+            canvas.text(790, 477, shown);
+        } else {
+            canvas.text(790, 468, shown);
+        }
+    }
     contentStyle(g, 8);
 }
 

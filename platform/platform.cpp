@@ -2,7 +2,11 @@
 // by every platform that does not replace them.
 #include "platform/platform.h"
 
+#include <QClipboard>
+#include <QDate>
 #include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -16,6 +20,31 @@
 void Platform::runInBackground(const std::function<void()>& work) {
     std::thread worker(work);
     worker.join();
+}
+
+void Platform::runCancellable(const QString&, const std::function<void()>& work, std::atomic<bool>&,
+                              const std::function<QString()>&) {
+    runInBackground(work);
+}
+
+int Platform::dateNumber() {
+    QDate date = QDate::fromString(dateText(), QStringLiteral("dd.MM.yyyy"));
+    if (!date.isValid()) date = QDate::currentDate();
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
+QString Platform::clipboardText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->text() : QString();
+}
+
+void Platform::setClipboardText(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+QString Platform::chooseTextFile(const QString& caption) {
+    return QFileDialog::getOpenFileName(mainWindow(), caption, workingFolder(),
+                                        QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"));
 }
 
 QString Platform::workingFolder() {

@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -154,6 +155,26 @@ class Platform {
     // work must not touch the window or anything the user-interface thread changes. The
     // default (used by the test doubles) starts the thread and waits for it.
     virtual void runInBackground(const std::function<void()>& work);
+
+    // Runs work as runInBackground does, beside a small window titled `title` that shows
+    // progressText() (asked a few times a second) and an "Abbrechen" button. The button,
+    // Esc, that window's close box and the main window's close box set cancel; work looks
+    // at it and ends soon after. Input given to the main window meanwhile is dropped, except
+    // its close box, which the command's end then answers. The default (used by the test
+    // doubles) runs work as runInBackground does.
+    virtual void runCancellable(const QString& title, const std::function<void()>& work,
+                                std::atomic<bool>& cancel,
+                                const std::function<QString()>& progressText);
+
+    // Today's date as yyyymmdd, the day dateText names (the default reads dateText).
+    virtual int dateNumber();
+
+    // The clipboard's text (empty when it holds none) and putting a text there.
+    virtual QString clipboardText();
+    virtual void setClipboardText(const QString& text);
+    // The file dialog for opening a text file, starting in the working folder; the chosen
+    // file's path, empty on Cancel.
+    virtual QString chooseTextFile(const QString& caption);
 
     // Opens a web address in the browser.
     virtual void openUrl(const QString& url) = 0;

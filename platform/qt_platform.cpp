@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QUrl>
 
 #include <algorithm>
@@ -191,6 +194,75 @@ void QtPlatform::runInBackground(const std::function<void()>& work) {
     loop.exec();
     worker.join();
     QApplication::restoreOverrideCursor();
+}
+
+namespace {
+// The window beside long work: its progress and a cancel button. Esc and its close box
+// cancel as the button does; the window stays until the work has ended.
+class ProgressWindow : public QDialog {
+  public:
+    ProgressWindow(QWidget* parent, const QString& title, std::atomic<bool>& cancel)
+        : QDialog(parent), cancel_(cancel) {
+        setObjectName(QStringLiteral("wart"));
+        setWindowTitle(title);
+        if (parent) setWindowIcon(parent->windowIcon());
+        auto* layout = new QVBoxLayout(this);
+        label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lbl1"));
+        label->setMinimumWidth(260);
+        layout->addWidget(label);
+        button = new QPushButton(QStringLiteral("Abbrechen"), this);
+        button->setObjectName(QStringLiteral("cmd1"));
+        connect(button, &QPushButton::clicked, this, [this] { cancelWork(); });
+        layout->addWidget(button, 0, Qt::AlignHCenter);
+    }
+    void cancelWork() {
+        cancel_ = true;
+        button->setEnabled(false);
+        label->setText(QStringLiteral("Wird abgebrochen …"));
+    }
+    QLabel* label = nullptr;
+
+  protected:
+    void reject() override { cancelWork(); }
+    void closeEvent(QCloseEvent* event) override {
+        cancelWork();
+        event->ignore(); // it closes when the work has ended
+    }
+
+  private:
+    std::atomic<bool>& cancel_;
+    QPushButton* button = nullptr;
+};
+} // namespace
+
+void QtPlatform::runCancellable(const QString& title, const std::function<void()>& work,
+                                std::atomic<bool>& cancel,
+                                const std::function<QString()>& progressText) {
+    QWidget* window = window_;
+    ProgressWindow progress(window, title, cancel);
+    if (window != nullptr) {
+        progress.setWindowFlag(Qt::Dialog);
+        progress.adjustSize();
+        progress.move(window->frameGeometry().center() - progress.rect().center());
+    }
+    const auto refresh = [&] {
+        if (!cancel) progress.label->setText(progressText());
+        // The main window's close box: the work stops, the command's end asks the question.
+        if (closeRequested()) progress.cancelWork();
+    };
+    refresh();
+    progress.show();
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &progress, refresh);
+    timer.start(150);
+    runInBackground(work);
+    timer.stop();
+    progress.hide();
+    // Clicks and keys given while the work ran were meant for the board before it.
+    const bool closePending = closeRequested();
+    queue_.clear();
+    if (closePending) queue_.push_back({Event::Kind::CloseRequest, 0, 0, 0});
 }
 
 void QtPlatform::beep() {

@@ -61,6 +61,9 @@ class QtPlatform : public Platform {
     void setClockLabel(const QString& text) override;
     QString filePath(const QString& name) override { return name; } // the working directory
     void runInBackground(const std::function<void()>& work) override;
+    void runCancellable(const QString& title, const std::function<void()>& work,
+                        std::atomic<bool>& cancel,
+                        const std::function<QString()>& progressText) override;
     void openUrl(const QString& url) override;
     QWidget* mainWindow() override { return window_; }
 

@@ -129,7 +129,7 @@ int countGivens(const Board& board) {
 
 QString footerText(const Game& g) {
     return QStringLiteral("Schwierigkeitsgrad: ") +
-           QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName) +
+           QString::fromStdString(difficultyNameOf(g.difficulty, g.origin)) +
            QStringLiteral("mit ") + QString::number(countGivens(g.board)) +
            QStringLiteral(" Zahlen");
 }

@@ -53,6 +53,7 @@ TEST(MenuTable, ParsesIntoTheFourDropDowns) {
     const QStringList expected = {
         "[&Quintor]",
         "  8:&Neues Spiel",
+        "  9:&Rätsel erzeugen ...",
         "  -",
         "  10:&Spielstart",
         "  25:N&eustart",
@@ -63,6 +64,8 @@ TEST(MenuTable, ParsesIntoTheFourDropDowns) {
         "[&Optionen]",
         "  20:&lade Brett",
         "  21:&sichere Brett",
+        "  23:Rätsel e&infügen",
+        "  28:Rätsel &kopieren",
         "  -",
         "  22:&Brett lösen",
         "  26:B&rett löschen",
@@ -136,17 +139,17 @@ TEST(MenuBar, QtTreeWithAccessKeysAndIds) {
     std::vector<int> ids;
     std::unique_ptr<QMenuBar> menuBar(
         buildMenuBar(bar, nullptr, [&ids](int id, QAction*) { ids.push_back(id); }));
-    EXPECT_EQ(ids, (std::vector<int>{8,  10, 25, 12, 99, 20, 21, 22, 26, 27, 24, 11,
-                                     30, 31, 32, 33, 40, 41, 44, 45, 50, 51, 60, 1}));
+    EXPECT_EQ(ids, (std::vector<int>{8,  9,  10, 25, 12, 99, 20, 21, 23, 28, 22, 26, 27, 24,
+                                     11, 30, 31, 32, 33, 40, 41, 44, 45, 50, 51, 60, 1}));
     const QList<QAction*> titles = menuBar->actions();
     ASSERT_EQ(titles.size(), 4);
     EXPECT_EQ(QKeySequence::mnemonic(titles[0]->text()), QKeySequence(Qt::ALT | Qt::Key_Q));
     EXPECT_EQ(QKeySequence::mnemonic(titles[2]->text()), QKeySequence(Qt::ALT | Qt::Key_W));
     const QList<QAction*> quintor = titles[0]->menu()->actions();
-    ASSERT_EQ(quintor.size(), 8);
-    EXPECT_TRUE(quintor[1]->isSeparator());
-    EXPECT_EQ(QKeySequence::mnemonic(quintor[7]->text()), QKeySequence(Qt::ALT | Qt::Key_B));
-    EXPECT_TRUE(QKeySequence::mnemonic(quintor[5]->text()).isEmpty()) << "Spieldruck has none";
+    ASSERT_EQ(quintor.size(), 9);
+    EXPECT_TRUE(quintor[2]->isSeparator());
+    EXPECT_EQ(QKeySequence::mnemonic(quintor[8]->text()), QKeySequence(Qt::ALT | Qt::Key_B));
+    EXPECT_TRUE(QKeySequence::mnemonic(quintor[6]->text()).isEmpty()) << "Spieldruck has none";
     EXPECT_EQ(titles[3]->menu()->actions()[2]->text(), QStringLiteral("über &Quintor..."));
 }
 

@@ -114,6 +114,33 @@ class ScriptedPlatform : public Platform {
         ++backgroundRuns;
         Platform::runInBackground(work);
     }
+    // Cancellable work: run as runInBackground runs it; cancelWork sets the cancel flag
+    // first, as the "Abbrechen" button pressed at once would. The titles and the last
+    // progress text of each run are kept.
+    bool cancelWork = false;
+    std::vector<QString> cancellableTitles, progressTexts;
+    void runCancellable(const QString& title, const std::function<void()>& work,
+                        std::atomic<bool>& cancel,
+                        const std::function<QString()>& progressText) override {
+        cancellableTitles.push_back(title);
+        if (cancelWork) cancel = true;
+        runInBackground(work);
+        progressTexts.push_back(progressText());
+    }
+    // The clipboard's text, and the answers of the file dialog in order (none left or an
+    // empty one: Cancel).
+    QString clipboard;
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    std::deque<QString> chosenFiles;
+    std::vector<QString> fileDialogs; // captions, in order
+    QString chooseTextFile(const QString& caption) override {
+        fileDialogs.push_back(caption);
+        if (chosenFiles.empty()) return {};
+        QString file = chosenFiles.front();
+        chosenFiles.pop_front();
+        return file;
+    }
     void beep() override { ++beeps; }
     void setMenuEnabled(bool enabled) override {
         menuEnabled = enabled;
