@@ -144,3 +144,36 @@ bool hasNoDeadCell(Board& b) {
 bool boxHasNoDeadCell(Board& b, int grid, int firstColumn, int firstRow) {
     return noDeadCellIn(b, grid, firstColumn, firstColumn + 2, firstRow, firstRow + 2);
 }
+
+void countDigits(Board& b) {
+    // Single-copy form while counting, so each shared cell counts once.
+    clearSharedMirrors(b);
+    b.digitCount.fill(0);
+    for (int grid = 0; grid <= 4; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r) ++b.digitCount[std::min<int>(b.cellValue(grid, c, r), 9)];
+    syncSharedBoxes(b);
+}
+
+bool judgeBoard(Board& b) {
+    syncSharedBoxes(b);
+    b.verdict = Verdict::WrongNumber;
+    if (b.notSolvable) {
+        b.verdict = Verdict::NotSolvable;
+        return false;
+    }
+    bool wrongEntryFound = false;
+    for (int grid = 0; grid <= 4 && !wrongEntryFound; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (b.cellValue(grid, c, r) != 0 && b.givenValue(grid, c, r) == 0 &&
+                    b.cellValue(grid, c, r) != b.solutionValue(grid, c, r))
+                    wrongEntryFound = true;
+    const bool valid = isBoardValid(b);
+    if (!wrongEntryFound && valid) b.verdict = Verdict::NoErrors;
+    b.boardComplete = true;
+    for (int i = 1; i <= 9; ++i)
+        if (b.digitCount[static_cast<size_t>(i)] != 41) b.boardComplete = false;
+    if (b.boardComplete && valid) b.verdict = Verdict::Solved;
+    return !wrongEntryFound && !valid;
+}

@@ -284,6 +284,21 @@ bool modelDrawCellValue(Board& b, int column, int row, int value) {
     return wrong;
 }
 
+CellEntry enterValue(Board& b, int column, int row, int value) {
+    CellEntry entry;
+    const int grid = b.activeGrid;
+    b.cellValue(grid, column, row) = static_cast<std::uint8_t>(value);
+    const int errorsBefore = b.errorCount;
+    entry.wrong = modelDrawCellValue(b, column, row, value);
+    // Only the wrong entry that raises the count to three stops the clock.
+    entry.thirdError = b.errorCount == 3 && errorsBefore != 3 && !b.silentMode;
+    entry.cells[entry.cellCount++] = cellIndex(grid, column, row);
+    int og = 0, oc = 0, orow = 0;
+    if (otherCopy(grid, column, row, og, oc, orow))
+        entry.cells[entry.cellCount++] = cellIndex(og, oc, orow);
+    return entry;
+}
+
 void solveBox(Board& b, const PlacementSink& sink, int grid, int firstColumn, int firstRow) {
     if (inDoubleCopyForm(b))
         FastSolver(b, sink).solveBox(grid, firstColumn, firstRow);

@@ -20,6 +20,19 @@ constexpr int kMaxSolverPasses = 15;
 // differs from a known solution (the caller draws it red).
 bool modelDrawCellValue(Board& b, int column, int row, int value);
 
+// What entering one value changed: the cells whose picture is new (the cell and, in a
+// shared box, its other copy, as cellIndex values) and what the rest of the game must do.
+struct CellEntry {
+    int cells[2] = {0, 0};
+    int cellCount = 0;
+    bool wrong = false; // differs from a known solution: drawn red, counted in errorCount
+    bool thirdError =
+        false; // this entry raised errorCount to exactly 3: the game is no longer timed
+};
+// The model's part of entering value (0: emptying) into cell (activeGrid, column, row): stores
+// it, counts it against the solution and copies the shared boxes (modelDrawCellValue).
+CellEntry enterValue(Board& b, int column, int row, int value);
+
 void solveBox(Board& b, const PlacementSink& sink, int grid, int firstColumn, int firstRow);
 void solveRow(Board& b, const PlacementSink& sink, int grid, int row);
 void solveColumn(Board& b, const PlacementSink& sink, int grid, int column);

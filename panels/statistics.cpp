@@ -55,13 +55,7 @@ void drawStatisticsPanel(Game& g) {
 
 void updateDigitCounts(Game& g) {
     Board& b = g.board;
-    // Single-copy form while counting, so each shared cell counts once.
-    clearSharedMirrors(b);
-    b.digitCount.fill(0);
-    for (int grid = 0; grid <= 4; ++grid)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) ++b.digitCount[b.cellValue(grid, c, r)];
-    syncSharedBoxes(b);
+    countDigits(b);
 
     contentStyle(g, 8);
     for (int i = 1; i <= 9; ++i)
@@ -97,30 +91,8 @@ QString statusText(Verdict verdict) {
 
 void updateStatusMessage(Game& g) {
     Board& b = g.board;
-    syncSharedBoxes(b);
-    b.verdict = Verdict::WrongNumber;
-    if (b.notSolvable) {
-        b.verdict = Verdict::NotSolvable;
-    } else {
-        bool wrongEntryFound = false;
-        for (int grid = 0; grid <= 4 && !wrongEntryFound; ++grid)
-            for (int c = 1; c <= 9; ++c)
-                for (int r = 1; r <= 9; ++r)
-                    if (b.cellValue(grid, c, r) != 0 && b.givenValue(grid, c, r) == 0 &&
-                        b.cellValue(grid, c, r) != b.solutionValue(grid, c, r))
-                        wrongEntryFound = true;
-        const bool valid = isBoardValid(b);
-        if (!wrongEntryFound) {
-            if (valid)
-                b.verdict = Verdict::NoErrors;
-            else
-                g.platform.beep(); // no entry differs from the solution: a given breaks a rule
-        }
-        b.boardComplete = true;
-        for (int i = 1; i <= 9; ++i)
-            if (b.digitCount[static_cast<size_t>(i)] != 41) b.boardComplete = false;
-        if (b.boardComplete && valid) b.verdict = Verdict::Solved;
-    }
+    // No entry differs from the solution, yet a digit repeats: the givens break the rule.
+    if (judgeBoard(b)) g.platform.beep();
 
     selectFont(g, 20);
     if (!b.silentMode) {

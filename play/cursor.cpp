@@ -39,7 +39,7 @@ void enterValue(Game& g, int column, int row, int v) {
     syncSharedBoxes(b);
     if (b.showCandidates) computeCandidates(g);
     b.activeGrid = static_cast<std::int16_t>(grid);
-    if (g.editorMode) drawGivenValue(g, column, row, v);
+    if (g.editorMode) enterGivenValue(g, column, row, v);
     updateDigitCounts(g);
     if (g.editorMode) updateDifficultyPanel(g);
 }

@@ -29,9 +29,8 @@ void removeGiven(Game& g, int column, int row) {
     Board& b = g.board;
     const int grid = b.activeGrid;
     if (b.givenValue(grid, column, row) == 0) return;
-    b.cellValue(grid, column, row) = 0;
     b.givenValue(grid, column, row) = 0;
-    drawCellValue(g, column, row, 0);
+    enterCellValue(g, column, row, 0);
     if (b.showCandidates) computeCandidates(g);
 }
 
@@ -138,11 +137,10 @@ void editorCell(Game& g, bool rightButton, int column, int row) {
             // A typed "0" or Esc emptied the cell without drawing it: the given goes too,
             // so that every given still stands in cellValue and the picture matches.
             b.givenValue(grid, column, row) = 0;
-            b.cellValue(grid, column, row) = 0;
-            drawCellValue(g, column, row, 0);
+            enterCellValue(g, column, row, 0);
             if (b.showCandidates) computeCandidates(g);
         } else {
-            drawGivenValue(g, column, row, g.paletteValue);
+            enterGivenValue(g, column, row, g.paletteValue);
         }
     }
     updateDigitCounts(g);

@@ -185,15 +185,14 @@ void explainSolveFailure(Game& g, const Board& before) {
             .arg(technique),
         QStringLiteral("&Lösung zeigen|&Nein"), 2, MessageIcon::None);
     if (answer != 1) return;
-    // The cells are filled through drawCellValue, judged against the solution just found.
+    // The cells are filled as entries, judged against the solution just found.
     b.solutionValue = solution;
     for (int grid = 0; grid <= 4; ++grid) {
         b.activeGrid = static_cast<std::int16_t>(grid);
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
                 if (b.cellValue(grid, c, r) == 0) {
-                    b.cellValue(grid, c, r) = solution(grid, c, r);
-                    drawCellValue(g, c, r, solution(grid, c, r));
+                    enterCellValue(g, c, r, solution(grid, c, r));
                 }
     }
     updateDigitCounts(g);

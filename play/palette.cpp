@@ -46,8 +46,7 @@ void clearCell(Game& g, int column, int row) {
         for (int v = 1; v <= 9; ++v) b.noteFlag(b.activeGrid, column, row, v) = false;
         computeCandidates(g);
     } else if (!g.editorMode) {
-        b.cellValue(b.activeGrid, column, row) = 0;
-        drawCellValue(g, column, row, 0);
+        enterCellValue(g, column, row, 0);
     }
     g.clock.paletteBusy = false;
 }
@@ -72,8 +71,11 @@ void chooseValue(Game& g, int column, int row, int v) {
         syncSharedNotes(g);
         computeCandidates(g);
     } else {
-        b.cellValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(v);
-        if (!g.editorMode) drawCellValue(g, column, row, v);
+        // The editor draws the value itself, as a given.
+        if (g.editorMode)
+            b.cellValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(v);
+        else
+            enterCellValue(g, column, row, v);
     }
     g.clock.paletteBusy = false;
 }

@@ -145,8 +145,7 @@ void playCell(Game& g, bool rightButton, int column, int row) {
     const int grid = b.activeGrid;
     if (b.givenValue(grid, column, row) != 0) return;
     if (rightButton && b.cellValue(grid, column, row) != 0) {
-        b.cellValue(grid, column, row) = 0;
-        drawCellValue(g, column, row, 0);
+        enterCellValue(g, column, row, 0);
         if (b.showCandidates) computeCandidates(g);
         updateDigitCounts(g);
         return;

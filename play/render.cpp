@@ -120,13 +120,11 @@ void redrawCellValue(Game& g, int column, int row, int value) {
     drawCellOutline(g, b.activeGrid, column, row);
 }
 
-// A given, drawn in the font already selected, and recorded in givenValue.
+// A given, drawn in the font already selected.
 void paintGivenValue(Game& g, int column, int row, int value) {
-    Board& b = g.board;
     eraseCell(g, column, row);
     if (value != 0) drawValueText(g, column, row, value, kGivenColour);
-    drawCellOutline(g, b.activeGrid, column, row);
-    b.givenValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(value);
+    drawCellOutline(g, g.board.activeGrid, column, row);
 }
 
 // The notes of one empty cell copy, in the note font already selected: each slot filled with
@@ -168,24 +166,38 @@ void drawGivenValue(Game& g, int column, int row, int value) {
 }
 
 void drawCellValue(Game& g, int column, int row, int value) {
-    Board& b = g.board;
+    const Board& b = g.board;
     selectFont(g, 20);
-    if (!b.silentMode) eraseCell(g, column, row);
-    const int errorsBefore = b.errorCount;
-    // solverProgress, the error count against the solution (reset in silent mode) and
-    // syncSharedBoxes; the caller stored the value first.
-    const bool wrong = modelDrawCellValue(b, column, row, value);
-    // Only the wrong entry that raises the count to three stops the clock.
-    if (b.errorCount == 3 && errorsBefore != 3 && !b.silentMode) {
+    if (!b.silentMode) {
+        eraseCell(g, column, row);
+        if (value != 0) {
+            // Judged by the stored value, as the entry that was just counted.
+            const int solution = b.solutionValue(b.activeGrid, column, row);
+            const bool wrong = solution != 0 && b.cellValue(b.activeGrid, column, row) != solution;
+            drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
+        }
+        drawCellOutline(g, b.activeGrid, column, row);
+    }
+    restoreDrawingState(g);
+}
+
+CellEntry enterCellValue(Game& g, int column, int row, int value) {
+    // Stored, counted against the solution, copied to the other copy of a shared box.
+    const CellEntry entry = enterValue(g.board, column, row, value);
+    if (entry.thirdError) {
         if (g.clock.clockRunning) showTimingNote(g, kTimingThirdError);
         g.clock.clockRunning = false;
         updateClock(g);
     }
-    if (!b.silentMode) {
-        if (value != 0) drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
-        drawCellOutline(g, b.activeGrid, column, row);
-    }
-    restoreDrawingState(g);
+    drawCellValue(g, column, row, value);
+    return entry;
+}
+
+void enterGivenValue(Game& g, int column, int row, int value) {
+    // The other copy of a shared box follows with the next syncSharedBoxes, which
+    // updateDigitCounts runs after every edit.
+    g.board.givenValue(g.board.activeGrid, column, row) = static_cast<std::uint8_t>(value);
+    drawGivenValue(g, column, row, value);
 }
 
 void drawBoard(Game& g) {
@@ -346,7 +358,7 @@ void solveBoard(Game& g, bool explain) {
     const int pauseMs = std::clamp(kSolveShowMs / std::max(1, emptyCells), 1, 20);
 
     runPassLoop(b, [&g, pauseMs](int column, int row, int value) {
-        drawCellValue(g, column, row, value);
+        enterCellValue(g, column, row, value);
         g.platform.sleepMs(pauseMs);
     });
 

@@ -1,14 +1,27 @@
 // Board rendering: cell values, givens, notes and automatic candidates; the visible solver.
 #pragma once
 
+#include "engine/solver.h"
+
 #include <array>
 #include <vector>
 
 struct Game;
 
+// The drawing procedures read the board and change nothing but the picture.
 void drawBoard(Game& g);
+// A given in black (0: the cell erased).
 void drawGivenValue(Game& g, int column, int row, int value);
+// An entry as it stands: blue, or red when its stored cellValue differs from a known
+// solution (0: the cell erased).
 void drawCellValue(Game& g, int column, int row, int value);
+// The commands on one cell (activeGrid, column, row). Entering a value (0: emptying), by the
+// player or the visible solver: stored, counted in errorCount when it differs from a known
+// solution (the third wrong entry stops the clock), copied to the other copy of a shared
+// box, drawn. Returns what changed.
+CellEntry enterCellValue(Game& g, int column, int row, int value);
+// The editor's given (0: none): recorded in givenValue and drawn black.
+void enterGivenValue(Game& g, int column, int row, int value);
 void syncSharedNotes(Game& g);
 void computeCandidates(Game& g);
 void intersectSharedCandidates(Game& g);

@@ -50,7 +50,7 @@ std::pair<int, int> emptyCell(const Board& b) {
 void enter(Game& g, int c, int r, int v) {
     g.board.activeGrid = 0;
     g.board.cellValue(0, c, r) = static_cast<std::uint8_t>(v);
-    drawCellValue(g, c, r, v);
+    enterCellValue(g, c, r, v);
 }
 
 } // namespace
@@ -107,7 +107,7 @@ TEST(RenderCell, TextOffsetsOfDigitsAndLetters) {
         Game& g = w.g();
         g.board.showDigits = k.digits;
         g.board.activeGrid = 4;
-        drawGivenValue(g, 5, 6, k.value);
+        enterGivenValue(g, 5, 6, k.value);
         EXPECT_EQ(g.board.givenValue(4, 5, 6), k.value);
         const auto texts = w.canvas.textsAt(cellLeft(4, 5) + 1 + k.offset, cellTop(4, 6) - 1);
         ASSERT_EQ(texts.size(), 1u);

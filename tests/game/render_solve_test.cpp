@@ -262,7 +262,7 @@ TEST(BeyondTheRules, TheSearchedSolutionJudgesEntriesAndTheSolvedBoard) {
         b.activeGrid = static_cast<std::int16_t>(wg);
         const int wrong = solution(wg, wc, wr) % 9 + 1;
         b.cellValue(wg, wc, wr) = static_cast<std::uint8_t>(wrong);
-        drawCellValue(g, wc, wr, wrong);
+        enterCellValue(g, wc, wr, wrong);
         EXPECT_EQ(b.errorCount, 1);
         updateDigitCounts(g);
         EXPECT_EQ(b.verdict, Verdict::WrongNumber);

@@ -300,7 +300,7 @@ TEST(Resume, TheErrorCountStopsAtItsLargestValue) {
     next.board.solutionValue(3, 4, 4) = 2;
     next.board.cellValue(3, 4, 4) = 6; // a wrong entry
     next.board.activeGrid = 3;
-    drawCellValue(next, 4, 4, 6);
+    enterCellValue(next, 4, 4, 6);
     EXPECT_EQ(next.board.errorCount, 32767);
     keepGameInProgress(next);
     EXPECT_EQ(fileGame(w.platform).board.errorCount, 32767);

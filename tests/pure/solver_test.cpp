@@ -180,3 +180,63 @@ TEST(Solver, ModelDrawCellValueCountsErrorsOutsideSilentMode) {
         EXPECT_EQ(b.cellValue(2, 2, 2), test.value); // the mirror follows
     }
 }
+
+// Entering a value as the player does, without a screen: both copies of a shared cell hold
+// it, a wrong value counts once per entry and only the third flags the clock's stop, and the
+// verdict follows the board: no errors, wrong number, solved; givens that break the rule
+// are told apart from a wrong entry.
+TEST(EnteringAValue, CountsErrorsCopiesSharedCellsAndJudgesTheBoard) {
+    Board b = puzzles::solvedBoard();
+    b.solutionValue = b.cellValue;
+    const int right = b.cellValue(0, 7, 7);
+    b.givenValue(0, 7, 7) = b.givenValue(2, 1, 1) = 0; // the shared cell (0,7,7) = (2,1,1)
+    b.activeGrid = 0;
+    CellEntry e = enterValue(b, 7, 7, 0);
+    EXPECT_EQ(b.cellValue(2, 1, 1), 0);
+    ASSERT_EQ(e.cellCount, 2);
+    EXPECT_EQ(e.cells[0], cellIndex(0, 7, 7));
+    EXPECT_EQ(e.cells[1], cellIndex(2, 1, 1));
+    countDigits(b);
+    EXPECT_FALSE(judgeBoard(b));
+    EXPECT_EQ(b.verdict, Verdict::NoErrors);
+    EXPECT_FALSE(b.boardComplete);
+
+    const int wrong = right % 9 + 1;
+    const bool thirdErrorFlag[] = {false, false, true, false};
+    for (int n = 1; n <= 4; ++n) {
+        SCOPED_TRACE(n);
+        e = enterValue(b, 7, 7, wrong);
+        EXPECT_TRUE(e.wrong);
+        EXPECT_EQ(b.errorCount, n);
+        EXPECT_EQ(e.thirdError, thirdErrorFlag[n - 1]);
+        EXPECT_EQ(b.cellValue(2, 1, 1), wrong);
+    }
+    countDigits(b);
+    EXPECT_FALSE(judgeBoard(b));
+    EXPECT_EQ(b.verdict, Verdict::WrongNumber);
+
+    e = enterValue(b, 7, 7, right);
+    EXPECT_FALSE(e.wrong);
+    EXPECT_EQ(b.errorCount, 4);
+    countDigits(b);
+    EXPECT_EQ(b.digitCount[static_cast<size_t>(right)], 41);
+    EXPECT_FALSE(judgeBoard(b));
+    EXPECT_EQ(b.verdict, Verdict::Solved);
+    EXPECT_TRUE(b.boardComplete);
+
+    // A cell outside the shared boxes changes alone; without a known solution nothing counts.
+    b.solutionValue(1, 5, 5) = 0;
+    b.activeGrid = 1;
+    e = enterValue(b, 5, 5, b.cellValue(1, 5, 5) % 9 + 1);
+    EXPECT_EQ(e.cellCount, 1);
+    EXPECT_FALSE(e.wrong);
+    EXPECT_EQ(b.errorCount, 4);
+
+    // Givens alone that repeat a digit: no entry is wrong, yet the rule is broken.
+    Board broken = puzzles::solvedBoard();
+    broken.cellValue(0, 1, 1) = broken.givenValue(0, 1, 1) = broken.cellValue(0, 2, 1);
+    broken.solutionValue = broken.cellValue;
+    countDigits(broken);
+    EXPECT_TRUE(judgeBoard(broken));
+    EXPECT_EQ(broken.verdict, Verdict::WrongNumber);
+}
