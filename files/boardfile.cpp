@@ -63,6 +63,8 @@ bool loadBoardRecord(Game& g, int slot) {
         return false;
     }
     decodeBoardRecord(record, g.board);
+    // A record whose mirror copies differ from their masters shows what the masters hold.
+    syncSharedBoxes(g.board);
     return true;
 }
 

@@ -238,6 +238,7 @@ bool offerResume(Game& g) {
     b.showDigits = game.board.showDigits;
     b.showCandidates = game.board.showCandidates;
     b.symmetricPuzzle = game.board.symmetricPuzzle;
+    syncSharedBoxes(b); // the mirror copies show what their masters hold
     g.difficulty = static_cast<Difficulty>(game.difficulty);
     g.origin = game.origin;
     g.resultLevel = game.resultLevel;

@@ -202,8 +202,9 @@ void enterGivenValue(Game& g, int column, int row, int value) {
 
 void drawBoard(Game& g) {
     Board& b = g.board;
-    b.cellWidth = b.cellHeight = kCellSize;
-    syncSharedBoxes(b); // the mirror copies show what their masters hold
+    // The mirror copies of the shared boxes already hold what their masters hold: entering
+    // a value copies it, every edit ends with updateDigitCounts, loading copies a loaded
+    // board's masters. The cells are 33 pixels from start-up on (drawMainScreen).
     // One font and one painter for all 405 cells: selecting the font or opening a painter
     // per cell would dominate the redraw; the screen is updated once, at the end.
     selectFont(g, 20);

@@ -266,6 +266,7 @@ TEST(RenderBoard, DrawBoardShowsTheMirrorOfAnEntry) {
     Game& g = w.g();
     // An entry into the master copy only reaches the mirror with the next sync.
     g.board.cellValue(0, 7, 7) = 4;
+    syncSharedBoxes(g.board);
     drawBoard(g);
     EXPECT_EQ(g.board.cellValue(2, 1, 1), 4);
     EXPECT_EQ(w.canvas.textsAt(cellLeft(2, 1) + 5, cellTop(2, 1) - 1).size(), 2u);
