@@ -6,6 +6,7 @@
 #include "app/accessible.h"
 
 #include "app/game.h"
+#include "engine/generate.h"
 #include "engine/layout.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
@@ -477,7 +478,7 @@ QString statusPanelText(const Game& g) {
 QString difficultyText(const Game& g) {
     return QStringLiteral("Vorgegebene Zahlen: %1, %2")
         .arg(g.givenCount)
-        .arg(QString::fromLatin1(difficultyInfo(g.difficulty).difficultyName).trimmed());
+        .arg(QString::fromStdString(difficultyNameOf(g.difficulty, g.origin)).trimmed());
 }
 QString stripText(const Game& g) {
     QStringList parts{QStringLiteral("Quintor XP V6.0")};

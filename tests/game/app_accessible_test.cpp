@@ -149,6 +149,8 @@ TEST(AccessibleBoard, TableOfTheFieldWithNamedCellsPanelsAndButtons) {
               QStringLiteral("Falsche Zahl!, Fehler: 2/3"));
     EXPECT_EQ(AccessibleWorld::text(w.named(QStringLiteral("Hilfefenster"))),
               QStringLiteral("Bitte Menupunkt auswählen!"));
+    EXPECT_EQ(AccessibleWorld::text(w.named(QStringLiteral("Schwierigkeitsgrad"))),
+              QStringLiteral("Vorgegebene Zahlen: 0, Leicht"));
     b.digitCount[7] = 41;
     EXPECT_TRUE(AccessibleWorld::text(w.named(QStringLiteral("Statistik")))
                     .contains(QStringLiteral("7: 41")));
