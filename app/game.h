@@ -11,6 +11,7 @@
 #include "halloffame/table.h"
 #include "platform/canvas.h"
 #include "platform/platform.h"
+#include "platform/texts.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -96,6 +97,7 @@ struct Game {
 
     // Settings and dialog state shared across subsystems.
     Difficulty difficulty = Difficulty::Leicht;
+    Language language = Language::Deutsch; // of the interface: menu 70/71, app/language.*
     PuzzleOrigin origin; // the generated level and puzzle-of-the-day date of the game in play
     // The results level (halloffame/statistics.h) the game in play counts for, -1 for none
     // (an own or loaded board, or a game already counted as solved), and whether a hint was

@@ -1,5 +1,6 @@
 // Program entry: start-up in its defined order, then the main loop until the window is gone.
 #include "app/game.h"
+#include "app/language.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "app/settings.h"
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
         captureBackgroundStrips(g);
 
         // 9. Help line and clock label.
-        g.helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+        g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Menupunkt auswählen!"));
         window.createClockLabel();
 
         // 10.-12. The first screen, the help viewer, the default font.

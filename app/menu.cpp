@@ -4,6 +4,8 @@
 #include "app/menu.h"
 
 #include "app/game.h"
+#include "app/language.h"
+#include "app/screen.h"
 #include "app/settings.h"
 #include "engine/shuffle.h"
 #include "files/boardfile.h"
@@ -28,56 +30,86 @@
 #include <QMenu>
 #include <QMenuBar>
 
-const std::vector<QString>& menuItemTable() {
-    static const std::vector<QString> table = {
-        QStringLiteral("&Quintor"),
-        QStringLiteral("8:&Neues Spiel"),
-        QStringLiteral("9:&Rätsel erzeugen ..."),
-        QStringLiteral("-"),
-        QStringLiteral("10:&Spielstart"),
-        QStringLiteral("25:N&eustart"),
-        QStringLiteral("-"),
-        QStringLiteral("12:Spieldruck"),
-        QStringLiteral("-"),
-        QStringLiteral("99:&Beenden"),
-        QString(),
-        QStringLiteral("&Optionen"),
-        QStringLiteral("20:&lade Brett"),
-        QStringLiteral("21:&sichere Brett"),
-        QStringLiteral("23:Rätsel e&infügen"),
-        QStringLiteral("28:Rätsel &kopieren"),
-        QStringLiteral("-"),
-        QStringLiteral("22:&Brett lösen"),
-        QStringLiteral("26:B&rett löschen"),
-        QStringLiteral("27:Brett &drucken"),
-        QStringLiteral("24:Brett &mischen"),
-        QStringLiteral("-"),
-        QStringLiteral("11:&Eigenes Brett"),
-        QString(),
-        QStringLiteral("Sch&wierigkeit"),
-        QStringLiteral("30:&Leicht"),
-        QStringLiteral("31:&Mittel"),
-        QStringLiteral("32:&Schwer"),
-        QStringLiteral("33:&Extrem"),
-        QStringLiteral("-"),
-        QStringLiteral("40:&Zahlen"),
-        QStringLiteral("41:&Buchstaben"),
-        QStringLiteral("-"),
-        QStringLiteral("44:Zeige &Kandidaten"),
-        QStringLiteral("-"),
-        QStringLiteral("45:Rätsel-Symmetrie"),
-        QStringLiteral("-"),
-        QStringLiteral("50:&Ruhmeshalle"),
-        QStringLiteral("51:S&tatistik"),
-        QString(),
-        QStringLiteral("&Hilfe"),
-        QStringLiteral("60:&Anleitung"),
-        QStringLiteral("-"),
-        QStringLiteral("1:über &Quintor..."),
-        QString(),
-        QString(),
-    };
+namespace {
+
+// The entries in German, the source of their translations. A translation keeps an entry's
+// number and colon, so that the translated table parses to the same commands.
+const char* const kMenuItemTable[] = {
+    //: A menu entry: "number:text" is an item (keep the number and the colon), a text alone a
+    //: drop-down's title, ">" a nested drop-down's; "&" marks the access key.
+    QT_TRANSLATE_NOOP("MenuTexts", "&Quintor"),
+    QT_TRANSLATE_NOOP("MenuTexts", "8:&Neues Spiel"),
+    QT_TRANSLATE_NOOP("MenuTexts", "9:&Rätsel erzeugen ..."),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "10:&Spielstart"),
+    QT_TRANSLATE_NOOP("MenuTexts", "25:N&eustart"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "12:Spieldruck"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "99:&Beenden"),
+    "",
+    QT_TRANSLATE_NOOP("MenuTexts", "&Optionen"),
+    QT_TRANSLATE_NOOP("MenuTexts", "20:&lade Brett"),
+    QT_TRANSLATE_NOOP("MenuTexts", "21:&sichere Brett"),
+    QT_TRANSLATE_NOOP("MenuTexts", "23:Rätsel e&infügen"),
+    QT_TRANSLATE_NOOP("MenuTexts", "28:Rätsel &kopieren"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "22:&Brett lösen"),
+    QT_TRANSLATE_NOOP("MenuTexts", "26:B&rett löschen"),
+    QT_TRANSLATE_NOOP("MenuTexts", "27:Brett &drucken"),
+    QT_TRANSLATE_NOOP("MenuTexts", "24:Brett &mischen"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "11:&Eigenes Brett"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", ">S&prache"),
+    "70:Deutsch", // each language by its own name, never translated
+    "71:English",
+    "",
+    "",
+    QT_TRANSLATE_NOOP("MenuTexts", "Sch&wierigkeit"),
+    QT_TRANSLATE_NOOP("MenuTexts", "30:&Leicht"),
+    QT_TRANSLATE_NOOP("MenuTexts", "31:&Mittel"),
+    QT_TRANSLATE_NOOP("MenuTexts", "32:&Schwer"),
+    QT_TRANSLATE_NOOP("MenuTexts", "33:&Extrem"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "40:&Zahlen"),
+    QT_TRANSLATE_NOOP("MenuTexts", "41:&Buchstaben"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "44:Zeige &Kandidaten"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "45:Rätsel-Symmetrie"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "50:&Ruhmeshalle"),
+    QT_TRANSLATE_NOOP("MenuTexts", "51:S&tatistik"),
+    "",
+    QT_TRANSLATE_NOOP("MenuTexts", "&Hilfe"),
+    QT_TRANSLATE_NOOP("MenuTexts", "60:&Anleitung"),
+    "-",
+    QT_TRANSLATE_NOOP("MenuTexts", "1:über &Quintor..."),
+    "",
+    "",
+};
+
+std::vector<QString> tableOf(QString (*text)(const char*)) {
+    std::vector<QString> table;
+    for (const char* entry : kMenuItemTable) table.push_back(text(entry));
     return table;
+}
+
+} // namespace
+
+const std::vector<QString>& menuItemTable() {
+    static const std::vector<QString> table =
+        tableOf([](const char* entry) { return QString::fromUtf8(entry); });
+    return table;
+}
+
+std::vector<QString> translatedMenuItemTable() {
+    return tableOf([](const char* entry) {
+        // Separators and ends of drop-downs are no texts.
+        return *entry == '\0' || QByteArrayView(entry) == "-" ? QString::fromUtf8(entry)
+                                                              : MenuTexts::tr(entry);
+    });
 }
 
 namespace {
@@ -177,15 +209,26 @@ QMenuBar* buildMenuBar(const std::vector<MenuItem>& bar, QWidget* parent,
 void updateMenuChecks(Game& g) {
     Platform& p = g.platform;
     for (MenuId id : {MenuId::Leicht, MenuId::Mittel, MenuId::Schwer, MenuId::Extrem,
-                      MenuId::Digits, MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry})
+                      MenuId::Digits, MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry,
+                      MenuId::Deutsch, MenuId::English})
         p.setMenuChecked(menuNumber(id), false);
     p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.difficulty), true);
     p.setMenuChecked(menuNumber(g.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
     if (g.board.showCandidates) p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
     if (g.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
+    p.setMenuChecked(
+        menuNumber(g.language == Language::English ? MenuId::English : MenuId::Deutsch), true);
 }
 
 namespace {
+
+// Menu 70 and 71: the chosen language at once, the whole screen redrawn in it.
+void chooseLanguage(Game& g, Language language) {
+    if (!installLanguage(language)) language = installedLanguage();
+    if (language == g.language) return;
+    g.language = language;
+    redrawScreen(g);
+}
 
 // Menu 8: a stored puzzle of the current difficulty, shuffled, timed and played.
 void newGame(Game& g) {
@@ -369,6 +412,10 @@ void runCommand(Game& g, MenuId id) {
         else
             showClassicHelp(g, kClassicHelpFile, QStringLiteral("Menupunkte"));
         break;
+    case MenuId::Deutsch:
+    case MenuId::English:
+        chooseLanguage(g, id == MenuId::English ? Language::English : Language::Deutsch);
+        break;
     case MenuId::Quit:
         quitGame(g);
         break;
@@ -399,7 +446,7 @@ void Win_0_MenuEvent(Game& g, int id) {
     case MenuId::ShuffleBoard:
     case MenuId::Restart:
     case MenuId::ResumeGame:
-        g.helpText = QStringLiteral("Bitte ein Feld anklicken!");
+        g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken!"));
         drawHelpPanel(g);
         break;
     default:
@@ -419,7 +466,7 @@ void Win_0_MenuEvent(Game& g, int id) {
     g.platform.setPointer(PointerShape::Arrow);
     updateMenuChecks(g);
     updateDifficultyPanel(g);
-    g.helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+    g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Menupunkt auswählen!"));
     showHelpText(g);
     g.canvas.paste(g.buttonBarBlank, 18, 727);
     g.clock.clockRunning = false;

@@ -41,6 +41,8 @@ enum class MenuId {
     HallOfFame = 50,
     Statistics = 51, // "S&tatistik": the results per level and the generated best times
     Manual = 60,
+    Deutsch = 70, // the interface language: app/language.*
+    English = 71,
     // Run once by start-up when a game in progress was kept at the last exit: offers that
     // game again. No menu item carries it.
     ResumeGame = 90,
@@ -58,8 +60,10 @@ struct MenuItem {
     std::vector<MenuItem> items; // of a drop-down or nested drop-down
 };
 
-// The menu item table, entry by entry.
+// The menu item table, entry by entry, in German (the source of its translations).
 const std::vector<QString>& menuItemTable();
+// The same table in the language of the installed translators: what the menu bar shows.
+std::vector<QString> translatedMenuItemTable();
 // Parses a menu item table by its grammar into the drop-down titles and their items.
 // Returns false on a malformed table (nothing is kept then).
 bool parseMenuTable(const std::vector<QString>& table, std::vector<MenuItem>& bar);

@@ -6,6 +6,7 @@
 #include "help/guidance.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/render.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -262,4 +263,17 @@ void drawStartScreen(Game& g) {
     drawStartHint(g);
     drawMainScreen(g);
     drawHelpPanel(g);
+}
+
+void redrawScreen(Game& g) {
+    // The strip's fields are drawn anew, not only when their texts change.
+    g.stripKeys.clear();
+    g.stripNote.clear();
+    g.canvas.clear(Colour::WindowBackground);
+    drawStartScreen(g);
+    // A board that never held anything is the start screen's empty grids as they stand.
+    const Board& b = g.board;
+    if (g.gameStarted || b.cellValue != BoardArray{} || b.noteFlag != NoteArray<bool>{})
+        drawBoard(g);
+    updateDifficultyPanel(g);
 }

@@ -30,3 +30,6 @@ void drawMainScreen(Game& g);
 // Captures the five background strips from the freshly cleared window.
 void captureBackgroundStrips(Game& g);
 void drawStartScreen(Game& g);
+// Redraws the idle screen in the current language (menu 70/71): status strip, board,
+// panels, help line.
+void redrawScreen(Game& g);

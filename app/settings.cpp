@@ -11,6 +11,7 @@ namespace {
 constexpr qint64 kMaxSettingsSize = 4096; // far more than the file ever holds
 
 const char* const kDifficultyNames[] = {"Leicht", "Mittel", "Schwer", "Extrem"};
+const char* const kLanguageNames[] = {"Deutsch", "English"};
 
 } // namespace
 
@@ -19,6 +20,7 @@ QByteArray settingsText(const Game& g) {
     text += QByteArray("Schwierigkeit=") + kDifficultyNames[difficultyIndex(g.difficulty)] + '\n';
     text += QByteArray("Anzeige=") + (g.board.showDigits ? "Zahlen" : "Buchstaben") + '\n';
     text += QByteArray("Symmetrie=") + (g.board.symmetricPuzzle ? "ja" : "nein") + '\n';
+    text += QByteArray("Sprache=") + kLanguageNames[g.language == Language::English] + '\n';
     return text;
 }
 
@@ -38,6 +40,9 @@ void loadSettings(Game& g) {
                 g.board.showDigits = value == "Zahlen";
             } else if (name == "Symmetrie" && (value == "ja" || value == "nein")) {
                 g.board.symmetricPuzzle = value == "ja";
+            } else if (name == "Sprache") {
+                for (int l = 0; l < 2; ++l)
+                    if (value == kLanguageNames[l]) g.language = static_cast<Language>(l);
             }
         }
     }

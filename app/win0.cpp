@@ -298,7 +298,7 @@ void Win_0::placeFrameAt(QPoint position) {
 
 void Win_0::buildMenuBar() {
     std::vector<MenuItem> bar;
-    if (!parseMenuTable(menuItemTable(), bar))
+    if (!parseMenuTable(translatedMenuItemTable(), bar))
         throw std::runtime_error("the menu item table is malformed");
     QMenuBar* menuBar = ::buildMenuBar(bar, this, [this](int id, QAction* action) {
         platform_.addMenuAction(id, action);
@@ -308,9 +308,11 @@ void Win_0::buildMenuBar() {
                 this, [this, id] { runMenuCommand(id); }, Qt::QueuedConnection);
         });
     });
+    menuBar->setEnabled(!commandRunning_);
     setMenuBar(menuBar);           // replaces and destroys any earlier bar
     setViewScale(requestedScale_); // the window grows by the menu bar, the picture keeps its size
     platform_.setMenuBar(menuBar);
+    if (game_ != nullptr) updateMenuChecks(*game_);
 }
 
 QLabel* Win_0::createClockLabel() {
@@ -428,6 +430,8 @@ void Win_0::changeEvent(QEvent* event) {
     // Minimising the window during a game pauses it.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && commandRunning_)
         platform_.pushEvent({Event::Kind::WindowMinimised, 0, 0, 0});
+    // Another language's translators (menu 70/71): the menu bar in that language.
+    if (event->type() == QEvent::LanguageChange && menuWidget() != nullptr) buildMenuBar();
 }
 
 void Win_0::pointerEvent(int kind, int x, int y) {

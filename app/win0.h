@@ -74,7 +74,8 @@ class Win_0 : public QMainWindow {
     // `position` (screen coordinates). Called before show: the window manager's frame is
     // known only once it has framed the window, so the place is corrected then.
     void placeFrameAt(QPoint position);
-    // Builds the menu bar from the menu item table and wires its commands.
+    // Builds the menu bar from the menu item table in the installed language and wires its
+    // commands; built anew when the language changes.
     void buildMenuBar();
     QLabel* createClockLabel();
     // True while a menu command runs (a game loop reads the events then).

@@ -3,6 +3,8 @@
 // Called by the start screen and by the menu bar's builder.
 #pragma once
 
+#include "platform/texts.h"
+
 #include <QString>
 
 struct Game;
@@ -10,7 +12,8 @@ class QAction;
 
 // The hint in the status strip, and where it starts (right of the program's caption,
 // clear of the strip's frame).
-inline const QString kStartHint = QStringLiteral("Neues Spiel: Menü Quintor → Neues Spiel");
+inline const QString kStartHint =
+    QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Neues Spiel: Menü Quintor → Neues Spiel"));
 inline constexpr int kStartHintX = 620; // the strip note's place (panels/info.h)
 void drawStartHint(Game& g);
 

@@ -124,6 +124,13 @@ class InfForm : public QWidget {
 
 } // namespace
 
+QString manualFile(Game& g, const QString& file) {
+    if (g.language != Language::English) return file;
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    const QString english = file.left(dot) + QStringLiteral("_en") + file.mid(dot);
+    return g.platform.fileExists(english) ? english : file;
+}
+
 bool isHtmlHelpSystem(std::uint32_t version) {
     const bool ntFamily = (version & 0x80000000u) == 0;
     const std::uint32_t major = version & 0xFFu;
@@ -136,7 +143,8 @@ std::uint32_t platformVersion() {
     return (7601u << 16) | (1u << 8) | 6u;
 }
 
-void showHelpTopic(Game& g, const QString& file, const QString& topic) {
+void showHelpTopic(Game& g, const QString& germanFile, const QString& topic) {
+    const QString file = manualFile(g, germanFile);
     const std::optional<HelpBook> book = readHelpBook(g, file);
     if (!book || book->page(topic) == nullptr) {
         showHelpError(g, file);
@@ -147,7 +155,8 @@ void showHelpTopic(Game& g, const QString& file, const QString& topic) {
     g.platform.showHelpWindow(window);
 }
 
-void showClassicHelp(Game& g, const QString& file, const QString& keyword) {
+void showClassicHelp(Game& g, const QString& germanFile, const QString& keyword) {
+    const QString file = manualFile(g, germanFile);
     const std::optional<HelpBook> book = readHelpBook(g, file);
     if (!book) {
         showHelpError(g, file);
@@ -161,7 +170,7 @@ void showClassicHelp(Game& g, const QString& file, const QString& keyword) {
     else
         window->showPage(target);
     g.platform.showHelpWindow(window);
-    g.classicHelpOpen = (file == kClassicHelpFile);
+    g.classicHelpOpen = (germanFile == kClassicHelpFile);
 }
 
 void closeClassicHelp(Game& g) {

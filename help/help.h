@@ -15,9 +15,14 @@ inline constexpr const char* kProjectWebAddress = "https://www.velmo.de/"; // as
 bool isHtmlHelpSystem(std::uint32_t version);
 // The version value this platform reports (one that selects the HTML help).
 std::uint32_t platformVersion();
-// Opens a page of an HTML help file in the help window; when the file is missing or
+// Opens a page of an HTML help file (the manual of the chosen language) in
+// the help window; when the file is missing or
 // does not hold the page: "Error while trying to display a topic of " + file.
 void showHelpTopic(Game& g, const QString& file, const QString& topic);
+// The manual file of the chosen language: for English "Quintor.chm" becomes
+// "Quintor_en.chm" (and "Quintor.hlp" "Quintor_en.hlp") where that file exists, else the
+// German manual is shown.
+QString manualFile(Game& g, const QString& file);
 // The classic viewer: open at a keyword; close it if it shows "Quintor.hlp".
 void showClassicHelp(Game& g, const QString& file, const QString& keyword);
 void closeClassicHelp(Game& g);

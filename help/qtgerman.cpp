@@ -8,6 +8,7 @@
 
 QTranslator* installQtGermanTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
+    translator->setObjectName(kQtGermanTranslator);
     if (!translator->load(QStringLiteral("qtbase_de"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator)) {

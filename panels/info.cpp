@@ -73,11 +73,11 @@ std::string finalClockText(int hours, int minutes, double seconds) {
 }
 
 void drawDifficultyPanel(Game& g) {
-    drawPanel(g, 762, 425, 234, 88, QStringLiteral("SCHWIERIGKEITSGRAD:"), 800, 445);
+    drawPanel(g, 762, 425, 234, 88, PanelTexts::tr("SCHWIERIGKEITSGRAD:"), 800, 445);
     contentStyle(g, 8);
     // In the fixed face the count ends the label at x 950, where updateDifficultyPanel
     // writes it; the large-font face is proportional, so there only the update writes it.
-    QString label = QStringLiteral("Vorgegebene Zahlen: ");
+    QString label = PanelTexts::tr("Vorgegebene Zahlen: ");
     if (!g.largeFontMode)
         label += QString::number(g.givenCount).rightJustified(3, QLatin1Char(' '));
     g.canvas.text(790, 455, label);
@@ -101,7 +101,7 @@ void updateDifficultyPanel(Game& g) {
     if (g.largeFontMode) countText += QStringLiteral("  ");
     g.canvas.text(950, 455, countText);
 
-    const QString name = QString::fromStdString(difficultyNameOf(g.difficulty, g.origin));
+    const QString name = difficultyText(g.difficulty, g.origin);
     const bool generated = g.origin.level >= 0;
     Canvas& canvas = g.canvas;
     // A generated level's name is longer than the defined ones, whose blanks cover only
@@ -126,13 +126,13 @@ void updateDifficultyPanel(Game& g) {
 }
 
 void drawHelpPanel(Game& g) {
-    drawPanel(g, 762, 537, 234, 72, QStringLiteral("HILFEFENSTER:"), 826, 557);
+    drawPanel(g, 762, 537, 234, 72, PanelTexts::tr("HILFEFENSTER:"), 826, 557);
     showHelpText(g);
 }
 
 void showHelpText(Game& g) {
     contentStyle(g, 8);
-    g.canvas.text(776, 576, g.helpText);
+    g.canvas.text(776, 576, translated<PanelTexts>(g.helpText));
 }
 
 void showTimingNote(Game& g, const char* note) {
@@ -150,7 +150,8 @@ void showStripText(Game& g, StripField field, const QString& text) {
     // The strip's inside between its frame lines, then the text embossed like the caption.
     c.fillRect(x - 1, 767, right, 783, c.colour(Colour::WindowBackground));
     const int font = g.currentFont;
-    if (!text.isEmpty()) drawEmbossedText(g, 16, Colour::Black, x, 782, text);
+    if (!text.isEmpty())
+        drawEmbossedText(g, 16, Colour::Black, x, 782, translated<PanelTexts>(text));
     selectFont(g, font);
     c.setOpaqueText(true);
     c.setPenColour(Colour::Black);
@@ -159,7 +160,7 @@ void showStripText(Game& g, StripField field, const QString& text) {
 
 void drawClockPanel(Game& g) {
     // The white box reaches from (768, 656) to (989, 695) around the clock label.
-    drawPanel(g, 762, 634, 234, 68, QStringLiteral("ZEITMESSUNG:"), 827, 652);
+    drawPanel(g, 762, 634, 234, 68, PanelTexts::tr("ZEITMESSUNG:"), 827, 652);
 }
 
 void startGameClock(Game& g) {

@@ -1,6 +1,8 @@
 // The difficulty, help-window and clock panels, and the clock with its ticker thread.
 #pragma once
 
+#include "platform/texts.h"
+
 #include <QString>
 #include <string>
 
@@ -11,13 +13,19 @@ void updateDifficultyPanel(Game& g);
 void drawHelpPanel(Game& g);
 void showHelpText(Game& g);
 // Why a game is not, or no longer, timed, as the status strip's note tells it.
-inline constexpr const char* kTimingThirdError = "Zeit gestoppt: 3. Fehler";
-inline constexpr const char* kTimingKeyM = "Zeit gestoppt: Taste M";
-inline constexpr const char* kTimingCandidates = "Zeit gestoppt: Kandidaten";
-inline constexpr const char* kUntimedCandidates = "Ohne Zeit: Kandidaten an";
-inline constexpr const char* kUntimedResumed = "Ohne Zeit: nur Neues Spiel";
+inline constexpr const char* kTimingThirdError =
+    QT_TRANSLATE_NOOP("PanelTexts", "Zeit gestoppt: 3. Fehler");
+inline constexpr const char* kTimingKeyM =
+    QT_TRANSLATE_NOOP("PanelTexts", "Zeit gestoppt: Taste M");
+inline constexpr const char* kTimingCandidates =
+    QT_TRANSLATE_NOOP("PanelTexts", "Zeit gestoppt: Kandidaten");
+inline constexpr const char* kUntimedCandidates =
+    QT_TRANSLATE_NOOP("PanelTexts", "Ohne Zeit: Kandidaten an");
+inline constexpr const char* kUntimedResumed =
+    QT_TRANSLATE_NOOP("PanelTexts", "Ohne Zeit: nur Neues Spiel");
 // Keeps such a note for the rest of the game and shows it in the status strip; the help
-// line keeps its own texts.
+// line keeps its own texts. The strip and the help line show their texts translated
+// (PanelTexts): a text given to them is marked with QT_TRANSLATE_NOOP("PanelTexts", ...).
 void showTimingNote(Game& g, const char* note);
 // The status strip beside the program's caption: the keys of the running game loop on its
 // left half, a note on its right half. A field is redrawn only when its text changes.

@@ -30,10 +30,10 @@ void drawLabelLine(Game& g) {
 
 void drawStatisticsPanel(Game& g) {
     const bool digits = g.board.showDigits;
-    drawPanel(g, 732, 222, 300, 78, QStringLiteral("STATISTIK:"), 850, 242);
+    drawPanel(g, 732, 222, 300, 78, PanelTexts::tr("STATISTIK:"), 850, 242);
     contentStyle(g, 8);
-    g.canvas.text(748, 254, digits ? QStringLiteral("Zahlen") : QStringLiteral("Ziffer"));
-    g.canvas.text(748, 274, QStringLiteral("Anzahl"));
+    g.canvas.text(748, 254, digits ? PanelTexts::tr("Zahlen") : PanelTexts::tr("Ziffer"));
+    g.canvas.text(748, 274, PanelTexts::tr("Anzahl"));
     for (int i = 1; i <= 9; ++i) {
         const int cx = 784 + 24 * i;
         if (digits) {
@@ -69,20 +69,20 @@ void updateDigitCounts(Game& g) {
 }
 
 void drawStatusPanel(Game& g) {
-    drawPanel(g, 732, 323, 300, 78, QStringLiteral("STATUSMELDUNG:"), 824, 343);
+    drawPanel(g, 732, 323, 300, 78, PanelTexts::tr("STATUSMELDUNG:"), 824, 343);
     updateStatusMessage(g);
 }
 
 QString statusText(Verdict verdict) {
     switch (verdict) {
     case Verdict::WrongNumber:
-        return QStringLiteral("Falsche Zahl! ");
+        return PanelTexts::tr("Falsche Zahl! ");
     case Verdict::NotSolvable:
-        return QStringLiteral("Nicht lösbar!!!");
+        return PanelTexts::tr("Nicht lösbar!!!");
     case Verdict::NoErrors:
-        return QStringLiteral("Keine Fehler! ");
+        return PanelTexts::tr("Keine Fehler! ");
     case Verdict::Solved:
-        return QStringLiteral("Brett gelöst!!! ");
+        return PanelTexts::tr("Brett gelöst!!! ");
     case Verdict::None:
         break;
     }
@@ -114,6 +114,5 @@ void updateStatusMessage(Game& g) {
     // The large-font face has a 14-pixel text cell: two pixels higher keeps the line inside
     // the panel's white box (its bottom outline at y 394).
     g.canvas.text(832, g.largeFontMode ? 380 : 382,
-                  QStringLiteral("Fehler: ") + QString::number(b.errorCount) +
-                      QStringLiteral("/3 "));
+                  PanelTexts::tr("Fehler: %1/3 ").arg(b.errorCount));
 }

@@ -84,8 +84,9 @@ void drawValuePalette(Game& g, int column, int row) {
     Board& b = g.board;
     Canvas& c = g.canvas;
     g.clock.paletteBusy = true;
-    g.helpText = g.noteMode ? QStringLiteral("Bitte Kandidaten notieren!")
-                            : QStringLiteral("Rechte Taste löscht Feld!");
+    g.helpText = g.noteMode
+                     ? QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Kandidaten notieren!"))
+                     : QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Rechte Taste löscht Feld!"));
     showHelpText(g);
 
     const int px = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
@@ -189,7 +190,7 @@ void runValuePalette(Game& g, int column, int row) {
     }
     g.paletteTracking = false;
     g.platform.waitNoMouseButton();
-    g.helpText = QStringLiteral("Bitte ein Feld anklicken! ");
+    g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken! "));
     if (g.largeFontMode) g.helpText += QStringLiteral("   ");
     showHelpText(g);
     syncSharedBoxes(b);

@@ -4,6 +4,7 @@
 #include "print/printout.h"
 
 #include "app/game.h"
+#include "platform/texts.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -128,8 +129,7 @@ int countGivens(const Board& board) {
 }
 
 QString footerText(const Game& g) {
-    return QStringLiteral("Schwierigkeitsgrad: ") +
-           QString::fromStdString(difficultyNameOf(g.difficulty, g.origin)) +
+    return QStringLiteral("Schwierigkeitsgrad: ") + difficultyText(g.difficulty, g.origin) +
            QStringLiteral("mit ") + QString::number(countGivens(g.board)) +
            QStringLiteral(" Zahlen");
 }

@@ -1,0 +1,251 @@
+// The interface language: the English translation complete and sound, and a switch of
+// language on the real window (menu bar, panels, status strip, Qt's own texts) that goes
+// back to the defined German texts.
+#include "app/game.h"
+#include "app/language.h"
+#include "app/menu.h"
+#include "app/screen.h"
+#include "app/settings.h"
+#include "app/win0.h"
+#include "help/help.h"
+#include "help/qtgerman.h"
+#include "platform/qt_platform.h"
+#include "support/scripted_platform.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace {
+
+struct Message {
+    QString context, source, translation, type;
+};
+
+std::vector<Message> readTs(const QString& path) {
+    std::vector<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message m;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) {
+            if (xml.isEndElement() && xml.name() == QLatin1String("message")) messages.push_back(m);
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            m = Message{context, {}, {}, {}};
+        } else if (xml.name() == QLatin1String("source")) {
+            m.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return messages;
+}
+
+// The access keys of the items of each drop-down, and the titles of the bar.
+void expectUniqueAccessKeys(const std::vector<MenuItem>& items, const QString& where) {
+    std::map<QChar, QString> keys;
+    for (const MenuItem& item : items) {
+        const qsizetype amp = item.text.indexOf(QLatin1Char('&'));
+        if (amp >= 0 && amp + 1 < item.text.size()) {
+            const QChar key = item.text[amp + 1].toLower();
+            EXPECT_FALSE(keys.count(key)) << where.toStdString() << ": " << item.text.toStdString()
+                                          << " and " << keys[key].toStdString();
+            keys[key] = item.text;
+        }
+        if (item.kind == MenuItem::Kind::SubMenu) expectUniqueAccessKeys(item.items, item.text);
+    }
+}
+
+// The ids and kinds of a parsed table, in order.
+void collectShape(const std::vector<MenuItem>& items, std::vector<int>& shape) {
+    for (const MenuItem& item : items) {
+        shape.push_back(item.kind == MenuItem::Kind::Command ? item.id
+                                                             : -1 - static_cast<int>(item.kind));
+        if (item.kind == MenuItem::Kind::SubMenu) {
+            collectShape(item.items, shape);
+            shape.push_back(-100);
+        }
+    }
+}
+
+QStringList menuTitles(QMenuBar* bar) {
+    QStringList titles;
+    for (QAction* a : bar->actions()) titles << a->text();
+    return titles;
+}
+
+QAction* findItem(QMenuBar* bar, const QString& text) {
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        for (QAction* a : menu->actions())
+            if (a->text() == text) return a;
+    return nullptr;
+}
+
+bool drew(const Canvas& c, const QString& text) {
+    for (const Canvas::TextRecord& r : c.journal)
+        if (r.text == text) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(Translation, EnglishIsCompleteUpToDateAndKeepsTheTextsShape) {
+    const QString ts = QStringLiteral(QUINTOR_TESTS_DIR "/../translations/quintor_en.ts");
+    const std::vector<Message> messages = readTs(ts);
+    ASSERT_GT(messages.size(), 50u);
+    const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    for (const Message& m : messages) {
+        const std::string where = m.context.toStdString() + " \"" + m.source.toStdString() + "\"";
+        EXPECT_EQ(m.type, QString()) << where << ": unfinished or vanished";
+        EXPECT_FALSE(m.translation.isEmpty()) << where;
+        // The same placeholders, and the same trailing blanks at least: a text drawn over a
+        // longer one at the same place covers it by them.
+        QStringList want, got;
+        for (const auto& p : placeholder.globalMatch(m.source)) want << p.captured();
+        for (const auto& p : placeholder.globalMatch(m.translation)) got << p.captured();
+        want.sort();
+        got.sort();
+        EXPECT_EQ(got, want) << where;
+        if (m.source.endsWith(QLatin1Char(' '))) {
+            EXPECT_TRUE(m.translation.endsWith(' ')) << where;
+        }
+    }
+
+    // lupdate over the sources finds no text that the file lacks and none that it holds in
+    // vain (run on a copy: the file in the sources stays as it is).
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.ts"));
+    ASSERT_TRUE(QFile::copy(ts, copy));
+    QStringList arguments;
+    for (const QString& layer : QStringLiteral(QUINTOR_TRANSLATED_DIRS).split(QLatin1Char(',')))
+        arguments << QStringLiteral(QUINTOR_TESTS_DIR "/../") + layer;
+    arguments << QStringLiteral("-source-language") << QStringLiteral("de_DE")
+              << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-ts")
+              << copy;
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(QUINTOR_LUPDATE), arguments);
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+    for (const Message& m : readTs(copy))
+        EXPECT_EQ(m.type, QString())
+            << m.context.toStdString() << " \"" << m.source.toStdString()
+            << "\": new in the sources or gone from them (ninja update_translations, then "
+               "translate)";
+
+    // The English menu table: the same commands in the same places, each access key once
+    // per drop-down.
+    ASSERT_TRUE(installLanguage(Language::English));
+    std::vector<MenuItem> english, german;
+    ASSERT_TRUE(parseMenuTable(translatedMenuItemTable(), english));
+    ASSERT_TRUE(installLanguage(Language::Deutsch));
+    ASSERT_TRUE(parseMenuTable(menuItemTable(), german));
+    std::vector<int> englishShape, germanShape;
+    collectShape(english, englishShape);
+    collectShape(german, germanShape);
+    EXPECT_EQ(englishShape, germanShape);
+    expectUniqueAccessKeys(english, QStringLiteral("menu bar"));
+    EXPECT_EQ(translatedMenuItemTable(), menuItemTable()) << "German is the table as it stands";
+    delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
+}
+
+TEST(Translation, SwitchOnTheRealWindowAndBackToTheDefinedTexts) {
+    QtPlatform platform;
+    Win_0 window(platform);
+    Canvas canvas(&window.backBuffer());
+    canvas.keepJournal = true;
+    Game g(platform, canvas);
+    fillColourTable(g);
+    window.setGame(&g);
+    window.buildMenuBar();
+    canvas.clear(Colour::WindowBackground);
+    captureBackgroundStrips(g);
+    drawStartScreen(g);
+    const QStringList germanTitles = {QStringLiteral("&Quintor"), QStringLiteral("&Optionen"),
+                                      QStringLiteral("Sch&wierigkeit"), QStringLiteral("&Hilfe")};
+    ASSERT_EQ(menuTitles(window.menuBar()), germanTitles);
+    QAction* deutsch = findItem(window.menuBar(), QStringLiteral("Deutsch"));
+    ASSERT_NE(deutsch, nullptr);
+    EXPECT_TRUE(deutsch->isChecked());
+    window.runMenuCommand(menuNumber(MenuId::Leicht)); // the idle screen after a command
+    const QImage germanScreen = window.backBuffer().copy();
+
+    canvas.journal.clear();
+    window.runMenuCommand(menuNumber(MenuId::English));
+    QCoreApplication::sendPostedEvents(); // Qt tells the window of the new translators
+    EXPECT_EQ(g.language, Language::English);
+    EXPECT_EQ(menuTitles(window.menuBar()),
+              (QStringList{QStringLiteral("&Quintor"), QStringLiteral("&Options"),
+                           QStringLiteral("&Difficulty"), QStringLiteral("&Help")}));
+    ASSERT_NE(findItem(window.menuBar(), QStringLiteral("&New Game")), nullptr);
+    EXPECT_TRUE(findItem(window.menuBar(), QStringLiteral("English"))->isChecked());
+    EXPECT_FALSE(findItem(window.menuBar(), QStringLiteral("Deutsch"))->isChecked());
+    EXPECT_TRUE(window.menuBar()->isEnabled());
+    // Every panel, the help line and the status strip anew in English.
+    for (const char* text :
+         {"STATISTICS:", "STATUS MESSAGE:", "DIFFICULTY LEVEL:", "HELP WINDOW:", "TIME TAKEN:",
+          "Please choose a menu item!", "New game: menu Quintor → New Game", " Easy     "})
+        EXPECT_TRUE(drew(canvas, QString::fromUtf8(text))) << text;
+    EXPECT_FALSE(drew(canvas, QStringLiteral("STATISTIK:")));
+    // Qt's own dialogs speak English too.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+
+    canvas.journal.clear();
+    window.runMenuCommand(menuNumber(MenuId::Deutsch));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(g.language, Language::Deutsch);
+    EXPECT_EQ(menuTitles(window.menuBar()), germanTitles);
+    EXPECT_TRUE(findItem(window.menuBar(), QStringLiteral("Deutsch"))->isChecked());
+    EXPECT_TRUE(drew(canvas, QStringLiteral("STATISTIK:")));
+    EXPECT_TRUE(drew(canvas, QStringLiteral("Bitte Menupunkt auswählen!")));
+    EXPECT_EQ(window.backBuffer(), germanScreen) << "the defined screen, pixel for pixel";
+    // Qt's German texts are back where Debian installed them (the other tests run without).
+    if (QTranslator* qtGerman =
+            QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator)) {
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  QStringLiteral("Abbrechen"));
+        delete qtGerman;
+    }
+}
+
+TEST(Translation, LanguageRememberedAndTheManualOfTheChosenLanguage) {
+    TestWorld w;
+    loadSettings(w.g());
+    Win_0_MenuEvent(w.g(), menuNumber(MenuId::English));
+    EXPECT_TRUE(w.platform.menuChecks[menuNumber(MenuId::English)]);
+    EXPECT_FALSE(w.platform.menuChecks[menuNumber(MenuId::Deutsch)]);
+    // Without an English manual the German one is shown; with it, the English one.
+    EXPECT_EQ(manualFile(w.g(), QStringLiteral("Quintor.chm")), QStringLiteral("Quintor.chm"));
+    QFile english(w.platform.path(QStringLiteral("Quintor_en.chm")));
+    ASSERT_TRUE(english.open(QIODevice::WriteOnly));
+    english.close();
+    EXPECT_EQ(manualFile(w.g(), QStringLiteral("Quintor.chm")), QStringLiteral("Quintor_en.chm"));
+
+    TestWorld next;
+    QFile::copy(w.platform.path(kSettingsFileName), next.platform.path(kSettingsFileName));
+    loadSettings(next.g());
+    EXPECT_EQ(next.g().language, Language::English);
+    Win_0_MenuEvent(w.g(), menuNumber(MenuId::Deutsch));
+    EXPECT_EQ(manualFile(w.g(), QStringLiteral("Quintor.chm")), QStringLiteral("Quintor.chm"));
+    delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
+}
