@@ -120,6 +120,18 @@
         <source>1:über &amp;Quintor...</source>
         <translation>1:About &amp;Quintor...</translation>
     </message>
+    <message>
+        <source>9:&amp;Rätsel erzeugen ...</source>
+        <translation>9:&amp;Generate Puzzle ...</translation>
+    </message>
+    <message>
+        <source>23:Rätsel e&amp;infügen</source>
+        <translation>23:Paste P&amp;uzzle</translation>
+    </message>
+    <message>
+        <source>28:Rätsel &amp;kopieren</source>
+        <translation>28:Cop&amp;y Puzzle</translation>
+    </message>
 </context>
 <context>
     <name>PanelTexts</name>
@@ -238,6 +250,26 @@
     <message>
         <source>Neues Spiel: Menü Quintor → Neues Spiel</source>
         <translation>New game: menu Quintor → New Game</translation>
+    </message>
+    <message>
+        <source>Einsteiger</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Fortgeschritten</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Kenner</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Meister</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Großmeister</source>
+        <translation>Grandmaster</translation>
     </message>
 </context>
 </TS>
