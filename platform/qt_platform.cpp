@@ -259,6 +259,10 @@ void QtPlatform::runCancellable(const QString& title, const std::function<void()
     runInBackground(work);
     timer.stop();
     progress.hide();
+    if (!window_.isNull()) {
+        window_->raise();
+        window_->activateWindow();
+    }
     // Clicks and keys given while the work ran were meant for the board before it.
     const bool closePending = closeRequested();
     queue_.clear();
