@@ -12,6 +12,8 @@ trap 'rm -rf "$(dirname "$prefix")"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$prefix/bin/quintor" ] || fail "program not installed"
+[ "$("$prefix/bin/quintor-puzzle" levels | head -n1)" = Einsteiger ] ||
+  fail "quintor-puzzle not installed beside the game"
 data_files=(leicht.qnt mittel.qnt schwer.qnt extrem.qnt Quintor.chm Quintor.hlp Quintor_en.chm
   Quintor_en.hlp)
 for f in "${data_files[@]}"; do

@@ -37,6 +37,7 @@ done
 # The file list: exactly these files (directories aside), owned by root.
 expected="$(cat <<'LIST'
 ./usr/games/quintor
+./usr/games/quintor-puzzle
 ./usr/share/applications/de.velmo.quintor.desktop
 ./usr/share/doc/quintor/changelog.Debian.gz
 ./usr/share/doc/quintor/copyright
@@ -48,7 +49,9 @@ expected="$(cat <<'LIST'
 ./usr/share/icons/hicolor/64x64/apps/de.velmo.quintor.png
 ./usr/share/icons/hicolor/scalable/apps/de.velmo.quintor.svg
 ./usr/share/lintian/overrides/quintor
+./usr/share/man/de/man1/quintor-puzzle.1.gz
 ./usr/share/man/de/man6/quintor.6.gz
+./usr/share/man/man1/quintor-puzzle.1.gz
 ./usr/share/man/man6/quintor.6.gz
 ./usr/share/metainfo/de.velmo.quintor.metainfo.xml
 ./usr/share/quintor/Quintor.chm
@@ -77,6 +80,9 @@ dpkg -x "$deb" "$unpacked"
 source "$here/../e2e/lib.sh" "$unpacked/usr/games/quintor" "$unpacked/no-data"
 source "$here/../install/play.sh"
 trap 'e2e_cleanup; rm -rf "$unpacked"' EXIT
+# The command-line tool beside the game runs unpacked (it needs no Qt).
+[ "$("$unpacked/usr/games/quintor-puzzle" levels | head -n1)" = Einsteiger ] ||
+  fail "quintor-puzzle does not run from the package"
 clean_home
 start_display
 start_game
