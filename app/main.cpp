@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
         fillColourTable(g);
         loadHallOfFame(g);
         loadStatistics(g); // the results per level, beside the hall of fame
-        loadSettings(g);   // the player's difficulty, display and symmetry of the last start
+        loadSettings(g);   // the player's difficulty, display, symmetry and language
+        if (!installLanguage(g.language)) g.language = Language::Deutsch;
         window.setGame(&g);
 
         // 5. Menu bar and its check marks.
