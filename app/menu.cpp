@@ -24,6 +24,7 @@
 #include "play/playloop.h"
 #include "play/render.h"
 #include "play/undo.h"
+#include "print/booklet.h"
 #include "print/printout.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ const char* const kMenuItemTable[] = {
     QT_TRANSLATE_NOOP("MenuTexts", "22:&Brett lösen"),
     QT_TRANSLATE_NOOP("MenuTexts", "26:B&rett löschen"),
     QT_TRANSLATE_NOOP("MenuTexts", "27:Brett &drucken"),
+    QT_TRANSLATE_NOOP("MenuTexts", "13:Rätsel&heft drucken ..."),
     QT_TRANSLATE_NOOP("MenuTexts", "24:Brett &mischen"),
     "-",
     QT_TRANSLATE_NOOP("MenuTexts", "11:&Eigenes Brett"),
@@ -378,6 +380,9 @@ void runCommand(Game& g, MenuId id) {
         break;
     case MenuId::PrintBoard:
         printBoard(g);
+        break;
+    case MenuId::PrintBooklet:
+        printBooklet(g);
         break;
     case MenuId::Leicht:
     case MenuId::Mittel:

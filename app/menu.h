@@ -21,6 +21,7 @@ enum class MenuId {
     StartGame = 10,    // "&Spielstart": resume the board as it stands, untimed
     OwnBoard = 11,
     PrintedGame = 12,
+    PrintBooklet = 13, // "Rätsel&heft drucken ...": generated puzzles and their solutions
     LoadBoard = 20,
     SaveBoard = 21,
     PastePuzzle = 23, // "Rätsel e&infügen": a puzzle from the clipboard or a text file

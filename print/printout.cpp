@@ -27,7 +27,18 @@ QFont printFont(int pointSize) {
     return font;
 }
 
-void drawPage(Canvas& canvas, const Game& g, const PrintLayout& layout) {
+void printValue(Canvas& page, bool showDigits, const PrintLayout& layout, int grid, int column,
+                int row, int value) {
+    const QPoint offset = layout.textOffset[static_cast<size_t>(grid)];
+    const int x = 2 * layout.unitX + (column - 1) * layout.cellWidth + offset.x();
+    const int y = layout.halfCellY + (row - 1) * layout.cellHeight + offset.y();
+    page.text(x + printedValueShift(showDigits, value), y + 3, printedValueText(showDigits, value));
+}
+
+} // namespace
+
+void drawPrintedBoard(Canvas& canvas, const PrintLayout& layout, const BoardArray& values,
+                      bool showDigits, const QString& title, const QString& footer) {
     const int cw = layout.cellWidth, ch = layout.cellHeight;
 
     canvas.setFont(printFont(20));
@@ -36,7 +47,7 @@ void drawPage(Canvas& canvas, const Game& g, const PrintLayout& layout) {
     canvas.setPenRGB(Qt::black);
     canvas.setBackRGB(Qt::white);
     canvas.setOpaqueText(false);
-    canvas.text(layout.title.x(), layout.title.y(), QStringLiteral("QUINTOR-SUDOKU"));
+    canvas.text(layout.title.x(), layout.title.y(), title);
 
     canvas.setLineWidth(2);
     for (int grid = 0; grid < 5; ++grid) {
@@ -71,17 +82,15 @@ void drawPage(Canvas& canvas, const Game& g, const PrintLayout& layout) {
     for (int grid = 0; grid < 5; ++grid) {
         for (int column = 1; column <= 9; ++column) {
             for (int row = 1; row <= 9; ++row) {
-                const int value = g.board.cellValue(grid, column, row);
-                if (value != 0) printCellValue(canvas, g, layout, grid, column, row, value);
+                const int value = values(grid, column, row);
+                if (value != 0) printValue(canvas, showDigits, layout, grid, column, row, value);
             }
         }
     }
 
     canvas.setFont(printFont(10));
-    canvas.text(layout.footer.x(), layout.footer.y(), footerText(g));
+    canvas.text(layout.footer.x(), layout.footer.y(), footer);
 }
-
-} // namespace
 
 PrintLayout printLayout(int printableWidth, int printableHeight) {
     PrintLayout l;
@@ -150,11 +159,39 @@ bool selectPrinter(Game& g, QPrinter& printer) {
 
 void printCellValue(Canvas& page, const Game& g, const PrintLayout& layout, int grid, int column,
                     int row, int value) {
-    const QPoint offset = layout.textOffset[static_cast<size_t>(grid)];
-    const int x = 2 * layout.unitX + (column - 1) * layout.cellWidth + offset.x();
-    const int y = layout.halfCellY + (row - 1) * layout.cellHeight + offset.y();
-    const bool digits = g.board.showDigits;
-    page.text(x + printedValueShift(digits, value), y + 3, printedValueText(digits, value));
+    printValue(page, g.board.showDigits, layout, grid, column, row, value);
+}
+
+bool printPages(Game& g, QPrinter& printer, int pageCount, const PageDrawer& draw) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    bool printed = false;
+    try {
+        painter.scale(double(printer.logicalDpiX()) / kPrintLayoutDpi,
+                      double(printer.logicalDpiY()) / kPrintLayoutDpi);
+        const QSizeF inches = printer.pageRect(QPrinter::Inch).size();
+        const PrintLayout layout = printLayout(qRound(inches.width() * kPrintLayoutDpi),
+                                               qRound(inches.height() * kPrintLayoutDpi));
+        bool allPages = true;
+        for (int index = 0; index < pageCount; ++index) {
+            if (index > 0 && !printer.newPage()) {
+                allPages = false;
+                break;
+            }
+            // A canvas of its own per page: the screen's canvas keeps its device, drawing
+            // state and recording, so nothing of the page ever lands on the board.
+            Canvas page(&printer);
+            page.setActivePainter(&painter);
+            page.keepJournal = true;
+            draw(page, painter, index, layout);
+            g.platform.pagePrinted(page);
+        }
+        printed = painter.end() && allPages;
+    } catch (const std::exception&) {
+        printer.abort();
+        painter.end();
+    }
+    return printed;
 }
 
 void printBoard(Game& g) {
@@ -163,30 +200,11 @@ void printBoard(Game& g) {
     if (!selectPrinter(g, printer)) return;
     printer.setDocName(QStringLiteral("Brett drucken"));
 
-    bool printed = false;
-    {
-        QPainter painter;
-        if (painter.begin(&printer)) {
-            // A canvas of its own: the screen's canvas keeps its device, drawing state and
-            // recording, so nothing of the page ever lands on the board.
-            Canvas page(&printer);
-            page.setActivePainter(&painter);
-            page.keepJournal = true;
-            try {
-                painter.scale(double(printer.logicalDpiX()) / kPrintLayoutDpi,
-                              double(printer.logicalDpiY()) / kPrintLayoutDpi);
-                const QSizeF inches = printer.pageRect(QPrinter::Inch).size();
-                drawPage(page, g,
-                         printLayout(qRound(inches.width() * kPrintLayoutDpi),
-                                     qRound(inches.height() * kPrintLayoutDpi)));
-                printed = painter.end();
-            } catch (const std::exception&) {
-                printer.abort();
-                painter.end();
-            }
-            g.platform.pagePrinted(page);
-        }
-    }
+    const bool printed =
+        printPages(g, printer, 1, [&g](Canvas& page, QPainter&, int, const PrintLayout& layout) {
+            drawPrintedBoard(page, layout, g.board.cellValue, g.board.showDigits,
+                             QStringLiteral("QUINTOR-SUDOKU"), footerText(g));
+        });
     if (!printed)
         g.platform.messageBox(QStringLiteral("Druckerfehler!"), QStringLiteral("OK"), 1,
                               MessageIcon::None);

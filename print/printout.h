@@ -6,9 +6,12 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class Canvas;
+class QPainter;
 struct Board;
+struct BoardArray;
 struct Game;
 class QPrinter;
 
@@ -48,6 +51,16 @@ QString printedValueText(bool showDigits, int value);
 int printedValueShift(bool showDigits, int value);
 
 void printBoard(Game& g);
+// Draws one board page: the title, the five grids with hatched shared boxes, the values
+// (0 left empty) and the footer, in layout pixels.
+void drawPrintedBoard(Canvas& page, const PrintLayout& layout, const BoardArray& values,
+                      bool showDigits, const QString& title, const QString& footer);
+// Draws page `index` on its own canvas, whose painter maps layout pixels onto the printer.
+using PageDrawer =
+    std::function<void(Canvas& page, QPainter& painter, int index, const PrintLayout& layout)>;
+// Prints pageCount pages on the selected printer, each drawn by `draw` on a canvas of its
+// own and handed to Platform::pagePrinted. False when the printer failed (nothing said).
+bool printPages(Game& g, QPrinter& printer, int pageCount, const PageDrawer& draw);
 // Directs `printer` to the default printer, or to the one picked in the printer-selection
 // dialog when there is none. False when the dialog was cancelled.
 bool selectPrinter(Game& g, QPrinter& printer);

@@ -132,6 +132,10 @@
         <source>28:Rätsel &amp;kopieren</source>
         <translation>28:Cop&amp;y Puzzle</translation>
     </message>
+    <message>
+        <source>13:Rätsel&amp;heft drucken ...</source>
+        <translation>13:Print Puzzle &amp;Booklet ...</translation>
+    </message>
 </context>
 <context>
     <name>PanelTexts</name>
@@ -270,6 +274,69 @@
     <message>
         <source>Großmeister</source>
         <translation>Grandmaster</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTexts</name>
+    <message>
+        <source>Rätselheft drucken</source>
+        <translation>Print Puzzle Booklet</translation>
+    </message>
+    <message>
+        <source>S&amp;tufe:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>&amp;Anzahl der Rätsel:</source>
+        <translation>&amp;Number of puzzles:</translation>
+    </message>
+    <message>
+        <source>&amp;Symmetrisch</source>
+        <translation>&amp;Symmetric</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rätsel %1 von %2 der Stufe „%3“ entsteht …</source>
+        <translation>Making puzzle %1 of %2 of level “%3” …</translation>
+    </message>
+    <message>
+        <source>In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.</source>
+        <translation>No puzzle of level “%2” came in %1 attempts.</translation>
+    </message>
+    <message>
+        <source>Das Erzeugen wurde abgebrochen.</source>
+        <translation>The generation was cancelled.</translation>
+    </message>
+    <message>
+        <source>Rätselheft</source>
+        <translation>Puzzle Booklet</translation>
+    </message>
+    <message>
+        <source>Schwierigkeitsgrad: %1 mit %2 Zahlen, Rätsel %3 von %4</source>
+        <translation>Difficulty: %1 with %2 numbers, puzzle %3 of %4</translation>
+    </message>
+    <message>
+        <source>LÖSUNG %1</source>
+        <translation>SOLUTION %1</translation>
+    </message>
+    <message>
+        <source>Schwierigkeitsgrad: %1, Rätsel %2 von %3</source>
+        <translation>Difficulty: %1, puzzle %2 of %3</translation>
+    </message>
+    <message>
+        <source>Druckerfehler!</source>
+        <translation>Printer error!</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts gedruckt.</source>
+        <translation>Nothing was printed.</translation>
     </message>
 </context>
 </TS>

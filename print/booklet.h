@@ -1,0 +1,62 @@
+// The puzzle booklet, menu 13 "Rätsel&heft drucken ...": the dialog `heft` asks for a
+// generated level, the number of puzzles and symmetry; the generator makes them off the
+// user-interface thread, and the printer gets one puzzle a page as the board printout draws
+// it, then the solutions in small print, four a page. The board in play stays untouched.
+#pragma once
+
+#include "engine/generate.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QSpinBox;
+struct Game;
+
+// How many puzzles a booklet may hold, and the solutions a page of the solutions section.
+constexpr int kBookletMaxPuzzles = 20;
+constexpr int kBookletSolutionsPerPage = 4;
+
+// What the dialog asks for.
+struct BookletChoice {
+    GeneratedLevel level = GeneratedLevel::Einsteiger;
+    int count = 4;
+    bool symmetric = true;
+};
+
+// The dialog `heft`: the level in `cmb1`, the number of puzzles in `spn1` (1..20),
+// "&Symmetrisch" `chk1`, OK `cmd1` and "Abbrechen" `cmd2`.
+class BookletDialog : public QDialog {
+  public:
+    BookletDialog(Game& g, const BookletChoice& choice, QWidget* parent = nullptr);
+
+    void cmd1_Click(); // OK: the booklet is made
+    void cmd2_Click(); // Abbrechen (also Esc and the close box): nothing is printed
+
+    BookletChoice choice() const;
+    bool confirmed() const { return confirmed_; }
+
+    QComboBox* cmb1 = nullptr;
+    QSpinBox* spn1 = nullptr;
+    QCheckBox* chk1 = nullptr;
+    QPushButton* cmd1 = nullptr;
+    QPushButton* cmd2 = nullptr;
+
+  protected:
+    void reject() override { cmd2_Click(); }
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Game& g;
+    bool confirmed_ = false;
+};
+
+// The pages of a booklet of `count` puzzles: one each, then the solutions section.
+constexpr int bookletPageCount(int count) {
+    return count + (count + kBookletSolutionsPerPage - 1) / kBookletSolutionsPerPage;
+}
+
+// Menu 13: the dialog, the printer, the generator with its progress, then the pages. A
+// cancel at any step prints nothing; a failed level or printer is said in German.
+void printBooklet(Game& g);
