@@ -86,6 +86,7 @@ const char* const kMenuItemTable[] = {
     "",
     QT_TRANSLATE_NOOP("MenuTexts", "&Hilfe"),
     QT_TRANSLATE_NOOP("MenuTexts", "60:&Anleitung"),
+    QT_TRANSLATE_NOOP("MenuTexts", "61:&Tastenkürzel"),
     "-",
     QT_TRANSLATE_NOOP("MenuTexts", "1:über &Quintor..."),
     "",
@@ -420,6 +421,9 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Deutsch:
     case MenuId::English:
         chooseLanguage(g, id == MenuId::English ? Language::English : Language::Deutsch);
+        break;
+    case MenuId::KeyList:
+        showKeyList(g);
         break;
     case MenuId::Quit:
         quitGame(g);

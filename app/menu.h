@@ -42,6 +42,7 @@ enum class MenuId {
     HallOfFame = 50,
     Statistics = 51, // "S&tatistik": the results per level and the generated best times
     Manual = 60,
+    KeyList = 61, // "&Tastenkürzel": the list of keyboard shortcuts
     Deutsch = 70, // the interface language: app/language.*
     English = 71,
     // Run once by start-up when a game in progress was kept at the last exit: offers that

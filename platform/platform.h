@@ -59,6 +59,7 @@ constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
 constexpr int kKeyInsert = 45;
 constexpr int kKeyDelete = 46;
+constexpr int kKeyF1 = 112;
 
 // The backups of a file: "name.bak", then "name.bak2" .. "name.bak99".
 constexpr int kBackupNames = 99;

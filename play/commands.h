@@ -21,6 +21,17 @@ struct KeyCommand {
     Outcome (*run)(Game& g);
 };
 
+// A row of the list of keyboard shortcuts for keys that the loops' shared steps handle
+// (the cursor, undo, pause) rather than a mode's table: the keys' names as shown, what
+// they do, and the key codes it covers (unused places 0), so that the list can be checked
+// against what the step really acts on.
+struct KeyHelp {
+    const char* keys;
+    const char* description;
+    bool ctrl;
+    std::array<int, 12> codes;
+};
+
 // The commands of one mode of play.
 struct CommandTable {
     std::span<const KeyCommand> keys;

@@ -125,6 +125,27 @@ bool moveKey(Game& g, int key) {
 
 } // namespace
 
+std::span<const KeyHelp> cursorKeyHelp() {
+    static const KeyHelp help[] = {
+        {"Pfeiltasten",
+         "Cursor zeigen und bewegen",
+         false,
+         {kKeyLeft, kKeyRight, kKeyUp, kKeyDown}},
+        {"Pos1, Ende", "Erstes, letztes Feld der Zeile", false, {kKeyHome, kKeyEnd}},
+        {"1 – 9",
+         "Wert am Cursor eintragen (in Buchstabenanzeige A – I)",
+         false,
+         {'1', '2', '3', '4', '5', '6', '7', '8', '9'}},
+        {"Strg+1 – 9",
+         "Notiz am Cursor setzen oder löschen",
+         true,
+         {'1', '2', '3', '4', '5', '6', '7', '8', '9'}},
+        {"0, Entf, Rücktaste", "Wert am Cursor löschen", false, {'0', kKeyDelete, kKeyBackspace}},
+        {"Eingabe, Leertaste", "Werteauswahl am Cursor öffnen", false, {kKeyEnter, kKeySpace}},
+    };
+    return help;
+}
+
 void stepCursor(const Board& b, int& column, int& row, int dColumn, int dRow) {
     for (int c = column + dColumn, r = row + dRow;
          c >= 0 && c < kFieldSize && r >= 0 && r < kFieldSize; c += dColumn, r += dRow) {

@@ -4,6 +4,10 @@
 // arrow key, hidden again by a mouse click (which moves its place to the clicked cell).
 #pragma once
 
+#include "play/commands.h"
+
+#include <span>
+
 struct Board;
 struct Event;
 struct Game;
@@ -12,6 +16,8 @@ struct Game;
 // next event). A mouse press hides the cursor and places it on the clicked cell, and is
 // left to the loop (false).
 bool cursorEvent(Game& g, const Event& e);
+// The cursor's keys for the list of keyboard shortcuts.
+std::span<const KeyHelp> cursorKeyHelp();
 // Hides the cursor and erases its highlights; its place is kept for the next arrow key.
 void hideCellCursor(Game& g);
 // One step of an arrow key from field place (column, row) by (dColumn, dRow): to the next

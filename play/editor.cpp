@@ -69,6 +69,11 @@ Outcome keyEsc(Game& g) {
     return g.escapeConsumed ? Outcome::Stay : leaveEditor(g);
 }
 
+Outcome keyList(Game& g) {
+    showKeyList(g);
+    return Outcome::Stay;
+}
+
 Outcome keySolveFirst(Game& g) {
     g.solveMemory = kSolveFirstLetter;
     return Outcome::Stay;
@@ -103,6 +108,7 @@ const KeyCommand kEditorKeys[] = {
     {'T', "Tipp", keyHint},
     {'A', "Abbruch (nur in Ziffernanzeige)", keyA},
     {kKeyEsc, "Abbruch", keyEsc},
+    {kKeyF1, "Tastenkürzel", keyList},
     {kSolveFirstLetter, "", keySolveFirst},
     {kSolveSecondLetter, "", keySolveSecond},
 };

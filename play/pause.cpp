@@ -80,3 +80,10 @@ void pauseGame(Game& g) {
     }
     clock.paused = false;
 }
+
+std::span<const KeyHelp> pauseKeyHelp() {
+    static const KeyHelp help[] = {
+        {"P", "Pause (auch beim Verkleinern des Fensters); weiter mit jeder Taste", false, {'P'}},
+    };
+    return help;
+}

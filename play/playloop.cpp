@@ -13,10 +13,15 @@
 #include "play/buttons.h"
 #include "play/hintview.h"
 #include "play/cursor.h"
+#include "play/editor.h"
 #include "play/palette.h"
 #include "play/pause.h"
 #include "play/render.h"
 #include "play/undo.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTextBrowser>
 
 #include <cmath>
 
@@ -73,6 +78,11 @@ Outcome keyHint(Game& g) {
     return Outcome::Stay;
 }
 
+Outcome keyList(Game& g) {
+    showKeyList(g);
+    return Outcome::Stay;
+}
+
 Outcome keySolveFirst(Game& g) {
     g.solveMemory = kSolveFirstLetter;
     return Outcome::Stay;
@@ -121,6 +131,7 @@ const KeyCommand kPlayKeys[] = {
     {'M', "Kandidaten zeigen ein/aus (Spiel ohne Zeit)", keyCandidates},
     {'N', "Neustart", keyRestart},
     {'T', "Tipp", keyHint},
+    {kKeyF1, "Tastenkürzel", keyList},
     {kSolveFirstLetter, "", keySolveFirst},
     {kSolveSecondLetter, "", keySolveSecond},
 };
@@ -260,4 +271,86 @@ void playLoop(Game& g) {
     if (g.clock.clockRunning) startClockTicker(g);
 
     runCommandLoop(g, playCommands());
+}
+
+// The list of keyboard shortcuts, built from the loops' command tables and the key rows of
+// the cursor, undo and pause, so that a key added to a table is listed at once.
+namespace {
+
+constexpr const char* kContext = "KeyList";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+void addCommands(std::vector<KeyListEntry>& entries, const CommandTable& table) {
+    for (const KeyCommand& command : table.keys)
+        if (command.description[0] != '\0')
+            entries.push_back({keyName(command.key), translated(command.description)});
+}
+
+KeyListGroup helpGroup(const char* title, std::span<const KeyHelp> rows) {
+    KeyListGroup group{translated(title), {}};
+    for (const KeyHelp& row : rows)
+        group.entries.push_back({translated(row.keys), translated(row.description)});
+    return group;
+}
+
+} // namespace
+
+QString keyName(int code) {
+    switch (code) {
+    case kKeyEsc:
+        return QStringLiteral("Esc");
+    case kKeyF1:
+        return QStringLiteral("F1");
+    case kKeyEnter:
+        return translated("Eingabe");
+    case kKeySpace:
+        return translated("Leertaste");
+    default:
+        if (code > ' ' && code < 127) return QString(QChar(code));
+        return QStringLiteral("#%1").arg(code);
+    }
+}
+
+std::vector<KeyListGroup> keyList() {
+    std::vector<KeyListGroup> groups;
+    KeyListGroup play{translated("Im Spiel"), {}};
+    addCommands(play.entries, playCommands());
+    groups.push_back(std::move(play));
+    KeyListGroup editor{translated("Eigenes Brett"), {}};
+    addCommands(editor.entries, editorCommands());
+    groups.push_back(std::move(editor));
+    groups.push_back(helpGroup("Cursor (im Spiel und im eigenen Brett)", cursorKeyHelp()));
+    groups.push_back(helpGroup("Zurücknehmen (im Spiel und im eigenen Brett)", undoKeyHelp()));
+    groups.push_back(helpGroup("Pause (im Spiel)", pauseKeyHelp()));
+    return groups;
+}
+
+QString keyListHtml() {
+    QString html = QStringLiteral("<html><body>");
+    for (const KeyListGroup& group : keyList()) {
+        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"2\" cellpadding=\"2\">")
+                    .arg(group.title.toHtmlEscaped());
+        for (const KeyListEntry& entry : group.entries)
+            html += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
+                        .arg(entry.keys.toHtmlEscaped(), entry.description.toHtmlEscaped());
+        html += QStringLiteral("</table>");
+    }
+    return html + QStringLiteral("</body></html>");
+}
+
+void showKeyList(Game& g) {
+    // One window, kept while open and shown again by the next call.
+    static QPointer<QTextBrowser> window;
+    if (window == nullptr) {
+        window = new QTextBrowser(g.platform.mainWindow());
+        window->setObjectName(QStringLiteral("keyList"));
+        window->setWindowFlag(Qt::Window);
+        window->resize(560, 620);
+    }
+    window->setWindowTitle(translated("Tastenkürzel"));
+    window->setHtml(keyListHtml());
+    g.platform.showHelpWindow(window);
 }

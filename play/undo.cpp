@@ -80,6 +80,14 @@ bool redoChange(Game& g) {
     return true;
 }
 
+std::span<const KeyHelp> undoKeyHelp() {
+    static const KeyHelp help[] = {
+        {"Strg+Z", "Zurücknehmen", true, {'Z'}},
+        {"Strg+Y, Strg+Umschalt+Z", "Wiederholen", true, {'Y'}},
+    };
+    return help;
+}
+
 bool undoRedoKey(Game& g, const Event& e) {
     if (e.kind != Event::Kind::KeyRelease || !e.ctrl() || e.alt()) return false;
     if (e.code == 'Z' && !e.shift()) {

@@ -3,6 +3,10 @@
 // last change back, Ctrl+Shift+Z and Ctrl+Y redo it, and the screen follows.
 #pragma once
 
+#include "play/commands.h"
+
+#include <span>
+
 struct Event;
 struct Game;
 
@@ -26,6 +30,8 @@ void closeOpenChange(Game& g);
 // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y: runs the undo or redo and returns true; any other
 // event returns false.
 bool undoRedoKey(Game& g, const Event& e);
+// The undo and redo keys for the list of keyboard shortcuts.
+std::span<const KeyHelp> undoKeyHelp();
 // Takes back (puts again) one change and redraws what it touched; false when there is none.
 bool undoChange(Game& g);
 bool redoChange(Game& g);

@@ -136,6 +136,10 @@
         <source>13:Rätsel&amp;heft drucken ...</source>
         <translation>13:Print Puzzle &amp;Booklet ...</translation>
     </message>
+    <message>
+        <source>61:&amp;Tastenkürzel</source>
+        <translation>61:&amp;Keyboard Shortcuts</translation>
+    </message>
 </context>
 <context>
     <name>PanelTexts</name>

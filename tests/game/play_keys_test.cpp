@@ -3,9 +3,12 @@
 #include "app/game.h"
 #include "app/menu.h"
 #include "panels/info.h"
+#include "play/cursor.h"
 #include "play/editor.h"
 #include "play/highlight.h"
+#include "play/pause.h"
 #include "play/playloop.h"
+#include "play/undo.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
 
@@ -13,6 +16,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -135,10 +139,11 @@ TEST(KeysNeverTrap, CommandTablesListEachKeyOnceWithItsText) {
     const Case cases[] = {
         {"play", playCommands(),
          std::string("LSDHA\x1b"
-                     "FCMNTJK")},
+                     "FCMNT\x70" // F1: the list of keyboard shortcuts
+                     "JK")},
         {"editor", editorCommands(),
          std::string("LSDHNMXTA\x1b"
-                     "JK")},
+                     "\x70JK")},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -152,4 +157,84 @@ TEST(KeysNeverTrap, CommandTablesListEachKeyOnceWithItsText) {
         }
         EXPECT_EQ(keys, k.keys);
     }
+}
+
+// The list of keyboard shortcuts is read from what the loops act on: every described key of
+// both command tables is listed under its mode, and every key the cursor, undo and pause
+// steps take is named in their rows (a key added to a step without a row fails here).
+TEST(KeyList, ListsEveryKeyTheLoopsActOn) {
+    const std::vector<KeyListGroup> groups = keyList();
+    ASSERT_EQ(groups.size(), 5u);
+    const CommandTable* tables[] = {&playCommands(), &editorCommands()};
+    for (int t = 0; t < 2; ++t) {
+        std::size_t described = 0;
+        for (const KeyCommand& command : tables[t]->keys) {
+            if (command.description[0] == '\0') continue; // the hidden solve letters
+            const auto& entries = groups[static_cast<std::size_t>(t)].entries;
+            EXPECT_TRUE(std::any_of(entries.begin(), entries.end(),
+                                    [&](const KeyListEntry& e) {
+                                        return e.keys == keyName(command.key) &&
+                                               e.description ==
+                                                   QString::fromUtf8(command.description);
+                                    }))
+                << groups[static_cast<std::size_t>(t)].title.toStdString() << ": "
+                << command.description;
+            ++described;
+        }
+        EXPECT_EQ(groups[static_cast<std::size_t>(t)].entries.size(), described);
+        EXPECT_NE(findKeyCommand(*tables[t], kKeyF1), nullptr) << "F1 opens the list";
+    }
+
+    // Which codes each shared step takes, with and without Ctrl, on a board with the cursor
+    // shown on an open cell. A step that opens the palette or the pause cover runs dry of
+    // events: it took the key.
+    auto taken = [](int code, bool ctrl, bool (*step)(Game&, const Event&)) {
+        OpenCellsWorld w;
+        Game& g = w.g();
+        const int index = fieldIndex(g.board, 0, 1, 1);
+        g.cursorColumn = index % kFieldSize;
+        g.cursorRow = index / kFieldSize;
+        g.cursorShown = true;
+        Event e;
+        e.kind = Event::Kind::KeyRelease;
+        e.code = code;
+        e.modifiers = ctrl ? Event::Ctrl : 0;
+        try {
+            return step(g, e);
+        } catch (const ScriptRanDry&) {
+            return true;
+        }
+    };
+    auto listed = [](std::span<const KeyHelp> rows, int code, bool ctrl) {
+        return std::any_of(rows.begin(), rows.end(), [&](const KeyHelp& row) {
+            return row.ctrl == ctrl &&
+                   std::find(row.codes.begin(), row.codes.end(), code) != row.codes.end();
+        });
+    };
+    struct Step {
+        const char* name;
+        std::span<const KeyHelp> rows;
+        bool (*run)(Game&, const Event&);
+    };
+    const Step steps[] = {
+        {"cursor", cursorKeyHelp(), cursorEvent},
+        {"undo", undoKeyHelp(), undoRedoKey},
+        {"pause", pauseKeyHelp(), pauseEvent},
+    };
+    for (const Step& step : steps)
+        for (bool ctrl : {false, true})
+            for (int code = 1; code < 128; ++code)
+                EXPECT_EQ(taken(code, ctrl, step.run), listed(step.rows, code, ctrl))
+                    << step.name << " key " << code << (ctrl ? " with Ctrl" : "");
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(groups[2 + i].entries.size(), steps[i].rows.size()) << steps[i].name;
+
+    // The menu item and F1 open the window, also again.
+    OpenCellsWorld w;
+    Win_0_MenuEvent(w.g(), menuNumber(MenuId::KeyList));
+    w.platform.key(kKeyF1);
+    w.platform.key(kKeyEsc);
+    ASSERT_NO_THROW(playLoop(w.g()));
+    EXPECT_EQ(w.platform.helpWindows, (std::vector<QString>{"Tastenkürzel", "Tastenkürzel"}));
+    EXPECT_TRUE(keyListHtml().contains(QStringLiteral("<b>Strg+Z</b>")));
 }
