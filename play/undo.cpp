@@ -3,7 +3,7 @@
 // menu commands.
 #include "play/undo.h"
 
-#include "session/game.h"
+#include "app/game.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/render.h"
@@ -21,7 +21,7 @@ constexpr std::size_t kCellRedrawLimit = 40;
 void redrawChange(Game& g, const History::Change& change) {
     using namespace boardimage;
     std::vector<int> cells; // cellIndex of each touched cell, in image order
-    bool givens = false, wholeBoard = g.state.board.showCandidates;
+    bool givens = false, wholeBoard = g.board.showCandidates;
     for (const BoardEdit& e : change.edits) {
         if (e.offset >= kSolutionValue) {
             wholeBoard = true;
@@ -51,30 +51,30 @@ void redrawChange(Game& g, const History::Change& change) {
 } // namespace
 
 UndoStep::UndoStep(Game& g) : g_(g) {
-    g_.state.history.beginChange(g_.state.board);
+    g_.history.beginChange(g_.board);
 }
 
 UndoStep::~UndoStep() {
-    g_.state.history.endChange(g_.state.board);
+    g_.history.endChange(g_.board);
 }
 
 void startNewHistory(Game& g) {
-    g.state.history.clear();
+    g.history.clear();
 }
 
 void closeOpenChange(Game& g) {
-    g.state.history.closeOpenChange(g.state.board);
+    g.history.closeOpenChange(g.board);
 }
 
 bool undoChange(Game& g) {
-    const History::Change* change = g.state.history.undo(g.state.board);
+    const History::Change* change = g.history.undo(g.board);
     if (change == nullptr) return false;
     redrawChange(g, *change);
     return true;
 }
 
 bool redoChange(Game& g) {
-    const History::Change* change = g.state.history.redo(g.state.board);
+    const History::Change* change = g.history.redo(g.board);
     if (change == nullptr) return false;
     redrawChange(g, *change);
     return true;

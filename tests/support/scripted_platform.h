@@ -3,7 +3,7 @@
 // temporary working directory. Plus TestWorld: a fresh game on an offscreen image.
 #pragma once
 
-#include "session/game.h"
+#include "app/game.h"
 #include "platform/platform.h"
 
 #include <QDir>
