@@ -294,7 +294,7 @@ class ButtonObject : public DrawnObject, public QAccessibleActionInterface {
   public:
     ButtonObject(AreaAccessible& area, int index) : DrawnObject(area), index_(index) {}
     QString text(QAccessible::Text t) const override {
-        const QString caption = QString::fromLatin1(kButtons[index_].caption);
+        const QString caption = buttonCaption(kButtons[index_]);
         if (t == QAccessible::Name) return caption.trimmed().remove(QLatin1Char('_'));
         if (t == QAccessible::Accelerator) return QString(QLatin1Char(kButtons[index_].hotKey));
         return {};

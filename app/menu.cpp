@@ -490,8 +490,8 @@ void Win_0_MenuEvent(Game& g, int id) {
 }
 
 void quitGame(Game& g) {
-    const int answer = g.platform.messageBox(QStringLiteral("Spiel beenden?"),
-                                             QStringLiteral("&JA|&NEIN"), 2, MessageIcon::Question);
+    const int answer = g.platform.messageBox(MenuTexts::tr("Spiel beenden?"),
+                                             MenuTexts::tr("&JA|&NEIN"), 2, MessageIcon::Question);
     if (answer == 2) return;
     keepGameInProgress(g); // the game in progress is offered again at the next start
     // The top-level handlers end the program with status 0; unwinding from here leaves

@@ -1,5 +1,6 @@
 // Start-up helpers of main: the working directory of an installed game and the program icon.
 #include "app/startup.h"
+#include "platform/texts.h"
 
 #include "app/userdata.h"
 #include "platform/fileio.h"
@@ -35,7 +36,7 @@ QString enterWorkingDirectory() {
     }
     errno = 0;
     if (!QDir().mkpath(home)) {
-        return QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.\n%2")
+        return AppTexts::tr("Der Ordner \"%1\" kann nicht angelegt werden.\n%2")
             .arg(home, germanErrorText(errno != 0 ? errno : EIO));
     }
     const QStringList messages = refreshUserData(installed, home);

@@ -3,6 +3,7 @@
 // The copies carry the installed file's modification time, so an update of the installed
 // game (whose files are newer) refreshes them at the next start.
 #include "app/userdata.h"
+#include "platform/texts.h"
 
 #include "platform/fileio.h"
 
@@ -52,10 +53,10 @@ QStringList refreshUserData(const QString& installedDir, const QString& userDir)
         if (hadCopy && copy.lastModified() >= source.lastModified()) continue;
         const QString reason = copyWhole(source.filePath(), copy.filePath());
         if (reason.isEmpty()) continue;
-        messages << (hadCopy ? QStringLiteral("Die Datei \"%1\" konnte nicht nach \"%2\" kopiert "
-                                              "werden.\n%3\nDie bisherige Kopie bleibt erhalten.")
-                             : QStringLiteral("Die Datei \"%1\" konnte nicht nach \"%2\" kopiert "
-                                              "werden.\n%3"))
+        messages << (hadCopy ? AppTexts::tr("Die Datei \"%1\" konnte nicht nach \"%2\" kopiert "
+                                            "werden.\n%3\nDie bisherige Kopie bleibt erhalten.")
+                             : AppTexts::tr("Die Datei \"%1\" konnte nicht nach \"%2\" kopiert "
+                                            "werden.\n%3"))
                         .arg(name, userDir, reason);
     }
     return messages;

@@ -40,24 +40,24 @@ bool loadBoardRecord(Game& g, int slot) {
 
     const ReadResult file = g.platform.readFile(name, kBoardFileReadLimit);
     if (!file) {
-        warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
-                               "bleibt, wie es ist.")
+        warn(g, FileTexts::tr("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
+                              "bleibt, wie es ist.")
                     .arg(name, file.error));
         return false;
     }
     // The filler at the end of a record is never read, so a record needs its data only.
     const qsizetype start = qsizetype(slot) * kRecordSize;
     if (file->size() < start + kRecordDataSize) {
-        warn(g, QStringLiteral("Die Datei \"%1\" ist zu kurz: Brett %2 ist darin nicht "
-                               "gespeichert.\nDas Brett bleibt, wie es ist.")
+        warn(g, FileTexts::tr("Die Datei \"%1\" ist zu kurz: Brett %2 ist darin nicht "
+                              "gespeichert.\nDas Brett bleibt, wie es ist.")
                     .arg(name)
                     .arg(slot + 1));
         return false;
     }
     const auto* record = reinterpret_cast<const std::uint8_t*>(file->constData()) + start;
     if (checkBoardRecord(record) != RecordError::None) {
-        warn(g, QStringLiteral("Die Datei \"%1\" ist beschädigt: Brett %2 enthält ungültige "
-                               "Werte.\nDas Brett bleibt, wie es ist.")
+        warn(g, FileTexts::tr("Die Datei \"%1\" ist beschädigt: Brett %2 enthält ungültige "
+                              "Werte.\nDas Brett bleibt, wie es ist.")
                     .arg(name)
                     .arg(slot + 1));
         return false;
@@ -75,8 +75,8 @@ bool saveBoardRecord(Game& g, int slot) {
         ReadResult old = g.platform.readFile(name, kBoardFileReadLimit);
         if (!old) {
             // Writing blindly would replace the other three slots with blank records.
-            warn(g, QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
-                                   "wurde nicht gesichert.")
+            warn(g, FileTexts::tr("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
+                                  "wurde nicht gesichert.")
                         .arg(name, old.error));
             return false;
         }
@@ -90,9 +90,9 @@ bool saveBoardRecord(Game& g, int slot) {
         if (originalSize > 0) {
             const WriteResult kept = g.platform.writeBackup(name, file, keptAs);
             if (!kept.ok) {
-                warn(g, QStringLiteral("Die Datei \"%1\" hat die falsche Länge (%2 Bytes) und "
-                                       "konnte nicht zuerst gesichert werden.\n%3\nDas Brett "
-                                       "wurde nicht gesichert.")
+                warn(g, FileTexts::tr("Die Datei \"%1\" hat die falsche Länge (%2 Bytes) und "
+                                      "konnte nicht zuerst gesichert werden.\n%3\nDas Brett "
+                                      "wurde nicht gesichert.")
                             .arg(name)
                             .arg(originalSize)
                             .arg(kept.error));
@@ -113,15 +113,15 @@ bool saveBoardRecord(Game& g, int slot) {
     // leaves the old file (and its other slots) as it was.
     const WriteResult written = g.platform.writeFile(name, file);
     if (!written.ok) {
-        warn(g, QStringLiteral("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2\nDie "
-                               "Datei bleibt, wie sie war.")
+        warn(g, FileTexts::tr("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2\nDie "
+                              "Datei bleibt, wie sie war.")
                     .arg(name, written.error));
         return false;
     }
     if (!keptAs.isEmpty())
-        warn(g, QStringLiteral("Die Datei \"%1\" hatte die falsche Länge (%2 Bytes).\nIhre %3 "
-                               "vollständigen Bretter wurden übernommen, fehlende Plätze sind "
-                               "leer.\nDie Originaldatei wurde als \"%4\" gesichert.")
+        warn(g, FileTexts::tr("Die Datei \"%1\" hatte die falsche Länge (%2 Bytes).\nIhre %3 "
+                              "vollständigen Bretter wurden übernommen, fehlende Plätze sind "
+                              "leer.\nDie Originaldatei wurde als \"%4\" gesichert.")
                     .arg(name)
                     .arg(originalSize)
                     .arg(std::min<qsizetype>(originalSize / kRecordSize, kRecordCount))
@@ -132,7 +132,7 @@ bool saveBoardRecord(Game& g, int slot) {
 void loadBoard(Game& g) {
     g.slotDialogMode = true;
     const BoardArray givens = g.board.givenValue;
-    showSlotDialog(g, QStringLiteral("Welches Brett laden?"));
+    showSlotDialog(g, FileTexts::tr("Welches Brett laden?"));
     // Another puzzle from a slot counts for no level and is of no generated level; the same
     // one saved before goes on.
     if (g.board.givenValue != givens) {
@@ -147,7 +147,7 @@ void loadBoard(Game& g) {
 void saveBoard(Game& g) {
     g.slotDialogMode = false;
     g.boardFileName = kPlayerBoardFile;
-    showSlotDialog(g, QStringLiteral("Sichern unter ..."));
+    showSlotDialog(g, FileTexts::tr("Sichern unter ..."));
 }
 
 bool loadCollectionPuzzle(Game& g) {
@@ -156,8 +156,8 @@ bool loadCollectionPuzzle(Game& g) {
     if (!g.platform.fileExists(g.boardFileName)) {
         // Without its puzzle file a new game would be an empty, unsolvable board.
         g.clock.clockRunning = false;
-        warn(g, QStringLiteral("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
-                               "Gesucht im Ordner \"%2\".")
+        warn(g, FileTexts::tr("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
+                              "Gesucht im Ordner \"%2\".")
                     .arg(g.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
         return false;
     }

@@ -46,12 +46,11 @@ bool isNoPuzzleAtAll(const PuzzleText& read) {
 }
 
 QString cellPlace(const PuzzleTextError& e) {
-    QString place = QStringLiteral("Gitter %1, Zeile %2, Spalte %3")
+    QString place = FileTexts::tr("Gitter %1, Zeile %2, Spalte %3")
                         .arg(e.grid + 1)
                         .arg(e.gridRow)
                         .arg(e.gridColumn);
-    if (e.line > 0)
-        place += QStringLiteral(" (Textzeile %1, Zeichen %2)").arg(e.line).arg(e.column);
+    if (e.line > 0) place += FileTexts::tr(" (Textzeile %1, Zeichen %2)").arg(e.line).arg(e.column);
     return place;
 }
 
@@ -59,60 +58,61 @@ QString reason(const PuzzleTextError& e) {
     switch (e.problem) {
     case PuzzleTextProblem::WrongSize:
         if (e.line == 0)
-            return QStringLiteral("Der Text hat %1 %2. Ein Rätsel hat 21 Zeilen zu 21 Zeichen (das "
-                                  "Feld, wie es gezeichnet ist) oder 5 Zeilen zu 81 Zeichen "
-                                  "(die Gitter der Reihe nach).")
+            return FileTexts::tr("Der Text hat %1 %2. Ein Rätsel hat 21 Zeilen zu 21 Zeichen (das "
+                                 "Feld, wie es gezeichnet ist) oder 5 Zeilen zu 81 Zeichen "
+                                 "(die Gitter der Reihe nach).")
                 .arg(e.count)
-                .arg(e.count == 1 ? QStringLiteral("Zeile") : QStringLiteral("Zeilen"));
-        return QStringLiteral("Textzeile %1 hat %2 Zeichen: Mit 21 Zeilen sind es höchstens 21 "
-                              "je Zeile, mit 5 Zeilen genau 81.")
+                .arg(e.count == 1 ? FileTexts::tr("Zeile") : FileTexts::tr("Zeilen"));
+        return FileTexts::tr("Textzeile %1 hat %2 Zeichen: Mit 21 Zeilen sind es höchstens 21 "
+                             "je Zeile, mit 5 Zeilen genau 81.")
             .arg(e.line)
             .arg(e.count);
     case PuzzleTextProblem::BadCharacter: {
         const auto code = static_cast<unsigned char>(e.character);
         const QString shown = code > 32 && code < 127
                                   ? QStringLiteral("„%1“").arg(QChar(e.character))
-                                  : QStringLiteral("Ein fremdes Zeichen");
+                                  : FileTexts::tr("Ein fremdes Zeichen");
         if (e.grid < 0)
-            return QStringLiteral("Textzeile %1, Zeichen %2: %3 steht außerhalb der Gitter; "
-                                  "dort gehört ein Leerzeichen hin.")
+            return FileTexts::tr("Textzeile %1, Zeichen %2: %3 steht außerhalb der Gitter; "
+                                 "dort gehört ein Leerzeichen hin.")
                 .arg(e.line)
                 .arg(e.column)
                 .arg(shown);
-        return QStringLiteral("%1: %2 ist keine Ziffer. In einem Feld steht 1 bis 9, oder "
-                              "ein Punkt oder eine 0 für ein leeres Feld.")
+        return FileTexts::tr("%1: %2 ist keine Ziffer. In einem Feld steht 1 bis 9, oder "
+                             "ein Punkt oder eine 0 für ein leeres Feld.")
             .arg(cellPlace(e), shown);
     }
     case PuzzleTextProblem::CopiesDiffer:
-        return QStringLiteral("Das Feld in %1 gehört zu zwei Gittern und hat in ihnen "
-                              "verschiedene Ziffern.")
+        return FileTexts::tr("Das Feld in %1 gehört zu zwei Gittern und hat in ihnen "
+                             "verschiedene Ziffern.")
             .arg(cellPlace(e));
     case PuzzleTextProblem::DigitRepeated:
-        return QStringLiteral("Die Ziffer in %1 steht in ihrer Zeile, ihrer Spalte oder ihrem "
-                              "Kasten schon einmal.")
+        return FileTexts::tr("Die Ziffer in %1 steht in ihrer Zeile, ihrer Spalte oder ihrem "
+                             "Kasten schon einmal.")
             .arg(cellPlace(e));
     case PuzzleTextProblem::NoSolution:
-        if (e.grid < 0) return QStringLiteral("Das Rätsel hat keine Lösung.");
-        return QStringLiteral("Das Rätsel hat keine Lösung: In %1 passt keine Ziffer.")
+        if (e.grid < 0) return FileTexts::tr("Das Rätsel hat keine Lösung.");
+        return FileTexts::tr("Das Rätsel hat keine Lösung: In %1 passt keine Ziffer.")
             .arg(cellPlace(e));
     case PuzzleTextProblem::SeveralSolutions:
-        return QStringLiteral("Das Rätsel hat mehr als eine Lösung: In %1 sind verschiedene "
-                              "Ziffern möglich.")
+        return FileTexts::tr("Das Rätsel hat mehr als eine Lösung: In %1 sind verschiedene "
+                             "Ziffern möglich.")
             .arg(cellPlace(e));
     }
     return {};
 }
 
-const QString kClipboardSource = QStringLiteral("Der Text in der Zwischenablage");
+const char* const kClipboardSource =
+    QT_TRANSLATE_NOOP("FileTexts", "Der Text in der Zwischenablage");
 
 QString fileSource(const QString& path) {
-    return QStringLiteral("Die Datei „%1“").arg(QFileInfo(path).fileName());
+    return FileTexts::tr("Die Datei „%1“").arg(QFileInfo(path).fileName());
 }
 
 } // namespace
 
 QString puzzleTextMessage(const PuzzleTextError& error, const QString& source) {
-    return QStringLiteral("%1 ist kein Rätsel, das sich einfügen lässt.\n%2")
+    return FileTexts::tr("%1 ist kein Rätsel, das sich einfügen lässt.\n%2")
         .arg(source, reason(error));
 }
 
@@ -123,20 +123,20 @@ std::optional<PastedPuzzle> readPastedPuzzle(Game& g) {
     if (clipboardHasText) checked = checkInBackground(g, clipboard);
     if (!clipboardHasText || isNoPuzzleAtAll(checked.read)) {
         const QString path =
-            g.platform.chooseTextFile(QStringLiteral("Rätsel aus einer Textdatei einfügen"));
+            g.platform.chooseTextFile(FileTexts::tr("Rätsel aus einer Textdatei einfügen"));
         if (path.isEmpty()) {
             // No file instead: what the clipboard holds is the answer.
             if (clipboardHasText)
-                warn(g, puzzleTextMessage(*checked.read.error, kClipboardSource));
+                warn(g, puzzleTextMessage(*checked.read.error, FileTexts::tr(kClipboardSource)));
             else
-                warn(g, QStringLiteral("In der Zwischenablage steht kein Rätsel.\nKopieren Sie "
-                                       "ein Rätsel als Text (21 Zeilen zu 21 Zeichen) oder "
-                                       "wählen Sie eine Textdatei."));
+                warn(g, FileTexts::tr("In der Zwischenablage steht kein Rätsel.\nKopieren Sie "
+                                      "ein Rätsel als Text (21 Zeilen zu 21 Zeichen) oder "
+                                      "wählen Sie eine Textdatei."));
             return std::nullopt;
         }
         const ReadResult bytes = g.platform.readFile(path, kTextReadLimit);
         if (!bytes) {
-            warn(g, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden.\n%2")
+            warn(g, FileTexts::tr("Die Datei „%1“ kann nicht gelesen werden.\n%2")
                         .arg(QFileInfo(path).fileName(), bytes.error));
             return std::nullopt;
         }
@@ -146,7 +146,7 @@ std::optional<PastedPuzzle> readPastedPuzzle(Game& g) {
             return std::nullopt;
         }
     } else if (checked.read.error) {
-        warn(g, puzzleTextMessage(*checked.read.error, kClipboardSource));
+        warn(g, puzzleTextMessage(*checked.read.error, FileTexts::tr(kClipboardSource)));
         return std::nullopt;
     }
     return PastedPuzzle{checked.read.values, checked.solution};
@@ -159,8 +159,8 @@ void copyPuzzleCommand(Game& g) {
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) anyGiven = anyGiven || b.givenValue(grid, c, r) != 0;
     if (!anyGiven) {
-        g.platform.messageBox(QStringLiteral("Auf dem Brett steht kein Rätsel, das sich "
-                                             "kopieren lässt."),
+        g.platform.messageBox(FileTexts::tr("Auf dem Brett steht kein Rätsel, das sich "
+                                            "kopieren lässt."),
                               QStringLiteral("OK"), 1, MessageIcon::Information);
         return;
     }

@@ -68,7 +68,7 @@ bool writeGame(Game& g, bool reportFailure) {
     }
     // Said once, not after every move while the disk stays full.
     if (reportFailure || !state.failureShown)
-        warn(g, QStringLiteral("Der Spielstand konnte nicht in „%1“ gespeichert werden.\n%2")
+        warn(g, FileTexts::tr("Der Spielstand konnte nicht in „%1“ gespeichert werden.\n%2")
                     .arg(gameInProgressFileName(), written.error));
     state.failureShown = true;
     return false;
@@ -86,9 +86,9 @@ void refuse(Game& g, const QString& problem) {
     if (aside.isEmpty()) g.gameInProgress.handsOff = true;
     warn(g, QStringLiteral("%1\n%2").arg(
                 problem, aside.isEmpty()
-                             ? QStringLiteral("Die Datei bleibt, wie sie ist. Solange sie dort "
-                                              "liegt, wird kein Spielstand gespeichert.")
-                             : QStringLiteral("Sie wurde als „%1“ aufbewahrt.").arg(aside)));
+                             ? FileTexts::tr("Die Datei bleibt, wie sie ist. Solange sie dort "
+                                             "liegt, wird kein Spielstand gespeichert.")
+                             : FileTexts::tr("Sie wurde als „%1“ aufbewahrt.").arg(aside)));
 }
 
 // Writes the game once the second since the last write is over (one call at a time).
@@ -128,10 +128,10 @@ bool claimGameInProgress(Game& g) {
     // A folder where no lock file can be made: the writes report their own reason.
     if (lock->error() != QLockFile::LockFailedError) return true;
     state.handsOff = true;
-    warn(g, QStringLiteral("In diesem Ordner läuft schon ein anderes Quintor-Spiel, das seinen "
-                           "Spielstand in „%1“ aufbewahrt.\nDieses Spiel wird ohne Spielstand "
-                           "gespielt: Es wird beim Beenden nicht aufbewahrt, und der Spielstand "
-                           "des anderen Spiels bleibt unberührt.")
+    warn(g, FileTexts::tr("In diesem Ordner läuft schon ein anderes Quintor-Spiel, das seinen "
+                          "Spielstand in „%1“ aufbewahrt.\nDieses Spiel wird ohne Spielstand "
+                          "gespielt: Es wird beim Beenden nicht aufbewahrt, und der Spielstand "
+                          "des anderen Spiels bleibt unberührt.")
                 .arg(gameInProgressFileName()));
     return false;
 }
@@ -192,7 +192,7 @@ bool offerResume(Game& g) {
     if (!claimGameInProgress(g)) return false; // another game's file
     const ReadResult bytes = g.platform.readFile(name, kReadLimit);
     if (!bytes) {
-        refuse(g, QStringLiteral("Der Spielstand „%1“ kann nicht gelesen werden.\n%2")
+        refuse(g, FileTexts::tr("Der Spielstand „%1“ kann nicht gelesen werden.\n%2")
                       .arg(name, bytes.error));
         return false;
     }
@@ -202,14 +202,14 @@ bool offerResume(Game& g) {
     case SavedGameError::None:
         break;
     case SavedGameError::FutureVersion:
-        refuse(g, QStringLiteral("Der Spielstand „%1“ stammt von einer neueren Version des "
-                                 "Spiels und kann nicht fortgesetzt werden.")
+        refuse(g, FileTexts::tr("Der Spielstand „%1“ stammt von einer neueren Version des "
+                                "Spiels und kann nicht fortgesetzt werden.")
                       .arg(name));
         return false;
     case SavedGameError::Foreign:
     case SavedGameError::Damaged:
-        refuse(g, QStringLiteral("Der Spielstand „%1“ ist beschädigt oder kein Spielstand "
-                                 "dieses Spiels.")
+        refuse(g, FileTexts::tr("Der Spielstand „%1“ ist beschädigt oder kein Spielstand "
+                                "dieses Spiels.")
                       .arg(name));
         return false;
     }
@@ -217,9 +217,8 @@ bool offerResume(Game& g) {
         forgetGameInProgress(g);
         return false;
     }
-    switch (g.platform.deliberateMessageBox(QStringLiteral("Letztes Spiel fortsetzen?"),
-                                            QStringLiteral("&JA|&NEIN"), 1,
-                                            MessageIcon::Question)) {
+    switch (g.platform.deliberateMessageBox(FileTexts::tr("Letztes Spiel fortsetzen?"),
+                                            FileTexts::tr("&JA|&NEIN"), 1, MessageIcon::Question)) {
     case 1:
         break;
     case 2: // only NEIN gives the game up

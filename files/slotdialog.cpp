@@ -20,7 +20,7 @@ SlotDialog::SlotDialog(Game& g, const QString& caption, QWidget* parent) : QDial
 
     auto* layout = new QVBoxLayout(this);
     for (int number = 1; number <= 4; ++number) {
-        auto* button = new QRadioButton(QStringLiteral("Brett %1").arg(number), this);
+        auto* button = new QRadioButton(FileTexts::tr("Brett %1").arg(number), this);
         button->setObjectName(QStringLiteral("opt%1").arg(number));
         button->installEventFilter(this);
         connect(button, &QRadioButton::clicked, this, [this, number] { opt_Click(number); });
@@ -30,7 +30,7 @@ SlotDialog::SlotDialog(Game& g, const QString& caption, QWidget* parent) : QDial
     auto* buttons = new QHBoxLayout;
     cmd1 = new QPushButton(QStringLiteral("OK"), this);
     cmd1->setObjectName(QStringLiteral("cmd1"));
-    cmd2 = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cmd2 = new QPushButton(FileTexts::tr("Abbrechen"), this);
     cmd2->setObjectName(QStringLiteral("cmd2"));
     connect(cmd1, &QPushButton::clicked, this, [this] { cmd1_Click(); });
     connect(cmd2, &QPushButton::clicked, this, [this] { cmd2_Click(); });

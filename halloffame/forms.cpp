@@ -92,9 +92,9 @@ void HallOfFameForm::reject() {
 
 ChampForm::ChampForm(Game& g) : HallOfFameForm(g) {
     setObjectName(QStringLiteral("champ"));
-    setWindowTitle(QStringLiteral("Ruhmeshalle"));
-    lbl2 = new QLabel(QStringLiteral("Neuer Eintrag in der Ruhmeshalle!\n"
-                                     "Bitte geben Sie Ihren Namen ein:"),
+    setWindowTitle(FameTexts::tr("Ruhmeshalle"));
+    lbl2 = new QLabel(FameTexts::tr("Neuer Eintrag in der Ruhmeshalle!\n"
+                                    "Bitte geben Sie Ihren Namen ein:"),
                       this);
     lbl2->setObjectName(QStringLiteral("lbl2"));
     ed1 = new QLineEdit(this);
@@ -103,7 +103,7 @@ ChampForm::ChampForm(Game& g) : HallOfFameForm(g) {
     ed1->setMinimumWidth(260);
     cmd5 = makeButton(this, "cmd5", QStringLiteral("OK"));
     cmd5->setDefault(true);
-    cmd6 = makeButton(this, "cmd6", QStringLiteral("Abbrechen"));
+    cmd6 = makeButton(this, "cmd6", FameTexts::tr("Abbrechen"));
     connect(cmd5, &QPushButton::clicked, this, [this] { cmd5_Click(); });
     connect(cmd6, &QPushButton::clicked, this, [this] { cmd6_Click(); });
     connect(ed1, &QLineEdit::returnPressed, this, [this] { cmd5_Click(); });
@@ -139,12 +139,12 @@ void ChampForm::champ_Close() {
 
 RuhmForm::RuhmForm(Game& g) : HallOfFameForm(g) {
     setObjectName(QStringLiteral("ruhm"));
-    setWindowTitle(QStringLiteral("Ruhmeshalle"));
+    setWindowTitle(FameTexts::tr("Ruhmeshalle"));
     tbs1 = new QTabWidget(this);
     tbs1->setObjectName(QStringLiteral("tbs1"));
-    cmd3 = makeButton(this, "cmd3", QStringLiteral("&Schließen"));
+    cmd3 = makeButton(this, "cmd3", FameTexts::tr("&Schließen"));
     cmd3->setDefault(true);
-    cmd4 = makeButton(this, "cmd4", QStringLiteral("Liste &löschen"));
+    cmd4 = makeButton(this, "cmd4", FameTexts::tr("Liste &löschen"));
     connect(cmd3, &QPushButton::clicked, this, [this] { cmd3_Click(); });
     connect(cmd4, &QPushButton::clicked, this, [this] { cmd4_Click(); });
 
@@ -197,7 +197,7 @@ void RuhmForm::ruhm_Close() {
 }
 
 void RuhmForm::cmd4_Click() {
-    if (g.platform.messageBox(QStringLiteral("Wirklich löschen?"), QStringLiteral("&JA|&NEIN"), 1,
+    if (g.platform.messageBox(FameTexts::tr("Wirklich löschen?"), FameTexts::tr("&JA|&NEIN"), 1,
                               MessageIcon::Question) != 1)
         return;
     const int d = tbs1->currentIndex();
@@ -224,14 +224,14 @@ QString levelCaption(int level) {
 }
 
 QString daysText(int days) {
-    return days == 1 ? QStringLiteral("1 Tag") : QStringLiteral("%1 Tage").arg(days);
+    return days == 1 ? FameTexts::tr("1 Tag") : FameTexts::tr("%1 Tage").arg(days);
 }
 
 } // namespace
 
 StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     setObjectName(QStringLiteral("statistik"));
-    setWindowTitle(QStringLiteral("Statistik"));
+    setWindowTitle(FameTexts::tr("Statistik"));
     const Statistics& stats = g.statistics.stats;
 
     lvLevels = new QTreeWidget(this);
@@ -283,7 +283,7 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     lvLevels->setMinimumSize(width + 2 * lvLevels->frameWidth() + 4,
                              (kResultLevelCount + 1) * lineHeight + 12);
 
-    lblStreak = new QLabel(QStringLiteral("Rätsel des Tages: %1 in Folge, längste Serie %2")
+    lblStreak = new QLabel(FameTexts::tr("Rätsel des Tages: %1 in Folge, längste Serie %2")
                                .arg(daysText(currentStreak(stats.dailyRuns, today)),
                                     daysText(longestStreak(stats.dailyRuns))),
                            this);
@@ -311,7 +311,7 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount)
         tbsBest->setCurrentIndex(g.origin.level);
 
-    cmdClose = makeButton(this, "cmdClose", QStringLiteral("&Schließen"));
+    cmdClose = makeButton(this, "cmdClose", FameTexts::tr("&Schließen"));
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     auto* buttons = new QHBoxLayout;
@@ -320,7 +320,7 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lvLevels);
     layout->addWidget(lblStreak);
-    layout->addWidget(new QLabel(QStringLiteral("Bestzeiten der erzeugten Rätsel:"), this));
+    layout->addWidget(new QLabel(FameTexts::tr("Bestzeiten der erzeugten Rätsel:"), this));
     layout->addWidget(tbsBest);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());

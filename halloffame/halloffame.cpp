@@ -70,14 +70,14 @@ bool readFileForMerge(Game& g, HallOfFameLists& lists) {
     QString aside;
     const WriteResult moved = g.platform.moveAside(kFileName, aside);
     if (!moved.ok) {
-        showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ ist unlesbar oder beschädigt und "
-                                      "konnte nicht beiseitegelegt werden.\n%2\nDie Ruhmeshalle "
-                                      "wurde nicht gespeichert.")
+        showProblem(g, FameTexts::tr("Die Ruhmeshalle „%1“ ist unlesbar oder beschädigt und "
+                                     "konnte nicht beiseitegelegt werden.\n%2\nDie Ruhmeshalle "
+                                     "wurde nicht gespeichert.")
                            .arg(kFileName, moved.error));
         return false;
     }
-    showProblem(g, QStringLiteral("Die unlesbare oder beschädigte Ruhmeshalle „%1“ wurde als "
-                                  "„%2“ beiseitegelegt.")
+    showProblem(g, FameTexts::tr("Die unlesbare oder beschädigte Ruhmeshalle „%1“ wurde als "
+                                 "„%2“ beiseitegelegt.")
                        .arg(kFileName, aside));
     return true;
 }
@@ -90,8 +90,8 @@ void loadHallOfFame(Game& g) {
     if (!g.platform.fileExists(kFileName)) return;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
     if (!bytes) {
-        showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ kann nicht gelesen werden.\n%2\n"
-                                      "Die Bestenlisten bleiben für dieses Spiel leer.")
+        showProblem(g, FameTexts::tr("Die Ruhmeshalle „%1“ kann nicht gelesen werden.\n%2\n"
+                                     "Die Bestenlisten bleiben für dieses Spiel leer.")
                            .arg(kFileName, bytes.error));
         return;
     }
@@ -102,14 +102,14 @@ void loadHallOfFame(Game& g) {
     // Keep the damaged original, so that saving the readable part loses nothing.
     QString why;
     const QString kept = keepCopy(g, *bytes, why);
-    showProblem(g, QStringLiteral("Die Ruhmeshalle „%1“ ist beschädigt.\n"
-                                  "Alle lesbaren Einträge wurden übernommen.\n%2")
+    showProblem(g, FameTexts::tr("Die Ruhmeshalle „%1“ ist beschädigt.\n"
+                                 "Alle lesbaren Einträge wurden übernommen.\n%2")
                        .arg(kFileName, kept.isEmpty()
-                                           ? QStringLiteral("Die Originaldatei konnte nicht "
-                                                            "gesichert werden: %1")
+                                           ? FameTexts::tr("Die Originaldatei konnte nicht "
+                                                           "gesichert werden: %1")
                                                  .arg(why)
-                                           : QStringLiteral("Die Originaldatei wurde als „%1“ "
-                                                            "gesichert.")
+                                           : FameTexts::tr("Die Originaldatei wurde als „%1“ "
+                                                           "gesichert.")
                                                  .arg(kept)));
 }
 
@@ -124,18 +124,18 @@ void saveHallOfFame(Game& g) {
         // A folder (or the like) of the lock's name is no lock of another game, and no lock
         // can be taken beside it: save without one, and say why once.
         if (!table.lockProblemShown)
-            showProblem(g, QStringLiteral("„%1“ ist keine Sperrdatei, sondern %2. Die "
-                                          "Ruhmeshalle wird deshalb ohne Sperre gespeichert; "
-                                          "speichern zwei Spiele zugleich, kann ein Eintrag "
-                                          "verloren gehen.\nBitte „%1“ entfernen.")
+            showProblem(g, FameTexts::tr("„%1“ ist keine Sperrdatei, sondern %2. Die "
+                                         "Ruhmeshalle wird deshalb ohne Sperre gespeichert; "
+                                         "speichern zwei Spiele zugleich, kann ein Eintrag "
+                                         "verloren gehen.\nBitte „%1“ entfernen.")
                                .arg(kLockName, lockInfo.isDir()
-                                                   ? QStringLiteral("ein Ordner")
-                                                   : QStringLiteral("keine gewöhnliche Datei")));
+                                                   ? FameTexts::tr("ein Ordner")
+                                                   : FameTexts::tr("keine gewöhnliche Datei")));
         table.lockProblemShown = true;
     } else if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
-        showProblem(g, QStringLiteral("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
-                                      "ein anderes Spiel sie gerade speichert.\nBitte später "
-                                      "noch einmal versuchen."));
+        showProblem(g, FameTexts::tr("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
+                                     "ein anderes Spiel sie gerade speichert.\nBitte später "
+                                     "noch einmal versuchen."));
         return;
     }
     // A lock file that cannot be made at all (a full disk, a read-only folder) does not
@@ -159,10 +159,10 @@ void saveHallOfFame(Game& g) {
     const bool stillThere = g.platform.fileExists(kFileName);
     table.fileLists = stillThere ? file : HallOfFameLists{};
     showProblem(
-        g, QStringLiteral("Die Ruhmeshalle konnte nicht in „%1“ gespeichert werden.\n"
-                          "%2%3")
+        g, FameTexts::tr("Die Ruhmeshalle konnte nicht in „%1“ gespeichert werden.\n"
+                         "%2%3")
                .arg(kFileName, written.error,
-                    stillThere ? QStringLiteral("\nDie Datei bleibt, wie sie war.") : QString()));
+                    stillThere ? FameTexts::tr("\nDie Datei bleibt, wie sie war.") : QString()));
 }
 
 void enterHallOfFame(Game& g) {

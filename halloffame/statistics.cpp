@@ -44,7 +44,8 @@ QString backupHolding(Game& g, const QByteArray& bytes) {
     return {};
 }
 
-const QString kNewerText = QStringLiteral(
+const char* const kNewerText = QT_TRANSLATE_NOOP(
+    "FameTexts",
     "Die Statistik „%1“ stammt von einer neueren Version des Spiels. Sie bleibt unverändert; "
     "die Ergebnisse dieses Spiels werden nicht darin festgehalten.");
 
@@ -63,7 +64,7 @@ bool readFileForMerge(Game& g, Statistics& file) {
             return true;
         case StatisticsRead::FutureVersion:
             s.readOnly = true;
-            showProblem(g, kNewerText.arg(kFileName));
+            showProblem(g, FameTexts::tr(kNewerText).arg(kFileName));
             return false;
         case StatisticsRead::Damaged:
             if (!backupHolding(g, *bytes).isEmpty()) return true;
@@ -73,14 +74,14 @@ bool readFileForMerge(Game& g, Statistics& file) {
     QString aside;
     const WriteResult moved = g.platform.moveAside(kFileName, aside);
     if (!moved.ok) {
-        showProblem(g, QStringLiteral("Die Statistik „%1“ ist unlesbar oder beschädigt und "
-                                      "konnte nicht beiseitegelegt werden.\n%2\nDie Statistik "
-                                      "wurde nicht gespeichert.")
+        showProblem(g, FameTexts::tr("Die Statistik „%1“ ist unlesbar oder beschädigt und "
+                                     "konnte nicht beiseitegelegt werden.\n%2\nDie Statistik "
+                                     "wurde nicht gespeichert.")
                            .arg(kFileName, moved.error));
         return false;
     }
-    showProblem(g, QStringLiteral("Die unlesbare oder beschädigte Statistik „%1“ wurde als "
-                                  "„%2“ beiseitegelegt.")
+    showProblem(g, FameTexts::tr("Die unlesbare oder beschädigte Statistik „%1“ wurde als "
+                                 "„%2“ beiseitegelegt.")
                        .arg(kFileName, aside));
     return true;
 }
@@ -100,10 +101,10 @@ void enterBestTime(Game& g, int generatedLevel, const std::string& finishTime) {
     table.nameAccepted = false;
     {
         const auto form = std::make_unique<ChampForm>(g);
-        form->setWindowTitle(QStringLiteral("Bestzeiten"));
+        form->setWindowTitle(FameTexts::tr("Bestzeiten"));
         form->lbl2->setText(
-            QStringLiteral("Neue Bestzeit für „%1“!\nBitte geben Sie Ihren "
-                           "Namen ein:")
+            FameTexts::tr("Neue Bestzeit für „%1“!\nBitte geben Sie Ihren "
+                          "Namen ein:")
                 .arg(QString::fromUtf8(
                     kGeneratedLevels[static_cast<std::size_t>(generatedLevel)].name)));
         form->ed1->setText(QString::fromStdString(table.championName));
@@ -134,8 +135,8 @@ void loadStatistics(Game& g) {
     if (!g.platform.fileExists(kFileName)) return;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
     if (!bytes) {
-        showProblem(g, QStringLiteral("Die Statistik „%1“ kann nicht gelesen werden.\n%2\n"
-                                      "Sie bleibt für dieses Spiel leer.")
+        showProblem(g, FameTexts::tr("Die Statistik „%1“ kann nicht gelesen werden.\n%2\n"
+                                     "Sie bleibt für dieses Spiel leer.")
                            .arg(kFileName, bytes.error));
         return;
     }
@@ -146,7 +147,7 @@ void loadStatistics(Game& g) {
         return;
     case StatisticsRead::FutureVersion:
         s.readOnly = true;
-        showProblem(g, kNewerText.arg(kFileName));
+        showProblem(g, FameTexts::tr(kNewerText).arg(kFileName));
         return;
     case StatisticsRead::Damaged:
         break;
@@ -161,14 +162,14 @@ void loadStatistics(Game& g) {
             why = copy.error;
         }
     }
-    showProblem(g, QStringLiteral("Die Statistik „%1“ ist beschädigt.\n"
-                                  "Alle lesbaren Einträge wurden übernommen.\n%2")
+    showProblem(g, FameTexts::tr("Die Statistik „%1“ ist beschädigt.\n"
+                                 "Alle lesbaren Einträge wurden übernommen.\n%2")
                        .arg(kFileName, kept.isEmpty()
-                                           ? QStringLiteral("Die Originaldatei konnte nicht "
-                                                            "gesichert werden: %1")
+                                           ? FameTexts::tr("Die Originaldatei konnte nicht "
+                                                           "gesichert werden: %1")
                                                  .arg(why)
-                                           : QStringLiteral("Die Originaldatei wurde als „%1“ "
-                                                            "gesichert.")
+                                           : FameTexts::tr("Die Originaldatei wurde als „%1“ "
+                                                           "gesichert.")
                                                  .arg(kept)));
 }
 
@@ -182,16 +183,16 @@ bool saveStatistics(Game& g) {
     if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile()) {
         // No lock can be taken beside a folder of the lock's name: save without, say so once.
         if (!s.lockProblemShown)
-            showProblem(g, QStringLiteral("„%1“ ist keine Sperrdatei. Die Statistik wird "
-                                          "deshalb ohne Sperre gespeichert; speichern zwei "
-                                          "Spiele zugleich, kann ein Ergebnis verloren gehen.\n"
-                                          "Bitte „%1“ entfernen.")
+            showProblem(g, FameTexts::tr("„%1“ ist keine Sperrdatei. Die Statistik wird "
+                                         "deshalb ohne Sperre gespeichert; speichern zwei "
+                                         "Spiele zugleich, kann ein Ergebnis verloren gehen.\n"
+                                         "Bitte „%1“ entfernen.")
                                .arg(kLockName));
         s.lockProblemShown = true;
     } else if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
-        showProblem(g, QStringLiteral("Die Statistik konnte nicht gespeichert werden, weil ein "
-                                      "anderes Spiel sie gerade speichert. Das Ergebnis wird "
-                                      "mit dem nächsten gespeichert."));
+        showProblem(g, FameTexts::tr("Die Statistik konnte nicht gespeichert werden, weil ein "
+                                     "anderes Spiel sie gerade speichert. Das Ergebnis wird "
+                                     "mit dem nächsten gespeichert."));
         return false;
     }
     Statistics file;
@@ -211,7 +212,7 @@ bool saveStatistics(Game& g) {
     // Said once, not at every game while the disk stays full; the results wait in memory.
     if (s.failureShown) return false;
     s.failureShown = true;
-    showProblem(g, QStringLiteral("Die Statistik konnte nicht in „%1“ gespeichert werden.\n%2")
+    showProblem(g, FameTexts::tr("Die Statistik konnte nicht in „%1“ gespeichert werden.\n%2")
                        .arg(kFileName, written.error));
     return false;
 }

@@ -68,7 +68,7 @@ class InfForm : public QWidget {
   public:
     InfForm(Game& g, QWidget* parent) : QWidget(parent, Qt::Dialog), g_(g) {
         setObjectName(QStringLiteral("Inf"));
-        setWindowTitle(QStringLiteral("über Quintor"));
+        setWindowTitle(HelpTexts::tr("über Quintor"));
         if (parent != nullptr) setWindowIcon(parent->windowIcon());
 
         auto* name = new QLabel(QStringLiteral("QUINTOR-SUDOKU"), this);
@@ -79,9 +79,9 @@ class InfForm : public QWidget {
         name->setFont(big);
         auto* version = new QLabel(QStringLiteral("Quintor XP, Version " QUINTOR_VERSION), this);
         version->setObjectName(QStringLiteral("lbl2"));
-        auto* about = new QLabel(QStringLiteral("Fünf verbundene Sudoku-Gitter auf einem Brett:\n"
-                                                "369 Felder, vier Schwierigkeitsgrade,\n"
-                                                "Uhr und Ruhmeshalle."),
+        auto* about = new QLabel(HelpTexts::tr("Fünf verbundene Sudoku-Gitter auf einem Brett:\n"
+                                               "369 Felder, vier Schwierigkeitsgrade,\n"
+                                               "Uhr und Ruhmeshalle."),
                                  this);
         about->setObjectName(QStringLiteral("lbl3"));
         auto* link = new QLabel(this);

@@ -1,5 +1,6 @@
 // The in-game help window over a help book.
 #include "help/helpwindow.h"
+#include "platform/texts.h"
 
 #include <QScreen>
 #include <QKeyEvent>
@@ -13,7 +14,7 @@ HelpWindow::HelpWindow(const QString& file, HelpBook book, QWidget* parent)
     setObjectName(QStringLiteral("helpWindow"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Quintor-Anleitung (") + file + QLatin1Char(')'));
+    setWindowTitle(HelpTexts::tr("Quintor-Anleitung (") + file + QLatin1Char(')'));
     setOpenExternalLinks(true);
     resize(640, 720);
 }
@@ -68,7 +69,7 @@ void HelpWindow::showPage(const QString& target) {
 }
 
 void HelpWindow::showKeywordIndex() {
-    QString html = QStringLiteral("<h2>Stichwörter</h2><ul>");
+    QString html = HelpTexts::tr("<h2>Stichwörter</h2><ul>");
     for (const auto& [word, target] : book_.keywords)
         html += QStringLiteral("<li><a href=\"%1\">%2</a></li>")
                     .arg(target.toHtmlEscaped(), word.toHtmlEscaped());

@@ -3,6 +3,7 @@
 // of the write or the flush before the new file replaces the old one (Qt 6.4's QSaveFile
 // can report success after its buffered final flush failed).
 #include "platform/fileio.h"
+#include "platform/texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,15 +24,15 @@ namespace {
 std::atomic<unsigned> tempCounter{0};
 
 QString notRegularText(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("Sie ist ein Ordner, keine Datei.");
+    if (S_ISDIR(mode)) return AppTexts::tr("Sie ist ein Ordner, keine Datei.");
     if (S_ISFIFO(mode) || S_ISSOCK(mode))
-        return QStringLiteral("Sie ist keine gewöhnliche Datei, sondern eine Pipe.");
-    return QStringLiteral("Sie ist keine gewöhnliche Datei, sondern ein Gerät.");
+        return AppTexts::tr("Sie ist keine gewöhnliche Datei, sondern eine Pipe.");
+    return AppTexts::tr("Sie ist keine gewöhnliche Datei, sondern ein Gerät.");
 }
 
 QString tooLargeText(qint64 limit) {
-    return QStringLiteral("Sie ist viel größer, als eine solche Datei sein kann (mehr als %1 "
-                          "Bytes).")
+    return AppTexts::tr("Sie ist viel größer, als eine solche Datei sein kann (mehr als %1 "
+                        "Bytes).")
         .arg(limit);
 }
 
@@ -45,38 +46,38 @@ void closeKeepingError(int fd, int& error) {
 QString germanErrorText(int error) {
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei.");
+        return AppTexts::tr("Auf dem Datenträger ist kein Platz mehr frei.");
     case EDQUOT:
-        return QStringLiteral("Der zugeteilte Speicherplatz ist aufgebraucht.");
+        return AppTexts::tr("Der zugeteilte Speicherplatz ist aufgebraucht.");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Der Zugriff wurde verweigert.");
+        return AppTexts::tr("Der Zugriff wurde verweigert.");
     case EROFS:
-        return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+        return AppTexts::tr("Der Datenträger ist schreibgeschützt.");
     case ENOENT:
-        return QStringLiteral("Die Datei oder ihr Ordner existiert nicht.");
+        return AppTexts::tr("Die Datei oder ihr Ordner existiert nicht.");
     case ENOTDIR:
-        return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+        return AppTexts::tr("Ein Teil des Pfades ist kein Ordner.");
     case EISDIR:
-        return QStringLiteral("Sie ist ein Ordner, keine Datei.");
+        return AppTexts::tr("Sie ist ein Ordner, keine Datei.");
     case EIO:
-        return QStringLiteral("Beim Zugriff auf den Datenträger ist ein Fehler aufgetreten.");
+        return AppTexts::tr("Beim Zugriff auf den Datenträger ist ein Fehler aufgetreten.");
     case EFBIG:
-        return QStringLiteral("Die Datei wäre zu groß.");
+        return AppTexts::tr("Die Datei wäre zu groß.");
     case ENAMETOOLONG:
-        return QStringLiteral("Der Dateiname ist zu lang.");
+        return AppTexts::tr("Der Dateiname ist zu lang.");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Es sind zu viele Dateien geöffnet.");
+        return AppTexts::tr("Es sind zu viele Dateien geöffnet.");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("Die Datei wird gerade benutzt.");
+        return AppTexts::tr("Die Datei wird gerade benutzt.");
     case EEXIST:
-        return QStringLiteral("Eine Datei dieses Namens gibt es schon.");
+        return AppTexts::tr("Eine Datei dieses Namens gibt es schon.");
     case ELOOP:
-        return QStringLiteral("Zu viele verkettete Verknüpfungen.");
+        return AppTexts::tr("Zu viele verkettete Verknüpfungen.");
     default:
-        return QStringLiteral("Unbekannter Fehler (Nummer %1).").arg(error);
+        return AppTexts::tr("Unbekannter Fehler (Nummer %1).").arg(error);
     }
 }
 

@@ -1,6 +1,7 @@
 // Default implementations of the platform's file, printer and help-window operations, shared
 // by every platform that does not replace them.
 #include "platform/platform.h"
+#include "platform/texts.h"
 
 #include <QClipboard>
 #include <QDate>
@@ -44,7 +45,7 @@ void Platform::setClipboardText(const QString& text) {
 
 QString Platform::chooseTextFile(const QString& caption) {
     return QFileDialog::getOpenFileName(mainWindow(), caption, workingFolder(),
-                                        QStringLiteral("Textdateien (*.txt);;Alle Dateien (*)"));
+                                        AppTexts::tr("Textdateien (*.txt);;Alle Dateien (*)"));
 }
 
 QString Platform::workingFolder() {
@@ -115,7 +116,7 @@ QString Platform::backupName(const QString& name) {
 
 namespace {
 WriteResult noBackupName() {
-    return {false, QStringLiteral("Alle Namen für Sicherungskopien sind vergeben.")};
+    return {false, AppTexts::tr("Alle Namen für Sicherungskopien sind vergeben.")};
 }
 } // namespace
 

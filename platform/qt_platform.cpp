@@ -1,6 +1,7 @@
 // The Qt implementation of the platform. Everything here runs on the user-interface
 // thread except setClockLabel, which the clock ticker calls from its own thread.
 #include "platform/qt_platform.h"
+#include "platform/texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,7 +115,7 @@ int QtPlatform::showMessageBox(const QString& text, const QString& captions, int
     PlainLetterFilter letters;
     if (deliberate) {
         // Esc and the close box choose none of the answers.
-        QPushButton* dismiss = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        QPushButton* dismiss = box.addButton(AppTexts::tr("Abbrechen"), QMessageBox::RejectRole);
         dismiss->hide();
         box.setEscapeButton(dismiss);
         box.installEventFilter(&letters);
@@ -211,7 +212,7 @@ class ProgressWindow : public QDialog {
         label->setObjectName(QStringLiteral("lbl1"));
         label->setMinimumWidth(260);
         layout->addWidget(label);
-        button = new QPushButton(QStringLiteral("Abbrechen"), this);
+        button = new QPushButton(AppTexts::tr("Abbrechen"), this);
         button->setObjectName(QStringLiteral("cmd1"));
         connect(button, &QPushButton::clicked, this, [this] { cancelWork(); });
         layout->addWidget(button, 0, Qt::AlignHCenter);
@@ -219,7 +220,7 @@ class ProgressWindow : public QDialog {
     void cancelWork() {
         cancel_ = true;
         button->setEnabled(false);
-        label->setText(QStringLiteral("Wird abgebrochen …"));
+        label->setText(AppTexts::tr("Wird abgebrochen …"));
     }
     QLabel* label = nullptr;
 

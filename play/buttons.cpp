@@ -13,10 +13,15 @@
 
 // Captions carry an underscore before the hot letter; the click ranges are inclusive and
 // the last one stops one pixel short of the Abbruch button's right edge.
+// A caption's length sets its button's width: a translation keeps the length and the
+// underscore before the same hot letter.
 const ButtonSpec kButtons[6] = {
-    {"    _Laden    ", 18, 18, 140, 'L'}, {"   _Sichern   ", 141, 141, 263, 'S'},
-    {"  _Drucken  ", 264, 264, 370, 'D'}, {"  _Neustart  ", 371, 371, 485, 'N'},
-    {"   _Hilfe   ", 486, 486, 592, 'H'}, {"  _Abbruch   ", 593, 593, 706, 'A'},
+    {QT_TRANSLATE_NOOP("PlayTexts", "    _Laden    "), 18, 18, 140, 'L'},
+    {QT_TRANSLATE_NOOP("PlayTexts", "   _Sichern   "), 141, 141, 263, 'S'},
+    {QT_TRANSLATE_NOOP("PlayTexts", "  _Drucken  "), 264, 264, 370, 'D'},
+    {QT_TRANSLATE_NOOP("PlayTexts", "  _Neustart  "), 371, 371, 485, 'N'},
+    {QT_TRANSLATE_NOOP("PlayTexts", "   _Hilfe   "), 486, 486, 592, 'H'},
+    {QT_TRANSLATE_NOOP("PlayTexts", "  _Abbruch   "), 593, 593, 706, 'A'},
 };
 
 namespace {
@@ -40,6 +45,10 @@ int largeFontLetterShift(QChar letter) {
     }
 }
 } // namespace
+
+QString buttonCaption(const ButtonSpec& button) {
+    return PlayTexts::tr(button.caption);
+}
 
 void drawButton(Game& g, int pressed, int x, int y, const QString& caption) {
     const int h = static_cast<int>(caption.indexOf(QLatin1Char('_'))) + 1; // 1-based, 0 if none
@@ -86,8 +95,7 @@ void drawHotKeyLetter(Game& g, int x, int y, QChar letter) {
 }
 
 void drawAllButtons(Game& g) {
-    for (const ButtonSpec& b : kButtons)
-        drawButton(g, 0, b.x, kButtonTop, QString::fromLatin1(b.caption));
+    for (const ButtonSpec& b : kButtons) drawButton(g, 0, b.x, kButtonTop, buttonCaption(b));
 }
 
 int buttonAt(int x, int y) {
@@ -98,8 +106,7 @@ int buttonAt(int x, int y) {
 }
 
 void drawBarButton(Game& g, int index, int pressed) {
-    drawButton(g, pressed, kButtons[index].x, kButtonTop,
-               QString::fromLatin1(kButtons[index].caption));
+    drawButton(g, pressed, kButtons[index].x, kButtonTop, buttonCaption(kButtons[index]));
 }
 
 void runButtonAction(Game& g, int index, bool withClock) {

@@ -13,6 +13,8 @@ struct ButtonSpec {
     char hotKey;
 };
 extern const ButtonSpec kButtons[6];
+// A button's caption in the chosen language.
+QString buttonCaption(const ButtonSpec& button);
 
 void drawButton(Game& g, int pressed, int x, int y, const QString& caption);
 void drawHotKeyLetter(Game& g, int x, int y, QChar letter);

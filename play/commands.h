@@ -14,7 +14,8 @@ struct Game;
 enum class Outcome { Stay, Leave };
 
 // A key release (letters as capitals, Esc 27) and what it does; description is the short
-// German text a list of the keyboard shortcuts shows (empty: the key is not listed).
+// German text a list of the keyboard shortcuts shows (empty: the key is not listed), marked
+// for translation: the list shows PlayTexts::tr(description).
 struct KeyCommand {
     int key;
     const char* description;

@@ -98,17 +98,17 @@ void editorCellClick(Game& g, bool rightButton) {
 }
 
 const KeyCommand kEditorKeys[] = {
-    {'L', "Brett laden", barAction<kLaden>},
-    {'S', "Brett sichern", barAction<kSichern>},
-    {'D', "Brett drucken", barAction<kDrucken>},
-    {'H', "Hilfe", barAction<kHilfe>},
-    {'N', "Neustart", keyRestart},
-    {'M', "Kandidaten zeigen ein/aus", keyCandidates},
-    {'X', "Brett mischen", keyShuffle},
-    {'T', "Tipp", keyHint},
-    {'A', "Abbruch (nur in Ziffernanzeige)", keyA},
-    {kKeyEsc, "Abbruch", keyEsc},
-    {kKeyF1, "Tastenkürzel", keyList},
+    {'L', QT_TRANSLATE_NOOP("PlayTexts", "Brett laden"), barAction<kLaden>},
+    {'S', QT_TRANSLATE_NOOP("PlayTexts", "Brett sichern"), barAction<kSichern>},
+    {'D', QT_TRANSLATE_NOOP("PlayTexts", "Brett drucken"), barAction<kDrucken>},
+    {'H', QT_TRANSLATE_NOOP("PlayTexts", "Hilfe"), barAction<kHilfe>},
+    {'N', QT_TRANSLATE_NOOP("PlayTexts", "Neustart"), keyRestart},
+    {'M', QT_TRANSLATE_NOOP("PlayTexts", "Kandidaten zeigen ein/aus"), keyCandidates},
+    {'X', QT_TRANSLATE_NOOP("PlayTexts", "Brett mischen"), keyShuffle},
+    {'T', QT_TRANSLATE_NOOP("PlayTexts", "Tipp"), keyHint},
+    {'A', QT_TRANSLATE_NOOP("PlayTexts", "Abbruch (nur in Ziffernanzeige)"), keyA},
+    {kKeyEsc, QT_TRANSLATE_NOOP("PlayTexts", "Abbruch"), keyEsc},
+    {kKeyF1, QT_TRANSLATE_NOOP("PlayTexts", "Tastenkürzel"), keyList},
     {kSolveFirstLetter, "", keySolveFirst},
     {kSolveSecondLetter, "", keySolveSecond},
 };

@@ -27,9 +27,12 @@ QString levelName(GeneratedLevel level) {
 
 QString dayText(int date) {
     static const std::array<const char*, 7> kWeekdays{
-        "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+        QT_TRANSLATE_NOOP("PlayTexts", "Montag"),   QT_TRANSLATE_NOOP("PlayTexts", "Dienstag"),
+        QT_TRANSLATE_NOOP("PlayTexts", "Mittwoch"), QT_TRANSLATE_NOOP("PlayTexts", "Donnerstag"),
+        QT_TRANSLATE_NOOP("PlayTexts", "Freitag"),  QT_TRANSLATE_NOOP("PlayTexts", "Samstag"),
+        QT_TRANSLATE_NOOP("PlayTexts", "Sonntag")};
     return QStringLiteral("%1, %2.%3.%4")
-        .arg(QString::fromUtf8(kWeekdays[static_cast<std::size_t>(weekdayOf(date))]))
+        .arg(PlayTexts::tr(kWeekdays[static_cast<std::size_t>(weekdayOf(date))]))
         .arg(date % 100, 2, 10, QLatin1Char('0'))
         .arg(date / 100 % 100, 2, 10, QLatin1Char('0'))
         .arg(date / 10000);
@@ -38,12 +41,12 @@ QString dayText(int date) {
 GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, QWidget* parent)
     : QDialog(parent), g(g), date_(date), ownChoice_(choice) {
     setObjectName(QStringLiteral("erz"));
-    setWindowTitle(QStringLiteral("Rätsel erzeugen"));
+    setWindowTitle(PlayTexts::tr("Rätsel erzeugen"));
     if (parent) setWindowIcon(parent->windowIcon());
 
     auto* layout = new QVBoxLayout(this);
     auto* levelRow = new QHBoxLayout;
-    auto* levelLabel = new QLabel(QStringLiteral("S&tufe:"), this);
+    auto* levelLabel = new QLabel(PlayTexts::tr("S&tufe:"), this);
     cmb1 = new QComboBox(this);
     cmb1->setObjectName(QStringLiteral("cmb1"));
     for (int level = 0; level < kGeneratedLevelCount; ++level)
@@ -53,10 +56,10 @@ GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, 
     levelRow->addWidget(cmb1, 1);
     layout->addLayout(levelRow);
 
-    chk1 = new QCheckBox(QStringLiteral("&Symmetrisch"), this);
+    chk1 = new QCheckBox(PlayTexts::tr("&Symmetrisch"), this);
     chk1->setObjectName(QStringLiteral("chk1"));
     layout->addWidget(chk1);
-    chk2 = new QCheckBox(QStringLiteral("Rätsel des &Tages"), this);
+    chk2 = new QCheckBox(PlayTexts::tr("Rätsel des &Tages"), this);
     chk2->setObjectName(QStringLiteral("chk2"));
     connect(chk2, &QCheckBox::clicked, this, [this] { chk2_Click(); });
     layout->addWidget(chk2);
@@ -69,7 +72,7 @@ GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, 
     cmd1 = new QPushButton(QStringLiteral("OK"), this);
     cmd1->setObjectName(QStringLiteral("cmd1"));
     cmd1->setDefault(true);
-    cmd2 = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cmd2 = new QPushButton(PlayTexts::tr("Abbrechen"), this);
     cmd2->setObjectName(QStringLiteral("cmd2"));
     connect(cmd1, &QPushButton::clicked, this, [this] { cmd1_Click(); });
     connect(cmd2, &QPushButton::clicked, this, [this] { cmd2_Click(); });
@@ -83,7 +86,7 @@ GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, 
     chk2_Click();
     // Room for the longest line of the day's label.
     lbl1->setMinimumWidth(fontMetrics().horizontalAdvance(
-        QStringLiteral("Rätsel des Tages, Donnerstag, 10.12.2026:")));
+        PlayTexts::tr("Rätsel des Tages, Donnerstag, 10.12.2026:")));
     setFixedSize(sizeHint().expandedTo(QSize(260, 0)));
     cmb1->setFocus();
 }
@@ -96,7 +99,7 @@ void GenerateDialog::chk2_Click() {
         const DailyPuzzle day = dailyPuzzle(date_);
         cmb1->setCurrentIndex(static_cast<int>(day.level));
         chk1->setChecked(day.symmetric);
-        lbl1->setText(QStringLiteral("Rätsel des Tages, %1:\nStufe „%2“, für alle gleich.")
+        lbl1->setText(PlayTexts::tr("Rätsel des Tages, %1:\nStufe „%2“, für alle gleich.")
                           .arg(dayText(date_), levelName(day.level)));
     } else {
         cmb1->setCurrentIndex(static_cast<int>(ownChoice_.level));
@@ -167,7 +170,7 @@ std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
     std::optional<GeneratedPuzzle> puzzle;
     const QString name = levelName(level);
     g.platform.runCancellable(
-        QStringLiteral("Rätsel erzeugen"),
+        PlayTexts::tr("Rätsel erzeugen"),
         [&] {
             puzzle = generatePuzzle(
                 level, symmetric, seed, cancel,
@@ -175,17 +178,17 @@ std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
         },
         cancel,
         [&] {
-            return QStringLiteral("Ein Rätsel der Stufe „%1“ entsteht …\nVersuch %2")
+            return PlayTexts::tr("Ein Rätsel der Stufe „%1“ entsteht …\nVersuch %2")
                 .arg(name)
                 .arg(attempt.load() + 1);
         });
     if (!puzzle) {
         const QString why =
-            cancel ? QStringLiteral("Das Erzeugen wurde abgebrochen.")
-                   : QStringLiteral("In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.")
+            cancel ? PlayTexts::tr("Das Erzeugen wurde abgebrochen.")
+                   : PlayTexts::tr("In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.")
                          .arg(kGenerateAttempts)
                          .arg(name);
-        g.platform.messageBox(why + QStringLiteral("\nDas Brett bleibt, wie es war."),
+        g.platform.messageBox(why + PlayTexts::tr("\nDas Brett bleibt, wie es war."),
                               QStringLiteral("OK"), 1, MessageIcon::Information);
         return std::nullopt;
     }

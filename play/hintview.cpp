@@ -95,8 +95,8 @@ Board givensOnly(const Board& b) {
 
 void showHint(Game& g) {
     if (g.clock.clockRunning) {
-        if (g.platform.messageBox(QStringLiteral("Ein Tipp beendet die Zeitmessung. Trotzdem?"),
-                                  QStringLiteral("&JA|&NEIN"), 2, MessageIcon::Question) != 1)
+        if (g.platform.messageBox(PlayTexts::tr("Ein Tipp beendet die Zeitmessung. Trotzdem?"),
+                                  PlayTexts::tr("&JA|&NEIN"), 2, MessageIcon::Question) != 1)
             return;
         g.clock.clockRunning = false; // as the M key stops it
     }
@@ -151,24 +151,24 @@ void explainSolveFailure(Game& g, const Board& before) {
     BoardArray solution{};
     const int count = countSolutionsInBackground(g, before, 2, &solution);
     if (count >= 2) {
-        g.platform.messageBox(QStringLiteral("Das Brett hat mehr als eine Lösung."),
+        g.platform.messageBox(PlayTexts::tr("Das Brett hat mehr als eine Lösung."),
                               QStringLiteral("&OK"), 1, MessageIcon::None);
         return;
     }
     if (count == 0) {
         BoardArray givensSolution{};
         const int givens = countSolutionsInBackground(g, givensOnly(before), 2, &givensSolution);
-        QString text = QStringLiteral("Das Brett hat keine Lösung.");
+        QString text = PlayTexts::tr("Das Brett hat keine Lösung.");
         if (givens == 1) {
             const int wrong = countWrongEntries(before, givensSolution);
             if (wrong == 1)
                 text =
-                    QStringLiteral("Das Brett hat keine Lösung: einer Ihrer Einträge ist falsch.");
+                    PlayTexts::tr("Das Brett hat keine Lösung: einer Ihrer Einträge ist falsch.");
             else if (wrong > 1)
-                text = QStringLiteral("Das Brett hat keine Lösung: %1 Ihrer Einträge sind falsch.")
+                text = PlayTexts::tr("Das Brett hat keine Lösung: %1 Ihrer Einträge sind falsch.")
                            .arg(wrong);
         } else if (givens > 1) {
-            text = QStringLiteral("Das Brett hat mit Ihren Einträgen keine Lösung.");
+            text = PlayTexts::tr("Das Brett hat mit Ihren Einträgen keine Lösung.");
         }
         g.platform.messageBox(text, QStringLiteral("&OK"), 1, MessageIcon::None);
         return;
@@ -180,10 +180,10 @@ void explainSolveFailure(Game& g, const Board& before) {
     const QString technique =
         QString::fromStdString(techniqueName(grade.solved ? grade.hardest : Technique::Guess));
     const int answer = g.platform.messageBox(
-        QStringLiteral("Das Brett hat genau eine Lösung, doch sie braucht stärkere Schritte als "
-                       "die zwei Regeln: %1.")
+        PlayTexts::tr("Das Brett hat genau eine Lösung, doch sie braucht stärkere Schritte als "
+                      "die zwei Regeln: %1.")
             .arg(technique),
-        QStringLiteral("&Lösung zeigen|&Nein"), 2, MessageIcon::None);
+        PlayTexts::tr("&Lösung zeigen|&Nein"), 2, MessageIcon::None);
     if (answer != 1) return;
     // The cells are filled as entries, judged against the solution just found.
     b.solutionValue = solution;

@@ -120,18 +120,19 @@ void playCellClick(Game& g, bool rightButton) {
 }
 
 const KeyCommand kPlayKeys[] = {
-    {'L', "Brett laden", barAction<kLaden, true>},
-    {'S', "Brett sichern", barAction<kSichern>},
-    {'D', "Brett drucken", barAction<kDrucken>},
-    {'H', "Hilfe", barAction<kHilfe>},
-    {'A', "Abbruch (nur in Ziffernanzeige)", keyA},
-    {kKeyEsc, "Abbruch", keyEsc},
-    {'F', "Alle Kandidaten setzen", keyAllNotes},
-    {'C', "Alle Kandidaten löschen", keyNoNotes},
-    {'M', "Kandidaten zeigen ein/aus (Spiel ohne Zeit)", keyCandidates},
-    {'N', "Neustart", keyRestart},
-    {'T', "Tipp", keyHint},
-    {kKeyF1, "Tastenkürzel", keyList},
+    {'L', QT_TRANSLATE_NOOP("PlayTexts", "Brett laden"), barAction<kLaden, true>},
+    {'S', QT_TRANSLATE_NOOP("PlayTexts", "Brett sichern"), barAction<kSichern>},
+    {'D', QT_TRANSLATE_NOOP("PlayTexts", "Brett drucken"), barAction<kDrucken>},
+    {'H', QT_TRANSLATE_NOOP("PlayTexts", "Hilfe"), barAction<kHilfe>},
+    {'A', QT_TRANSLATE_NOOP("PlayTexts", "Abbruch (nur in Ziffernanzeige)"), keyA},
+    {kKeyEsc, QT_TRANSLATE_NOOP("PlayTexts", "Abbruch"), keyEsc},
+    {'F', QT_TRANSLATE_NOOP("PlayTexts", "Alle Kandidaten setzen"), keyAllNotes},
+    {'C', QT_TRANSLATE_NOOP("PlayTexts", "Alle Kandidaten löschen"), keyNoNotes},
+    {'M', QT_TRANSLATE_NOOP("PlayTexts", "Kandidaten zeigen ein/aus (Spiel ohne Zeit)"),
+     keyCandidates},
+    {'N', QT_TRANSLATE_NOOP("PlayTexts", "Neustart"), keyRestart},
+    {'T', QT_TRANSLATE_NOOP("PlayTexts", "Tipp"), keyHint},
+    {kKeyF1, QT_TRANSLATE_NOOP("PlayTexts", "Tastenkürzel"), keyList},
     {kSolveFirstLetter, "", keySolveFirst},
     {kSolveSecondLetter, "", keySolveSecond},
 };
@@ -241,11 +242,14 @@ void runCommandLoop(Game& g, const CommandTable& table) {
 }
 
 void updateGameStrip(Game& g) {
-    static const QString playKeys =
-        QStringLiteral("Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp");
-    static const QString editorKeys = QStringLiteral("Pfeile: Cursor  Strg+Z: zurück  T: Tipp");
-    static const QString letterKeys = QStringLiteral("Cursor: A–I tragen ein, Klick blendet aus");
-    static const QString solved = QStringLiteral("Gelöst! Abbruch, dann Neues Spiel");
+    static const QString playKeys = QStringLiteral(
+        QT_TRANSLATE_NOOP("PanelTexts", "Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp"));
+    static const QString editorKeys =
+        QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Pfeile: Cursor  Strg+Z: zurück  T: Tipp"));
+    static const QString letterKeys = QStringLiteral(
+        QT_TRANSLATE_NOOP("PanelTexts", "Cursor: A–I tragen ein, Klick blendet aus"));
+    static const QString solved =
+        QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Gelöst! Abbruch, dann Neues Spiel"));
     QString keys = g.editorMode ? editorKeys : playKeys;
     if (g.cursorShown && !g.board.showDigits) keys = letterKeys;
     showStripText(g, StripField::Keys, keys);

@@ -366,8 +366,8 @@ void solveBoard(Game& g, bool explain) {
     updateDigitCounts(g);
     const bool gaveUp = b.verdict != Verdict::Solved;
     if (gaveUp)
-        g.platform.messageBox(QStringLiteral("Das Brett läßt sich nicht eindeutig lösen?"),
-                              QStringLiteral("&Schade"), 1, MessageIcon::None);
+        g.platform.messageBox(PlayTexts::tr("Das Brett läßt sich nicht eindeutig lösen?"),
+                              PlayTexts::tr("&Schade"), 1, MessageIcon::None);
     if (b.showCandidates) computeCandidates(g);
     b.notSolvable = !isBoardComplete(b);
     b.errorCount = 0;

@@ -138,9 +138,9 @@ int countGivens(const Board& board) {
 }
 
 QString footerText(const Game& g) {
-    return QStringLiteral("Schwierigkeitsgrad: ") + difficultyText(g.difficulty, g.origin) +
-           QStringLiteral("mit ") + QString::number(countGivens(g.board)) +
-           QStringLiteral(" Zahlen");
+    return PrintTexts::tr("Schwierigkeitsgrad: ") + difficultyText(g.difficulty, g.origin) +
+           PrintTexts::tr("mit ") + QString::number(countGivens(g.board)) +
+           PrintTexts::tr(" Zahlen");
 }
 
 QString printedValueText(bool showDigits, int value) {
@@ -198,7 +198,7 @@ void printBoard(Game& g) {
     QPrinter printer(QPrinter::HighResolution);
     // Cancelling the printer-selection dialog prints nothing and needs no message.
     if (!selectPrinter(g, printer)) return;
-    printer.setDocName(QStringLiteral("Brett drucken"));
+    printer.setDocName(PrintTexts::tr("Brett drucken"));
 
     const bool printed =
         printPages(g, printer, 1, [&g](Canvas& page, QPainter&, int, const PrintLayout& layout) {
@@ -206,6 +206,6 @@ void printBoard(Game& g) {
                              QStringLiteral("QUINTOR-SUDOKU"), footerText(g));
         });
     if (!printed)
-        g.platform.messageBox(QStringLiteral("Druckerfehler!"), QStringLiteral("OK"), 1,
+        g.platform.messageBox(PrintTexts::tr("Druckerfehler!"), QStringLiteral("OK"), 1,
                               MessageIcon::None);
 }

@@ -9,6 +9,7 @@
 #include "app/win0.h"
 #include "help/help.h"
 #include "help/qtgerman.h"
+#include "play/buttons.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
 
@@ -165,6 +166,16 @@ TEST(Translation, EnglishIsCompleteUpToDateAndKeepsTheTextsShape) {
     collectShape(german, germanShape);
     EXPECT_EQ(englishShape, germanShape);
     expectUniqueAccessKeys(english, QStringLiteral("menu bar"));
+    // A button's caption sets its width and marks its key: the same length, the same letter.
+    ASSERT_TRUE(installLanguage(Language::English));
+    for (const ButtonSpec& b : kButtons) {
+        const QString caption = buttonCaption(b);
+        EXPECT_EQ(caption.size(), qsizetype(qstrlen(b.caption))) << b.caption;
+        const qsizetype mark = caption.indexOf(QLatin1Char('_'));
+        ASSERT_GE(mark, 0) << b.caption;
+        EXPECT_EQ(caption[mark + 1].toUpper(), QLatin1Char(b.hotKey)) << b.caption;
+    }
+    ASSERT_TRUE(installLanguage(Language::Deutsch));
     EXPECT_EQ(translatedMenuItemTable(), menuItemTable()) << "German is the table as it stands";
     delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
 }
