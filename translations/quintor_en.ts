@@ -844,7 +844,7 @@ a clock and a hall of fame.</translation>
     </message>
     <message>
         <source>  _Abbruch   </source>
-        <translation>   _Abort   </translation>
+        <translation>   _Abort    </translation>
     </message>
     <message>
         <source>Brett laden</source>
