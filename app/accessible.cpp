@@ -5,7 +5,7 @@
 // registers its drawn children, which it deletes again when the area goes.
 #include "app/accessible.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/generate.h"
 #include "engine/layout.h"
 #include "panels/statistics.h"
@@ -370,8 +370,8 @@ class AreaAccessible : public QAccessibleWidget {
     // The field place of the cell under the shown cursor, or -1.
     int cursorPlace() const {
         const Game* g = game();
-        if (g == nullptr || !g->cursorShown) return -1;
-        return g->cursorRow * kFieldSize + g->cursorColumn;
+        if (g == nullptr || !g->ui.cursor.cursorShown) return -1;
+        return g->ui.cursor.cursorRow * kFieldSize + g->ui.cursor.cursorColumn;
     }
     // Tells assistive technology what changed since the last call; `tell` false takes the
     // state as it stands as the start, telling nothing.
@@ -446,7 +446,7 @@ QAccessible::State ButtonObject::state() const {
     QAccessible::State s;
     const Game* g = area_.game();
     // The bar is drawn while a game loop runs, which shows its keys in the status strip.
-    s.invisible = g == nullptr || g->stripKeys.isEmpty();
+    s.invisible = g == nullptr || g->ui.stripKeys.isEmpty();
     s.focusable = false;
     return s;
 }
@@ -466,24 +466,25 @@ void ButtonObject::doAction(const QString& name) {
 QString statisticsText(const Game& g) {
     QStringList counts;
     for (int v = 1; v <= 9; ++v)
-        counts << valueText(g.board.showDigits, v) + QStringLiteral(": ") +
-                      QString::number(g.board.digitCount[static_cast<size_t>(v)]);
+        counts << valueText(g.state.board.showDigits, v) + QStringLiteral(": ") +
+                      QString::number(g.state.board.digitCount[static_cast<size_t>(v)]);
     return counts.join(QStringLiteral(", "));
 }
 QString statusPanelText(const Game& g) {
-    const QString verdict = statusText(g.board.verdict).trimmed();
-    const QString errors = QStringLiteral("Fehler: %1/3").arg(g.board.errorCount);
+    const QString verdict = statusText(g.state.board.verdict).trimmed();
+    const QString errors = QStringLiteral("Fehler: %1/3").arg(g.state.board.errorCount);
     return verdict.isEmpty() ? errors : verdict + QStringLiteral(", ") + errors;
 }
 QString difficultyText(const Game& g) {
     return QStringLiteral("Vorgegebene Zahlen: %1, %2")
-        .arg(g.givenCount)
-        .arg(QString::fromStdString(difficultyNameOf(g.difficulty, g.origin)).trimmed());
+        .arg(g.state.givenCount)
+        .arg(
+            QString::fromStdString(difficultyNameOf(g.state.difficulty, g.state.origin)).trimmed());
 }
 QString stripText(const Game& g) {
     QStringList parts{QStringLiteral("Quintor XP V6.0")};
-    if (!g.stripKeys.isEmpty()) parts << g.stripKeys;
-    if (!g.stripNote.isEmpty()) parts << g.stripNote;
+    if (!g.ui.stripKeys.isEmpty()) parts << g.ui.stripKeys;
+    if (!g.ui.stripNote.isEmpty()) parts << g.ui.stripNote;
     return parts.join(QStringLiteral(", "));
 }
 
@@ -505,7 +506,7 @@ AreaAccessible::AreaAccessible(QWidget* area) : QAccessibleWidget(area, QAccessi
     addText(QStringLiteral("Schwierigkeitsgrad"), QAccessible::StaticText, {762, 425, 234, 88},
             difficultyText);
     addText(QStringLiteral("Hilfefenster"), QAccessible::StaticText, {762, 537, 234, 72},
-            [](const Game& g) { return g.helpText.trimmed(); });
+            [](const Game& g) { return g.ui.helpText.trimmed(); });
     // The clock label is a widget of its own on the area; its text is the panel's.
     addText(QStringLiteral("Zeitmessung"), QAccessible::StaticText, {762, 634, 234, 68},
             [areaWidget](const Game&) {
@@ -581,13 +582,13 @@ void AreaAccessible::followChanges(bool tell) {
 
     // An entry changes one cell (both copies of a shared one); a hint puts its sentence into
     // the help line. A new board changes many cells and is not read out cell by cell.
-    if (tell && changedCells.size() == 1 && !g->clock.paused) {
+    if (tell && changedCells.size() == 1 && !g->state.clock.paused) {
         const int column = changedCells[0] % kFieldSize, row = changedCells[0] / kFieldSize;
         announce(accessibleCellName(column, row) + QStringLiteral(": ") +
                  accessibleCellText(*g, column, row));
     }
     // A hint is taken off by the next key, so a second T shows a new hint at once.
-    const QString hint = g->hintShown ? g->helpText.trimmed() : QString();
+    const QString hint = g->ui.hint.hintShown ? g->ui.helpText.trimmed() : QString();
     if (tell && !hint.isEmpty() && hint != hintShown_) announce(hint);
     hintShown_ = hint;
 }
@@ -620,8 +621,8 @@ QString accessibleCellText(const Game& game, int fieldColumn, int fieldRow) {
     GridCell cell;
     if (!gridCellAt(fieldColumn, fieldRow, cell)) return {};
     // The pause cover hides the board from every eye.
-    if (game.clock.paused) return QStringLiteral("verdeckt");
-    const Board& b = game.board;
+    if (game.state.clock.paused) return QStringLiteral("verdeckt");
+    const Board& b = game.state.board;
     const int value = b.cellValue(cell.grid, cell.column, cell.row);
     if (value >= 1 && value <= 9) {
         QString text = valueText(b.showDigits, value);

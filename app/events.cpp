@@ -1,7 +1,7 @@
 // Taking one window event inside the game's own loops and running its window handlers.
 #include "app/events.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "play/highlight.h"
 #include "play/playloop.h"
@@ -20,23 +20,23 @@ Event takeEvent(Game& g) {
         // A press carries its position too, so the pointer is current even without a move.
         // It is no move: the palette's hover rule does not run, so a click that did not
         // move the pointer chooses the value the palette shows highlighted.
-        g.pointerX = e.x;
-        g.pointerY = e.y;
+        g.ui.pointerX = e.x;
+        g.ui.pointerY = e.y;
         break;
     case Event::Kind::Char:
         // An Esc pressed in a game loop is a key of its own: its release may end the game,
         // whatever an earlier Esc that closed a dialog or the palette left behind.
-        if (e.code == kKeyEsc && !g.paletteTracking) g.escapeConsumed = false;
+        if (e.code == kKeyEsc && !g.ui.palette.paletteTracking) g.ui.escapeConsumed = false;
         break;
     case Event::Kind::KeyRelease:
         // The release of a key the palette took as its value ends that entry, nothing more.
-        if (g.paletteKeyRelease != 0 && e.code == g.paletteKeyRelease) {
-            g.paletteKeyRelease = 0;
+        if (g.ui.palette.paletteKeyRelease != 0 && e.code == g.ui.palette.paletteKeyRelease) {
+            g.ui.palette.paletteKeyRelease = 0;
             e.kind = Event::Kind::None;
-        } else if (e.code == kKeyEsc && g.escapeConsumed && !g.paletteTracking) {
+        } else if (e.code == kKeyEsc && g.ui.escapeConsumed && !g.ui.palette.paletteTracking) {
             // The release of the Esc that closed a dialog (the quit question, the hall of
             // fame): it ends nothing, and it is the only one swallowed.
-            g.escapeConsumed = false;
+            g.ui.escapeConsumed = false;
             e.kind = Event::Kind::None;
         }
         break;

@@ -1,5 +1,5 @@
 // Program entry: start-up in its defined order, then the main loop until the window is gone.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/language.h"
 #include "app/menu.h"
 #include "app/screen.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         loadHallOfFame(g);
         loadStatistics(g); // the results per level, beside the hall of fame
         loadSettings(g);   // the player's difficulty, display, symmetry and language
-        if (!installLanguage(g.language)) g.language = Language::Deutsch;
+        if (!installLanguage(g.ui.language)) g.ui.language = Language::Deutsch;
         window.setGame(&g);
 
         // 5. Menu bar and its check marks.
@@ -66,12 +66,13 @@ int main(int argc, char** argv) {
         captureBackgroundStrips(g);
 
         // 9. Help line and clock label.
-        g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Menupunkt auswählen!"));
+        g.ui.helpText =
+            QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Menupunkt auswählen!"));
         window.createClockLabel();
 
         // 10.-12. The first screen, the help viewer, the default font.
         drawStartScreen(g);
-        g.htmlHelpAvailable = isHtmlHelpSystem(platformVersion());
+        g.ui.help.htmlHelpAvailable = isHtmlHelpSystem(platformVersion());
         selectFont(g, 16);
         if (!workingDirectoryMessage.isEmpty())
             platform.messageBox(workingDirectoryMessage, QStringLiteral("OK"), 1,

@@ -3,7 +3,7 @@
 // the close handler. Start-up builds the bar; the main window calls the handlers.
 #include "app/menu.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/language.h"
 #include "app/screen.h"
 #include "app/settings.h"
@@ -215,12 +215,12 @@ void updateMenuChecks(Game& g) {
                       MenuId::Digits, MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry,
                       MenuId::Deutsch, MenuId::English})
         p.setMenuChecked(menuNumber(id), false);
-    p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.difficulty), true);
-    p.setMenuChecked(menuNumber(g.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
-    if (g.board.showCandidates) p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
-    if (g.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
+    p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.state.difficulty), true);
+    p.setMenuChecked(menuNumber(g.state.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
+    if (g.state.board.showCandidates) p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
+    if (g.state.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
     p.setMenuChecked(
-        menuNumber(g.language == Language::English ? MenuId::English : MenuId::Deutsch), true);
+        menuNumber(g.ui.language == Language::English ? MenuId::English : MenuId::Deutsch), true);
 }
 
 namespace {
@@ -228,28 +228,28 @@ namespace {
 // Menu 70 and 71: the chosen language at once, the whole screen redrawn in it.
 void chooseLanguage(Game& g, Language language) {
     if (!installLanguage(language)) language = installedLanguage();
-    if (language == g.language) return;
-    g.language = language;
+    if (language == g.ui.language) return;
+    g.ui.language = language;
     redrawScreen(g);
 }
 
 // Menu 8: a stored puzzle of the current difficulty, shuffled, timed and played.
 void newGame(Game& g) {
-    g.board.errorCount = 0;
+    g.state.board.errorCount = 0;
     if (!loadCollectionPuzzle(g)) return; // the missing file has been reported
-    g.origin = {};                        // a puzzle of the defined level
+    g.state.origin = {};                  // a puzzle of the defined level
     recordGameStarted(g);
     updateDifficultyPanel(g);
-    g.clock.clockRunning = true;
+    g.state.clock.clockRunning = true;
     {
-        std::lock_guard<std::mutex> lock(g.clock.mutex);
-        g.clock.startTime = g.platform.now();
-        g.clock.finishTime.assign(1, 'X');
+        std::lock_guard<std::mutex> lock(g.state.clock.mutex);
+        g.state.clock.startTime = g.platform.now();
+        g.state.clock.finishTime.assign(1, 'X');
     }
-    g.clock.finishingGame = false;
+    g.state.clock.finishingGame = false;
     updateClock(g);
-    shuffleBoard(g.board, g.random);
-    restartPuzzle(g.board);
+    shuffleBoard(g.state.board, g.random);
+    restartPuzzle(g.state.board);
     startNewHistory(g);
     playLoop(g);
 }
@@ -257,10 +257,10 @@ void newGame(Game& g) {
 // Menu 12: a stored puzzle printed, then played untimed.
 void printedGame(Game& g) {
     if (!loadCollectionPuzzle(g)) return;
-    g.origin = {};
+    g.state.origin = {};
     recordGameStarted(g);
     updateDifficultyPanel(g);
-    shuffleBoard(g.board, g.random);
+    shuffleBoard(g.state.board, g.random);
     drawBoard(g);
     printBoard(g);
     startNewHistory(g);
@@ -271,13 +271,13 @@ void printedGame(Game& g) {
 void generatedGame(Game& g) {
     const std::optional<GeneratedStart> start = askForGeneratedPuzzle(g);
     if (!start) return; // cancelled or failed: the board is as it was
-    Board& b = g.board;
+    Board& b = g.state.board;
     b.errorCount = 0;
     b.cellValue = b.givenValue = start->puzzle.givens;
     b.solutionValue = start->puzzle.solution;
     setAllNotes(b, false);
     b.notSolvable = false; // the solution is known, whatever the two rules make of it
-    g.origin = start->origin;
+    g.state.origin = start->origin;
     recordGameStarted(g); // it counts for its generated level
     updateDifficultyPanel(g);
     startGameClock(g);
@@ -292,15 +292,15 @@ void generatedGame(Game& g) {
 void pastedPuzzle(Game& g) {
     const std::optional<PastedPuzzle> pasted = readPastedPuzzle(g);
     if (!pasted) return; // said why; the board is as it was
-    Board& b = g.board;
+    Board& b = g.state.board;
     b.cellValue = b.givenValue = pasted->givens;
     b.solutionValue = pasted->solution;
     setAllNotes(b, false);
     b.notSolvable = false;
     b.errorCount = 0;
-    g.origin = {};
+    g.state.origin = {};
     stopCountingGame(g);
-    g.clock.clockRunning = false;
+    g.state.clock.clockRunning = false;
     drawBoard(g);
     updateDigitCounts(g);
     updateDifficultyPanel(g);
@@ -309,7 +309,7 @@ void pastedPuzzle(Game& g) {
 }
 
 void runCommand(Game& g, MenuId id) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     switch (id) {
     case MenuId::About:
         showAbout(g);
@@ -329,9 +329,9 @@ void runCommand(Game& g, MenuId id) {
             const BoardArray givens = b.givenValue;
             boardEditor(g);
             // Changed givens make a puzzle of the player's own, of no generated level.
-            if (b.givenValue != givens) g.origin = {};
+            if (b.givenValue != givens) g.state.origin = {};
         }
-        g.editorMode = false;
+        g.ui.editorMode = false;
         // The typed board's own solution, where the search proves it has exactly one.
         if (adoptUniqueSolution(g)) updateDigitCounts(g);
         startNewHistory(g); // the typed board is a new puzzle
@@ -340,7 +340,7 @@ void runCommand(Game& g, MenuId id) {
         printedGame(g);
         break;
     case MenuId::LoadBoard:
-        g.boardFileName = QStringLiteral("brett.qnt");
+        g.state.boardFileName = QStringLiteral("brett.qnt");
         loadBoard(g);
         startNewHistory(g);
         updateDifficultyPanel(g);
@@ -364,7 +364,7 @@ void runCommand(Game& g, MenuId id) {
         if (b.notSolvable) adoptUniqueSolution(g);
         // The shuffle keeps what a puzzle needs, so a generated one keeps its level; it is
         // no longer the puzzle of the day, though.
-        g.origin.dailyDate = 0;
+        g.state.origin.dailyDate = 0;
         drawBoard(g);
         updateDigitCounts(g);
         break;
@@ -375,7 +375,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::ClearBoard:
         clearBoardModel(b);
         stopCountingGame(g);
-        g.origin = {};
+        g.state.origin = {};
         drawBoard(g);
         forgetGameInProgress(g);
         break;
@@ -389,7 +389,7 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Mittel:
     case MenuId::Schwer:
     case MenuId::Extrem:
-        g.difficulty = static_cast<Difficulty>(menuNumber(id) - menuNumber(MenuId::Leicht));
+        g.state.difficulty = static_cast<Difficulty>(menuNumber(id) - menuNumber(MenuId::Leicht));
         break;
     case MenuId::Digits:
     case MenuId::Letters:
@@ -413,7 +413,7 @@ void runCommand(Game& g, MenuId id) {
         showStatistics(g);
         break;
     case MenuId::Manual:
-        if (g.htmlHelpAvailable)
+        if (g.ui.help.htmlHelpAvailable)
             showHelpTopic(g, kHtmlHelpFile, QStringLiteral("Übersicht.htm"));
         else
             showClassicHelp(g, kClassicHelpFile, QStringLiteral("Menupunkte"));
@@ -439,8 +439,8 @@ void runCommand(Game& g, MenuId id) {
 } // namespace
 
 void Win_0_MenuEvent(Game& g, int id) {
-    g.escapeConsumed = false;
-    g.paletteKeyRelease = 0;
+    g.ui.escapeConsumed = false;
+    g.ui.palette.paletteKeyRelease = 0;
     g.platform.setMenuEnabled(false);
     const auto command = static_cast<MenuId>(id);
     switch (command) {
@@ -455,13 +455,14 @@ void Win_0_MenuEvent(Game& g, int id) {
     case MenuId::ShuffleBoard:
     case MenuId::Restart:
     case MenuId::ResumeGame:
-        g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken!"));
+        g.ui.helpText =
+            QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken!"));
         drawHelpPanel(g);
         break;
     default:
         break;
     }
-    if (!g.htmlHelpAvailable) closeClassicHelp(g);
+    if (!g.ui.help.htmlHelpAvailable) closeClassicHelp(g);
 
     {
         // What the command changes before any game loop it leads into is one step.
@@ -475,18 +476,18 @@ void Win_0_MenuEvent(Game& g, int id) {
     g.platform.setPointer(PointerShape::Arrow);
     updateMenuChecks(g);
     updateDifficultyPanel(g);
-    g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Menupunkt auswählen!"));
+    g.ui.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Menupunkt auswählen!"));
     showHelpText(g);
-    g.canvas.paste(g.buttonBarBlank, 18, 727);
-    g.clock.clockRunning = false;
+    g.canvas.paste(g.draw.buttonBarBlank, 18, 727);
+    g.state.clock.clockRunning = false;
     // The game in progress follows what the command changed, its timing included, so
     // that a program ended without the quit question (killed, logged out) keeps it.
     noteGameChanged(g);
     saveSettings(g); // a changed difficulty, display or symmetry is kept for the next start
     // The status strip of the idle screen: no game keys, no note of the game left.
-    g.timingNote.clear();
+    g.state.timingNote.clear();
     showStripText(g, StripField::Keys, QString());
-    showStripText(g, StripField::Note, g.gameStarted ? QString() : kStartHint);
+    showStripText(g, StripField::Note, g.state.gameStarted ? QString() : kStartHint);
 }
 
 void quitGame(Game& g) {
@@ -501,5 +502,5 @@ void quitGame(Game& g) {
 
 void Win_0_Close(Game& g) {
     quitGame(g);
-    g.escapeConsumed = true;
+    g.ui.escapeConsumed = true;
 }

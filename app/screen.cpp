@@ -2,7 +2,7 @@
 // screen with these; the panels, board rendering and the button bar draw through them.
 #include "app/screen.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "help/guidance.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
@@ -113,7 +113,7 @@ QFont numberedFont(Game& g, int n) {
     case 6:
         return arialFont(22, 10, 700);
     case 8:
-        if (g.largeFontMode || isLargeFontSystem(standardTextHeight()))
+        if (g.draw.largeFontMode || isLargeFontSystem(standardTextHeight()))
             return arialFont(14, 8, 200);
         return systemFixedFont();
     case 14:
@@ -129,9 +129,9 @@ QFont numberedFont(Game& g, int n) {
 
 void selectFont(Game& g, int n) {
     // Fonts are values here: the previous one needs no freeing.
-    if (n == 8 && !g.largeFontMode && isLargeFontSystem(standardTextHeight()))
-        g.largeFontMode = true;
-    g.currentFont = n;
+    if (n == 8 && !g.draw.largeFontMode && isLargeFontSystem(standardTextHeight()))
+        g.draw.largeFontMode = true;
+    g.draw.currentFont = n;
     g.canvas.setFont(numberedFont(g, n));
 }
 
@@ -154,7 +154,7 @@ void drawFrame3D(Game& g, int style, int width, int x1, int y1, int x2, int y2) 
 void drawEmbossedText(Game& g, int font, Colour colour, int x, int y, const QString& text) {
     Canvas& c = g.canvas;
     selectFont(g, font);
-    if (g.largeFontMode && font == 14) x += 31;
+    if (g.draw.largeFontMode && font == 14) x += 31;
     y -= 14;
     c.setOpaqueText(false);
     c.setPenColour(Colour::White);
@@ -186,7 +186,7 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
 
 void drawEmptyGrid(Game& g, int x, int y) {
     Canvas& c = g.canvas;
-    const int cw = g.board.cellWidth, ch = g.board.cellHeight;
+    const int cw = g.state.board.cellWidth, ch = g.state.board.cellHeight;
     c.setPenColour(Colour::Black);
     c.setBackColour(Colour::White);
     c.filledBox(x - 1, y - 1, x + kGridSize, y + kGridSize);
@@ -212,10 +212,10 @@ void drawMainScreen(Game& g) {
     drawFrame3D(g, 1, 2, 16, 725, 709, 754);
     // The centre grid's frame shows only in the four gaps between the corner grids: the
     // saved strips erase the corner frames' edges there, then its own edges are drawn.
-    c.paste(g.gapBlankTop, 318, 203);
-    c.paste(g.gapBlankBottom, 318, 510);
-    c.paste(g.gapBlankLeft, 204, 319);
-    c.paste(g.gapBlankRight, 510, 319);
+    c.paste(g.draw.gapBlankTop, 318, 203);
+    c.paste(g.draw.gapBlankBottom, 318, 510);
+    c.paste(g.draw.gapBlankLeft, 204, 319);
+    c.paste(g.draw.gapBlankRight, 510, 319);
     c.setLineWidth(2);
     c.setPenColour(Colour::White);
     c.line(319, 203, 400, 203);
@@ -227,7 +227,7 @@ void drawMainScreen(Game& g) {
     c.line(518, 319, 518, 401);
     c.line(519, 319, 519, 400);
     // The five grids, the centre one last so that it covers the corner grids' shared boxes.
-    g.board.cellWidth = g.board.cellHeight = kCellSize;
+    g.state.board.cellWidth = g.state.board.cellHeight = kCellSize;
     c.setPenColour(Colour::Black);
     c.setBackColour(Colour::White);
     for (const int grid : {0, 1, 3, 4, 2})
@@ -250,11 +250,11 @@ void drawMainScreen(Game& g) {
 
 void captureBackgroundStrips(Game& g) {
     Canvas& c = g.canvas;
-    g.buttonBarBlank = c.capture(18, 715, 707, 740);
-    g.gapBlankTop = c.capture(318, 203, 402, 211);
-    g.gapBlankBottom = c.capture(318, 510, 402, 518);
-    g.gapBlankLeft = c.capture(204, 319, 212, 401);
-    g.gapBlankRight = c.capture(510, 319, 518, 401);
+    g.draw.buttonBarBlank = c.capture(18, 715, 707, 740);
+    g.draw.gapBlankTop = c.capture(318, 203, 402, 211);
+    g.draw.gapBlankBottom = c.capture(318, 510, 402, 518);
+    g.draw.gapBlankLeft = c.capture(204, 319, 212, 401);
+    g.draw.gapBlankRight = c.capture(510, 319, 518, 401);
 }
 
 void drawStartScreen(Game& g) {
@@ -267,13 +267,13 @@ void drawStartScreen(Game& g) {
 
 void redrawScreen(Game& g) {
     // The strip's fields are drawn anew, not only when their texts change.
-    g.stripKeys.clear();
-    g.stripNote.clear();
+    g.ui.stripKeys.clear();
+    g.ui.stripNote.clear();
     g.canvas.clear(Colour::WindowBackground);
     drawStartScreen(g);
     // A board that never held anything is the start screen's empty grids as they stand.
-    const Board& b = g.board;
-    if (g.gameStarted || b.cellValue != BoardArray{} || b.noteFlag != NoteArray<bool>{})
+    const Board& b = g.state.board;
+    if (g.state.gameStarted || b.cellValue != BoardArray{} || b.noteFlag != NoteArray<bool>{})
         drawBoard(g);
     updateDifficultyPanel(g);
 }

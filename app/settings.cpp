@@ -2,7 +2,7 @@
 // whole through the platform's atomic write.
 #include "app/settings.h"
 
-#include "app/game.h"
+#include "session/game.h"
 
 #include <QList>
 
@@ -17,10 +17,11 @@ const char* const kLanguageNames[] = {"Deutsch", "English"};
 
 QByteArray settingsText(const Game& g) {
     QByteArray text("[Quintor]\n");
-    text += QByteArray("Schwierigkeit=") + kDifficultyNames[difficultyIndex(g.difficulty)] + '\n';
-    text += QByteArray("Anzeige=") + (g.board.showDigits ? "Zahlen" : "Buchstaben") + '\n';
-    text += QByteArray("Symmetrie=") + (g.board.symmetricPuzzle ? "ja" : "nein") + '\n';
-    text += QByteArray("Sprache=") + kLanguageNames[g.language == Language::English] + '\n';
+    text +=
+        QByteArray("Schwierigkeit=") + kDifficultyNames[difficultyIndex(g.state.difficulty)] + '\n';
+    text += QByteArray("Anzeige=") + (g.state.board.showDigits ? "Zahlen" : "Buchstaben") + '\n';
+    text += QByteArray("Symmetrie=") + (g.state.board.symmetricPuzzle ? "ja" : "nein") + '\n';
+    text += QByteArray("Sprache=") + kLanguageNames[g.ui.language == Language::English] + '\n';
     return text;
 }
 
@@ -35,25 +36,26 @@ void loadSettings(Game& g) {
             const QByteArray value = line.mid(equals + 1).trimmed();
             if (name == "Schwierigkeit") {
                 for (int d = 0; d < 4; ++d)
-                    if (value == kDifficultyNames[d]) g.difficulty = static_cast<Difficulty>(d);
+                    if (value == kDifficultyNames[d])
+                        g.state.difficulty = static_cast<Difficulty>(d);
             } else if (name == "Anzeige" && (value == "Zahlen" || value == "Buchstaben")) {
-                g.board.showDigits = value == "Zahlen";
+                g.state.board.showDigits = value == "Zahlen";
             } else if (name == "Symmetrie" && (value == "ja" || value == "nein")) {
-                g.board.symmetricPuzzle = value == "ja";
+                g.state.board.symmetricPuzzle = value == "ja";
             } else if (name == "Sprache") {
                 for (int l = 0; l < 2; ++l)
-                    if (value == kLanguageNames[l]) g.language = static_cast<Language>(l);
+                    if (value == kLanguageNames[l]) g.ui.language = static_cast<Language>(l);
             }
         }
     }
     // What the file holds now, as far as it matters: a damaged or missing file is written
     // anew only once a choice changes.
-    g.settingsOnDisk = settingsText(g);
+    g.state.settingsOnDisk = settingsText(g);
 }
 
 void saveSettings(Game& g) {
-    if (g.settingsOnDisk.isEmpty()) return; // the file was never read: nothing to keep
+    if (g.state.settingsOnDisk.isEmpty()) return; // the file was never read: nothing to keep
     const QByteArray text = settingsText(g);
-    if (text == g.settingsOnDisk) return;
-    if (g.platform.writeFile(kSettingsFileName, text).ok) g.settingsOnDisk = text;
+    if (text == g.state.settingsOnDisk) return;
+    if (g.platform.writeFile(kSettingsFileName, text).ok) g.state.settingsOnDisk = text;
 }

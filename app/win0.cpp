@@ -4,7 +4,7 @@
 #include "app/win0.h"
 
 #include "app/accessible.h"
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "platform/canvas.h"
 #include "platform/qt_platform.h"

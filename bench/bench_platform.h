@@ -2,7 +2,7 @@
 // call does nothing, so only the game's own work is measured.
 #pragma once
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "platform/platform.h"
 #include "support_pure/puzzles.h"
@@ -52,7 +52,7 @@ struct BenchGame {
         image.fill(Qt::white);
         fillColourTable(g);
         drawMainScreen(g);
-        g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+        g.state.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
     }
 };
 

@@ -1,6 +1,6 @@
 // Benchmark of one cell-cursor move: the highlights follow the cursor by redrawing only the
 // cells whose look changes, on a puzzle whose empty cells carry all nine notes.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "bench_platform.h"
 #include "engine/board.h"
@@ -19,7 +19,7 @@ void BM_CursorMoveWithAllNotes(benchmark::State& state) {
     BenchGame bench;
     Game& g = bench.g;
     const QImage& image = bench.image;
-    Board& b = g.board;
+    Board& b = g.state.board;
     for (int grid = 0; grid <= 4; ++grid)
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
@@ -27,8 +27,8 @@ void BM_CursorMoveWithAllNotes(benchmark::State& state) {
     drawBoard(g);
     // The cursor walks right along a row of the centre grid and back, through empty cells
     // with notes, givens (same-value tints) and box borders.
-    g.cursorColumn = 6;
-    g.cursorRow = 10;
+    g.ui.cursor.cursorColumn = 6;
+    g.ui.cursor.cursorRow = 10;
     Event show{Event::Kind::KeyRelease, kKeyRight, 0, 0};
     cursorEvent(g, show);
     int step = 0;

@@ -1,6 +1,6 @@
 // Benchmark of a whole new game as "Neues Spiel" starts it: the puzzle drawn from a
 // collection file on disk, shuffled and solved, restarted and drawn into the back buffer.
-#include "app/game.h"
+#include "session/game.h"
 #include "bench_platform.h"
 #include "app/screen.h"
 #include "engine/board.h"
@@ -55,16 +55,16 @@ void BM_NewGame(benchmark::State& state) {
         Random random(5);
         file.write(collectionFile(random));
     }
-    g.difficulty = Difficulty::Leicht;
+    g.state.difficulty = Difficulty::Leicht;
     for (auto _ : state) {
-        g.board.errorCount = 0;
+        g.state.board.errorCount = 0;
         if (!loadCollectionPuzzle(g)) state.SkipWithError("the collection file did not load");
-        shuffleBoard(g.board, g.random);
-        restartPuzzle(g.board);
+        shuffleBoard(g.state.board, g.random);
+        restartPuzzle(g.state.board);
         drawBoard(g);
-        benchmark::DoNotOptimize(g.board.solutionValue.bytes.data());
+        benchmark::DoNotOptimize(g.state.board.solutionValue.bytes.data());
     }
-    if (g.board.notSolvable) state.SkipWithError("the shuffled puzzle was not solvable");
+    if (g.state.board.notSolvable) state.SkipWithError("the shuffled puzzle was not solvable");
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
 

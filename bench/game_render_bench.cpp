@@ -1,6 +1,6 @@
 // Benchmark of the one full redraw: drawBoard of a puzzle with entries and candidate notes
 // in every empty cell, into the window's back buffer (values, notes, counts and status).
-#include "app/game.h"
+#include "session/game.h"
 #include "bench_platform.h"
 #include "app/screen.h"
 #include "engine/board.h"
@@ -28,8 +28,8 @@ void drawBoardAtScale(benchmark::State& state, qreal scale, bool recording) {
     fillColourTable(g);
     drawMainScreen(g);
     Random random(5);
-    g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
-    Board& b = g.board;
+    g.state.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+    Board& b = g.state.board;
     // A third of the empty cells hold the player's entries (one in ten wrong), the rest
     // carry all nine notes: every kind of cell text is drawn.
     int n = 0;

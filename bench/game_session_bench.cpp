@@ -2,7 +2,7 @@
 // board with notes, drawn on a canvas that records its drawing as the window's does. Reports the
 // recorded drawing calls, the process's peak memory (VmHWM) and the time one resize (a replay at
 // scale 1.5) takes.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "bench_platform.h"
 #include "engine/board.h"
@@ -42,14 +42,14 @@ void BM_LongSession(benchmark::State& state) {
         captureBackgroundStrips(g);
         drawStartScreen(g);
         Random random(5);
-        g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
+        g.state.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 150);
         // Every other empty cell carries all nine notes.
         int empty = 0;
         for (int grid = 0; grid <= 4; ++grid)
             for (int c = 1; c <= 9; ++c)
                 for (int r = 1; r <= 9; ++r)
-                    if (g.board.cellValue(grid, c, r) == 0 && ++empty % 2 == 0)
-                        for (int v = 1; v <= 9; ++v) g.board.noteFlag(grid, c, r, v) = true;
+                    if (g.state.board.cellValue(grid, c, r) == 0 && ++empty % 2 == 0)
+                        for (int v = 1; v <= 9; ++v) g.state.board.noteFlag(grid, c, r, v) = true;
         syncSharedNotes(g);
         drawBoard(g);
         const double startMegabytes = peakMegabytes();

@@ -1,7 +1,7 @@
 // Benchmark of undo and redo in the game with the redraw: a board in play with notes and a
 // history of 10,000 changes; each iteration takes the last change back and puts it again
 // (two operations), into the window's back buffer.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "bench_platform.h"
 #include "play/render.h"
@@ -21,7 +21,7 @@ void BM_UndoRedoWithRedraw(benchmark::State& state) {
     Game& g = bench.g;
     const QImage& image = bench.image;
     Random& random = bench.random;
-    Board& b = g.board;
+    Board& b = g.state.board;
     drawBoard(g);
     // 10,000 entries, deletions and note toggles on the open cells.
     std::vector<std::array<int, 3>> open;

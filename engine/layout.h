@@ -7,7 +7,7 @@
 #include <cstddef>
 
 // The field of the five grids: 21 x 21 cells, of which the grids cover 369.
-// (app/game.h: kFieldCells; the collections tool numbers its own field with a margin.)
+// (session/game.h: kFieldCells; the collections tool numbers its own field with a margin.)
 constexpr int kFieldSize = 21;
 
 // Field row and column of each grid's column 1, row 1: the four corner grids and the

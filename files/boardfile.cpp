@@ -3,7 +3,7 @@
 // Called by the menu commands, the play loop's Laden/Sichern and the own-board editor.
 #include "files/boardfile.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/solver.h"
 #include "files/record.h"
 #include "files/slotdialog.h"
@@ -34,8 +34,8 @@ QString collectionFileName(Difficulty difficulty) {
 
 bool loadBoardRecord(Game& g, int slot) {
     // A loaded board is never a timed game, whatever happens below.
-    g.clock.clockRunning = false;
-    const QString& name = g.boardFileName;
+    g.state.clock.clockRunning = false;
+    const QString& name = g.state.boardFileName;
     if (!g.platform.fileExists(name)) return false;
 
     const ReadResult file = g.platform.readFile(name, kBoardFileReadLimit);
@@ -62,14 +62,14 @@ bool loadBoardRecord(Game& g, int slot) {
                     .arg(slot + 1));
         return false;
     }
-    decodeBoardRecord(record, g.board);
+    decodeBoardRecord(record, g.state.board);
     // A record whose mirror copies differ from their masters shows what the masters hold.
-    syncSharedBoxes(g.board);
+    syncSharedBoxes(g.state.board);
     return true;
 }
 
 bool saveBoardRecord(Game& g, int slot) {
-    const QString& name = g.boardFileName;
+    const QString& name = g.state.boardFileName;
     QByteArray file;
     if (g.platform.fileExists(name)) {
         ReadResult old = g.platform.readFile(name, kBoardFileReadLimit);
@@ -106,7 +106,7 @@ bool saveBoardRecord(Game& g, int slot) {
             file.append(reinterpret_cast<const char*>(blank.data()), kRecordSize);
         }
     }
-    const BoardRecord record = encodeBoardRecord(g.board, g.random);
+    const BoardRecord record = encodeBoardRecord(g.state.board, g.random);
     std::memcpy(file.data() + qsizetype(slot) * kRecordSize, record.data(), kRecordSize);
 
     // The platform writes a temporary file and renames it, so a crash or a full disk
@@ -130,35 +130,36 @@ bool saveBoardRecord(Game& g, int slot) {
 }
 
 void loadBoard(Game& g) {
-    g.slotDialogMode = true;
-    const BoardArray givens = g.board.givenValue;
+    g.ui.slotDialogMode = true;
+    const BoardArray givens = g.state.board.givenValue;
     showSlotDialog(g, FileTexts::tr("Welches Brett laden?"));
     // Another puzzle from a slot counts for no level and is of no generated level; the same
     // one saved before goes on.
-    if (g.board.givenValue != givens) {
-        g.resultLevel = -1;
-        g.origin = {};
+    if (g.state.board.givenValue != givens) {
+        g.state.resultLevel = -1;
+        g.state.origin = {};
     }
     // Also after a cancel: the board on screen gets its solution recomputed.
-    computeSolution(g.board);
-    if (g.board.notSolvable) adoptUniqueSolution(g);
+    computeSolution(g.state.board);
+    if (g.state.board.notSolvable) adoptUniqueSolution(g);
 }
 
 void saveBoard(Game& g) {
-    g.slotDialogMode = false;
-    g.boardFileName = kPlayerBoardFile;
+    g.ui.slotDialogMode = false;
+    g.state.boardFileName = kPlayerBoardFile;
     showSlotDialog(g, FileTexts::tr("Sichern unter ..."));
 }
 
 bool loadCollectionPuzzle(Game& g) {
-    g.boardFileName = collectionFileName(g.difficulty);
+    g.state.boardFileName = collectionFileName(g.state.difficulty);
     const int record = g.random.RANDOM(4);
-    if (!g.platform.fileExists(g.boardFileName)) {
+    if (!g.platform.fileExists(g.state.boardFileName)) {
         // Without its puzzle file a new game would be an empty, unsolvable board.
-        g.clock.clockRunning = false;
-        warn(g, FileTexts::tr("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
-                              "Gesucht im Ordner \"%2\".")
-                    .arg(g.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
+        g.state.clock.clockRunning = false;
+        warn(g,
+             FileTexts::tr("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
+                           "Gesucht im Ordner \"%2\".")
+                 .arg(g.state.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
         return false;
     }
     return loadBoardRecord(g, record);

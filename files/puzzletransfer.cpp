@@ -2,7 +2,7 @@
 // by engine/puzzletext, off the user-interface thread: the check counts the completions.
 #include "files/puzzletransfer.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/puzzletext.h"
 #include "engine/search.h"
 
@@ -153,7 +153,7 @@ std::optional<PastedPuzzle> readPastedPuzzle(Game& g) {
 }
 
 void copyPuzzleCommand(Game& g) {
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     bool anyGiven = false;
     for (int grid = 0; grid <= 4; ++grid)
         for (int c = 1; c <= 9; ++c)

@@ -4,7 +4,7 @@
 // Called by the play loop, the quit question, "Brett löschen" and the start-up command.
 #include "files/resume.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "files/gamestate.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
@@ -32,17 +32,18 @@ void warn(Game& g, const QString& text) {
 
 SavedGame currentGame(Game& g) {
     SavedGame game;
-    game.board = g.board;
-    game.difficulty = static_cast<int>(g.difficulty);
-    game.origin = g.origin;
-    game.resultLevel = g.resultLevel;
-    game.hintUsed = g.hintUsed;
-    game.timed = g.clock.clockRunning;
+    game.board = g.state.board;
+    game.difficulty = static_cast<int>(g.state.difficulty);
+    game.origin = g.state.origin;
+    game.resultLevel = g.state.resultLevel;
+    game.hintUsed = g.state.hintUsed;
+    game.timed = g.state.clock.clockRunning;
     if (game.timed) {
         // A paused game has been played up to the start of its pause.
         const double now = g.platform.now();
-        std::lock_guard<std::mutex> lock(g.clock.mutex);
-        game.timePlayed = (g.clock.paused ? g.clock.pausedAt : now) - g.clock.startTime;
+        std::lock_guard<std::mutex> lock(g.state.clock.mutex);
+        game.timePlayed =
+            (g.state.clock.paused ? g.state.clock.pausedAt : now) - g.state.clock.startTime;
     }
     return game;
 }
@@ -55,7 +56,7 @@ std::vector<std::uint8_t> boardImage(Game& g) {
 }
 
 bool writeGame(Game& g, bool reportFailure) {
-    GameInProgressState& state = g.gameInProgress;
+    GameInProgressState& state = g.state.gameInProgress;
     const std::vector<std::uint8_t> image = encodeSavedGame(currentGame(g));
     const WriteResult written = g.platform.writeFile(
         gameInProgressFileName(),
@@ -83,7 +84,7 @@ QString keepAside(Game& g) {
 void refuse(Game& g, const QString& problem) {
     const QString aside = keepAside(g);
     // A file left in place is kept as promised: this run neither replaces nor removes it.
-    if (aside.isEmpty()) g.gameInProgress.handsOff = true;
+    if (aside.isEmpty()) g.state.gameInProgress.handsOff = true;
     warn(g, QStringLiteral("%1\n%2").arg(
                 problem, aside.isEmpty()
                              ? FileTexts::tr("Die Datei bleibt, wie sie ist. Solange sie dort "
@@ -93,13 +94,13 @@ void refuse(Game& g, const QString& problem) {
 
 // Writes the game once the second since the last write is over (one call at a time).
 void scheduleWrite(Game& g, double seconds) {
-    GameInProgressState& state = g.gameInProgress;
+    GameInProgressState& state = g.state.gameInProgress;
     if (state.writeScheduled) return;
     state.writeScheduled = true;
     const std::weak_ptr<int> alive = state.alive;
     g.platform.callLater(static_cast<int>(std::ceil(seconds * 1000.0)), [&g, alive] {
         if (alive.expired()) return; // the game has ended meanwhile
-        g.gameInProgress.writeScheduled = false;
+        g.state.gameInProgress.writeScheduled = false;
         noteGameChanged(g);
     });
 }
@@ -111,7 +112,7 @@ QString gameInProgressFileName() {
 }
 
 bool claimGameInProgress(Game& g) {
-    GameInProgressState& state = g.gameInProgress;
+    GameInProgressState& state = g.state.gameInProgress;
     if (state.handsOff) return false;
     if (state.claimed) return true;
     state.claimed = true;
@@ -137,14 +138,14 @@ bool claimGameInProgress(Game& g) {
 }
 
 void releaseGameInProgress(Game& g) {
-    g.gameInProgress.lock.reset();
-    g.gameInProgress.claimed = false;
+    g.state.gameInProgress.lock.reset();
+    g.state.gameInProgress.claimed = false;
 }
 
 void noteGameChanged(Game& g) {
-    GameInProgressState& state = g.gameInProgress;
+    GameInProgressState& state = g.state.gameInProgress;
     if (state.handsOff) return;
-    if (!holdsGameInProgress(g.board)) {
+    if (!holdsGameInProgress(g.state.board)) {
         if (!state.lastImage.empty() || g.platform.fileExists(gameInProgressFileName()))
             forgetGameInProgress(g);
         return;
@@ -162,7 +163,7 @@ void noteGameChanged(Game& g) {
 }
 
 void keepGameInProgress(Game& g) {
-    if (!holdsGameInProgress(g.board)) {
+    if (!holdsGameInProgress(g.state.board)) {
         forgetGameInProgress(g);
         return;
     }
@@ -170,9 +171,9 @@ void keepGameInProgress(Game& g) {
 }
 
 void keepGameInProgressAtExit(Game& g) {
-    GameInProgressState& state = g.gameInProgress;
+    GameInProgressState& state = g.state.gameInProgress;
     if (state.handsOff || !state.claimed) return;
-    if (!holdsGameInProgress(g.board)) {
+    if (!holdsGameInProgress(g.state.board)) {
         forgetGameInProgress(g);
         return;
     }
@@ -181,7 +182,7 @@ void keepGameInProgressAtExit(Game& g) {
 }
 
 void forgetGameInProgress(Game& g) {
-    g.gameInProgress.lastImage.clear();
+    g.state.gameInProgress.lastImage.clear();
     if (!claimGameInProgress(g)) return;
     g.platform.removeFile(gameInProgressFileName());
 }
@@ -225,10 +226,10 @@ bool offerResume(Game& g) {
         forgetGameInProgress(g);
         return false;
     default: // Esc or the close box: the game waits for the next start, untouched
-        g.gameInProgress.handsOff = true;
+        g.state.gameInProgress.handsOff = true;
         return false;
     }
-    Board& b = g.board;
+    Board& b = g.state.board;
     b.cellValue = game.board.cellValue;
     b.givenValue = game.board.givenValue;
     b.solutionValue = game.board.solutionValue;
@@ -238,21 +239,21 @@ bool offerResume(Game& g) {
     b.showCandidates = game.board.showCandidates;
     b.symmetricPuzzle = game.board.symmetricPuzzle;
     syncSharedBoxes(b); // the mirror copies show what their masters hold
-    g.difficulty = static_cast<Difficulty>(game.difficulty);
-    g.origin = game.origin;
-    g.resultLevel = game.resultLevel;
-    g.hintUsed = game.hintUsed;
-    g.clock.finishingGame = false;
+    g.state.difficulty = static_cast<Difficulty>(game.difficulty);
+    g.state.origin = game.origin;
+    g.state.resultLevel = game.resultLevel;
+    g.state.hintUsed = game.hintUsed;
+    g.state.clock.finishingGame = false;
     {
-        std::lock_guard<std::mutex> lock(g.clock.mutex);
+        std::lock_guard<std::mutex> lock(g.state.clock.mutex);
         // The clock goes on from the time played.
-        g.clock.startTime = g.platform.now() - game.timePlayed;
-        g.clock.lastTick = -1;
-        g.clock.finishTime.assign(1, 'X');
+        g.state.clock.startTime = g.platform.now() - game.timePlayed;
+        g.state.clock.lastTick = -1;
+        g.state.clock.finishTime.assign(1, 'X');
     }
-    g.clock.clockRunning = game.timed;
+    g.state.clock.clockRunning = game.timed;
     // The file holds this very game: the next write waits for the first change.
-    g.gameInProgress.lastImage = boardImage(g);
+    g.state.gameInProgress.lastImage = boardImage(g);
     return true;
 }
 

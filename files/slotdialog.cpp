@@ -3,7 +3,7 @@
 // Shown by loadBoard and saveBoard (boardfile.cpp).
 #include "files/slotdialog.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "files/boardfile.h"
 
 #include <QCloseEvent>
@@ -43,22 +43,22 @@ SlotDialog::SlotDialog(Game& g, const QString& caption, QWidget* parent) : QDial
 int SlotDialog::selectedOption() const {
     for (int number = 1; number <= 4; ++number)
         if (options[number - 1]->isChecked()) return number;
-    return g.boardSlot + 1;
+    return g.state.boardSlot + 1;
 }
 
 void SlotDialog::selectSlotOption() {
-    QRadioButton* button = options[g.boardSlot & 3];
+    QRadioButton* button = options[g.state.boardSlot & 3];
     button->setChecked(true);
     button->setFocus();
 }
 
 void SlotDialog::confirmSlot() {
-    g.boardSlot = selectedOption() - 1;
-    if (g.slotDialogMode)
-        loadBoardRecord(g, g.boardSlot);
+    g.state.boardSlot = selectedOption() - 1;
+    if (g.ui.slotDialogMode)
+        loadBoardRecord(g, g.state.boardSlot);
     else
-        saveBoardRecord(g, g.boardSlot);
-    g.dialogDone = true;
+        saveBoardRecord(g, g.state.boardSlot);
+    g.ui.dialogDone = true;
     close();
 }
 
@@ -68,21 +68,21 @@ void SlotDialog::opt_Click(int) {
 
 void SlotDialog::opt_KeyPress(int option, int keyCode) {
     if (keyCode >= '1' && keyCode <= '4')
-        g.boardSlot = keyCode - '1';
+        g.state.boardSlot = keyCode - '1';
     else if (keyCode == 13)
-        g.boardSlot = option - 1;
+        g.state.boardSlot = option - 1;
     // Any other character keeps the slot chosen last time.
     selectSlotOption();
     confirmSlot();
 }
 
 void SlotDialog::cmd2_Click() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void SlotDialog::frm1_Close() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
 }
 
 void SlotDialog::closeEvent(QCloseEvent* event) {
@@ -139,6 +139,6 @@ bool SlotDialog::eventFilter(QObject* watched, QEvent* event) {
 void showSlotDialog(Game& g, const QString& caption) {
     SlotDialog frm1(g, caption, g.platform.mainWindow());
     frm1.selectSlotOption(); // preselects the slot of last time; does not confirm
-    g.dialogDone = false;
-    g.platform.runModal(&frm1, QPoint(636, 266), [&g] { return g.dialogDone; });
+    g.ui.dialogDone = false;
+    g.platform.runModal(&frm1, QPoint(636, 266), [&g] { return g.ui.dialogDone; });
 }

@@ -1,8 +1,9 @@
 // The forms champ and ruhm with their event handlers; shown by askChampionName and
 // showHallOfFame (halloffame.cpp).
 #include "halloffame/forms.h"
+#include "halloffame/parts.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "halloffame/halloffame.h"
 
 #include <QCloseEvent>
@@ -120,19 +121,19 @@ ChampForm::ChampForm(Game& g) : HallOfFameForm(g) {
 }
 
 void ChampForm::cmd5_Click() {
-    g.dialogDone = true;
-    g.hallOfFame.championName = ed1->text().toStdString();
-    g.hallOfFame.nameAccepted = true;
+    g.ui.dialogDone = true;
+    hallOfFame(g).championName = ed1->text().toStdString();
+    hallOfFame(g).nameAccepted = true;
     close();
 }
 
 void ChampForm::cmd6_Click() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void ChampForm::champ_Close() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
 }
 
 // ---- ruhm --------------------------------------------------------------------------------
@@ -170,7 +171,7 @@ void RuhmForm::ruhm_Load() {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(lv[d]);
     }
-    const HallOfFame& table = g.hallOfFame;
+    const HallOfFame& table = hallOfFame(g);
     for (int rank = 1; rank <= kHallOfFameRanks; ++rank) {
         for (int d = 0; d < 4; ++d) {
             if (isEmptyTime(table.hallOfFameTime[d][rank])) continue;
@@ -183,17 +184,17 @@ void RuhmForm::ruhm_Load() {
     }
     for (int d = 0; d < 4; ++d) tbs1->addTab(pages[d], QString::fromLatin1(kTabCaptions[d]));
     tbs1->setCurrentIndex(0);
-    for (int step = 0; step < difficultyIndex(g.difficulty); ++step)
+    for (int step = 0; step < difficultyIndex(g.state.difficulty); ++step)
         tbs1->setCurrentIndex(tbs1->currentIndex() + 1);
 }
 
 void RuhmForm::cmd3_Click() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void RuhmForm::ruhm_Close() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
 }
 
 void RuhmForm::cmd4_Click() {
@@ -202,8 +203,8 @@ void RuhmForm::cmd4_Click() {
         return;
     const int d = tbs1->currentIndex();
     if (d < 0 || d > 3) return;
-    clearHallOfFameList(g.hallOfFame, d);
-    g.dialogDone = true;
+    clearHallOfFameList(hallOfFame(g), d);
+    g.ui.dialogDone = true;
     close();
     saveHallOfFame(g);
     // The window reappears at once with the emptied list; this form is freed by the
@@ -232,7 +233,7 @@ QString daysText(int days) {
 StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     setObjectName(QStringLiteral("statistik"));
     setWindowTitle(FameTexts::tr("Statistik"));
-    const Statistics& stats = g.statistics.stats;
+    const Statistics& stats = statisticsState(g).stats;
 
     lvLevels = new QTreeWidget(this);
     lvLevels->setObjectName(QStringLiteral("lvLevels"));
@@ -308,8 +309,8 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
         tbsBest->addTab(page, levelCaption(4 + level));
     }
     // The tab of the generated level in play, if any.
-    if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount)
-        tbsBest->setCurrentIndex(g.origin.level);
+    if (g.state.origin.level >= 0 && g.state.origin.level < kGeneratedLevelCount)
+        tbsBest->setCurrentIndex(g.state.origin.level);
 
     cmdClose = makeButton(this, "cmdClose", FameTexts::tr("&Schließen"));
     cmdClose->setDefault(true);
@@ -327,10 +328,10 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
 }
 
 void StatistikForm::cmdClose_Click() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void StatistikForm::formClosed() {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
 }

@@ -2,8 +2,9 @@
 // accepted change, the ranking of a solved timed game (called by updateClock), the name
 // dialog and the hall-of-fame window (also menu 50).
 #include "halloffame/halloffame.h"
+#include "halloffame/parts.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "halloffame/forms.h"
 
 #include <QByteArray>
@@ -85,8 +86,8 @@ bool readFileForMerge(Game& g, HallOfFameLists& lists) {
 } // namespace
 
 void loadHallOfFame(Game& g) {
-    clearHallOfFame(g.hallOfFame);
-    g.hallOfFame.fileLists = {};
+    clearHallOfFame(hallOfFame(g));
+    hallOfFame(g).fileLists = {};
     if (!g.platform.fileExists(kFileName)) return;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
     if (!bytes) {
@@ -96,8 +97,8 @@ void loadHallOfFame(Game& g) {
         return;
     }
     const std::vector<unsigned char> image(bytes->begin(), bytes->end());
-    const bool intact = decodeHallOfFame(image, g.hallOfFame);
-    g.hallOfFame.fileLists = hallOfFameLists(g.hallOfFame);
+    const bool intact = decodeHallOfFame(image, hallOfFame(g));
+    hallOfFame(g).fileLists = hallOfFameLists(hallOfFame(g));
     if (intact) return;
     // Keep the damaged original, so that saving the readable part loses nothing.
     QString why;
@@ -114,7 +115,7 @@ void loadHallOfFame(Game& g) {
 }
 
 void saveHallOfFame(Game& g) {
-    HallOfFame& table = g.hallOfFame;
+    HallOfFame& table = hallOfFame(g);
     // Another running game may save at the same moment: read, merge and write under a lock.
     const QString lockPath = g.platform.filePath(kLockName);
     QLockFile lock(lockPath);
@@ -168,14 +169,14 @@ void saveHallOfFame(Game& g) {
 void enterHallOfFame(Game& g) {
     // The hall of fame holds the defined levels; a generated level's best times are kept
     // with the statistics (noteGameResult).
-    if (g.origin.level >= 0) return;
-    HallOfFame& table = g.hallOfFame;
+    if (g.state.origin.level >= 0) return;
+    HallOfFame& table = hallOfFame(g);
     table.nameAccepted = false;
-    const int d = difficultyIndex(g.difficulty);
+    const int d = difficultyIndex(g.state.difficulty);
     std::string finishTime;
     {
-        std::lock_guard<std::mutex> lock(g.clock.mutex);
-        finishTime = g.clock.finishTime;
+        std::lock_guard<std::mutex> lock(g.state.clock.mutex);
+        finishTime = g.state.clock.finishTime;
     }
     // Cancelling the name dialog must leave the lists as they were. Restoring this copy does
     // what reading the file back would do, and also when an earlier save had failed.
@@ -207,19 +208,19 @@ void enterHallOfFame(Game& g) {
 
 void askChampionName(Game& g) {
     const auto form = std::make_unique<ChampForm>(g);
-    form->ed1->setText(QString::fromStdString(g.hallOfFame.championName));
+    form->ed1->setText(QString::fromStdString(hallOfFame(g).championName));
     form->ed1->selectAll();
     form->ed1->setFocus();
     // A name being typed is finished before the close box asks to quit.
     form->setProperty(kWaitsOnCloseProperty, true);
-    g.dialogDone = false;
-    g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.dialogDone; });
+    g.ui.dialogDone = false;
+    g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.ui.dialogDone; });
 }
 
 void showHallOfFame(Game& g) {
     const auto form = std::make_unique<RuhmForm>(g); // building it runs ruhm_Load
-    g.dialogDone = false;
-    g.platform.runModal(form.get(), QPoint(200, 184), [&g] { return g.dialogDone; });
+    g.ui.dialogDone = false;
+    g.platform.runModal(form.get(), QPoint(200, 184), [&g] { return g.ui.dialogDone; });
     // The release of an Esc key that closed the window must not also end a running game.
-    g.escapeConsumed = true;
+    g.ui.escapeConsumed = true;
 }

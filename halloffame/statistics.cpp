@@ -4,8 +4,9 @@
 // "Statistik" shows the results per level, the streaks of puzzles of the day and the
 // generated levels' best times. Called by start-up, the menu commands and the game loops.
 #include "halloffame/statistics.h"
+#include "halloffame/parts.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "halloffame/forms.h"
 #include "halloffame/halloffame.h"
 
@@ -54,7 +55,7 @@ const char* const kNewerText = QT_TRANSLATE_NOOP(
 // damaged and not yet kept as a backup, is moved aside first, so the save cannot destroy
 // it. False (after a message) when the save must not go on.
 bool readFileForMerge(Game& g, Statistics& file) {
-    StatisticsState& s = g.statistics;
+    StatisticsState& s = statisticsState(g);
     file = s.onFile;
     if (!g.platform.fileExists(kFileName)) return true;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
@@ -95,9 +96,10 @@ int today(Game& g) {
 // A timed generated game's final time on its best-times list, with the name asked in champ
 // (cancelling it leaves the list as it was).
 void enterBestTime(Game& g, int generatedLevel, const std::string& finishTime) {
-    BestTimeList& list = g.statistics.stats.bestTimes[static_cast<std::size_t>(generatedLevel)];
+    BestTimeList& list =
+        statisticsState(g).stats.bestTimes[static_cast<std::size_t>(generatedLevel)];
     if (bestTimeRank(list, finishTime) == 0) return;
-    HallOfFame& table = g.hallOfFame;
+    HallOfFame& table = hallOfFame(g);
     table.nameAccepted = false;
     {
         const auto form = std::make_unique<ChampForm>(g);
@@ -111,8 +113,8 @@ void enterBestTime(Game& g, int generatedLevel, const std::string& finishTime) {
         form->ed1->selectAll();
         form->ed1->setFocus();
         form->setProperty(kWaitsOnCloseProperty, true);
-        g.dialogDone = false;
-        g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.dialogDone; });
+        g.ui.dialogDone = false;
+        g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.ui.dialogDone; });
     }
     if (!table.nameAccepted) return;
     insertBestTime(list, {table.championName, g.platform.dateText().toStdString(), finishTime});
@@ -125,12 +127,13 @@ QString statisticsFileName() {
 }
 
 int currentResultLevel(const Game& g) {
-    if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount) return 4 + g.origin.level;
-    return difficultyIndex(g.difficulty);
+    if (g.state.origin.level >= 0 && g.state.origin.level < kGeneratedLevelCount)
+        return 4 + g.state.origin.level;
+    return difficultyIndex(g.state.difficulty);
 }
 
 void loadStatistics(Game& g) {
-    StatisticsState& s = g.statistics;
+    StatisticsState& s = statisticsState(g);
     s.stats = s.onFile = {};
     if (!g.platform.fileExists(kFileName)) return;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
@@ -174,7 +177,7 @@ void loadStatistics(Game& g) {
 }
 
 bool saveStatistics(Game& g) {
-    StatisticsState& s = g.statistics;
+    StatisticsState& s = statisticsState(g);
     if (s.readOnly) return false;
     const QString lockPath = g.platform.filePath(kLockName);
     QLockFile lock(lockPath);
@@ -218,34 +221,34 @@ bool saveStatistics(Game& g) {
 }
 
 void recordGameStarted(Game& g) {
-    g.resultLevel = currentResultLevel(g);
-    g.hintUsed = false;
-    recordStart(g.statistics.stats, g.resultLevel);
+    g.state.resultLevel = currentResultLevel(g);
+    g.state.hintUsed = false;
+    recordStart(statisticsState(g).stats, g.state.resultLevel);
     saveStatistics(g);
 }
 
 void stopCountingGame(Game& g) {
-    g.resultLevel = -1;
+    g.state.resultLevel = -1;
 }
 
 void noteGameResult(Game& g) {
-    if (g.resultLevel < 0 || g.board.verdict != Verdict::Solved) return;
+    if (g.state.resultLevel < 0 || g.state.board.verdict != Verdict::Solved) return;
     // A game counts for the kind of level it was started at: a generated puzzle set up
     // without being recorded must not count for the defined game before it, or back.
-    if ((g.resultLevel >= 4) != (g.origin.level >= 0)) {
-        g.resultLevel = -1;
+    if ((g.state.resultLevel >= 4) != (g.state.origin.level >= 0)) {
+        g.state.resultLevel = -1;
         return;
     }
-    const int level = g.resultLevel;
-    g.resultLevel = -1; // counted once, whatever follows (undo, Neustart)
+    const int level = g.state.resultLevel;
+    g.state.resultLevel = -1; // counted once, whatever follows (undo, Neustart)
     std::string finishTime;
     {
-        std::lock_guard<std::mutex> lock(g.clock.mutex);
-        finishTime = g.clock.finishTime;
+        std::lock_guard<std::mutex> lock(g.state.clock.mutex);
+        finishTime = g.state.clock.finishTime;
     }
     if (timeTenths(finishTime) <= 0) finishTime.clear(); // untimed
-    const int daily = level >= 4 ? g.origin.dailyDate : 0;
-    recordSolve(g.statistics.stats, level, g.hintUsed, finishTime, daily);
+    const int daily = level >= 4 ? g.state.origin.dailyDate : 0;
+    recordSolve(statisticsState(g).stats, level, g.state.hintUsed, finishTime, daily);
     const bool bestTimes = level >= 4 && !finishTime.empty();
     if (bestTimes) enterBestTime(g, level - 4, finishTime);
     saveStatistics(g);
@@ -255,7 +258,7 @@ void noteGameResult(Game& g) {
 
 void showStatistics(Game& g) {
     const auto form = std::make_unique<StatistikForm>(g, today(g));
-    g.dialogDone = false;
-    g.platform.runModal(form.get(), QPoint(120, 120), [&g] { return g.dialogDone; });
-    g.escapeConsumed = true; // the Esc that closed the window does not end a running game
+    g.ui.dialogDone = false;
+    g.platform.runModal(form.get(), QPoint(120, 120), [&g] { return g.ui.dialogDone; });
+    g.ui.escapeConsumed = true; // the Esc that closed the window does not end a running game
 }

@@ -1,7 +1,7 @@
 // The first screen's hint and the game keys in the menus.
 #include "help/guidance.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "panels/info.h"
@@ -11,8 +11,8 @@
 void drawStartHint(Game& g) {
     // The strip's note, embossed like the program's caption at the strip's left end; it
     // goes once a game has been played in this session.
-    g.stripNote.clear();
-    showStripText(g, StripField::Note, g.gameStarted ? QString() : kStartHint);
+    g.ui.stripNote.clear();
+    showStripText(g, StripField::Note, g.state.gameStarted ? QString() : kStartHint);
 }
 
 QString gameKeyOfCommand(int id) {

@@ -1,7 +1,7 @@
 // The help viewers and the about window Inf.
 #include "help/help.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
 
@@ -36,7 +36,7 @@ QRect boardOnScreen(const Game& g, const QWidget& game) {
     const QWidget* drawing = &game;
     if (const auto* main = qobject_cast<const QMainWindow*>(&game); main && main->centralWidget())
         drawing = main->centralWidget();
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     // The grids with the raised frames around them (8 pixels outside the grid lines).
     const QRect picture =
         QRect(QPoint(b.gridLeft[0], b.gridTop[0]),
@@ -125,7 +125,7 @@ class InfForm : public QWidget {
 } // namespace
 
 QString manualFile(Game& g, const QString& file) {
-    if (g.language != Language::English) return file;
+    if (g.ui.language != Language::English) return file;
     const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
     const QString english = file.left(dot) + QStringLiteral("_en") + file.mid(dot);
     return g.platform.fileExists(english) ? english : file;
@@ -150,7 +150,7 @@ void showHelpTopic(Game& g, const QString& germanFile, const QString& topic) {
         showHelpError(g, file);
         return;
     }
-    HelpWindow* window = helpWindow(g, g.htmlHelpWindow, file, *book);
+    HelpWindow* window = helpWindow(g, g.ui.help.htmlHelpWindow, file, *book);
     window->showPage(topic);
     g.platform.showHelpWindow(window);
 }
@@ -163,23 +163,23 @@ void showClassicHelp(Game& g, const QString& germanFile, const QString& keyword)
         return;
     }
     const QString target = book->keywordTarget(keyword);
-    HelpWindow* window = helpWindow(g, g.classicHelpWindow, file, *book);
+    HelpWindow* window = helpWindow(g, g.ui.help.classicHelpWindow, file, *book);
     // An unknown keyword shows the keyword index, as the classic viewer's search does.
     if (target.isEmpty())
         window->showKeywordIndex();
     else
         window->showPage(target);
     g.platform.showHelpWindow(window);
-    g.classicHelpOpen = (germanFile == kClassicHelpFile);
+    g.ui.help.classicHelpOpen = (germanFile == kClassicHelpFile);
 }
 
 void closeClassicHelp(Game& g) {
-    if (g.classicHelpWindow) g.classicHelpWindow->close();
-    g.classicHelpOpen = false;
+    if (g.ui.help.classicHelpWindow) g.ui.help.classicHelpWindow->close();
+    g.ui.help.classicHelpOpen = false;
 }
 
 void showExplanationHelp(Game& g) {
-    if (g.htmlHelpAvailable)
+    if (g.ui.help.htmlHelpAvailable)
         showHelpTopic(g, kHtmlHelpFile, QStringLiteral("Erklärung.htm"));
     else
         showClassicHelp(g, kClassicHelpFile, QStringLiteral("Erklärung"));
@@ -187,18 +187,18 @@ void showExplanationHelp(Game& g) {
 
 void showAbout(Game& g) {
     InfForm inf(g, g.platform.mainWindow());
-    g.dialogDone = false;
-    g.platform.runModal(&inf, QPoint(206, 188), [&g] { return g.dialogDone; });
+    g.ui.dialogDone = false;
+    g.platform.runModal(&inf, QPoint(206, 188), [&g] { return g.ui.dialogDone; });
     inf.hide();
 }
 
 void cmd15_Click(Game& g, QWidget* inf) {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     inf->close();
 }
 
 void Inf_Close(Game& g) {
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
 }
 
 void lbl28_Click(Game& g) {

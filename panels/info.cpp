@@ -2,7 +2,7 @@
 // Called by the start screen, the menu commands, the play loop and the status panel.
 #include "panels/info.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/generate.h"
 #include "app/screen.h"
 #include "halloffame/halloffame.h"
@@ -78,14 +78,14 @@ void drawDifficultyPanel(Game& g) {
     // In the fixed face the count ends the label at x 950, where updateDifficultyPanel
     // writes it; the large-font face is proportional, so there only the update writes it.
     QString label = PanelTexts::tr("Vorgegebene Zahlen: ");
-    if (!g.largeFontMode)
-        label += QString::number(g.givenCount).rightJustified(3, QLatin1Char(' '));
+    if (!g.draw.largeFontMode)
+        label += QString::number(g.state.givenCount).rightJustified(3, QLatin1Char(' '));
     g.canvas.text(790, 455, label);
     updateDifficultyPanel(g);
 }
 
 void updateDifficultyPanel(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     // Shared boxes count once: mirrors cleared while counting.
     clearSharedMirrors(b);
     int count = 0;
@@ -94,21 +94,21 @@ void updateDifficultyPanel(Game& g) {
             for (int r = 1; r <= 9; ++r)
                 if (b.givenValue(grid, c, r) != 0) ++count;
     syncSharedBoxes(b);
-    g.givenCount = count;
+    g.state.givenCount = count;
 
     contentStyle(g, 8);
     QString countText = QString::number(count).rightJustified(3, QLatin1Char(' ')) + ' ';
-    if (g.largeFontMode) countText += QStringLiteral("  ");
+    if (g.draw.largeFontMode) countText += QStringLiteral("  ");
     g.canvas.text(950, 455, countText);
 
-    const QString name = difficultyText(g.difficulty, g.origin);
-    const bool generated = g.origin.level >= 0;
+    const QString name = difficultyText(g.state.difficulty, g.state.origin);
+    const bool generated = g.state.origin.level >= 0;
     Canvas& canvas = g.canvas;
     // A generated level's name is longer than the defined ones, whose blanks cover only
     // each other: the line is cleared before and after it.
-    if (generated || g.generatedNameShown)
+    if (generated || g.draw.generatedNameShown)
         canvas.fillRect(769, 469, 988, 505, canvas.colour(Colour::White));
-    g.generatedNameShown = generated;
+    g.draw.generatedNameShown = generated;
     contentStyle(g, 20);
     if (!generated) {
         canvas.text(816, 468, name + QStringLiteral("  "));
@@ -132,16 +132,16 @@ void drawHelpPanel(Game& g) {
 
 void showHelpText(Game& g) {
     contentStyle(g, 8);
-    g.canvas.text(776, 576, translated<PanelTexts>(g.helpText));
+    g.canvas.text(776, 576, translated<PanelTexts>(g.ui.helpText));
 }
 
 void showTimingNote(Game& g, const char* note) {
-    g.timingNote = QString::fromUtf8(note);
-    showStripText(g, StripField::Note, g.timingNote);
+    g.state.timingNote = QString::fromUtf8(note);
+    showStripText(g, StripField::Note, g.state.timingNote);
 }
 
 void showStripText(Game& g, StripField field, const QString& text) {
-    QString& shown = field == StripField::Keys ? g.stripKeys : g.stripNote;
+    QString& shown = field == StripField::Keys ? g.ui.stripKeys : g.ui.stripNote;
     if (shown == text) return;
     shown = text;
     const int x = field == StripField::Keys ? kStripKeysX : kStripNoteX;
@@ -149,7 +149,7 @@ void showStripText(Game& g, StripField field, const QString& text) {
     Canvas& c = g.canvas;
     // The strip's inside between its frame lines, then the text embossed like the caption.
     c.fillRect(x - 1, 767, right, 783, c.colour(Colour::WindowBackground));
-    const int font = g.currentFont;
+    const int font = g.draw.currentFont;
     if (!text.isEmpty())
         drawEmbossedText(g, 16, Colour::Black, x, 782, translated<PanelTexts>(text));
     selectFont(g, font);
@@ -164,7 +164,7 @@ void drawClockPanel(Game& g) {
 }
 
 void startGameClock(Game& g) {
-    ClockState& c = g.clock;
+    ClockState& c = g.state.clock;
     c.finishingGame = false;
     {
         std::lock_guard<std::mutex> lock(c.mutex);
@@ -175,7 +175,7 @@ void startGameClock(Game& g) {
 }
 
 void updateClock(Game& g) {
-    ClockState& c = g.clock;
+    ClockState& c = g.state.clock;
     QString text = QString::fromLatin1(kStartText);
     if (!c.clockRunning) {
         std::lock_guard<std::mutex> lock(c.mutex);
@@ -205,7 +205,7 @@ void updateClock(Game& g) {
 }
 
 void clockTicker(Game& g) {
-    ClockState& c = g.clock;
+    ClockState& c = g.state.clock;
     for (;;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         if (!c.paletteBusy && !c.paused) {
@@ -225,7 +225,7 @@ void clockTicker(Game& g) {
 }
 
 void startClockTicker(Game& g) {
-    ClockState& c = g.clock;
+    ClockState& c = g.state.clock;
     // A ticker from an earlier game may not have seen clockRunning go false yet (a new
     // game can set it again within its 50 ms): stop it explicitly before starting anew.
     joinClockTicker(g);
@@ -234,7 +234,7 @@ void startClockTicker(Game& g) {
 }
 
 void joinClockTicker(Game& g) {
-    ClockState& c = g.clock;
+    ClockState& c = g.state.clock;
     if (!c.ticker.joinable()) return;
     c.tickerStop = true;
     c.ticker.join();

@@ -3,7 +3,7 @@
 // solver, cell entry and the menu commands; the status update also finishes a solved game.
 #include "panels/statistics.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "engine/rules.h"
 #include "panels/info.h"
@@ -29,7 +29,7 @@ void drawLabelLine(Game& g) {
 } // namespace
 
 void drawStatisticsPanel(Game& g) {
-    const bool digits = g.board.showDigits;
+    const bool digits = g.state.board.showDigits;
     drawPanel(g, 732, 222, 300, 78, PanelTexts::tr("STATISTIK:"), 850, 242);
     contentStyle(g, 8);
     g.canvas.text(748, 254, digits ? PanelTexts::tr("Zahlen") : PanelTexts::tr("Ziffer"));
@@ -37,11 +37,11 @@ void drawStatisticsPanel(Game& g) {
     for (int i = 1; i <= 9; ++i) {
         const int cx = 784 + 24 * i;
         if (digits) {
-            g.canvas.text(g.largeFontMode ? cx : cx + 8, 254, valueText(true, i));
+            g.canvas.text(g.draw.largeFontMode ? cx : cx + 8, 254, valueText(true, i));
             g.canvas.text(cx, 274, QStringLiteral(" 0"));
         } else {
             int x = cx + 8;
-            if (g.largeFontMode) x = i == 9 ? cx + 4 : cx;
+            if (g.draw.largeFontMode) x = i == 9 ? cx + 4 : cx;
             g.canvas.text(x, 254, valueText(false, i));
         }
     }
@@ -54,7 +54,7 @@ void drawStatisticsPanel(Game& g) {
 }
 
 void updateDigitCounts(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     countDigits(b);
 
     contentStyle(g, 8);
@@ -90,7 +90,7 @@ QString statusText(Verdict verdict) {
 }
 
 void updateStatusMessage(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     // No entry differs from the solution, yet a digit repeats: the givens break the rule.
     if (judgeBoard(b)) g.platform.beep();
 
@@ -103,16 +103,16 @@ void updateStatusMessage(Game& g) {
         g.canvas.text(760, 347, statusText(b.verdict));
     }
 
-    if (b.verdict == Verdict::Solved && g.clock.clockRunning) {
-        g.clock.finishingGame = true;
+    if (b.verdict == Verdict::Solved && g.state.clock.clockRunning) {
+        g.state.clock.finishingGame = true;
         updateClock(g);
-        g.clock.clockRunning = false;
-        g.clock.finishingGame = false;
+        g.state.clock.clockRunning = false;
+        g.state.clock.finishingGame = false;
     }
 
     contentStyle(g, 8);
     // The large-font face has a 14-pixel text cell: two pixels higher keeps the line inside
     // the panel's white box (its bottom outline at y 394).
-    g.canvas.text(832, g.largeFontMode ? 380 : 382,
+    g.canvas.text(832, g.draw.largeFontMode ? 380 : 382,
                   PanelTexts::tr("Fehler: %1/3 ").arg(b.errorCount));
 }

@@ -1,7 +1,7 @@
 // The complete search off the user-interface thread (see backgroundsearch.h).
 #include "play/backgroundsearch.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/search.h"
 
 int countSolutionsInBackground(Game& g, const Board& b, int limit, BoardArray* solution) {
@@ -17,7 +17,7 @@ int countSolutionsInBackground(Game& g, const Board& b, int limit, BoardArray* s
 }
 
 bool adoptUniqueSolution(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     Board givens = b;
     givens.cellValue = b.givenValue;
     syncSharedBoxes(givens);

@@ -2,7 +2,7 @@
 // Drawn and hit-tested by the play loop and the own-board editor.
 #include "play/buttons.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "files/boardfile.h"
 #include "help/help.h"
@@ -68,14 +68,14 @@ void drawButton(Game& g, int pressed, int x, int y, const QString& caption) {
     c.box(x - 1, y - 1, x + 8 * n + 18, y + 25);
 
     int textX = x + 4 * (n - 1 - static_cast<int>(shown.length())) + 14;
-    if (g.largeFontMode) textX -= 8;
+    if (g.draw.largeFontMode) textX -= 8;
     const int textY = y + 20;
     drawEmbossedText(g, 14, Colour::Black, textX, textY, shown);
 
     if (!letter.isNull()) {
         int letterX = textX + 8 * (h - 1);
         if (h == 1) letterX -= 1;
-        if (g.largeFontMode) letterX += largeFontLetterShift(letter);
+        if (g.draw.largeFontMode) letterX += largeFontLetterShift(letter);
         drawHotKeyLetter(g, letterX, textY, letter);
     }
 
@@ -113,7 +113,7 @@ void runButtonAction(Game& g, int index, bool withClock) {
     drawBarButton(g, index, 1);
     switch (index) {
     case kLaden:
-        g.boardFileName = QStringLiteral("brett.qnt");
+        g.state.boardFileName = QStringLiteral("brett.qnt");
         loadBoard(g);
         startNewHistory(g);
         updateDifficultyPanel(g);
@@ -127,7 +127,7 @@ void runButtonAction(Game& g, int index, bool withClock) {
         printBoard(g);
         break;
     case kNeustart:
-        restartPuzzle(g.board);
+        restartPuzzle(g.state.board);
         drawBoard(g);
         break;
     case kHilfe:

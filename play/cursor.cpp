@@ -2,7 +2,7 @@
 // event they take; the highlights it asks for are drawn by play/highlight.
 #include "play/cursor.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/editor.h"
@@ -22,8 +22,8 @@ bool isCell(const Board& b, int fieldColumn, int fieldRow) {
 void jumpInRow(Game& g, bool toEnd) {
     for (int i = 0; i < kFieldSize; ++i) {
         const int column = toEnd ? kFieldSize - 1 - i : i;
-        if (isCell(g.board, column, g.cursorRow)) {
-            g.cursorColumn = column;
+        if (isCell(g.state.board, column, g.ui.cursor.cursorRow)) {
+            g.ui.cursor.cursorColumn = column;
             return;
         }
     }
@@ -31,24 +31,24 @@ void jumpInRow(Game& g, bool toEnd) {
 
 // A digit 1..9 at the cursor cell: a value in play (not on a given), a given in the editor.
 void enterValue(Game& g, int column, int row, int v) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     const int grid = b.activeGrid;
-    if (!g.editorMode && b.givenValue(grid, column, row) != 0) return;
-    g.noteMode = false;
+    if (!g.ui.editorMode && b.givenValue(grid, column, row) != 0) return;
+    g.ui.noteMode = false;
     chooseValue(g, column, row, v);
     syncSharedBoxes(b);
     if (b.showCandidates) computeCandidates(g);
     b.activeGrid = static_cast<std::int16_t>(grid);
-    if (g.editorMode) enterGivenValue(g, column, row, v);
+    if (g.ui.editorMode) enterGivenValue(g, column, row, v);
     updateDigitCounts(g);
-    if (g.editorMode) updateDifficultyPanel(g);
+    if (g.ui.editorMode) updateDifficultyPanel(g);
 }
 
 // 0, Delete or Backspace: empties an entry in play (givens stay), removes a given in the editor.
 void clearValue(Game& g, int column, int row) {
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     const int grid = b.activeGrid;
-    if (g.editorMode) {
+    if (g.ui.editorMode) {
         if (b.givenValue(grid, column, row) != 0) editorCell(g, true, column, row);
     } else if (b.givenValue(grid, column, row) == 0 && b.cellValue(grid, column, row) != 0) {
         playCell(g, true, column, row); // as a right click on a filled cell
@@ -57,10 +57,10 @@ void clearValue(Game& g, int column, int row) {
 
 // Ctrl+digit: toggles that note of an empty cell in play, as the note palette does.
 void toggleNote(Game& g, int column, int row, int v) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     const int grid = b.activeGrid;
-    if (g.editorMode || b.cellValue(grid, column, row) != 0) return;
-    g.noteMode = true;
+    if (g.ui.editorMode || b.cellValue(grid, column, row) != 0) return;
+    g.ui.noteMode = true;
     chooseValue(g, column, row, v);
     b.activeGrid = static_cast<std::int16_t>(grid);
     syncSharedBoxes(b);
@@ -69,12 +69,14 @@ void toggleNote(Game& g, int column, int row, int v) {
 // The keys that act on the cursor's cell; false for any other key.
 bool cellKey(Game& g, const Event& e) {
     int column = 0, row = 0, grid = 0;
-    if (!fieldCell(g.board, g.cursorColumn, g.cursorRow, grid, column, row)) return false;
-    g.board.activeGrid = static_cast<std::int16_t>(grid);
+    if (!fieldCell(g.state.board, g.ui.cursor.cursorColumn, g.ui.cursor.cursorRow, grid, column,
+                   row))
+        return false;
+    g.state.board.activeGrid = static_cast<std::int16_t>(grid);
     int key = e.code;
     // In letter display the letters A..I the board shows are the values at the cursor, as
     // the digits are in digit display; with the cursor hidden they are the loop's commands.
-    if (!g.board.showDigits && key >= 'A' && key <= 'I') key = key - 'A' + '1';
+    if (!g.state.board.showDigits && key >= 'A' && key <= 'I') key = key - 'A' + '1';
     if (e.ctrl()) {
         if (key < '1' || key > '9') return false;
         toggleNote(g, column, row, key - '0');
@@ -83,7 +85,7 @@ bool cellKey(Game& g, const Event& e) {
     } else if (key == '0' || key == kKeyDelete || key == kKeyBackspace) {
         clearValue(g, column, row);
     } else if (key == kKeyEnter || key == kKeySpace) {
-        if (g.editorMode)
+        if (g.ui.editorMode)
             editorCell(g, false, column, row);
         else
             playCell(g, false, column, row);
@@ -111,15 +113,16 @@ bool moveKey(Game& g, int key) {
         break;
     case kKeyHome:
     case kKeyEnd:
-        g.cursorShown = true;
+        g.ui.cursor.cursorShown = true;
         jumpInRow(g, key == kKeyEnd);
         return true;
     default:
         return false;
     }
     // The first arrow key shows the cursor where it is; the next ones move it.
-    if (g.cursorShown) stepCursor(g.board, g.cursorColumn, g.cursorRow, dColumn, dRow);
-    g.cursorShown = true;
+    if (g.ui.cursor.cursorShown)
+        stepCursor(g.state.board, g.ui.cursor.cursorColumn, g.ui.cursor.cursorRow, dColumn, dRow);
+    g.ui.cursor.cursorShown = true;
     return true;
 }
 
@@ -158,7 +161,7 @@ void stepCursor(const Board& b, int& column, int& row, int dColumn, int dRow) {
 }
 
 void hideCellCursor(Game& g) {
-    g.cursorShown = false;
+    g.ui.cursor.cursorShown = false;
     refreshHighlight(g);
 }
 
@@ -167,19 +170,20 @@ bool cursorEvent(Game& g, const Event& e) {
     case Event::Kind::LeftPress:
     case Event::Kind::RightPress: {
         hideCellCursor(g);
-        const auto grid = g.board.activeGrid;
+        const auto grid = g.state.board.activeGrid;
         int column = 0, row = 0;
         if (mapPointerToCell(g, column, row)) {
-            const int index = fieldIndex(g.board, g.board.activeGrid, column, row);
-            g.cursorColumn = index % kFieldSize;
-            g.cursorRow = index / kFieldSize;
+            const int index = fieldIndex(g.state.board, g.state.board.activeGrid, column, row);
+            g.ui.cursor.cursorColumn = index % kFieldSize;
+            g.ui.cursor.cursorRow = index / kFieldSize;
         }
-        g.board.activeGrid = grid;
+        g.state.board.activeGrid = grid;
         return false;
     }
     case Event::Kind::KeyRelease: {
         if (e.alt()) return false;
-        const bool used = (!e.ctrl() && moveKey(g, e.code)) || (g.cursorShown && cellKey(g, e));
+        const bool used =
+            (!e.ctrl() && moveKey(g, e.code)) || (g.ui.cursor.cursorShown && cellKey(g, e));
         if (used) refreshHighlight(g);
         return used;
     }

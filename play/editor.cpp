@@ -3,7 +3,7 @@
 #include "play/editor.h"
 
 #include "app/events.h"
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/shuffle.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
@@ -26,7 +26,7 @@ Outcome leaveEditor(Game& g) {
 
 // Removes the given of a cell (value and picture); a cell without a given stays as it is.
 void removeGiven(Game& g, int column, int row) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     const int grid = b.activeGrid;
     if (b.givenValue(grid, column, row) == 0) return;
     b.givenValue(grid, column, row) = 0;
@@ -35,21 +35,21 @@ void removeGiven(Game& g, int column, int row) {
 }
 
 Outcome keyRestart(Game& g) {
-    restartPuzzle(g.board);
+    restartPuzzle(g.state.board);
     drawBoard(g);
     return Outcome::Stay;
 }
 
 // M does not stop the clock here: the editor is never timed.
 Outcome keyCandidates(Game& g) {
-    setAllNotes(g.board, false);
-    g.board.showCandidates = !g.board.showCandidates;
+    setAllNotes(g.state.board, false);
+    g.state.board.showCandidates = !g.state.board.showCandidates;
     drawBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyShuffle(Game& g) {
-    shuffleBoard(g.board, g.random);
+    shuffleBoard(g.state.board, g.random);
     drawBoard(g);
     return Outcome::Stay;
 }
@@ -60,13 +60,13 @@ Outcome keyHint(Game& g) {
 }
 
 Outcome keyA(Game& g) {
-    if (!g.board.showDigits) return Outcome::Stay;
-    g.clock.clockRunning = false;
+    if (!g.state.board.showDigits) return Outcome::Stay;
+    g.state.clock.clockRunning = false;
     return leaveEditor(g);
 }
 
 Outcome keyEsc(Game& g) {
-    return g.escapeConsumed ? Outcome::Stay : leaveEditor(g);
+    return g.ui.escapeConsumed ? Outcome::Stay : leaveEditor(g);
 }
 
 Outcome keyList(Game& g) {
@@ -75,14 +75,14 @@ Outcome keyList(Game& g) {
 }
 
 Outcome keySolveFirst(Game& g) {
-    g.solveMemory = kSolveFirstLetter;
+    g.ui.solveMemory = kSolveFirstLetter;
     return Outcome::Stay;
 }
 
 // The hidden pair runs the solver once; the editor has no entries of the player to undo.
 Outcome keySolveSecond(Game& g) {
-    if (g.solveMemory == kSolveFirstLetter) solveBoard(g);
-    g.solveMemory = 0;
+    if (g.ui.solveMemory == kSolveFirstLetter) solveBoard(g);
+    g.ui.solveMemory = 0;
     return Outcome::Stay;
 }
 
@@ -128,25 +128,25 @@ const CommandTable& editorCommands() {
 }
 
 void editorCell(Game& g, bool rightButton, int column, int row) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     if (rightButton) {
         removeGiven(g, column, row);
     } else {
-        g.noteMode = false;
+        g.ui.noteMode = false;
         drawValuePalette(g, column, row);
         const auto grid = b.activeGrid;
         runValuePalette(g, column, row);
         b.activeGrid = grid; // closing the palette may have redrawn the notes of every grid
-        if (g.paletteCleared) {
+        if (g.ui.palette.paletteCleared) {
             removeGiven(g, column, row);
-        } else if (g.paletteValue == 0) {
+        } else if (g.ui.palette.paletteValue == 0) {
             // A typed "0" or Esc emptied the cell without drawing it: the given goes too,
             // so that every given still stands in cellValue and the picture matches.
             b.givenValue(grid, column, row) = 0;
             enterCellValue(g, column, row, 0);
             if (b.showCandidates) computeCandidates(g);
         } else {
-            enterGivenValue(g, column, row, g.paletteValue);
+            enterGivenValue(g, column, row, g.ui.palette.paletteValue);
         }
     }
     updateDigitCounts(g);
@@ -155,8 +155,8 @@ void editorCell(Game& g, bool rightButton, int column, int row) {
 
 void boardEditor(Game& g) {
     closeOpenChange(g);
-    g.editorMode = true;
-    g.board.notSolvable = false;
+    g.ui.editorMode = true;
+    g.state.board.notSolvable = false;
     drawAllButtons(g);
 
     runCommandLoop(g, editorCommands());

@@ -2,7 +2,7 @@
 // progress window.
 #include "play/generated.h"
 
-#include "app/game.h"
+#include "session/game.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -121,31 +121,31 @@ GenerateChoice GenerateDialog::choice() const {
 
 void GenerateDialog::cmd1_Click() {
     confirmed_ = true;
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void GenerateDialog::cmd2_Click() {
     confirmed_ = false;
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void GenerateDialog::closeEvent(QCloseEvent* event) {
     // The close box ends the wait like Abbrechen; OK has already set its answer.
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     event->accept();
 }
 
 std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
     GenerateChoice initial;
-    if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount)
-        initial.level = static_cast<GeneratedLevel>(g.origin.level);
-    initial.symmetric = g.board.symmetricPuzzle;
+    if (g.state.origin.level >= 0 && g.state.origin.level < kGeneratedLevelCount)
+        initial.level = static_cast<GeneratedLevel>(g.state.origin.level);
+    initial.symmetric = g.state.board.symmetricPuzzle;
     const int today = g.platform.dateNumber();
     GenerateDialog erz(g, initial, today, g.platform.mainWindow());
-    g.dialogDone = false;
-    g.platform.runModal(&erz, QPoint(380, 250), [&g] { return g.dialogDone; });
+    g.ui.dialogDone = false;
+    g.platform.runModal(&erz, QPoint(380, 250), [&g] { return g.ui.dialogDone; });
     if (!erz.confirmed()) return std::nullopt;
 
     const GenerateChoice choice = erz.choice();

@@ -34,9 +34,9 @@ bool fieldCell(const Board&, int fieldColumn, int fieldRow, int& grid, int& colu
 }
 
 void applyCellMarks(Game& g, const CellMarks& wanted) {
-    CellMarks& drawn = g.cellMarks;
+    CellMarks& drawn = g.draw.cellMarks;
     if (drawn == wanted) return;
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     std::vector<std::array<int, 3>> changed;
     for (int i = 0; i < kFieldCells; ++i) {
         const auto k = static_cast<size_t>(i);
@@ -52,22 +52,23 @@ void applyCellMarks(Game& g, const CellMarks& wanted) {
 }
 
 void tintCell(Game& g, int grid, int column, int row, QRgb tint) {
-    CellMarks wanted = g.cellMarks;
-    wanted.tint[static_cast<size_t>(fieldIndex(g.board, grid, column, row))] = tint;
+    CellMarks wanted = g.draw.cellMarks;
+    wanted.tint[static_cast<size_t>(fieldIndex(g.state.board, grid, column, row))] = tint;
     applyCellMarks(g, wanted);
 }
 
 void outlineCell(Game& g, int grid, int column, int row, QRgb outline) {
-    CellMarks wanted = g.cellMarks;
-    wanted.outline[static_cast<size_t>(fieldIndex(g.board, grid, column, row))] = outline;
+    CellMarks wanted = g.draw.cellMarks;
+    wanted.outline[static_cast<size_t>(fieldIndex(g.state.board, grid, column, row))] = outline;
     applyCellMarks(g, wanted);
 }
 
 CellMarks wantedCellMarks(const Game& g) {
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     CellMarks m;
     int grid = 0, column = 0, row = 0;
-    if (g.cursorShown && fieldCell(b, g.cursorColumn, g.cursorRow, grid, column, row)) {
+    if (g.ui.cursor.cursorShown &&
+        fieldCell(b, g.ui.cursor.cursorColumn, g.ui.cursor.cursorRow, grid, column, row)) {
         tintHouses(b, m, grid, column, row);
         int otherGrid = 0, otherColumn = 0, otherRow = 0;
         if (otherCopy(grid, column, row, otherGrid, otherColumn, otherRow))
@@ -81,14 +82,15 @@ CellMarks wantedCellMarks(const Game& g) {
         m.outline[static_cast<size_t>(fieldIndex(b, grid, column, row))] = kCursorOutline;
     }
     for (size_t i = 0; i < m.tint.size(); ++i) {
-        if (g.overlayMarks.tint[i] != 0) m.tint[i] = g.overlayMarks.tint[i];
-        if (g.overlayMarks.outline[i] != 0) m.outline[i] = g.overlayMarks.outline[i];
+        if (g.draw.overlayMarks.tint[i] != 0) m.tint[i] = g.draw.overlayMarks.tint[i];
+        if (g.draw.overlayMarks.outline[i] != 0) m.outline[i] = g.draw.overlayMarks.outline[i];
     }
     return m;
 }
 
 void refreshHighlight(Game& g) {
     static const CellMarks kNone{};
-    if (!g.cursorShown && g.cellMarks == kNone && g.overlayMarks == kNone) return;
+    if (!g.ui.cursor.cursorShown && g.draw.cellMarks == kNone && g.draw.overlayMarks == kNone)
+        return;
     applyCellMarks(g, wantedCellMarks(g));
 }

@@ -5,7 +5,7 @@
 // own marks over those through Game::overlayMarks.
 #pragma once
 
-#include "app/game.h"
+#include "session/game.h"
 
 #include <QRgb>
 

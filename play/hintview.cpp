@@ -4,7 +4,7 @@
 // and message boxes.
 #include "play/hintview.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "engine/fieldcells.h"
 #include "engine/hint.h"
@@ -35,14 +35,14 @@ void tintUnit(Game& g, const HintUnit& u) {
             column = (u.number - 1) % 3 * 3 + k % 3 + 1;
             row = (u.number - 1) / 3 * 3 + k / 3 + 1;
         }
-        g.overlayMarks.tint[static_cast<size_t>(fieldIndex(g.board, u.grid, column, row))] =
-            kUnitTint;
+        g.draw.overlayMarks
+            .tint[static_cast<size_t>(fieldIndex(g.state.board, u.grid, column, row))] = kUnitTint;
     }
 }
 
 void outlineHintCell(Game& g, const HintCell& cell, QRgb colour) {
-    g.overlayMarks
-        .outline[static_cast<size_t>(fieldIndex(g.board, cell.grid, cell.column, cell.row))] =
+    g.draw.overlayMarks
+        .outline[static_cast<size_t>(fieldIndex(g.state.board, cell.grid, cell.column, cell.row))] =
         colour;
 }
 
@@ -63,9 +63,9 @@ QStringList wrapped(const QFontMetrics& metrics, const QString& sentence) {
 // The sentence in the help panel, wrapped over the three lines of its white box: the
 // longest of its forms that fits (the last one when none does).
 void showSentence(Game& g, const QStringList& forms) {
-    if (!g.hintShown) g.helpTextBeforeHint = g.helpText;
-    g.hintShown = true;
-    g.helpText = QString();
+    if (!g.ui.hint.hintShown) g.ui.hint.helpTextBeforeHint = g.ui.helpText;
+    g.ui.hint.hintShown = true;
+    g.ui.helpText = QString();
     drawHelpPanel(g); // the empty panel
     selectFont(g, 4);
     const QFontMetrics metrics(g.canvas.font());
@@ -77,7 +77,7 @@ void showSentence(Game& g, const QStringList& forms) {
         }
     }
     const QStringList lines = wrapped(metrics, sentence);
-    g.helpText = sentence;
+    g.ui.helpText = sentence;
     g.canvas.setOpaqueText(false);
     for (int i = 0; i < lines.size() && i < 3; ++i) g.canvas.text(772, 561 + 14 * i, lines[i]);
     g.canvas.setOpaqueText(true);
@@ -94,22 +94,22 @@ Board givensOnly(const Board& b) {
 } // namespace
 
 void showHint(Game& g) {
-    if (g.clock.clockRunning) {
+    if (g.state.clock.clockRunning) {
         if (g.platform.messageBox(PlayTexts::tr("Ein Tipp beendet die Zeitmessung. Trotzdem?"),
                                   PlayTexts::tr("&JA|&NEIN"), 2, MessageIcon::Question) != 1)
             return;
-        g.clock.clockRunning = false; // as the M key stops it
+        g.state.clock.clockRunning = false; // as the M key stops it
     }
-    g.hintUsed = true; // the game is no longer solved without a hint
-    Board& b = g.board;
-    g.overlayMarks = CellMarks{}; // an older hint's marks go first
-    g.hintMemory.check(b);
+    g.state.hintUsed = true; // the game is no longer solved without a hint
+    Board& b = g.state.board;
+    g.draw.overlayMarks = CellMarks{}; // an older hint's marks go first
+    g.ui.hint.hintMemory.check(b);
     // The searches and the ladder run off the user-interface thread, on copies of what
     // they read.
     HintAdvice advice;
     {
         const Board board = b;
-        const std::vector<Removal> known = g.hintMemory.removed;
+        const std::vector<Removal> known = g.ui.hint.hintMemory.removed;
         g.platform.runInBackground([&] { advice = adviseHint(board, known); });
     }
     const Hint& hint = advice.step;
@@ -117,13 +117,13 @@ void showHint(Game& g) {
         outlineHintCell(g, advice.wrong, kWrongOutline);
     } else if (advice.outcome == HintOutcome::Step) {
         // The next T goes on from this step's eliminations, noted or not.
-        if (!hint.removed.empty()) g.hintMemory.add(b, hint);
+        if (!hint.removed.empty()) g.ui.hint.hintMemory.add(b, hint);
         for (const HintUnit& u : hint.units) tintUnit(g, u);
         // Wings, chains and colouring read cells, not units: their cells are tinted.
         if (hint.units.empty())
             for (const HintCell& c : hint.cells)
-                g.overlayMarks
-                    .tint[static_cast<size_t>(fieldIndex(g.board, c.grid, c.column, c.row))] =
+                g.draw.overlayMarks
+                    .tint[static_cast<size_t>(fieldIndex(g.state.board, c.grid, c.column, c.row))] =
                     kUnitTint;
         if (hint.found) outlineHintCell(g, hint.target, kTargetOutline);
     }
@@ -135,19 +135,19 @@ void showHint(Game& g) {
 }
 
 void clearHint(Game& g, const Event& e) {
-    if (!g.hintShown) return;
+    if (!g.ui.hint.hintShown) return;
     if (e.kind != Event::Kind::KeyRelease && e.kind != Event::Kind::LeftPress &&
         e.kind != Event::Kind::RightPress && e.kind != Event::Kind::Menu)
         return;
-    g.hintShown = false;
-    g.helpText = g.helpTextBeforeHint;
-    g.overlayMarks = CellMarks{};
+    g.ui.hint.hintShown = false;
+    g.ui.helpText = g.ui.hint.helpTextBeforeHint;
+    g.draw.overlayMarks = CellMarks{};
     refreshHighlight(g);
     drawHelpPanel(g);
 }
 
 void explainSolveFailure(Game& g, const Board& before) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     BoardArray solution{};
     const int count = countSolutionsInBackground(g, before, 2, &solution);
     if (count >= 2) {

@@ -3,7 +3,7 @@
 #include "play/palette.h"
 
 #include "app/events.h"
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "panels/info.h"
 #include "play/pause.h"
@@ -18,51 +18,54 @@ constexpr int kPaletteSize = 3 * kSquare;
 struct TrackingGuard {
     Game& g;
     ~TrackingGuard() {
-        g.paletteTracking = false;
-        if (g.backgroundSaved) {
-            g.savedBackground = QImage();
-            g.backgroundSaved = false;
+        g.ui.palette.paletteTracking = false;
+        if (g.ui.palette.backgroundSaved) {
+            g.ui.palette.savedBackground = QImage();
+            g.ui.palette.backgroundSaved = false;
         }
     }
 };
 
 // Horizontal offset of a value inside its square.
 int valueOffset(const Game& g, int value) {
-    if (g.board.showDigits) return 3;
+    if (g.state.board.showDigits) return 3;
     return value == 9 ? 6 : 2; // the narrow "I" is centred
 }
 
 void restoreBackground(Game& g) {
-    if (g.backgroundSaved) g.canvas.paste(g.savedBackground, g.paletteX, g.paletteY);
+    if (g.ui.palette.backgroundSaved)
+        g.canvas.paste(g.ui.palette.savedBackground, g.ui.palette.paletteX, g.ui.palette.paletteY);
 }
 
 // A right press: removes the notes (note mode) or empties the cell (value mode).
 void clearCell(Game& g, int column, int row) {
-    Board& b = g.board;
-    g.paletteCleared = true;
-    g.clock.paletteBusy = true;
+    Board& b = g.state.board;
+    g.ui.palette.paletteCleared = true;
+    g.state.clock.paletteBusy = true;
     restoreBackground(g);
-    if (g.noteMode) {
+    if (g.ui.noteMode) {
         for (int v = 1; v <= 9; ++v) b.noteFlag(b.activeGrid, column, row, v) = false;
         computeCandidates(g);
-    } else if (!g.editorMode) {
+    } else if (!g.ui.editorMode) {
         enterCellValue(g, column, row, 0);
     }
-    g.clock.paletteBusy = false;
+    g.state.clock.paletteBusy = false;
 }
 
 bool insidePalette(const Game& g) {
-    return g.pointerX >= g.paletteX && g.pointerX < g.paletteX + kPaletteSize &&
-           g.pointerY >= g.paletteY && g.pointerY < g.paletteY + kPaletteSize;
+    return g.ui.pointerX >= g.ui.palette.paletteX &&
+           g.ui.pointerX < g.ui.palette.paletteX + kPaletteSize &&
+           g.ui.pointerY >= g.ui.palette.paletteY &&
+           g.ui.pointerY < g.ui.palette.paletteY + kPaletteSize;
 }
 
 } // namespace
 
 void chooseValue(Game& g, int column, int row, int v) {
-    Board& b = g.board;
-    g.clock.paletteBusy = true;
+    Board& b = g.state.board;
+    g.state.clock.paletteBusy = true;
     restoreBackground(g);
-    if (g.noteMode) {
+    if (g.ui.noteMode) {
         // Note 0 does not exist: a typed "0" or Esc changes no note.
         if (v != 0) {
             bool& note = b.noteFlag.bytes[noteIndex(b.activeGrid, column, row, v)];
@@ -72,32 +75,33 @@ void chooseValue(Game& g, int column, int row, int v) {
         computeCandidates(g);
     } else {
         // The editor draws the value itself, as a given.
-        if (g.editorMode)
+        if (g.ui.editorMode)
             b.cellValue(b.activeGrid, column, row) = static_cast<std::uint8_t>(v);
         else
             enterCellValue(g, column, row, v);
     }
-    g.clock.paletteBusy = false;
+    g.state.clock.paletteBusy = false;
 }
 
 void drawValuePalette(Game& g, int column, int row) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     Canvas& c = g.canvas;
-    g.clock.paletteBusy = true;
-    g.helpText = g.noteMode
-                     ? QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Kandidaten notieren!"))
-                     : QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Rechte Taste löscht Feld!"));
+    g.state.clock.paletteBusy = true;
+    g.ui.helpText =
+        g.ui.noteMode
+            ? QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte Kandidaten notieren!"))
+            : QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Rechte Taste löscht Feld!"));
     showHelpText(g);
 
     const int px = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
     const int py = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
-    g.paletteX = px;
-    g.paletteY = py;
-    g.paletteColumn = column;
-    g.paletteRow = row;
-    if (!g.backgroundSaved) {
-        g.savedBackground = c.capture(px, py, px + kPaletteSize, py + kPaletteSize);
-        g.backgroundSaved = true;
+    g.ui.palette.paletteX = px;
+    g.ui.palette.paletteY = py;
+    g.ui.palette.paletteColumn = column;
+    g.ui.palette.paletteRow = row;
+    if (!g.ui.palette.backgroundSaved) {
+        g.ui.palette.savedBackground = c.capture(px, py, px + kPaletteSize, py + kPaletteSize);
+        g.ui.palette.backgroundSaved = true;
     }
 
     selectFont(g, 6);
@@ -107,48 +111,48 @@ void drawValuePalette(Game& g, int column, int row) {
         const int sx = px + kSquare * ((k - 1) % 3);
         const int sy = py + kSquare * ((k - 1) / 3);
         c.setPenColour(Colour::Black);
-        c.setBackColour(k == g.paletteValue ? Colour::LightGrey : Colour::White);
+        c.setBackColour(k == g.ui.palette.paletteValue ? Colour::LightGrey : Colour::White);
         c.filledBox(sx, sy, sx + kSquare, sy + kSquare);
         c.setFont(paletteFont);
         c.setOpaqueText(false);
-        c.text(sx + valueOffset(g, k), sy - 1, valueText(g.board.showDigits, k));
+        c.text(sx + valueOffset(g, k), sy - 1, valueText(g.state.board.showDigits, k));
     }
     c.setOpaqueText(true);
     c.setPenColour(Colour::Black);
     c.setBackColour(Colour::White);
-    g.clock.paletteBusy = false;
+    g.state.clock.paletteBusy = false;
 }
 
 void paletteHover(Game& g, int x, int y) {
-    const int dx = x - g.paletteX, dy = y - g.paletteY;
+    const int dx = x - g.ui.palette.paletteX, dy = y - g.ui.palette.paletteY;
     if (dx < 0 || dy < 0 || dx >= kPaletteSize || dy >= kPaletteSize) return;
     const int value = 3 * (dy / kSquare) + dx / kSquare + 1;
-    if (value == g.paletteValue) return;
-    g.paletteValue = value;
-    drawValuePalette(g, g.paletteColumn, g.paletteRow);
+    if (value == g.ui.palette.paletteValue) return;
+    g.ui.palette.paletteValue = value;
+    drawValuePalette(g, g.ui.palette.paletteColumn, g.ui.palette.paletteRow);
 }
 
 void runValuePalette(Game& g, int column, int row) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     TrackingGuard guard{g};
     // Redrawing notes walks the grids; the palette's cell stays in the grid it was opened on.
     const auto grid = b.activeGrid;
-    g.paletteTracking = true;
+    g.ui.palette.paletteTracking = true;
     g.platform.waitNoMouseButton();
-    g.paletteX = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
-    g.paletteY = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
-    g.paletteColumn = column;
-    g.paletteRow = row;
+    g.ui.palette.paletteX = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
+    g.ui.palette.paletteY = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
+    g.ui.palette.paletteColumn = column;
+    g.ui.palette.paletteRow = row;
 
     for (bool open = true; open;) {
-        g.paletteCleared = false;
-        g.escapeConsumed = false;
+        g.ui.palette.paletteCleared = false;
+        g.ui.escapeConsumed = false;
         const Event e = takeEvent(g);
         b.activeGrid = grid;
         switch (e.kind) {
         case Event::Kind::LeftPress:
             if (insidePalette(g)) {
-                chooseValue(g, column, row, g.paletteValue);
+                chooseValue(g, column, row, g.ui.palette.paletteValue);
                 open = false;
             }
             break;
@@ -164,16 +168,17 @@ void runValuePalette(Game& g, int column, int row) {
             int code = e.code;
             if (code == kKeyEsc) {
                 code = '0';
-                g.paletteCleared = false;
-                g.escapeConsumed = true;
+                g.ui.palette.paletteCleared = false;
+                g.ui.escapeConsumed = true;
             } else if (!b.showDigits) {
                 code -= 48; // "a".."i" become "1".."9"
             }
             if (code >= '0' && code <= '9') {
                 const int v = code - '0';
-                if (!g.noteMode) g.paletteValue = v;
+                if (!g.ui.noteMode) g.ui.palette.paletteValue = v;
                 // Letters are released under their capitals' codes.
-                g.paletteKeyRelease = (e.code >= 'a' && e.code <= 'z') ? e.code - 32 : e.code;
+                g.ui.palette.paletteKeyRelease =
+                    (e.code >= 'a' && e.code <= 'z') ? e.code - 32 : e.code;
                 chooseValue(g, column, row, v);
                 open = false;
             }
@@ -184,14 +189,14 @@ void runValuePalette(Game& g, int column, int row) {
         }
     }
 
-    if (g.backgroundSaved) {
-        g.savedBackground = QImage();
-        g.backgroundSaved = false;
+    if (g.ui.palette.backgroundSaved) {
+        g.ui.palette.savedBackground = QImage();
+        g.ui.palette.backgroundSaved = false;
     }
-    g.paletteTracking = false;
+    g.ui.palette.paletteTracking = false;
     g.platform.waitNoMouseButton();
-    g.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken! "));
-    if (g.largeFontMode) g.helpText += QStringLiteral("   ");
+    g.ui.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken! "));
+    if (g.draw.largeFontMode) g.ui.helpText += QStringLiteral("   ");
     showHelpText(g);
     syncSharedBoxes(b);
     if (b.showCandidates) computeCandidates(g);

@@ -2,7 +2,7 @@
 #include "play/pause.h"
 
 #include "app/events.h"
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 
 #include <QFont>
@@ -30,7 +30,7 @@ void drawPauseCover(Game& g) {
     const QFontMetrics metrics(font);
     const int x = (kBoardLeft + kBoardRight - metrics.horizontalAdvance(text)) / 2;
     const int y = (kBoardTop + kBoardBottom - metrics.height()) / 2;
-    const int font0 = g.currentFont;
+    const int font0 = g.draw.currentFont;
     c.setFont(font);
     c.setOpaqueText(false);
     c.setPenColour(Colour::DarkGrey);
@@ -45,7 +45,7 @@ void waitForResume(Game& g) {
         const Event e = takeEvent(g);
         if (e.kind == Event::Kind::KeyRelease) return;
         if ((e.kind == Event::Kind::LeftPress || e.kind == Event::Kind::RightPress) &&
-            onBoard(g.pointerX, g.pointerY))
+            onBoard(g.ui.pointerX, g.ui.pointerY))
             return;
     }
 }
@@ -61,7 +61,7 @@ bool pauseEvent(Game& g, const Event& e) {
 }
 
 void pauseGame(Game& g) {
-    ClockState& clock = g.clock;
+    ClockState& clock = g.state.clock;
     const double pausedAt = g.platform.now();
     {
         // What the game keeps while paused counts the time only up to here.

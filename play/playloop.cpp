@@ -5,7 +5,7 @@
 #include "play/playloop.h"
 
 #include "app/events.h"
-#include "app/game.h"
+#include "session/game.h"
 #include "files/resume.h"
 #include "halloffame/statistics.h"
 #include "panels/info.h"
@@ -31,44 +31,44 @@ namespace {
 // command that ran the loop erases the bar.
 Outcome leaveByKey(Game& g) {
     drawBarButton(g, kAbbruch, 1);
-    g.clock.clockRunning = false;
+    g.state.clock.clockRunning = false;
     g.platform.sleepMs(200);
     return Outcome::Leave;
 }
 
 Outcome keyA(Game& g) {
     // In letter display "a" is typed into the palette as a value; its release is no command.
-    return g.board.showDigits ? leaveByKey(g) : Outcome::Stay;
+    return g.state.board.showDigits ? leaveByKey(g) : Outcome::Stay;
 }
 
 Outcome keyEsc(Game& g) {
     // An Esc that closed the palette or answered a dialog does not end the game as well.
-    return g.escapeConsumed ? Outcome::Stay : leaveByKey(g);
+    return g.ui.escapeConsumed ? Outcome::Stay : leaveByKey(g);
 }
 
 Outcome keyAllNotes(Game& g) {
-    setAllNotes(g.board, true);
+    setAllNotes(g.state.board, true);
     drawBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyNoNotes(Game& g) {
-    setAllNotes(g.board, false);
+    setAllNotes(g.state.board, false);
     drawBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyCandidates(Game& g) {
-    if (g.clock.clockRunning) showTimingNote(g, kTimingKeyM);
-    g.clock.clockRunning = false;
-    setAllNotes(g.board, false);
-    g.board.showCandidates = !g.board.showCandidates;
+    if (g.state.clock.clockRunning) showTimingNote(g, kTimingKeyM);
+    g.state.clock.clockRunning = false;
+    setAllNotes(g.state.board, false);
+    g.state.board.showCandidates = !g.state.board.showCandidates;
     drawBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyRestart(Game& g) {
-    restartPuzzle(g.board);
+    restartPuzzle(g.state.board);
     drawBoard(g);
     return Outcome::Stay;
 }
@@ -84,19 +84,19 @@ Outcome keyList(Game& g) {
 }
 
 Outcome keySolveFirst(Game& g) {
-    g.solveMemory = kSolveFirstLetter;
+    g.ui.solveMemory = kSolveFirstLetter;
     return Outcome::Stay;
 }
 
 // The hidden solve combination's second letter: the solve command (which starts again from
 // the givens when the player's entries led into a dead end), untimed.
 Outcome keySolveSecond(Game& g) {
-    if (g.solveMemory == kSolveFirstLetter) {
-        g.clock.clockRunning = false;
+    if (g.ui.solveMemory == kSolveFirstLetter) {
+        g.state.clock.clockRunning = false;
         solveCommand(g);
         updateClock(g);
     }
-    g.solveMemory = 0;
+    g.ui.solveMemory = 0;
     return Outcome::Stay;
 }
 
@@ -108,7 +108,7 @@ template <int Button, bool WithClock = false> Outcome barAction(Game& g) {
 Outcome buttonAbbruch(Game& g) {
     drawBarButton(g, kAbbruch, 1);
     g.platform.sleepMs(200);
-    g.clock.clockRunning = false;
+    g.state.clock.clockRunning = false;
     updateClock(g);
     return Outcome::Leave;
 }
@@ -152,8 +152,8 @@ const CommandTable& playCommands() {
 }
 
 void playCell(Game& g, bool rightButton, int column, int row) {
-    g.noteMode = rightButton;
-    Board& b = g.board;
+    g.ui.noteMode = rightButton;
+    Board& b = g.state.board;
     const int grid = b.activeGrid;
     if (b.givenValue(grid, column, row) != 0) return;
     if (rightButton && b.cellValue(grid, column, row) != 0) {
@@ -170,19 +170,19 @@ void playCell(Game& g, bool rightButton, int column, int row) {
 void Win_0_MouseMove(Game& g, int /*button*/, int /*shift*/, float x, float y) {
     const int px = static_cast<int>(std::lrint(x));
     const int py = static_cast<int>(std::lrint(y));
-    if (g.paletteTracking) paletteHover(g, px, py);
-    g.pointerX = px;
-    g.pointerY = py;
+    if (g.ui.palette.paletteTracking) paletteHover(g, px, py);
+    g.ui.pointerX = px;
+    g.ui.pointerY = py;
 }
 
 bool mapPointerToCell(Game& g, int& column, int& row) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     for (int grid = 0; grid < 5; ++grid) {
         const int left = b.gridLeft[grid], top = b.gridTop[grid];
-        if (g.pointerX >= left && g.pointerX < left + 9 * b.cellWidth && g.pointerY >= top &&
-            g.pointerY < top + 9 * b.cellHeight) {
-            column = (g.pointerX - left) / b.cellWidth + 1;
-            row = (g.pointerY - top) / b.cellHeight + 1;
+        if (g.ui.pointerX >= left && g.ui.pointerX < left + 9 * b.cellWidth &&
+            g.ui.pointerY >= top && g.ui.pointerY < top + 9 * b.cellHeight) {
+            column = (g.ui.pointerX - left) / b.cellWidth + 1;
+            row = (g.ui.pointerY - top) / b.cellHeight + 1;
             b.activeGrid = static_cast<std::int16_t>(grid);
             return true;
         }
@@ -203,8 +203,8 @@ Outcome runCommand(Game& g, const Event& e, const CommandTable& table) {
         return command != nullptr ? command->run(g) : Outcome::Stay;
     }
     case Event::Kind::LeftPress:
-        if (g.pointerY >= kButtonBandTop && g.pointerY <= kButtonBandBottom) {
-            const int button = buttonAt(g.pointerX, g.pointerY);
+        if (g.ui.pointerY >= kButtonBandTop && g.ui.pointerY <= kButtonBandBottom) {
+            const int button = buttonAt(g.ui.pointerX, g.ui.pointerY);
             if (button >= 0 && table.buttons[static_cast<std::size_t>(button)](g) == Outcome::Leave)
                 return Outcome::Leave;
         }
@@ -250,29 +250,29 @@ void updateGameStrip(Game& g) {
         QT_TRANSLATE_NOOP("PanelTexts", "Cursor: A–I tragen ein, Klick blendet aus"));
     static const QString solved =
         QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Gelöst! Abbruch, dann Neues Spiel"));
-    QString keys = g.editorMode ? editorKeys : playKeys;
-    if (g.cursorShown && !g.board.showDigits) keys = letterKeys;
+    QString keys = g.ui.editorMode ? editorKeys : playKeys;
+    if (g.ui.cursor.cursorShown && !g.state.board.showDigits) keys = letterKeys;
     showStripText(g, StripField::Keys, keys);
-    if (g.editorMode)
+    if (g.ui.editorMode)
         showStripText(g, StripField::Note, QString());
     else
         showStripText(g, StripField::Note,
-                      g.board.verdict == Verdict::Solved ? solved : g.timingNote);
+                      g.state.board.verdict == Verdict::Solved ? solved : g.state.timingNote);
 }
 
 void playLoop(Game& g) {
     closeOpenChange(g);
-    g.gameStarted = true;
-    g.timingNote.clear();
-    const bool timed = g.clock.clockRunning;
+    g.state.gameStarted = true;
+    g.state.timingNote.clear();
+    const bool timed = g.state.clock.clockRunning;
     drawBoard(g);
     // The status strip says when this game is not timed, and why.
     if (!timed)
         showTimingNote(g, kUntimedResumed);
-    else if (!g.clock.clockRunning)
+    else if (!g.state.clock.clockRunning)
         showTimingNote(g, kUntimedCandidates);
     drawAllButtons(g);
-    if (g.clock.clockRunning) startClockTicker(g);
+    if (g.state.clock.clockRunning) startClockTicker(g);
 
     runCommandLoop(g, playCommands());
 }

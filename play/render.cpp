@@ -3,7 +3,7 @@
 // and (through its placement sink) the solver.
 #include "play/render.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "engine/rules.h"
 #include "engine/solver.h"
@@ -32,16 +32,17 @@ const QColor kWrongColour(255, 0, 0);
 constexpr int kSolveShowMs = 1500;
 
 int cellLeft(const Game& g, int grid, int column) {
-    return g.board.gridLeft[static_cast<size_t>(grid)] + g.board.cellWidth * (column - 1);
+    return g.state.board.gridLeft[static_cast<size_t>(grid)] +
+           g.state.board.cellWidth * (column - 1);
 }
 int cellTop(const Game& g, int grid, int row) {
-    return g.board.gridTop[static_cast<size_t>(grid)] + g.board.cellHeight * (row - 1);
+    return g.state.board.gridTop[static_cast<size_t>(grid)] + g.state.board.cellHeight * (row - 1);
 }
 
 // Offset of a value's text from the cell's left edge + 1: digits sit 4 pixels in; the
 // letters "I" and "A" are moved to look centred like the others.
 int valueOffset(const Game& g, int value) {
-    if (g.board.showDigits) return 4;
+    if (g.state.board.showDigits) return 4;
     if (value == 9) return 10;
     if (value == 1) return 1;
     return 0;
@@ -60,13 +61,14 @@ QRect cellInside(const Game& g, int grid, int column, int row) {
 
 // The cell's background: white, or the tint of its cell mark.
 QColor cellBackground(const Game& g, int grid, int column, int row) {
-    const QRgb tint = g.cellMarks.tint[static_cast<size_t>(fieldIndex(g.board, grid, column, row))];
+    const QRgb tint =
+        g.draw.cellMarks.tint[static_cast<size_t>(fieldIndex(g.state.board, grid, column, row))];
     return tint != 0 ? QColor::fromRgb(tint) : kWhite;
 }
 
 // Fills the inside of a cell with its background.
 void eraseCell(Game& g, int column, int row) {
-    const int grid = g.board.activeGrid;
+    const int grid = g.state.board.activeGrid;
     const QRect r = cellInside(g, grid, column, row);
     g.canvas.fillRect(r.left(), r.top(), r.right(), r.bottom(),
                       cellBackground(g, grid, column, row));
@@ -75,7 +77,7 @@ void eraseCell(Game& g, int column, int row) {
 // The outline mark of a cell, if it has one, drawn last over the cell's contents.
 void drawCellOutline(Game& g, int grid, int column, int row) {
     const QRgb outline =
-        g.cellMarks.outline[static_cast<size_t>(fieldIndex(g.board, grid, column, row))];
+        g.draw.cellMarks.outline[static_cast<size_t>(fieldIndex(g.state.board, grid, column, row))];
     if (outline == 0) return;
     const QRect r = cellInside(g, grid, column, row);
     const QColor colour = QColor::fromRgb(outline);
@@ -89,12 +91,13 @@ void drawCellOutline(Game& g, int grid, int column, int row) {
 // The glyphs of a value or note stay inside the cell's lines; the text cell of a value is
 // taller than the board's cell, its glyph is not.
 void drawValueText(Game& g, int column, int row, int value, QColor colour) {
-    const int left = cellLeft(g, g.board.activeGrid, column);
-    const int top = cellTop(g, g.board.activeGrid, row);
+    const int left = cellLeft(g, g.state.board.activeGrid, column);
+    const int top = cellTop(g, g.state.board.activeGrid, row);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenRGB(colour);
-    g.canvas.setTextClip(cellInside(g, g.board.activeGrid, column, row));
-    g.canvas.text(left + 1 + valueOffset(g, value), top - 1, valueText(g.board.showDigits, value));
+    g.canvas.setTextClip(cellInside(g, g.state.board.activeGrid, column, row));
+    g.canvas.text(left + 1 + valueOffset(g, value), top - 1,
+                  valueText(g.state.board.showDigits, value));
     g.canvas.setTextClip(QRect());
 }
 
@@ -110,7 +113,7 @@ void restoreDrawingState(Game& g) {
 // solution, in the font already selected. A redraw is no new entry: it neither counts an
 // error nor touches the clock.
 void redrawCellValue(Game& g, int column, int row, int value) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     eraseCell(g, column, row);
     if (value != 0) {
         const int solution = b.solutionValue(b.activeGrid, column, row);
@@ -124,13 +127,13 @@ void redrawCellValue(Game& g, int column, int row, int value) {
 void paintGivenValue(Game& g, int column, int row, int value) {
     eraseCell(g, column, row);
     if (value != 0) drawValueText(g, column, row, value, kGivenColour);
-    drawCellOutline(g, g.board.activeGrid, column, row);
+    drawCellOutline(g, g.state.board.activeGrid, column, row);
 }
 
 // The notes of one empty cell copy, in the note font already selected: each slot filled with
 // the cell's background, the note drawn in black where it is set.
 void paintCellNotes(Game& g, int grid, int column, int row) {
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     const bool digits = b.showDigits;
     const int left = cellLeft(g, grid, column);
     const int top = cellTop(g, grid, row);
@@ -166,7 +169,7 @@ void drawGivenValue(Game& g, int column, int row, int value) {
 }
 
 void drawCellValue(Game& g, int column, int row, int value) {
-    const Board& b = g.board;
+    const Board& b = g.state.board;
     selectFont(g, 20);
     if (!b.silentMode) {
         eraseCell(g, column, row);
@@ -183,10 +186,10 @@ void drawCellValue(Game& g, int column, int row, int value) {
 
 CellEntry enterCellValue(Game& g, int column, int row, int value) {
     // Stored, counted against the solution, copied to the other copy of a shared box.
-    const CellEntry entry = enterValue(g.board, column, row, value);
+    const CellEntry entry = enterValue(g.state.board, column, row, value);
     if (entry.thirdError) {
-        if (g.clock.clockRunning) showTimingNote(g, kTimingThirdError);
-        g.clock.clockRunning = false;
+        if (g.state.clock.clockRunning) showTimingNote(g, kTimingThirdError);
+        g.state.clock.clockRunning = false;
         updateClock(g);
     }
     drawCellValue(g, column, row, value);
@@ -196,12 +199,13 @@ CellEntry enterCellValue(Game& g, int column, int row, int value) {
 void enterGivenValue(Game& g, int column, int row, int value) {
     // The other copy of a shared box follows with the next syncSharedBoxes, which
     // updateDigitCounts runs after every edit.
-    g.board.givenValue(g.board.activeGrid, column, row) = static_cast<std::uint8_t>(value);
+    g.state.board.givenValue(g.state.board.activeGrid, column, row) =
+        static_cast<std::uint8_t>(value);
     drawGivenValue(g, column, row, value);
 }
 
 void drawBoard(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     // The mirror copies of the shared boxes already hold what their masters hold: entering
     // a value copies it, every edit ends with updateDigitCounts, loading copies a loaded
     // board's masters. The cells are 33 pixels from start-up on (drawMainScreen).
@@ -232,18 +236,18 @@ void drawBoard(Game& g) {
 }
 
 void syncSharedNotes(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     forEachSharedPair([&](int mg, int mc, int mr, int sg, int sc, int sr) {
         for (int v = 1; v <= 9; ++v) b.noteFlag(sg, sc, sr, v) = b.noteFlag(mg, mc, mr, v);
     });
 }
 
 void computeCandidates(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     if (b.showCandidates) {
         // A game in which automatic candidates were shown is no longer timed.
-        if (g.clock.clockRunning) showTimingNote(g, kTimingCandidates);
-        g.clock.clockRunning = false;
+        if (g.state.clock.clockRunning) showTimingNote(g, kTimingCandidates);
+        g.state.clock.clockRunning = false;
         updateClock(g);
         // Each copy of a shared cell is tested against its own grid alone (the digit is
         // tried in that copy only); the intersection below joins the two copies.
@@ -261,7 +265,7 @@ void computeCandidates(Game& g) {
 }
 
 void intersectSharedCandidates(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     forEachSharedPair([&](int mg, int mc, int mr, int sg, int sc, int sr) {
         for (int v = 1; v <= 9; ++v)
             if (!b.noteFlag(mg, mc, mr, v) || !b.noteFlag(sg, sc, sr, v))
@@ -272,7 +276,7 @@ void intersectSharedCandidates(Game& g) {
 namespace {
 
 void selectNoteFont(Game& g) {
-    selectFont(g, g.board.showDigits ? 5 : 4);
+    selectFont(g, g.state.board.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenRGB(kGivenColour);
 }
@@ -280,7 +284,7 @@ void selectNoteFont(Game& g) {
 } // namespace
 
 void drawCandidates(Game& g) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     selectNoteFont(g);
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
@@ -305,7 +309,7 @@ int cellCopies(int grid, int column, int row, int (&copies)[2][3]) {
 } // namespace
 
 void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     const auto activeGrid = b.activeGrid;
     // Values first in the value font, then notes in the note font: one font change each.
     selectFont(g, 20);
@@ -342,7 +346,7 @@ void redrawCell(Game& g, int grid, int column, int row) {
 }
 
 void solveBoard(Game& g, bool explain) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     g.platform.setPointer(PointerShape::Hourglass);
     const Board before = b; // for the explanation when the rules give up
 
@@ -376,8 +380,8 @@ void solveBoard(Game& g, bool explain) {
 }
 
 void solveCommand(Game& g) {
-    g.resultLevel = -1; // a board the solver finishes is no result of the player's
-    Board& b = g.board;
+    g.state.resultLevel = -1; // a board the solver finishes is no result of the player's
+    Board& b = g.state.board;
     bool playerEntries = false;
     for (int i = 0; i < kBlockSize; ++i)
         if (b.cellValue.bytes[i] != 0 && b.givenValue.bytes[i] == 0) playerEntries = true;

@@ -3,7 +3,7 @@
 // menu commands.
 #include "play/undo.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/render.h"
@@ -21,7 +21,7 @@ constexpr std::size_t kCellRedrawLimit = 40;
 void redrawChange(Game& g, const History::Change& change) {
     using namespace boardimage;
     std::vector<int> cells; // cellIndex of each touched cell, in image order
-    bool givens = false, wholeBoard = g.board.showCandidates;
+    bool givens = false, wholeBoard = g.state.board.showCandidates;
     for (const BoardEdit& e : change.edits) {
         if (e.offset >= kSolutionValue) {
             wholeBoard = true;
@@ -51,30 +51,30 @@ void redrawChange(Game& g, const History::Change& change) {
 } // namespace
 
 UndoStep::UndoStep(Game& g) : g_(g) {
-    g_.history.beginChange(g_.board);
+    g_.state.history.beginChange(g_.state.board);
 }
 
 UndoStep::~UndoStep() {
-    g_.history.endChange(g_.board);
+    g_.state.history.endChange(g_.state.board);
 }
 
 void startNewHistory(Game& g) {
-    g.history.clear();
+    g.state.history.clear();
 }
 
 void closeOpenChange(Game& g) {
-    g.history.closeOpenChange(g.board);
+    g.state.history.closeOpenChange(g.state.board);
 }
 
 bool undoChange(Game& g) {
-    const History::Change* change = g.history.undo(g.board);
+    const History::Change* change = g.state.history.undo(g.state.board);
     if (change == nullptr) return false;
     redrawChange(g, *change);
     return true;
 }
 
 bool redoChange(Game& g) {
-    const History::Change* change = g.history.redo(g.board);
+    const History::Change* change = g.state.history.redo(g.state.board);
     if (change == nullptr) return false;
     redrawChange(g, *change);
     return true;

@@ -1,7 +1,7 @@
 // The puzzle booklet (see booklet.h).
 #include "print/booklet.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "platform/texts.h"
 #include "print/printout.h"
 
@@ -82,19 +82,19 @@ BookletChoice BookletDialog::choice() const {
 
 void BookletDialog::cmd1_Click() {
     confirmed_ = true;
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void BookletDialog::cmd2_Click() {
     confirmed_ = false;
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     close();
 }
 
 void BookletDialog::closeEvent(QCloseEvent* event) {
     // The close box ends the wait like Abbrechen; OK has already set its answer.
-    g.dialogDone = true;
+    g.ui.dialogDone = true;
     event->accept();
 }
 
@@ -149,12 +149,12 @@ std::vector<GeneratedPuzzle> generateBooklet(Game& g, const BookletChoice& choic
 
 void printBooklet(Game& g) {
     BookletChoice initial;
-    if (g.origin.level >= 0 && g.origin.level < kGeneratedLevelCount)
-        initial.level = static_cast<GeneratedLevel>(g.origin.level);
-    initial.symmetric = g.board.symmetricPuzzle;
+    if (g.state.origin.level >= 0 && g.state.origin.level < kGeneratedLevelCount)
+        initial.level = static_cast<GeneratedLevel>(g.state.origin.level);
+    initial.symmetric = g.state.board.symmetricPuzzle;
     BookletDialog heft(g, initial, g.platform.mainWindow());
-    g.dialogDone = false;
-    g.platform.runModal(&heft, QPoint(380, 250), [&g] { return g.dialogDone; });
+    g.ui.dialogDone = false;
+    g.platform.runModal(&heft, QPoint(380, 250), [&g] { return g.ui.dialogDone; });
     if (!heft.confirmed()) return;
     const BookletChoice choice = heft.choice();
 
@@ -167,7 +167,7 @@ void printBooklet(Game& g) {
     if (puzzles.empty()) return;
 
     const QString level = generatedLevelText(static_cast<int>(choice.level));
-    const bool digits = g.board.showDigits;
+    const bool digits = g.state.board.showDigits;
     const int count = static_cast<int>(puzzles.size());
     const bool printed = printPages(
         g, printer, bookletPageCount(count),

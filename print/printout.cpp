@@ -3,7 +3,7 @@
 // onto a printer page. Called by the menu commands 12 and 27 and by the Drucken button.
 #include "print/printout.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "platform/texts.h"
 
 #include <QPainter>
@@ -138,9 +138,9 @@ int countGivens(const Board& board) {
 }
 
 QString footerText(const Game& g) {
-    return PrintTexts::tr("Schwierigkeitsgrad: ") + difficultyText(g.difficulty, g.origin) +
-           PrintTexts::tr("mit ") + QString::number(countGivens(g.board)) +
-           PrintTexts::tr(" Zahlen");
+    return PrintTexts::tr("Schwierigkeitsgrad: ") +
+           difficultyText(g.state.difficulty, g.state.origin) + PrintTexts::tr("mit ") +
+           QString::number(countGivens(g.state.board)) + PrintTexts::tr(" Zahlen");
 }
 
 QString printedValueText(bool showDigits, int value) {
@@ -159,7 +159,7 @@ bool selectPrinter(Game& g, QPrinter& printer) {
 
 void printCellValue(Canvas& page, const Game& g, const PrintLayout& layout, int grid, int column,
                     int row, int value) {
-    printValue(page, g.board.showDigits, layout, grid, column, row, value);
+    printValue(page, g.state.board.showDigits, layout, grid, column, row, value);
 }
 
 bool printPages(Game& g, QPrinter& printer, int pageCount, const PageDrawer& draw) {
@@ -202,7 +202,7 @@ void printBoard(Game& g) {
 
     const bool printed =
         printPages(g, printer, 1, [&g](Canvas& page, QPainter&, int, const PrintLayout& layout) {
-            drawPrintedBoard(page, layout, g.board.cellValue, g.board.showDigits,
+            drawPrintedBoard(page, layout, g.state.board.cellValue, g.state.board.showDigits,
                              QStringLiteral("QUINTOR-SUDOKU"), footerText(g));
         });
     if (!printed)

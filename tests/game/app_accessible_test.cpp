@@ -3,7 +3,7 @@
 // running game, a typed digit in the cell's text, the cursor's cell focused and announced,
 // the Abbruch button pressed through its action.
 #include "app/accessible.h"
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "app/win0.h"
 #include "platform/qt_platform.h"
@@ -31,8 +31,8 @@ struct AccessibleWorld {
     Game game{platform, canvas};
     AccessibleWorld() {
         fillColourTable(game);
-        fillSolvedBoard(game.board);
-        openCell(game.board, 0, 1, 1);
+        fillSolvedBoard(game.state.board);
+        openCell(game.state.board, 0, 1, 1);
         window.attachCanvas(canvas);
         window.setGame(&game);
     }
@@ -119,7 +119,7 @@ TEST(AccessibleBoard, TableOfTheFieldWithNamedCellsPanelsAndButtons) {
     EXPECT_EQ(w.cell(0, 0)->role(), QAccessible::Cell);
 
     // Texts: empty with notes, given, entry, wrong entry (shown red), letters.
-    Board& b = w.game.board;
+    Board& b = w.game.state.board;
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 0)), QStringLiteral("leer"));
     b.noteFlag(0, 1, 1, 2) = b.noteFlag(0, 1, 1, 5) = true;
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 0)), QStringLiteral("leer, Notizen 2 5"));
@@ -135,9 +135,9 @@ TEST(AccessibleBoard, TableOfTheFieldWithNamedCellsPanelsAndButtons) {
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 1)),
               QString(QChar('@' + fieldValue(0, 2, 1))) + QStringLiteral(", vorgegeben"));
     b.showDigits = true;
-    w.game.clock.paused = true; // the pause cover hides every cell
+    w.game.state.clock.paused = true; // the pause cover hides every cell
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 1)), QStringLiteral("verdeckt"));
-    w.game.clock.paused = false;
+    w.game.state.clock.paused = false;
 
     // The five panels and the status strip carry their names and what they show.
     for (const char* name : {"Statistik", "Statusmeldung", "Schwierigkeitsgrad", "Hilfefenster",
@@ -190,12 +190,12 @@ TEST(AccessibleBoard, TypedDigitChangesTheCellTheCursorIsFocusedAndAbbruchPresse
     // what the cell and the area read, then Abbruch pressed through its action.
     int polls = 0;
     std::function<void()> whenHintShown = [&] {
-        if (!w.game.hintShown && ++polls < 300) {
+        if (!w.game.ui.hint.hintShown && ++polls < 300) {
             QTimer::singleShot(10, whenHintShown);
             return;
         }
         typed = AccessibleWorld::text(cell);
-        hint = w.game.helpText.trimmed();
+        hint = w.game.ui.helpText.trimmed();
         focused = cell->state().focused;
         if (QAccessibleInterface* f = w.area()->focusChild())
             focusChildName = f->text(QAccessible::Name);
@@ -215,7 +215,7 @@ TEST(AccessibleBoard, TypedDigitChangesTheCellTheCursorIsFocusedAndAbbruchPresse
     w.window.runMenuCommand(10); // Spielstart
     fallback.stop();
     EXPECT_FALSE(fallbackUsed) << "the Abbruch button's press action did not end the game";
-    const QString five = w.game.board.solutionValue(0, 1, 1) == 5
+    const QString five = w.game.state.board.solutionValue(0, 1, 1) == 5
                              ? QStringLiteral("5, Eintrag")
                              : QStringLiteral("5, Eintrag, falsch");
     EXPECT_EQ(typed, five);

@@ -30,8 +30,8 @@ TEST(HiDpi, StartScreenAtRatioTwoKeepsTheLayoutAndDoublesThePixels) {
     EXPECT_EQ(image.pixelColor(2 * 250, 2 * 213), colour(1));
     EXPECT_EQ(image.pixelColor(2 * 1040, 2 * 100), colour(12));
     // Captured strips keep the ratio, so pasting them erases exactly their logical area.
-    EXPECT_EQ(g.buttonBarBlank.devicePixelRatio(), 2.0);
-    EXPECT_EQ(g.buttonBarBlank.size(), QSize(690, 26) * 2);
+    EXPECT_EQ(g.draw.buttonBarBlank.devicePixelRatio(), 2.0);
+    EXPECT_EQ(g.draw.buttonBarBlank.size(), QSize(690, 26) * 2);
 }
 
 // Run as its own test with QT_SCALE_FACTOR=2 (tests/CMakeLists.txt): the real window's

@@ -1,7 +1,7 @@
 // The interface language: the English translation complete and sound, and a switch of
 // language on the real window (menu bar, panels, status strip, Qt's own texts) that goes
 // back to the defined German texts.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/language.h"
 #include "app/menu.h"
 #include "app/screen.h"
@@ -204,7 +204,7 @@ TEST(Translation, SwitchOnTheRealWindowAndBackToTheDefinedTexts) {
     canvas.journal.clear();
     window.runMenuCommand(menuNumber(MenuId::English));
     QCoreApplication::sendPostedEvents(); // Qt tells the window of the new translators
-    EXPECT_EQ(g.language, Language::English);
+    EXPECT_EQ(g.ui.language, Language::English);
     EXPECT_EQ(menuTitles(window.menuBar()),
               (QStringList{QStringLiteral("&Quintor"), QStringLiteral("&Options"),
                            QStringLiteral("&Difficulty"), QStringLiteral("&Help")}));
@@ -224,7 +224,7 @@ TEST(Translation, SwitchOnTheRealWindowAndBackToTheDefinedTexts) {
     canvas.journal.clear();
     window.runMenuCommand(menuNumber(MenuId::Deutsch));
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(g.language, Language::Deutsch);
+    EXPECT_EQ(g.ui.language, Language::Deutsch);
     EXPECT_EQ(menuTitles(window.menuBar()), germanTitles);
     EXPECT_TRUE(findItem(window.menuBar(), QStringLiteral("Deutsch"))->isChecked());
     EXPECT_TRUE(drew(canvas, QStringLiteral("STATISTIK:")));
@@ -255,7 +255,7 @@ TEST(Translation, LanguageRememberedAndTheManualOfTheChosenLanguage) {
     TestWorld next;
     QFile::copy(w.platform.path(kSettingsFileName), next.platform.path(kSettingsFileName));
     loadSettings(next.g());
-    EXPECT_EQ(next.g().language, Language::English);
+    EXPECT_EQ(next.g().ui.language, Language::English);
     Win_0_MenuEvent(w.g(), menuNumber(MenuId::Deutsch));
     EXPECT_EQ(manualFile(w.g(), QStringLiteral("Quintor.chm")), QStringLiteral("Quintor.chm"));
     delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);

@@ -1,6 +1,6 @@
 // The menu item table and its parser, the Qt menu bar built from it, the check marks, the
 // common head and tail of every command, and the quit question.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "panels/info.h"
@@ -191,19 +191,19 @@ TEST(MenuCommand, HeadAndTail) {
     Game& g = w.g();
     drawFirstScreen(w);
     w.canvas.fillRect(20, 728, 700, 750, colour(3)); // a button bar to erase
-    g.escapeConsumed = true;
-    g.clock.clockRunning = true;
-    g.helpText = QStringLiteral("Bitte ein Feld anklicken!");
-    const BoardArray before = g.board.cellValue;
+    g.ui.escapeConsumed = true;
+    g.state.clock.clockRunning = true;
+    g.ui.helpText = QStringLiteral("Bitte ein Feld anklicken!");
+    const BoardArray before = g.state.board.cellValue;
 
     Win_0_MenuEvent(g, 33);
 
     EXPECT_EQ(w.platform.menuEnabledLog, (std::vector<bool>{false, true}));
-    EXPECT_FALSE(g.escapeConsumed);
-    EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_EQ(g.difficulty, Difficulty::Extrem);
-    EXPECT_EQ(g.board.cellValue, before) << "a difficulty leaves the board alone";
-    EXPECT_EQ(g.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
+    EXPECT_FALSE(g.ui.escapeConsumed);
+    EXPECT_FALSE(g.state.clock.clockRunning);
+    EXPECT_EQ(g.state.difficulty, Difficulty::Extrem);
+    EXPECT_EQ(g.state.board.cellValue, before) << "a difficulty leaves the board alone";
+    EXPECT_EQ(g.ui.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
     ASSERT_FALSE(w.platform.pointers.empty());
     EXPECT_EQ(w.platform.pointers.back(), PointerShape::Arrow);
     EXPECT_EQ(w.pixel(20, 728), colour(12)) << "button bar erased";
@@ -246,8 +246,8 @@ TEST(MenuCommand, DifficultyPanelShowsEachChoiceAndTheGivens) {
     TestWorld w;
     Game& g = w.g();
     drawFirstScreen(w);
-    g.board.givenValue(0, 7, 7) = g.board.givenValue(2, 1, 1) = 5; // one shared given
-    g.board.givenValue(4, 9, 9) = 3;
+    g.state.board.givenValue(0, 7, 7) = g.state.board.givenValue(2, 1, 1) = 5; // one shared given
+    g.state.board.givenValue(4, 9, 9) = 3;
     const char* names[] = {" Leicht ", " Mittel ", "Schwer ", "Extrem "};
     for (int d : {2, 0, 3, 1}) {
         w.canvas.journal.clear();
@@ -299,28 +299,28 @@ TEST(MenuCommand, MenuDisabledWhileAQuestionIsShown) {
 TEST(MenuCommand, CandidatesToggleErasesEveryNote) {
     TestWorld w;
     Game& g = w.g();
-    g.board.cellValue(0, 1, 1) = 7; // a filled cell gets no automatic candidates
+    g.state.board.cellValue(0, 1, 1) = 7; // a filled cell gets no automatic candidates
     for (bool expectedShow : {true, false}) {
-        g.board.noteFlag(0, 1, 1, 5) = true;
-        g.board.noteFlag(4, 9, 9, 9) = true;
+        g.state.board.noteFlag(0, 1, 1, 5) = true;
+        g.state.board.noteFlag(4, 9, 9, 9) = true;
         Win_0_MenuEvent(g, 44);
-        EXPECT_EQ(g.board.showCandidates, expectedShow);
-        EXPECT_FALSE(g.board.noteFlag(0, 1, 1, 5)); // the player's notes are gone
+        EXPECT_EQ(g.state.board.showCandidates, expectedShow);
+        EXPECT_FALSE(g.state.board.noteFlag(0, 1, 1, 5)); // the player's notes are gone
         if (expectedShow)
-            EXPECT_TRUE(g.board.noteFlag(1, 5, 5, 3)); // empty cells show their candidates
+            EXPECT_TRUE(g.state.board.noteFlag(1, 5, 5, 3)); // empty cells show their candidates
         else
-            EXPECT_EQ(g.board.noteFlag, NoteArray<bool>{});
+            EXPECT_EQ(g.state.board.noteFlag, NoteArray<bool>{});
     }
 }
 
 TEST(MenuCommand, NewGameWithoutCollectionFileStopsAfterItsMessage) {
     TestWorld w;
     Game& g = w.g();
-    g.board.errorCount = 2;
+    g.state.board.errorCount = 2;
     Win_0_MenuEvent(g, 8);
-    EXPECT_EQ(g.board.errorCount, 0);
-    EXPECT_EQ(g.clock.startTime, 0.0) << "the clock was not started";
-    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_EQ(g.state.board.errorCount, 0);
+    EXPECT_EQ(g.state.clock.startTime, 0.0) << "the clock was not started";
+    EXPECT_FALSE(g.state.clock.clockRunning);
 }
 
 TEST(MenuCommand, ASecondNewGameIsTimedFromItsOwnStart) {
@@ -337,7 +337,7 @@ TEST(MenuCommand, ASecondNewGameIsTimedFromItsOwnStart) {
     w.platform.key(27);
     Win_0_MenuEvent(g, 8);
     joinClockTicker(g);
-    EXPECT_EQ(g.clock.startTime, secondStart);
+    EXPECT_EQ(g.state.clock.startTime, secondStart);
     ASSERT_GT(w.platform.clockLabels.size(), labelsBefore);
     EXPECT_EQ(w.platform.clockLabels[labelsBefore], QStringLiteral(" 00:00:00"));
 }
@@ -353,7 +353,7 @@ TEST(QuitGame, Answers) {
         EXPECT_EQ(m.captions, QStringLiteral("&JA|&NEIN"));
         EXPECT_EQ(m.defaultButton, 2);
         EXPECT_EQ(m.icon, MessageIcon::Question);
-        EXPECT_EQ(w.g().helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
+        EXPECT_EQ(w.g().ui.helpText, QStringLiteral("Bitte Menupunkt auswählen!"));
     }
     {
         TestWorld w;
@@ -365,13 +365,13 @@ TEST(QuitGame, Answers) {
         TestWorld w;
         w.platform.answers = {2};
         Win_0_Close(w.g());
-        EXPECT_TRUE(w.g().escapeConsumed);
+        EXPECT_TRUE(w.g().ui.escapeConsumed);
     }
     {
         TestWorld w;
         w.platform.answers = {1};
         EXPECT_THROW(Win_0_Close(w.g()), QuitRequested);
-        EXPECT_FALSE(w.g().escapeConsumed);
+        EXPECT_FALSE(w.g().ui.escapeConsumed);
     }
 }
 
@@ -394,7 +394,7 @@ TEST(QuitGame, FromTheCloseBoxDuringAGame) {
         w.platform.answers = {2};
         Win_0_MenuEvent(w.g(), 10);
         EXPECT_TRUE(w.platform.events.empty());
-        EXPECT_TRUE(w.g().board.noteFlag(0, 1, 1, 1)) << "F after the Esc was still played";
+        EXPECT_TRUE(w.g().state.board.noteFlag(0, 1, 1, 1)) << "F after the Esc was still played";
         EXPECT_EQ(w.platform.messages.size(), 1u);
     }
 }

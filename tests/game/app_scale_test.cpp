@@ -1,7 +1,7 @@
 // The view scale: the picture drawn at other scales lands on scaled coordinates, pointer
 // input is mapped back into picture coordinates, and a resize during a game redraws the
 // picture exactly as if it had been drawn at the new scale from the start.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "app/win0.h"
@@ -61,7 +61,7 @@ struct ScaledGame {
         window.show();
         drawFirstScreen(game);
         window.createClockLabel();
-        Board& b = game.board;
+        Board& b = game.state.board;
         // Automatic notes in every empty cell, and one given.
         b.showCandidates = true;
         b.cellValue(0, 1, 1) = b.givenValue(0, 1, 1) = 7;
@@ -106,7 +106,7 @@ struct ScaledGame {
 // walked across three grids: cells beside every kind of line were erased and drawn again.
 void drawLineProbeScene(Game& g) {
     drawFirstScreen(g);
-    Board& b = g.board;
+    Board& b = g.state.board;
     play_test::fillSolvedBoard(b);
     for (int grid = 0; grid < 5; ++grid)
         for (int c = 1; c <= 9; ++c)
@@ -154,7 +154,7 @@ TEST(ViewScale, EveryCellLineStaysVisibleAtSmallScales) {
             if (!found && missing++ == 0) first = QStringLiteral("(%1, %2)").arg(x).arg(y);
         };
         for (int grid = 0; grid < 5; ++grid) {
-            const int left = g.board.gridLeft[grid], top = g.board.gridTop[grid];
+            const int left = g.state.board.gridLeft[grid], top = g.state.board.gridTop[grid];
             for (int k = 0; k <= 9; ++k) {
                 const int width = k % 3 == 0 ? 2 : 1;
                 for (int cell = 0; cell < 9; ++cell)
@@ -210,9 +210,9 @@ TEST(ViewScale, StartScreenAtScaledCoordinates) {
 TEST(ViewScale, ClickAtScaleOpensThePaletteOverTheCellAndEntersTheDigit) {
     ScaledGame run(0.7);
     run.play();
-    EXPECT_EQ(run.game.paletteX, 38);
-    EXPECT_EQ(run.game.paletteY, 71);
-    EXPECT_EQ(run.game.board.cellValue(0, 2, 3), 5);
+    EXPECT_EQ(run.game.ui.palette.paletteX, 38);
+    EXPECT_EQ(run.game.ui.palette.paletteY, 71);
+    EXPECT_EQ(run.game.state.board.cellValue(0, 2, 3), 5);
     // The digit stands inside the cell on the screen, in blue or red.
     const QImage& buffer = run.window.backBuffer();
     int coloured = 0;
@@ -232,7 +232,7 @@ TEST(ViewScale, ResizeWithThePaletteOpenRedrawsTheGameExactly) {
     resized.platform.hook = [&resized] { resized.window.setViewScale(1.5); };
     resized.play();
     ASSERT_EQ(resized.window.viewScale(), 1.5);
-    EXPECT_EQ(resized.game.board.cellValue(0, 2, 3), 5);
+    EXPECT_EQ(resized.game.state.board.cellValue(0, 2, 3), 5);
     EXPECT_TRUE(resized.window.backBuffer() == direct.window.backBuffer())
         << "the board, its notes and the erased palette differ from a game drawn at 1.5";
     // Letterboxing: an area wider than the picture centres it; pointer positions map back.

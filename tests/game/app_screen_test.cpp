@@ -1,6 +1,6 @@
 // The first screen and the drawing primitives, drawn into an offscreen image and probed
 // at the layout's coordinates.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "support/scripted_platform.h"
 
@@ -117,8 +117,9 @@ TEST(StartScreen, CaptionAndStripsHoldBackgroundOnly) {
 
     Game& g = w.g();
     const std::vector<std::pair<const QImage*, QSize>> strips = {
-        {&g.buttonBarBlank, {690, 26}}, {&g.gapBlankTop, {85, 9}},   {&g.gapBlankBottom, {85, 9}},
-        {&g.gapBlankLeft, {9, 83}},     {&g.gapBlankRight, {9, 83}},
+        {&g.draw.buttonBarBlank, {690, 26}}, {&g.draw.gapBlankTop, {85, 9}},
+        {&g.draw.gapBlankBottom, {85, 9}},   {&g.draw.gapBlankLeft, {9, 83}},
+        {&g.draw.gapBlankRight, {9, 83}},
     };
     for (const auto& [image, size] : strips) {
         EXPECT_EQ(image->size(), size);
@@ -131,7 +132,7 @@ TEST(StartScreen, ButtonBarBlankErasesTheButtons) {
     TestWorld w;
     drawFirstScreen(w);
     w.canvas.fillRect(20, 728, 700, 750, colour(3));
-    w.canvas.paste(w.g().buttonBarBlank, 18, 727);
+    w.canvas.paste(w.g().draw.buttonBarBlank, 18, 727);
     EXPECT_EQ(w.pixel(20, 728), colour(12));
     EXPECT_EQ(w.pixel(700, 750), colour(12));
     EXPECT_EQ(w.pixel(300, 754), colour(15)); // the strip's frame is left alone
@@ -189,7 +190,7 @@ TEST(DrawPanel, FramesTitleAndWhiteBox) {
     ASSERT_EQ(title.size(), 1u);
     EXPECT_EQ(title[0].text, QStringLiteral("HILFEFENSTER:"));
     // Ready for the contents: font 8, black on white, opaque.
-    EXPECT_EQ(g.currentFont, 8);
+    EXPECT_EQ(g.draw.currentFont, 8);
     EXPECT_EQ(g.canvas.penRGB(), colour(0));
     EXPECT_EQ(g.canvas.backRGB(), colour(15));
     EXPECT_TRUE(g.canvas.opaqueText());
@@ -199,7 +200,7 @@ TEST(EmbossedText, LargeFontModeMovesOnlyFont14) {
     for (bool large : {false, true}) {
         for (int font : {14, 16}) {
             TestWorld w;
-            w.g().largeFontMode = large;
+            w.g().draw.largeFontMode = large;
             drawEmbossedText(w.g(), font, Colour::DarkRed, 100, 200, QStringLiteral("Abbruch"));
             const int x = (large && font == 14) ? 131 : 100;
             ASSERT_EQ(w.canvas.textsAt(x, 186).size(), 1u) << large << font;
@@ -207,7 +208,7 @@ TEST(EmbossedText, LargeFontModeMovesOnlyFont14) {
             // Leaves opaque black text on light grey in font 8.
             EXPECT_TRUE(w.canvas.opaqueText());
             EXPECT_EQ(w.canvas.backRGB(), colour(7));
-            EXPECT_EQ(w.g().currentFont, 8);
+            EXPECT_EQ(w.g().draw.currentFont, 8);
         }
     }
 }
@@ -219,7 +220,7 @@ TEST(Fonts, LargeFontTest) {
     TestWorld w;
     selectFont(w.g(), 8);
     selectFont(w.g(), 8);
-    EXPECT_FALSE(w.g().largeFontMode);
+    EXPECT_FALSE(w.g().draw.largeFontMode);
 }
 
 // On a large-font desktop the panels keep their layout: the "Fehler" line stays inside the
@@ -227,7 +228,7 @@ TEST(Fonts, LargeFontTest) {
 TEST(Fonts, LargeFontModeKeepsThePanelContentsInside) {
     for (bool large : {false, true}) {
         TestWorld w;
-        w.g().largeFontMode = large;
+        w.g().draw.largeFontMode = large;
         w.canvas.keepJournal = true;
         drawFirstScreen(w);
         for (int x = 832; x <= 900; ++x)

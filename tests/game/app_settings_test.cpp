@@ -1,6 +1,6 @@
 // The settings file: the player's difficulty, display and symmetry kept across starts, the
 // start values for a missing or damaged file, and no other file touched.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/settings.h"
 #include "support/scripted_platform.h"
@@ -48,9 +48,9 @@ TEST(Settings, ReadAtStartWithStartValuesForWhatIsMissingOrDamaged) {
         TestWorld w;
         if (!t.file.isEmpty()) writeSettings(w, t.file);
         loadSettings(w.g());
-        EXPECT_EQ(w.g().difficulty, t.difficulty);
-        EXPECT_EQ(w.g().board.showDigits, t.digits);
-        EXPECT_EQ(w.g().board.symmetricPuzzle, t.symmetric);
+        EXPECT_EQ(w.g().state.difficulty, t.difficulty);
+        EXPECT_EQ(w.g().state.board.showDigits, t.digits);
+        EXPECT_EQ(w.g().state.board.symmetricPuzzle, t.symmetric);
         // Reading writes nothing, not even over a damaged file.
         Win_0_MenuEvent(w.g(), menuNumber(MenuId::Leicht) + difficultyIndex(t.difficulty));
         EXPECT_TRUE(w.platform.writtenFiles.empty());
@@ -74,9 +74,9 @@ TEST(Settings, ChoicesOfOneStartAreThoseOfTheNext) {
     writeSettings(next, text);
     loadSettings(next.g());
     updateMenuChecks(next.g());
-    EXPECT_EQ(next.g().difficulty, Difficulty::Schwer);
-    EXPECT_FALSE(next.g().board.showDigits);
-    EXPECT_FALSE(next.g().board.symmetricPuzzle);
+    EXPECT_EQ(next.g().state.difficulty, Difficulty::Schwer);
+    EXPECT_FALSE(next.g().state.board.showDigits);
+    EXPECT_FALSE(next.g().state.board.symmetricPuzzle);
     EXPECT_TRUE(next.platform.menuChecks[menuNumber(MenuId::Schwer)]);
     EXPECT_TRUE(next.platform.menuChecks[menuNumber(MenuId::Letters)]);
     EXPECT_FALSE(next.platform.menuChecks[menuNumber(MenuId::Symmetry)]);

@@ -1,7 +1,7 @@
 // The status strip beside the program's caption: the keys of the running game loop, the
 // notes on timing and on a solved board, the first screen's hint; the help line keeps its
 // defined texts meanwhile.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "help/guidance.h"
@@ -66,7 +66,7 @@ TEST(StatusStrip, TimingNotesLeaveTheHelpLineItsDefinedTexts) {
         w.platform.onModal = [](QWidget* form) { form->close(); }; // slot dialogs cancelled
         std::vector<Seen> seen;
         w.platform.onEvent = [&](const Event&) {
-            seen.push_back({g.helpText, g.stripKeys, g.stripNote});
+            seen.push_back({g.ui.helpText, g.ui.stripKeys, g.ui.stripNote});
         };
         w.platform.key(kKeyEsc);
         Win_0_MenuEvent(g, t.command);
@@ -74,9 +74,9 @@ TEST(StatusStrip, TimingNotesLeaveTheHelpLineItsDefinedTexts) {
         EXPECT_EQ(seen[0].help, t.help);
         EXPECT_EQ(seen[0].note, t.note);
         // Back at the idle screen: the defined line, the strip empty beside the caption.
-        EXPECT_EQ(g.helpText, idle);
-        EXPECT_EQ(g.stripKeys, QString());
-        EXPECT_EQ(g.stripNote, QString());
+        EXPECT_EQ(g.ui.helpText, idle);
+        EXPECT_EQ(g.ui.stripKeys, QString());
+        EXPECT_EQ(g.ui.stripNote, QString());
         int ink = 0;
         for (int y = 767; y <= 783; ++y)
             for (int x = kStripKeysX - 1; x < kStripRight; ++x)
@@ -89,14 +89,14 @@ TEST(StatusStrip, StartHintGoesOnceAGameHasStarted) {
     TestWorld w;
     Game& g = w.g();
     drawFirstScreen(w);
-    EXPECT_EQ(g.stripNote, kStartHint);
+    EXPECT_EQ(g.ui.stripNote, kStartHint);
     Win_0_MenuEvent(g, 33); // no game yet: the hint stays
-    EXPECT_EQ(g.stripNote, kStartHint);
+    EXPECT_EQ(g.ui.stripNote, kStartHint);
     EXPECT_EQ(w.canvas.textsAt(kStartHintX - 1, 782 - 15).size(), 1u) << "drawn once";
     w.platform.key(kKeyEsc);
     Win_0_MenuEvent(g, 10);
     Win_0_MenuEvent(g, 33);
-    EXPECT_EQ(g.stripNote, QString());
+    EXPECT_EQ(g.ui.stripNote, QString());
     EXPECT_EQ(w.pixel(kStartHintX + 20, 775), colour(12));
 }
 
@@ -106,9 +106,9 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     std::set<QString> keys, notes;
     std::vector<Seen> seen;
     w.platform.onEvent = [&](const Event&) {
-        seen.push_back({g.helpText, g.stripKeys, g.stripNote});
-        keys.insert(g.stripKeys);
-        notes.insert(g.stripNote);
+        seen.push_back({g.ui.helpText, g.ui.stripKeys, g.ui.stripNote});
+        keys.insert(g.ui.stripKeys);
+        notes.insert(g.ui.stripNote);
     };
     // Play: the cursor, undo, pause and the hint are named.
     w.platform.key(kKeyEsc);
@@ -118,12 +118,12 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     // The editor has no pause.
     w.platform.key(kKeyEsc);
     boardEditor(g);
-    g.editorMode = false;
+    g.ui.editorMode = false;
     EXPECT_FALSE(seen.back().keys.contains(QLatin1String("Pause")));
     EXPECT_TRUE(seen.back().keys.contains(QLatin1String("Cursor")));
 
     // Letter display: once the cursor shows, the strip says that A..I are values there.
-    g.board.showDigits = false;
+    g.state.board.showDigits = false;
     w.platform.key(kKeyDown);
     w.platform.key(kKeyEsc);
     seen.clear();
@@ -131,14 +131,15 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_FALSE(seen[0].keys.contains(QStringLiteral("A–I")));
     EXPECT_TRUE(seen[1].keys.contains(QStringLiteral("A–I")));
-    g.board.showDigits = true;
+    g.state.board.showDigits = true;
     hideCellCursor(g);
 
     // The last open cell filled: the strip says the board is solved and how to go on; the
     // help line keeps its own text. N still restarts, and undo brings the solved board back.
     for (auto [gr, c, r] : OpenCellsWorld::kOpen)
-        if (gr != 4) g.board.cellValue(gr, c, r) = static_cast<std::uint8_t>(fieldValue(gr, c, r));
-    syncSharedBoxes(g.board);
+        if (gr != 4)
+            g.state.board.cellValue(gr, c, r) = static_cast<std::uint8_t>(fieldValue(gr, c, r));
+    syncSharedBoxes(g.state.board);
     w.click(4, 9, 9);
     w.platform.typed('0' + fieldValue(4, 9, 9));
     w.platform.key('N');
@@ -152,7 +153,7 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     EXPECT_TRUE(seen[3].note.contains(QStringLiteral("Neues Spiel")));
     EXPECT_EQ(seen[3].help, QStringLiteral("Bitte ein Feld anklicken! "));
     EXPECT_FALSE(seen[4].note.contains(QStringLiteral("Gelöst"))) << "N restarted the board";
-    EXPECT_EQ(g.board.cellValue(0, 1, 1), 0 + fieldValue(0, 1, 1)) << "undo brought it back";
+    EXPECT_EQ(g.state.board.cellValue(0, 1, 1), 0 + fieldValue(0, 1, 1)) << "undo brought it back";
     EXPECT_TRUE(seen[5].note.contains(QStringLiteral("Gelöst")));
     expectFits(g, keys, notes);
 }

@@ -1,7 +1,7 @@
 // The main window and the Qt platform: the start position rule, key codes, the window's
 // menu bar, drawing area and clock label, event routing, files and the clock label from
 // another thread.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "app/win0.h"
 #include "platform/qt_platform.h"
@@ -246,7 +246,7 @@ TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
     answer(QStringLiteral("&NEIN"));
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(game.escapeConsumed);
+    EXPECT_TRUE(game.ui.escapeConsumed);
 
     answer(QStringLiteral("&JA"));
     EXPECT_TRUE(window.close());
@@ -272,7 +272,7 @@ TEST(MainWindow, KeyReleasesReachTheGameOnlyForKeysPressedDuringTheCommand) {
     });
     window.runMenuCommand(10); // Spielstart: the play loop reads the keys; A leaves it
     EXPECT_FALSE(window.commandRunning());
-    EXPECT_EQ(game.board.noteFlag, NoteArray<bool>{}) << "the release of F set every note";
+    EXPECT_EQ(game.state.board.noteFlag, NoteArray<bool>{}) << "the release of F set every note";
 }
 
 // The close box used while the hall of fame or the about window is open closes the window

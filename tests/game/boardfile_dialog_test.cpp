@@ -3,7 +3,7 @@
 #include "files/boardfile.h"
 #include "files/slotdialog.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/shuffle.h"
 #include "game/boardfile_support.h"
 
@@ -41,11 +41,11 @@ struct SlotDialogTest : ::testing::Test {
     void SetUp() override {
         writeRaw(p, kBrett,
                  boardFile({markedBoard(1), markedBoard(2), markedBoard(3), markedBoard(4)}));
-        g.boardFileName = kBrett;
+        g.state.boardFileName = kBrett;
     }
     // The slot whose board is on the board now; -1 for the untouched start board.
     int loadedSlot() const {
-        return g.board.cellValue(1, 2, 3) == 8 ? -1 : g.board.cellValue(1, 2, 3) - 1;
+        return g.state.board.cellValue(1, 2, 3) == 8 ? -1 : g.state.board.cellValue(1, 2, 3) - 1;
     }
 };
 
@@ -77,27 +77,27 @@ TEST_F(SlotDialogTest, EveryWayOfClosingTheLoadDialog) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        g.board = markedBoard(8);
-        g.boardSlot = 1;
-        g.boardFileName = kBrett;
+        g.state.board = markedBoard(8);
+        g.state.boardSlot = 1;
+        g.state.boardFileName = kBrett;
         p.onModal = c.act;
         loadBoard(g);
-        EXPECT_TRUE(g.dialogDone);
+        EXPECT_TRUE(g.ui.dialogDone);
         EXPECT_EQ(loadedSlot(), c.loaded);
-        EXPECT_EQ(g.boardSlot, c.loaded < 0 ? 1 : c.loaded);
+        EXPECT_EQ(g.state.boardSlot, c.loaded < 0 ? 1 : c.loaded);
     }
     EXPECT_TRUE(p.messages.empty());
 }
 
 TEST_F(SlotDialogTest, FormCaptionsPlacementAndPreselection) {
-    g.boardSlot = 0;
+    g.state.boardSlot = 0;
     QStringList titles;
     std::vector<int> preselected;
     auto observe = [&](QWidget* f) {
         titles << f->windowTitle();
         for (int n = 1; n <= 4; ++n)
             if (opt(f, n)->isChecked()) preselected.push_back(n);
-        EXPECT_EQ(f->focusWidget(), opt(f, g.boardSlot + 1));
+        EXPECT_EQ(f->focusWidget(), opt(f, g.state.boardSlot + 1));
         ASSERT_NE(cmd(f, 1), nullptr);
         ASSERT_NE(cmd(f, 2), nullptr);
     };
@@ -126,25 +126,25 @@ TEST_F(SlotDialogTest, FormCaptionsPlacementAndPreselection) {
 }
 
 TEST_F(SlotDialogTest, SaveWritesTheChosenSlotOfBrettQnt) {
-    g.boardFileName = QStringLiteral("mittel.qnt"); // left over from a new game
-    g.board = markedBoard(6);
+    g.state.boardFileName = QStringLiteral("mittel.qnt"); // left over from a new game
+    g.state.board = markedBoard(6);
     p.onModal = [](QWidget* f) { press(opt(f, 1), Qt::Key_3, "3"); };
     saveBoard(g);
-    EXPECT_EQ(g.boardFileName, kBrett);
-    EXPECT_FALSE(g.slotDialogMode);
+    EXPECT_EQ(g.state.boardFileName, kBrett);
+    EXPECT_FALSE(g.ui.slotDialogMode);
     EXPECT_FALSE(p.fileExists(QStringLiteral("mittel.qnt")));
-    g.board = Board{};
+    g.state.board = Board{};
     ASSERT_TRUE(loadBoardRecord(g, 2));
-    EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(6)));
+    EXPECT_TRUE(sameStoredBoard(g.state.board, markedBoard(6)));
     ASSERT_TRUE(loadBoardRecord(g, 1));
-    EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(2)));
+    EXPECT_TRUE(sameStoredBoard(g.state.board, markedBoard(2)));
 }
 
 TEST_F(SlotDialogTest, AFailedSaveFromTheDialogIsReported) {
     p.failWrites = true;
     p.onModal = [](QWidget* f) { opt(f, 2)->click(); };
     saveBoard(g);
-    EXPECT_TRUE(g.dialogDone);
+    EXPECT_TRUE(g.ui.dialogDone);
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("brett.qnt")));
 }
@@ -156,17 +156,17 @@ TEST_F(SlotDialogTest, LoadRecomputesTheSolutionAlsoAfterCancel) {
         fillPattern(puzzle);
         puzzle.cellValue(4, 5, 5) = 0;
         if (cancel) {
-            g.board = puzzle;
+            g.state.board = puzzle;
             p.onModal = [](QWidget* f) { cmd(f, 2)->click(); };
         } else {
             writeRaw(p, kBrett, boardFile({Board{}, puzzle, Board{}, Board{}}));
-            g.board = Board{};
+            g.state.board = Board{};
             p.onModal = [](QWidget* f) { press(opt(f, 1), Qt::Key_2, "2"); };
         }
-        g.board.solutionValue = BoardArray{};
+        g.state.board.solutionValue = BoardArray{};
         loadBoard(g);
-        EXPECT_EQ(g.board.cellValue(4, 5, 5), 0);
-        EXPECT_EQ(g.board.solutionValue(4, 5, 5), patternValue(4, 5, 5));
+        EXPECT_EQ(g.state.board.cellValue(4, 5, 5), 0);
+        EXPECT_EQ(g.state.board.solutionValue(4, 5, 5), patternValue(4, 5, 5));
     }
 }
 
@@ -195,17 +195,17 @@ TEST_F(NewGamePuzzle, EachDifficultyDrawsFromItsOwnFile) {
     const char* names[4] = {"leicht.qnt", "mittel.qnt", "schwer.qnt", "extrem.qnt"};
     for (int d = 0; d < 4; ++d) {
         SCOPED_TRACE(names[d]);
-        g.difficulty = static_cast<Difficulty>(d);
+        g.state.difficulty = static_cast<Difficulty>(d);
         std::set<int> drawn;
         for (int game = 0; game < 40; ++game) {
-            g.board = Board{};
-            g.clock.clockRunning = true;
+            g.state.board = Board{};
+            g.state.clock.clockRunning = true;
             ASSERT_TRUE(loadCollectionPuzzle(g));
-            EXPECT_EQ(g.boardFileName, QString::fromLatin1(names[d]));
-            EXPECT_EQ(g.board.cellValue(0, 5, 5), d + 1);
-            EXPECT_FALSE(g.clock.clockRunning);
-            const int record = g.board.cellValue(1, 2, 3) - 1;
-            EXPECT_TRUE(sameStoredBoard(g.board, collectionBoard(d, record)));
+            EXPECT_EQ(g.state.boardFileName, QString::fromLatin1(names[d]));
+            EXPECT_EQ(g.state.board.cellValue(0, 5, 5), d + 1);
+            EXPECT_FALSE(g.state.clock.clockRunning);
+            const int record = g.state.board.cellValue(1, 2, 3) - 1;
+            EXPECT_TRUE(sameStoredBoard(g.state.board, collectionBoard(d, record)));
             drawn.insert(record);
         }
         EXPECT_EQ(drawn, (std::set<int>{0, 1, 2, 3}));
@@ -219,12 +219,12 @@ TEST_F(NewGamePuzzle, AMissingOrDamagedCollectionFileStopsTheNewGame) {
         writeCollections(2);
         if (damaged) writeRaw(p, QStringLiteral("schwer.qnt"), QByteArray(500, char(1)));
         p.messages.clear();
-        g.difficulty = Difficulty::Schwer;
-        g.board = markedBoard(8);
-        g.clock.clockRunning = true;
+        g.state.difficulty = Difficulty::Schwer;
+        g.state.board = markedBoard(8);
+        g.state.clock.clockRunning = true;
         EXPECT_FALSE(loadCollectionPuzzle(g));
-        EXPECT_FALSE(g.clock.clockRunning);
-        EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(8)));
+        EXPECT_FALSE(g.state.clock.clockRunning);
+        EXPECT_TRUE(sameStoredBoard(g.state.board, markedBoard(8)));
         ASSERT_EQ(p.messages.size(), 1u);
         EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"schwer.qnt\"")))
             << p.messages[0].text.toStdString();
@@ -242,17 +242,18 @@ TEST_F(NewGamePuzzle, SchwerReadsOnlySchwerQnt) {
     p.copyDataFile(QStringLiteral("schwer.qnt"));
     const QByteArray file = readRaw(p, QStringLiteral("schwer.qnt"));
     ASSERT_EQ(file.size(), kBoardFileSize);
-    g.difficulty = Difficulty::Schwer;
+    g.state.difficulty = Difficulty::Schwer;
     for (int game = 0; game < 8; ++game) {
         ASSERT_TRUE(loadCollectionPuzzle(g));
-        EXPECT_EQ(g.boardFileName, QStringLiteral("schwer.qnt"));
+        EXPECT_EQ(g.state.boardFileName, QStringLiteral("schwer.qnt"));
         bool stored = false;
         for (int record = 0; record < kRecordCount; ++record)
-            stored |= std::equal(g.board.givenValue.bytes.begin(), g.board.givenValue.bytes.end(),
+            stored |= std::equal(g.state.board.givenValue.bytes.begin(),
+                                 g.state.board.givenValue.bytes.end(),
                                  file.constData() + record * kRecordSize + kBlockSize);
         EXPECT_TRUE(stored);
-        shuffleBoard(g.board, g.random);
-        EXPECT_FALSE(g.board.notSolvable);
+        shuffleBoard(g.state.board, g.random);
+        EXPECT_FALSE(g.state.board.notSolvable);
     }
     EXPECT_TRUE(p.messages.empty());
 }

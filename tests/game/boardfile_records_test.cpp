@@ -2,7 +2,7 @@
 // re-initialisation, missing files, and damaged or unwritable files.
 #include "files/boardfile.h"
 
-#include "app/game.h"
+#include "session/game.h"
 #include "game/boardfile_support.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +19,12 @@ struct BoardFiles : ::testing::Test {
     TestWorld world{5};
     Game& g = world.g();
     ScriptedPlatform& p = world.platform;
-    void SetUp() override { g.boardFileName = kBrett; }
+    void SetUp() override { g.state.boardFileName = kBrett; }
 
     Board loadSlot(int slot) {
-        g.board = Board{};
+        g.state.board = Board{};
         EXPECT_TRUE(loadBoardRecord(g, slot)) << "slot " << slot;
-        return g.board;
+        return g.state.board;
     }
 };
 
@@ -41,7 +41,7 @@ void expectBlankRecord(const QByteArray& file, int slot) {
 } // namespace
 
 TEST_F(BoardFiles, FirstSaveIntoTheThirdSlotCreatesFourRecords) {
-    g.board = markedBoard(3);
+    g.state.board = markedBoard(3);
     ASSERT_TRUE(saveBoardRecord(g, 2));
     const QByteArray file = readRaw(p, kBrett);
     ASSERT_EQ(file.size(), 28000);
@@ -55,10 +55,10 @@ TEST_F(BoardFiles, FirstSaveIntoTheThirdSlotCreatesFourRecords) {
 
 TEST_F(BoardFiles, SavingTheFourthSlotKeepsTheSecond) {
     const Board second = markedBoard(2), fourth = markedBoard(4);
-    g.board = second;
+    g.state.board = second;
     ASSERT_TRUE(saveBoardRecord(g, 1));
     const QByteArray afterFirst = readRaw(p, kBrett);
-    g.board = fourth;
+    g.state.board = fourth;
     ASSERT_TRUE(saveBoardRecord(g, 3));
     const QByteArray afterSecond = readRaw(p, kBrett);
     // Only the fourth record changed.
@@ -71,8 +71,8 @@ TEST_F(BoardFiles, SavingTheFourthSlotKeepsTheSecond) {
 }
 
 TEST_F(BoardFiles, TwoSavesOfOneBoardDifferOnlyInTheFiller) {
-    g.board = markedBoard(6);
-    fillPattern(g.board);
+    g.state.board = markedBoard(6);
+    fillPattern(g.state.board);
     ASSERT_TRUE(saveBoardRecord(g, 1));
     const QByteArray first = readRaw(p, kBrett);
     ASSERT_TRUE(saveBoardRecord(g, 1));
@@ -89,8 +89,8 @@ TEST_F(BoardFiles, TwoSavesOfOneBoardDifferOnlyInTheFiller) {
 }
 
 TEST_F(BoardFiles, IndexZeroValueBytesAreWrittenAsHeld) {
-    g.board.cellValue(3, 0, 0) = 5;
-    g.board.givenValue(0, 4, 0) = 2;
+    g.state.board.cellValue(3, 0, 0) = 5;
+    g.state.board.givenValue(0, 4, 0) = 2;
     ASSERT_TRUE(saveBoardRecord(g, 0));
     const QByteArray file = readRaw(p, kBrett);
     EXPECT_EQ(file[cellIndex(3, 0, 0)], 5);
@@ -101,11 +101,11 @@ TEST_F(BoardFiles, IndexZeroValueBytesAreWrittenAsHeld) {
 }
 
 TEST_F(BoardFiles, NotesRemovedAfterALoadAreNotSavedAgain) {
-    g.board = markedBoard(3);
+    g.state.board = markedBoard(3);
     ASSERT_TRUE(saveBoardRecord(g, 0));
     Board loaded = loadSlot(0);
     ASSERT_NE(loaded.noteFlag, NoteArray<bool>{});
-    setAllNotes(g.board, false); // the player clears every note (key C)
+    setAllNotes(g.state.board, false); // the player clears every note (key C)
     ASSERT_TRUE(saveBoardRecord(g, 0));
     EXPECT_EQ(loadSlot(0).noteFlag, NoteArray<bool>{});
 }
@@ -127,7 +127,7 @@ TEST_F(BoardFiles, AFileOfAnotherLengthKeepsItsCompleteRecordsOnSave) {
         old.resize(c.length);
         writeRaw(p, kBrett, old);
         p.messages.clear();
-        g.board = markedBoard(7);
+        g.state.board = markedBoard(7);
         ASSERT_TRUE(saveBoardRecord(g, 1));
         const QByteArray file = readRaw(p, kBrett);
         ASSERT_EQ(file.size(), 28000);
@@ -166,11 +166,11 @@ TEST_F(BoardFiles, AFileOfAnotherLengthKeepsItsCompleteRecordsOnSave) {
 }
 
 TEST_F(BoardFiles, LoadingAMissingFileLeavesTheBoardAndStopsTheClock) {
-    g.board = markedBoard(4);
-    g.clock.clockRunning = true;
+    g.state.board = markedBoard(4);
+    g.state.clock.clockRunning = true;
     EXPECT_FALSE(loadBoardRecord(g, 0));
-    EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(4)));
+    EXPECT_FALSE(g.state.clock.clockRunning);
+    EXPECT_TRUE(sameStoredBoard(g.state.board, markedBoard(4)));
     EXPECT_TRUE(p.messages.empty());
 }
 
@@ -214,15 +214,15 @@ TEST_F(BoardFiles, DamagedOrShortFilesAreNotLoaded) {
         file.resize(c.length);
         writeRaw(p, kBrett, file);
         p.messages.clear();
-        g.board = markedBoard(8);
-        g.clock.clockRunning = true;
+        g.state.board = markedBoard(8);
+        g.state.clock.clockRunning = true;
         EXPECT_EQ(loadBoardRecord(g, c.slot), c.loads);
-        EXPECT_FALSE(g.clock.clockRunning);
+        EXPECT_FALSE(g.state.clock.clockRunning);
         if (c.loads) {
             EXPECT_TRUE(p.messages.empty());
-            EXPECT_EQ(g.board.cellValue(1, 2, 3), c.slot + 1);
+            EXPECT_EQ(g.state.board.cellValue(1, 2, 3), c.slot + 1);
         } else {
-            EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(8)));
+            EXPECT_TRUE(sameStoredBoard(g.state.board, markedBoard(8)));
             ASSERT_EQ(p.messages.size(), 1u);
             EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"brett.qnt\"")))
                 << p.messages[0].text.toStdString();
@@ -237,7 +237,7 @@ TEST_F(BoardFiles, AFailedSaveSaysSoAndKeepsTheOldFile) {
         boardFile({markedBoard(1), markedBoard(2), markedBoard(3), markedBoard(4)});
     writeRaw(p, kBrett, old);
     p.failWrites = true;
-    g.board = markedBoard(6);
+    g.state.board = markedBoard(6);
     EXPECT_FALSE(saveBoardRecord(g, 2));
     EXPECT_EQ(readRaw(p, kBrett), old);
     ASSERT_EQ(p.messages.size(), 1u);
@@ -250,12 +250,12 @@ TEST_F(BoardFiles, AFailedSaveSaysSoAndKeepsTheOldFile) {
 TEST_F(BoardFiles, AnUnreadableFileIsNotOverwrittenWithBlankRecords) {
     // A directory of that name exists but cannot be read as a file.
     ASSERT_TRUE(QDir(p.workDir.path()).mkdir(kBrett));
-    g.board = markedBoard(6);
+    g.state.board = markedBoard(6);
     EXPECT_FALSE(saveBoardRecord(g, 0));
     EXPECT_TRUE(QFileInfo(p.path(kBrett)).isDir());
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("\"brett.qnt\"")));
-    g.board = markedBoard(6);
+    g.state.board = markedBoard(6);
     EXPECT_FALSE(loadBoardRecord(g, 0));
-    EXPECT_TRUE(sameStoredBoard(g.board, markedBoard(6)));
+    EXPECT_TRUE(sameStoredBoard(g.state.board, markedBoard(6)));
 }

@@ -2,7 +2,8 @@
 // readers handed pipes, devices and huge files, two games saving the hall of fame, and
 // unreadable or damaged files kept aside instead of overwritten.
 #include "files/boardfile.h"
-#include "app/game.h"
+#include "halloffame/parts.h"
+#include "session/game.h"
 #include "halloffame/halloffame.h"
 #include "platform/fileio.h"
 #include "support/scripted_platform.h"
@@ -46,7 +47,7 @@ void enterTime(Game& g, ScriptedPlatform& p, const std::string& time, const QStr
             form->findChild<QPushButton*>(QStringLiteral("cmd3"))->click();
         }
     };
-    g.clock.finishTime = time;
+    g.state.clock.finishTime = time;
     enterHallOfFame(g);
 }
 
@@ -106,7 +107,7 @@ TEST(FileSafety, ReadersRefuseWhatNoGameFileCanBe) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.make();
-        g.boardFileName = brett;
+        g.state.boardFileName = brett;
         p.messages.clear();
         EXPECT_FALSE(loadBoardRecord(g, 0));
         ASSERT_EQ(p.messages.size(), 1u);
@@ -140,16 +141,16 @@ TEST(FileSafety, TwoGamesSavingTheHallOfFameKeepBothEntries) {
     enterTime(second, p, "00:10:00.0", QStringLiteral("Zweite"));
     enterTime(first, p, "00:30:00.0", QStringLiteral("Dritte"));
     loadHallOfFame(second);
-    const auto& names = second.hallOfFame.hallOfFameName[0];
+    const auto& names = hallOfFame(second).hallOfFameName[0];
     EXPECT_EQ(names[1], "Zweite");
     EXPECT_EQ(names[2], "Erste");
     EXPECT_EQ(names[3], "Dritte");
-    EXPECT_EQ(first.hallOfFame.hallOfFameName[0], names) << "the lists on screen show the merge";
+    EXPECT_EQ(hallOfFame(first).hallOfFameName[0], names) << "the lists on screen show the merge";
     // Emptying a list in one game removes what it showed, not what it never saw.
-    clearHallOfFameList(first.hallOfFame, 0);
+    clearHallOfFameList(hallOfFame(first), 0);
     saveHallOfFame(first);
     loadHallOfFame(second);
-    EXPECT_EQ(second.hallOfFame.hallOfFameTime[0][1], "9");
+    EXPECT_EQ(hallOfFame(second).hallOfFameTime[0][1], "9");
     EXPECT_TRUE(p.messages.empty());
 }
 
@@ -192,8 +193,8 @@ TEST(FileSafety, AVanishedOrReplacedHallOfFameLosesNoEntryOfEitherSide) {
         Game reader(p, w.canvas);
         loadHallOfFame(reader);
         for (std::size_t i = 0; i < c.names.size(); ++i)
-            EXPECT_EQ(reader.hallOfFame.hallOfFameName[0][i + 1], c.names[i]) << i;
-        EXPECT_EQ(reader.hallOfFame.hallOfFameTime[0][c.names.size() + 1], "9");
+            EXPECT_EQ(hallOfFame(reader).hallOfFameName[0][i + 1], c.names[i]) << i;
+        EXPECT_EQ(hallOfFame(reader).hallOfFameTime[0][c.names.size() + 1], "9");
         EXPECT_TRUE(p.messages.empty());
     }
 }
@@ -251,8 +252,8 @@ TEST(FileSafety, AReallyFullDiskLosesNothing) {
 
     loadHallOfFame(g);
     enterTime(g, p, "00:05:00.0", QStringLiteral("Anna"));
-    g.boardFileName = QStringLiteral("brett.qnt");
-    g.board.cellValue(1, 2, 3) = 4;
+    g.state.boardFileName = QStringLiteral("brett.qnt");
+    g.state.board.cellValue(1, 2, 3) = 4;
     ASSERT_TRUE(saveBoardRecord(g, 0));
     const QByteArray hall = readRaw(p.path("Champions.Rhm"));
     ASSERT_TRUE(hall.startsWith("Anna\r\n"));
@@ -268,10 +269,10 @@ TEST(FileSafety, AReallyFullDiskLosesNothing) {
         filler.write("f", 1);
     }
 
-    g.board.cellValue(1, 2, 3) = 5;
+    g.state.board.cellValue(1, 2, 3) = 5;
     EXPECT_FALSE(saveBoardRecord(g, 1));
     enterTime(g, p, "00:04:00.0", QStringLiteral("Bert"));
-    clearHallOfFameList(g.hallOfFame, 0);
+    clearHallOfFameList(hallOfFame(g), 0);
     saveHallOfFame(g);
     EXPECT_EQ(readRaw(p.path("Champions.Rhm")), hall);
     writeRaw(p.path("Champions.Rhm"), "damaged\r\n"); // overwrites in place: fits the page

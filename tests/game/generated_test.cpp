@@ -45,9 +45,9 @@ void watchLoop(ScriptedPlatform& p, Game& g, LoopSeen& seen) {
     p.key(kKeyEsc);
     p.onEvent = [&g, &seen](const Event&) {
         seen.ran = true;
-        seen.timed = g.clock.clockRunning;
-        seen.origin = g.origin;
-        seen.givens = g.board.givenValue;
+        seen.timed = g.state.clock.clockRunning;
+        seen.origin = g.state.origin;
+        seen.givens = g.state.board.givenValue;
     };
 }
 
@@ -82,7 +82,7 @@ TEST(GeneratedGame, TheDialogsChoiceIsPlayedTimedAndShownInThePanel) {
     Game& g = w.g();
     drawDifficultyPanel(g);
     w.canvas.keepJournal = true;
-    g.board.symmetricPuzzle = false; // the dialog's default follows the symmetry option
+    g.state.board.symmetricPuzzle = false; // the dialog's default follows the symmetry option
     bool defaultSymmetric = true;
     answerDialog(w.platform, [&](GenerateDialog& erz) {
         defaultSymmetric = erz.chk1->isChecked();
@@ -106,7 +106,7 @@ TEST(GeneratedGame, TheDialogsChoiceIsPlayedTimedAndShownInThePanel) {
     puzzle.cellValue = seen.givens;
     BoardArray solution;
     EXPECT_EQ(countSolutions(puzzle, 2, &solution), 1);
-    EXPECT_EQ(solution, g.board.solutionValue);
+    EXPECT_EQ(solution, g.state.board.solutionValue);
     const Grade grade = gradeBoard(puzzle);
     EXPECT_EQ(levelOf(grade.hardest), GeneratedLevel::Fortgeschritten);
     // The longest name fits the panel in a smaller face; the defined name is not drawn.
@@ -187,9 +187,9 @@ TEST(GeneratedGame, ThePuzzleOfTheDayIsTheDatesForEveryPlayer) {
 TEST(GeneratedGame, CancelOrNoPuzzleLeavesTheBoardAsItWas) {
     TestWorld w;
     Game& g = w.g();
-    g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
-    g.board.cellValue(2, 5, 5) = 6;
-    const Board before = g.board;
+    g.state.board.givenValue(0, 1, 1) = g.state.board.cellValue(0, 1, 1) = 4;
+    g.state.board.cellValue(2, 5, 5) = 6;
+    const Board before = g.state.board;
 
     // Abbrechen in the dialog: nothing is generated.
     answerDialog(w.platform, nullptr, false);
@@ -204,10 +204,10 @@ TEST(GeneratedGame, CancelOrNoPuzzleLeavesTheBoardAsItWas) {
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_EQ(w.platform.messages[0].text,
               QStringLiteral("Das Erzeugen wurde abgebrochen.\nDas Brett bleibt, wie es war."));
-    EXPECT_EQ(g.board.cellValue, before.cellValue);
-    EXPECT_EQ(g.board.givenValue, before.givenValue);
-    EXPECT_EQ(g.origin, PuzzleOrigin{});
-    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_EQ(g.state.board.cellValue, before.cellValue);
+    EXPECT_EQ(g.state.board.givenValue, before.givenValue);
+    EXPECT_EQ(g.state.origin, PuzzleOrigin{});
+    EXPECT_FALSE(g.state.clock.clockRunning);
 }
 
 TEST(GeneratedGame, ARestartResumesTheLevelAndASlotLoadsAnOrdinaryBoard) {
@@ -227,22 +227,22 @@ TEST(GeneratedGame, ARestartResumesTheLevelAndASlotLoadsAnOrdinaryBoard) {
     w.platform.answers = {1}; // "&JA"
     w.canvas.journal.clear();
     ASSERT_TRUE(offerResume(next));
-    EXPECT_EQ(next.origin, (PuzzleOrigin{2, 0}));
+    EXPECT_EQ(next.state.origin, (PuzzleOrigin{2, 0}));
     updateDifficultyPanel(next);
     EXPECT_TRUE(panelShows(w.canvas, QStringLiteral("Kenner")));
 
     // Saved into a slot and loaded over a changed board: the slot record carries no level,
     // the loaded puzzle is an ordinary board.
-    next.boardFileName = QStringLiteral("brett.qnt");
+    next.state.boardFileName = QStringLiteral("brett.qnt");
     ASSERT_TRUE(saveBoardRecord(next, 0));
-    openOneGiven(next.board);
+    openOneGiven(next.state.board);
     w.platform.onModal = [](QWidget* form) { static_cast<SlotDialog*>(form)->opt_Click(1); };
     w.canvas.journal.clear();
     w.platform.onEvent = nullptr;
     w.platform.key(kKeyEsc);
     Win_0_MenuEvent(next, 20);
-    EXPECT_EQ(next.board.givenValue, seen.givens);
-    EXPECT_EQ(next.origin, PuzzleOrigin{});
+    EXPECT_EQ(next.state.board.givenValue, seen.givens);
+    EXPECT_EQ(next.state.origin, PuzzleOrigin{});
     EXPECT_TRUE(panelShows(w.canvas, QStringLiteral("Leicht")));
 }
 
@@ -321,8 +321,8 @@ TEST(PuzzleTransfer, APastedTextThatIsNoPuzzleIsNamedByItsPlace) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.says.toStdString());
         TestWorld w;
-        w.g().board.givenValue(1, 1, 1) = w.g().board.cellValue(1, 1, 1) = 8;
-        const Board before = w.g().board;
+        w.g().state.board.givenValue(1, 1, 1) = w.g().state.board.cellValue(1, 1, 1) = 8;
+        const Board before = w.g().state.board;
         w.platform.clipboard = c.text.join(QLatin1Char('\n'));
         Win_0_MenuEvent(w.g(), kPaste);
         ASSERT_EQ(w.platform.messages.size(), 1u);
@@ -332,8 +332,8 @@ TEST(PuzzleTransfer, APastedTextThatIsNoPuzzleIsNamedByItsPlace) {
             << text.toStdString();
         EXPECT_TRUE(text.contains(c.says)) << text.toStdString();
         EXPECT_TRUE(w.platform.fileDialogs.empty());
-        EXPECT_EQ(w.g().board.cellValue, before.cellValue);
-        EXPECT_EQ(w.g().board.givenValue, before.givenValue);
+        EXPECT_EQ(w.g().state.board.cellValue, before.cellValue);
+        EXPECT_EQ(w.g().state.board.givenValue, before.givenValue);
     }
 
     // No samurai in the clipboard: a text file is offered; a file's faults name the file.
@@ -353,7 +353,7 @@ TEST(PuzzleTransfer, APastedTextThatIsNoPuzzleIsNamedByItsPlace) {
     ASSERT_EQ(w.platform.messages.size(), 2u);
     EXPECT_TRUE(w.platform.messages[1].text.startsWith(
         QStringLiteral("Die Datei „doppelt.txt“ ist kein Rätsel")));
-    EXPECT_EQ(w.g().board.givenValue, Board{}.givenValue);
+    EXPECT_EQ(w.g().state.board.givenValue, Board{}.givenValue);
 }
 
 TEST(PuzzleTransfer, CopyAndPasteGiveTheSamePuzzleAsAnUntimedOwnBoard) {
@@ -367,8 +367,9 @@ TEST(PuzzleTransfer, CopyAndPasteGiveTheSamePuzzleAsAnUntimedOwnBoard) {
     w.platform.key(kKeyEsc);
     Win_0_MenuEvent(g, 8);
     joinClockTicker(g);
-    const BoardArray givens = g.board.givenValue, solution = g.board.solutionValue;
-    g.board.cellValue(2, 5, 5) = g.board.cellValue(2, 5, 5) ? g.board.cellValue(2, 5, 5) : 1;
+    const BoardArray givens = g.state.board.givenValue, solution = g.state.board.solutionValue;
+    g.state.board.cellValue(2, 5, 5) =
+        g.state.board.cellValue(2, 5, 5) ? g.state.board.cellValue(2, 5, 5) : 1;
     Win_0_MenuEvent(g, kCopy);
     EXPECT_EQ(w.platform.clipboard.toStdString(), writePuzzleText(givens));
 
@@ -379,9 +380,9 @@ TEST(PuzzleTransfer, CopyAndPasteGiveTheSamePuzzleAsAnUntimedOwnBoard) {
     ASSERT_TRUE(seen.ran);
     EXPECT_FALSE(seen.timed);
     EXPECT_EQ(seen.givens, givens);
-    EXPECT_EQ(g.board.cellValue, givens) << "givens alone, no entries";
-    EXPECT_EQ(g.board.solutionValue, solution);
-    EXPECT_FALSE(g.board.notSolvable);
+    EXPECT_EQ(g.state.board.cellValue, givens) << "givens alone, no entries";
+    EXPECT_EQ(g.state.board.solutionValue, solution);
+    EXPECT_FALSE(g.state.board.notSolvable);
 
     // The five-line form from a file, the clipboard empty.
     Win_0_MenuEvent(g, 26);
@@ -394,5 +395,5 @@ TEST(PuzzleTransfer, CopyAndPasteGiveTheSamePuzzleAsAnUntimedOwnBoard) {
     watchLoop(w.platform, g, seen);
     Win_0_MenuEvent(g, kPaste);
     EXPECT_EQ(seen.givens, samplePuzzle().givens);
-    EXPECT_EQ(g.board.solutionValue, samplePuzzle().solution);
+    EXPECT_EQ(g.state.board.solutionValue, samplePuzzle().solution);
 }

@@ -1,6 +1,7 @@
 // The hall of fame in the game: ranking a solved timed game, the name dialog champ, the
 // window ruhm with its tabs and "empty this list", and the file "Champions.Rhm".
 #include "halloffame/forms.h"
+#include "halloffame/parts.h"
 #include "halloffame/halloffame.h"
 #include "panels/info.h"
 #include "support/scripted_platform.h"
@@ -54,7 +55,7 @@ struct HallOfFameWorld {
     std::function<void(RuhmForm*)> onRuhm; // default: look and close with cmd3
 
     HallOfFameWorld() {
-        clearHallOfFame(g.hallOfFame);
+        clearHallOfFame(hallOfFame(g));
         platform.onModal = [this](QWidget* form) {
             if (auto* champ = qobject_cast<ChampForm*>(form)) return answerChamp(champ);
             auto* ruhm = qobject_cast<RuhmForm*>(form);
@@ -95,15 +96,16 @@ struct HallOfFameWorld {
 
     // The clock has just finished a solved game with this final time.
     void finish(const std::string& time) {
-        g.clock.finishTime = time;
+        g.state.clock.finishTime = time;
         enterHallOfFame(g);
     }
 
     void fill(int d, const std::vector<std::string>& times) {
         for (std::size_t i = 0; i < times.size(); ++i) {
-            g.hallOfFame.hallOfFameName[d][i + 1] = "P" + std::to_string(d) + std::to_string(i + 1);
-            g.hallOfFame.hallOfFameDate[d][i + 1] = "01.01.2026";
-            g.hallOfFame.hallOfFameTime[d][i + 1] = times[i];
+            hallOfFame(g).hallOfFameName[d][i + 1] =
+                "P" + std::to_string(d) + std::to_string(i + 1);
+            hallOfFame(g).hallOfFameDate[d][i + 1] = "01.01.2026";
+            hallOfFame(g).hallOfFameTime[d][i + 1] = times[i];
         }
     }
 
@@ -131,7 +133,7 @@ std::vector<std::string> tenTimes() {
 
 TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
     HallOfFameWorld w;
-    w.g.difficulty = Difficulty::Schwer;
+    w.g.state.difficulty = Difficulty::Schwer;
     ASSERT_FALSE(QFile::exists(w.platform.path("Champions.Rhm")));
     w.finish("00:12:34.5");
 
@@ -139,7 +141,7 @@ TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
     EXPECT_EQ(w.platform.modalOffsets, (std::vector<QPoint>{{238, 281}, {200, 184}}));
     EXPECT_EQ(w.offeredName, "");
     EXPECT_TRUE(w.nameFieldFocused);
-    EXPECT_EQ(w.g.hallOfFame.championName, "Anna");
+    EXPECT_EQ(hallOfFame(w.g).championName, "Anna");
 
     const QList<QByteArray> lines = w.fileLines();
     ASSERT_EQ(lines.size(), 120);
@@ -155,7 +157,7 @@ TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
     EXPECT_EQ(w.shown[0].tab, 2);
     EXPECT_EQ(w.shown[0].rows[2], (Rows{{" 1.", "Anna", "09.12.2026", "00:12:34.5"}}));
     for (int d : {0, 1, 3}) EXPECT_TRUE(w.shown[0].rows[d].empty());
-    EXPECT_TRUE(w.g.escapeConsumed);
+    EXPECT_TRUE(w.g.ui.escapeConsumed);
 
     // The next entry offers the name confirmed last and lands on rank 1 above Anna.
     w.typedName = "Bert";
@@ -168,7 +170,7 @@ TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
 TEST(HallOfFame, WindowCarriesTheSystemsControls) {
     HallOfFameWorld w;
     w.fill(0, tenTimes());
-    w.g.difficulty = Difficulty::Extrem;
+    w.g.state.difficulty = Difficulty::Extrem;
     w.onRuhm = [&](RuhmForm* ruhm) {
         auto* tabs = ruhm->findChild<QTabWidget*>("tbs1");
         ASSERT_EQ(tabs->count(), 4);
@@ -199,7 +201,7 @@ TEST(HallOfFame, WindowCarriesTheSystemsControls) {
     ASSERT_EQ(w.shown[0].rows[0].size(), 10u);
     EXPECT_EQ(w.shown[0].rows[0][0][0], " 1.");
     EXPECT_EQ(w.shown[0].rows[0][9], (QStringList{"10.", "P010", "01.01.2026", "00:10:00.0"}));
-    EXPECT_TRUE(w.g.escapeConsumed);
+    EXPECT_TRUE(w.g.ui.escapeConsumed);
 }
 
 TEST(HallOfFame, AnEqualTimeGoesBelowAllEqualOlderOnes) {
@@ -207,7 +209,7 @@ TEST(HallOfFame, AnEqualTimeGoesBelowAllEqualOlderOnes) {
     w.fill(0, tenTimes()); // ranks 3 and 4 both 00:03:00.0
     saveHallOfFame(w.g);
     w.finish("00:03:00.0");
-    const HallOfFame& t = w.g.hallOfFame;
+    const HallOfFame& t = hallOfFame(w.g);
     EXPECT_EQ(t.hallOfFameName[0][4], "P04");
     EXPECT_EQ(t.hallOfFameName[0][5], "Anna");
     EXPECT_EQ(t.hallOfFameTime[0][5], "00:03:00.0");
@@ -220,14 +222,14 @@ TEST(HallOfFame, ATimeThatMakesNoRankOpensOnlyTheWindow) {
     for (const std::string time : {"00:10:00.0", "00:59:00.0", "X"}) {
         HallOfFameWorld w;
         w.fill(1, tenTimes());
-        w.g.difficulty = Difficulty::Mittel;
+        w.g.state.difficulty = Difficulty::Mittel;
         saveHallOfFame(w.g);
         const QByteArray before = w.file();
         w.finish(time);
         EXPECT_EQ(w.platform.modalForms, std::vector<QString>{"ruhm"}) << time;
         EXPECT_EQ(w.file(), before) << time;
         EXPECT_EQ(w.shown.at(0).rows[1].size(), 10u);
-        EXPECT_EQ(w.g.hallOfFame.hallOfFameTime[1][10], "00:10:00.0");
+        EXPECT_EQ(hallOfFame(w.g).hallOfFameTime[1][10], "00:10:00.0");
     }
 }
 
@@ -236,18 +238,18 @@ TEST(HallOfFame, LeavingTheNameDialogWithoutOkRestoresTheOldState) {
          {ChampAnswer::Cancel, ChampAnswer::CloseBox, ChampAnswer::Escape}) {
         HallOfFameWorld w;
         w.fill(0, {"00:01:00.0", "00:02:00.0"});
-        w.g.hallOfFame.championName = "Carla";
+        hallOfFame(w.g).championName = "Carla";
         saveHallOfFame(w.g);
         const QByteArray before = w.file();
-        const HallOfFame old = w.g.hallOfFame;
+        const HallOfFame old = hallOfFame(w.g);
         w.champAnswer = answer;
         w.finish("00:01:30.0");
         EXPECT_EQ(w.platform.modalForms, (std::vector<QString>{"champ", "ruhm"}));
         EXPECT_EQ(w.offeredName, "Carla");
         EXPECT_EQ(w.file(), before);
-        EXPECT_EQ(w.g.hallOfFame.hallOfFameName, old.hallOfFameName);
-        EXPECT_EQ(w.g.hallOfFame.hallOfFameTime, old.hallOfFameTime);
-        EXPECT_EQ(w.g.hallOfFame.championName, "Carla");
+        EXPECT_EQ(hallOfFame(w.g).hallOfFameName, old.hallOfFameName);
+        EXPECT_EQ(hallOfFame(w.g).hallOfFameTime, old.hallOfFameTime);
+        EXPECT_EQ(hallOfFame(w.g).championName, "Carla");
         EXPECT_EQ(w.shown.at(0).rows[0].size(), 2u); // the window shows the old list
     }
 }
@@ -255,7 +257,7 @@ TEST(HallOfFame, LeavingTheNameDialogWithoutOkRestoresTheOldState) {
 TEST(HallOfFame, EmptyingTheSchwerTabWritesEmptyTriplesAndReopens) {
     HallOfFameWorld w;
     for (int d = 0; d < 4; ++d) w.fill(d, {"00:01:00.0", "00:02:00.0", "00:03:00.0"});
-    w.g.difficulty = Difficulty::Mittel;
+    w.g.state.difficulty = Difficulty::Mittel;
     saveHallOfFame(w.g);
     const QList<QByteArray> before = w.fileLines();
 
@@ -298,7 +300,7 @@ TEST(HallOfFame, EmptyingTheSchwerTabWritesEmptyTriplesAndReopens) {
                 EXPECT_EQ(lines[i], before[i]) << "line " << i + 1;
         }
     }
-    EXPECT_TRUE(w.g.escapeConsumed);
+    EXPECT_TRUE(w.g.ui.escapeConsumed);
 }
 
 TEST(HallOfFame, UmlautsSurviveAndForeignLettersBecomeQuestionMarks) {
@@ -317,9 +319,9 @@ TEST(HallOfFame, UmlautsSurviveAndForeignLettersBecomeQuestionMarks) {
         w.typedName = c.typed;
         w.finish("00:20:00.0");
         EXPECT_EQ(w.fileLines().at(0), c.fileLine);
-        clearHallOfFame(w.g.hallOfFame);
+        clearHallOfFame(hallOfFame(w.g));
         loadHallOfFame(w.g);
-        EXPECT_EQ(w.g.hallOfFame.hallOfFameName[0][1], c.readBack);
+        EXPECT_EQ(hallOfFame(w.g).hallOfFameName[0][1], c.readBack);
         EXPECT_TRUE(w.platform.messages.empty());
     }
 }
@@ -345,7 +347,7 @@ TEST(HallOfFame, DamagedFilesLoadWithAMessageAndAKeptCopy) {
         QFile copy(w.platform.path("Champions.Rhm.bak"));
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
         EXPECT_EQ(copy.readAll(), bytes);
-        const HallOfFame& t = w.g.hallOfFame;
+        const HallOfFame& t = hallOfFame(w.g);
         if (bytes.contains("Anna")) {
             EXPECT_EQ(t.hallOfFameName[0][1], "Anna");
         }
@@ -359,9 +361,9 @@ TEST(HallOfFame, DamagedFilesLoadWithAMessageAndAKeptCopy) {
     }
 
     HallOfFameWorld missing; // no file: empty lists, no message, no file created
-    missing.g.hallOfFame.hallOfFameTime[0][1] = "00:01:00.0";
+    hallOfFame(missing.g).hallOfFameTime[0][1] = "00:01:00.0";
     loadHallOfFame(missing.g);
-    EXPECT_EQ(missing.g.hallOfFame.hallOfFameTime[0][1], "9");
+    EXPECT_EQ(hallOfFame(missing.g).hallOfFameTime[0][1], "9");
     EXPECT_TRUE(missing.platform.messages.empty());
     EXPECT_FALSE(QFile::exists(missing.platform.path("Champions.Rhm")));
 }
@@ -374,29 +376,29 @@ TEST(HallOfFame, AFailedWriteTellsThePlayerAndKeepsTheEntry) {
     EXPECT_TRUE(w.platform.messages[0].text.contains("nicht"));
     EXPECT_TRUE(w.platform.messages[0].text.contains("Champions.Rhm"));
     EXPECT_TRUE(w.platform.messages[0].text.contains("kein Platz mehr"));
-    EXPECT_EQ(w.g.hallOfFame.hallOfFameName[0][1], "Anna");
+    EXPECT_EQ(hallOfFame(w.g).hallOfFameName[0][1], "Anna");
 
     // A later cancelled entry must not throw away the entry the file never got.
     w.champAnswer = ChampAnswer::Cancel;
     w.finish("00:04:00.0");
-    EXPECT_EQ(w.g.hallOfFame.hallOfFameName[0][1], "Anna");
-    EXPECT_EQ(w.g.hallOfFame.hallOfFameTime[0][1], "00:05:00.0");
+    EXPECT_EQ(hallOfFame(w.g).hallOfFameName[0][1], "Anna");
+    EXPECT_EQ(hallOfFame(w.g).hallOfFameTime[0][1], "00:05:00.0");
 }
 
 TEST(HallOfFame, TheClocksFinalUpdateHandsTheSolvedGameOver) {
     HallOfFameWorld w;
-    w.g.difficulty = Difficulty::Extrem;
+    w.g.state.difficulty = Difficulty::Extrem;
     {
-        std::lock_guard<std::mutex> lock(w.g.clock.mutex);
-        w.g.clock.startTime = w.platform.time - (3600 + 2 * 60 + 3.4);
-        w.g.clock.lastTick = -1;
+        std::lock_guard<std::mutex> lock(w.g.state.clock.mutex);
+        w.g.state.clock.startTime = w.platform.time - (3600 + 2 * 60 + 3.4);
+        w.g.state.clock.lastTick = -1;
     }
-    w.g.clock.clockRunning = true;
-    w.g.clock.finishingGame = true;
+    w.g.state.clock.clockRunning = true;
+    w.g.state.clock.finishingGame = true;
     updateClock(w.g);
-    EXPECT_FALSE(w.g.clock.clockRunning);
+    EXPECT_FALSE(w.g.state.clock.clockRunning);
     EXPECT_EQ(w.platform.modalForms, (std::vector<QString>{"champ", "ruhm"}));
-    EXPECT_EQ(w.g.hallOfFame.hallOfFameTime[3][1], "01:02:03.4");
+    EXPECT_EQ(hallOfFame(w.g).hallOfFameTime[3][1], "01:02:03.4");
     const QList<QByteArray> lines = w.fileLines();
     ASSERT_EQ(lines.size(), 120);
     EXPECT_EQ(lines[90], "Anna");

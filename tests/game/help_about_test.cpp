@@ -24,7 +24,7 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
             ASSERT_NE(link, nullptr);
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
-            openAfterLinks = !w.g().dialogDone;
+            openAfterLinks = !w.g().ui.dialogDone;
             if (QByteArray(c.how) == "button") {
                 inf->findChild<QPushButton*>(QStringLiteral("cmd15"))->click();
             } else if (QByteArray(c.how) == "esc") {
@@ -34,14 +34,14 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
                 inf->close();
             }
         };
-        w.g().dialogDone = true; // left over from an earlier dialog
+        w.g().ui.dialogDone = true; // left over from an earlier dialog
         showAbout(w.g());
 
         ASSERT_EQ(w.platform.modalForms.size(), 1u);
         EXPECT_EQ(w.platform.modalForms[0], QStringLiteral("Inf"));
         EXPECT_EQ(w.platform.modalOffsets[0], QPoint(206, 188));
         EXPECT_TRUE(openAfterLinks);
-        EXPECT_TRUE(w.g().dialogDone);
+        EXPECT_TRUE(w.g().ui.dialogDone);
         EXPECT_EQ(w.platform.openedUrls,
                   std::vector<QString>(2, QString::fromLatin1(kProjectWebAddress)));
         const QString all = QStringList(texts.begin(), texts.end()).join(QLatin1Char('\n'));

@@ -28,19 +28,21 @@ TEST(HelpMenu, AnleitungOpensTheViewerChosenAtStart) {
         Game& g = w.g();
         w.platform.copyDataFile(QStringLiteral("Quintor.chm"));
         w.platform.copyDataFile(QStringLiteral("Quintor.hlp"));
-        g.htmlHelpAvailable = isHtmlHelpSystem(c.version);
-        EXPECT_EQ(g.htmlHelpAvailable, c.html);
+        g.ui.help.htmlHelpAvailable = isHtmlHelpSystem(c.version);
+        EXPECT_EQ(g.ui.help.htmlHelpAvailable, c.html);
 
         Win_0_MenuEvent(g, 60);
 
-        const QPointer<QWidget>& shown = c.html ? g.htmlHelpWindow : g.classicHelpWindow;
-        const QPointer<QWidget>& other = c.html ? g.classicHelpWindow : g.htmlHelpWindow;
+        const QPointer<QWidget>& shown =
+            c.html ? g.ui.help.htmlHelpWindow : g.ui.help.classicHelpWindow;
+        const QPointer<QWidget>& other =
+            c.html ? g.ui.help.classicHelpWindow : g.ui.help.htmlHelpWindow;
         EXPECT_TRUE(shownText(shown).contains(QStringLiteral("die Menüpunkte")));
         EXPECT_EQ(other.data(), nullptr);
-        EXPECT_EQ(g.classicHelpOpen, !c.html);
+        EXPECT_EQ(g.ui.help.classicHelpOpen, !c.html);
         EXPECT_TRUE(w.platform.messages.empty());
-        delete g.htmlHelpWindow.data();
-        delete g.classicHelpWindow.data();
+        delete g.ui.help.htmlHelpWindow.data();
+        delete g.ui.help.classicHelpWindow.data();
     }
 }
 
@@ -48,31 +50,31 @@ TEST(HelpMenu, ClassicViewerClosesBeforeTheNextMenuCommandActs) {
     TestWorld w;
     Game& g = w.g();
     w.platform.copyDataFile(QStringLiteral("Quintor.hlp"));
-    g.htmlHelpAvailable = false;
+    g.ui.help.htmlHelpAvailable = false;
     Win_0_MenuEvent(g, 60);
-    ASSERT_TRUE(g.classicHelpOpen);
+    ASSERT_TRUE(g.ui.help.classicHelpOpen);
 
     bool openWhileAsking = true;
     w.platform.onMessage = [&](const ScriptedPlatform::Message&) {
-        openWhileAsking = g.classicHelpOpen;
+        openWhileAsking = g.ui.help.classicHelpOpen;
     };
     w.platform.answers = {2}; // "&NEIN" to "Spiel beenden?"
     Win_0_MenuEvent(g, 99);
     EXPECT_FALSE(openWhileAsking);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(g.classicHelpWindow.data(), nullptr);
+    EXPECT_EQ(g.ui.help.classicHelpWindow.data(), nullptr);
 }
 
 TEST(HelpMenu, HtmlHelpStaysOpenAcrossMenuCommands) {
     TestWorld w;
     Game& g = w.g();
     w.platform.copyDataFile(QStringLiteral("Quintor.chm"));
-    g.htmlHelpAvailable = true;
+    g.ui.help.htmlHelpAvailable = true;
     Win_0_MenuEvent(g, 60);
     Win_0_MenuEvent(g, 33);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_NE(g.htmlHelpWindow.data(), nullptr);
-    delete g.htmlHelpWindow.data();
+    EXPECT_NE(g.ui.help.htmlHelpWindow.data(), nullptr);
+    delete g.ui.help.htmlHelpWindow.data();
 }
 
 TEST(HelpMenu, UeberQuintorShowsTheAboutWindow) {

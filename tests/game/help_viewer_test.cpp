@@ -32,7 +32,8 @@ class HelpViewer : public testing::Test {
         w.platform.copyDataFile(QStringLiteral("Quintor.hlp"));
     }
     void TearDown() override {
-        for (QWidget* window : {w.g().htmlHelpWindow.data(), w.g().classicHelpWindow.data()})
+        for (QWidget* window :
+             {w.g().ui.help.htmlHelpWindow.data(), w.g().ui.help.classicHelpWindow.data()})
             delete window;
     }
     QString shownText(const QPointer<QWidget>& slot) {
@@ -64,38 +65,41 @@ TEST(HelpDecision, HtmlHelpFromNtVersionSixOn) {
 
 TEST_F(HelpViewer, HtmlHelpShowsTheMenuPageAndTheExplanation) {
     showHelpTopic(w.g(), QStringLiteral("Quintor.chm"), QStringLiteral("Übersicht.htm"));
-    ASSERT_NE(shownWindow(w.g().htmlHelpWindow), nullptr);
+    ASSERT_NE(shownWindow(w.g().ui.help.htmlHelpWindow), nullptr);
     EXPECT_EQ(w.platform.helpWindows.size(), 1u);
-    EXPECT_TRUE(shownText(w.g().htmlHelpWindow).contains(QStringLiteral("die Menüpunkte")));
+    EXPECT_TRUE(shownText(w.g().ui.help.htmlHelpWindow).contains(QStringLiteral("die Menüpunkte")));
     EXPECT_TRUE(w.platform.messages.empty());
 
     // The Hilfe button reuses the window for the explanation page.
-    w.g().htmlHelpAvailable = true;
-    QWidget* first = w.g().htmlHelpWindow;
+    w.g().ui.help.htmlHelpAvailable = true;
+    QWidget* first = w.g().ui.help.htmlHelpWindow;
     showExplanationHelp(w.g());
-    EXPECT_EQ(w.g().htmlHelpWindow.data(), first);
-    EXPECT_TRUE(shownText(w.g().htmlHelpWindow).contains(QStringLiteral("so wird gespielt")));
-    EXPECT_FALSE(w.g().classicHelpOpen);
+    EXPECT_EQ(w.g().ui.help.htmlHelpWindow.data(), first);
+    EXPECT_TRUE(
+        shownText(w.g().ui.help.htmlHelpWindow).contains(QStringLiteral("so wird gespielt")));
+    EXPECT_FALSE(w.g().ui.help.classicHelpOpen);
 }
 
 TEST_F(HelpViewer, ClassicHelpLooksUpKeywordsAndClosesAtAMenuCommand) {
-    w.g().htmlHelpAvailable = false;
+    w.g().ui.help.htmlHelpAvailable = false;
     showClassicHelp(w.g(), QStringLiteral("Quintor.hlp"), QStringLiteral("Menupunkte"));
-    EXPECT_TRUE(w.g().classicHelpOpen);
-    EXPECT_TRUE(shownText(w.g().classicHelpWindow).contains(QStringLiteral("die Menüpunkte")));
-    EXPECT_EQ(w.g().htmlHelpWindow.data(), nullptr);
+    EXPECT_TRUE(w.g().ui.help.classicHelpOpen);
+    EXPECT_TRUE(
+        shownText(w.g().ui.help.classicHelpWindow).contains(QStringLiteral("die Menüpunkte")));
+    EXPECT_EQ(w.g().ui.help.htmlHelpWindow.data(), nullptr);
 
     showExplanationHelp(w.g());
-    EXPECT_TRUE(shownText(w.g().classicHelpWindow).contains(QStringLiteral("so wird gespielt")));
+    EXPECT_TRUE(
+        shownText(w.g().ui.help.classicHelpWindow).contains(QStringLiteral("so wird gespielt")));
 
     // An unknown keyword shows the keyword index.
     showClassicHelp(w.g(), QStringLiteral("Quintor.hlp"), QStringLiteral("Zauberei"));
-    EXPECT_TRUE(shownText(w.g().classicHelpWindow).contains(QStringLiteral("Stichwörter")));
+    EXPECT_TRUE(shownText(w.g().ui.help.classicHelpWindow).contains(QStringLiteral("Stichwörter")));
 
     closeClassicHelp(w.g());
-    EXPECT_FALSE(w.g().classicHelpOpen);
+    EXPECT_FALSE(w.g().ui.help.classicHelpOpen);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(w.g().classicHelpWindow.data(), nullptr);
+    EXPECT_EQ(w.g().ui.help.classicHelpWindow.data(), nullptr);
     closeClassicHelp(w.g()); // nothing open: nothing to do
     EXPECT_TRUE(w.platform.messages.empty());
 }

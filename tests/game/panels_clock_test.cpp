@@ -39,7 +39,7 @@ TEST(ClockTexts, RunningAndFinalTexts) {
 namespace {
 // Closes every form the hall of fame opens, so a finished game runs through.
 void closeForms(TestWorld& w) {
-    w.platform.onModal = [&w](QWidget*) { w.g().dialogDone = true; };
+    w.platform.onModal = [&w](QWidget*) { w.g().ui.dialogDone = true; };
 }
 } // namespace
 
@@ -53,7 +53,7 @@ TEST(UpdateClock, StoppedStartRunningAndFinal) {
 
     w.platform.time = 5000.3;
     startGameClock(g);
-    EXPECT_EQ(g.clock.finishTime, "X");
+    EXPECT_EQ(g.state.clock.finishTime, "X");
     updateClock(g);
     EXPECT_EQ(w.platform.clockLabel(), " 00:00:00");
 
@@ -62,11 +62,11 @@ TEST(UpdateClock, StoppedStartRunningAndFinal) {
     EXPECT_EQ(w.platform.clockLabel(), " 01:02:03");
 
     // Finishing within the same second uses the values of that refresh.
-    g.clock.finishingGame = true;
+    g.state.clock.finishingGame = true;
     updateClock(g);
-    g.clock.finishingGame = false;
-    EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_EQ(g.clock.finishTime, "01:02:03.4");
+    g.state.clock.finishingGame = false;
+    EXPECT_FALSE(g.state.clock.clockRunning);
+    EXPECT_EQ(g.state.clock.finishTime, "01:02:03.4");
     const auto& labels = w.platform.clockLabels;
     ASSERT_GE(labels.size(), 2u);
     EXPECT_EQ(labels[labels.size() - 2], "01:02:03.4");
@@ -81,10 +81,10 @@ TEST(UpdateClock, FinalTimeCarriesTheRoundedTenth) {
     startGameClock(g);
     updateClock(g);
     w.platform.time += 299.96; // 4 min 59.96 s
-    g.clock.finishingGame = true;
+    g.state.clock.finishingGame = true;
     updateClock(g);
-    g.clock.finishingGame = false;
-    EXPECT_EQ(g.clock.finishTime, "00:05:00.0");
+    g.state.clock.finishingGame = false;
+    EXPECT_EQ(g.state.clock.finishTime, "00:05:00.0");
 }
 
 namespace {
@@ -121,28 +121,28 @@ TEST(ClockTicker, PaletteAndFinishingKeepTheLabelAndStopEndsIt) {
     startClockTicker(g);
 
     // While the palette is drawn the label stays as it is ...
-    g.clock.paletteBusy = true;
+    g.state.clock.paletteBusy = true;
     w.platform.clock = 1002.5;
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     EXPECT_EQ(w.platform.clockLabel(), " 00:00:00");
     // ... and catches up at the next tick after it closes.
-    g.clock.paletteBusy = false;
+    g.state.clock.paletteBusy = false;
     EXPECT_TRUE(waitForLabel(w.platform, " 00:00:02"));
 
     // The final time is not overwritten while the game finishes.
-    g.clock.finishingGame = true;
+    g.state.clock.finishingGame = true;
     w.platform.clock = 1004.5;
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
     EXPECT_EQ(w.platform.clockLabel(), " 00:00:02");
-    g.clock.finishingGame = false;
+    g.state.clock.finishingGame = false;
     w.platform.clock = 1005.5;
     EXPECT_TRUE(waitForLabel(w.platform, " 00:00:05"));
 
     // Stopping the clock ends the ticker, and no running text follows the stop.
-    g.clock.clockRunning = false;
+    g.state.clock.clockRunning = false;
     updateClock(g);
     joinClockTicker(g);
-    EXPECT_FALSE(g.clock.ticker.joinable());
+    EXPECT_FALSE(g.state.clock.ticker.joinable());
     w.platform.clock = 1010.5;
     std::this_thread::sleep_for(std::chrono::milliseconds(120));
     EXPECT_EQ(w.platform.clockLabel(), " 99:99:99");
@@ -155,15 +155,15 @@ TEST(ClockTicker, ANewTickerReplacesOneThatMissedTheStop) {
     startClockTicker(g);
     // A new game starts before the old ticker saw the clock stop: the old one is ended,
     // not waited for forever, and only one ticker runs.
-    g.clock.clockRunning = false;
+    g.state.clock.clockRunning = false;
     startGameClock(g);
     startClockTicker(g);
-    EXPECT_TRUE(g.clock.ticker.joinable());
+    EXPECT_TRUE(g.state.clock.ticker.joinable());
     w.platform.clock = w.platform.clock + 3.0;
     EXPECT_TRUE(waitForLabel(w.platform, " 00:00:03"));
-    g.clock.clockRunning = false;
+    g.state.clock.clockRunning = false;
     joinClockTicker(g);
-    EXPECT_FALSE(g.clock.ticker.joinable());
+    EXPECT_FALSE(g.state.clock.ticker.joinable());
 }
 
 TEST(ClockLabel, ALateTickerTextNeverOverwritesANewerOne) {

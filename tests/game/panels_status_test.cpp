@@ -94,10 +94,10 @@ TEST(StatusPanel, VerdictTable) {
         SCOPED_TRACE(c.name);
         TestWorld w;
         Game& g = w.g();
-        c.build(g.board);
-        g.clock.clockRunning = false;
+        c.build(g.state.board);
+        g.state.clock.clockRunning = false;
         updateDigitCounts(g);
-        EXPECT_EQ(statusText(g.board.verdict), QString::fromUtf8(c.text));
+        EXPECT_EQ(statusText(g.state.board.verdict), QString::fromUtf8(c.text));
         const auto drawn = lastTextAt(w.canvas, 760, 347);
         EXPECT_EQ(drawn.text, QString::fromUtf8(c.text));
         EXPECT_EQ(drawn.colour.rgb(), c.colour.rgb());
@@ -108,30 +108,30 @@ TEST(StatusPanel, VerdictTable) {
 TEST(StatusPanel, NotSolvableSkipsTheFinishOfATimedGame) {
     TestWorld w;
     Game& g = w.g();
-    g.board = puzzles::solvedBoard();
-    g.board.notSolvable = true;
+    g.state.board = puzzles::solvedBoard();
+    g.state.board.notSolvable = true;
     startGameClock(g);
     updateDigitCounts(g);
-    EXPECT_TRUE(g.clock.clockRunning);
-    EXPECT_EQ(g.clock.finishTime, "X");
+    EXPECT_TRUE(g.state.clock.clockRunning);
+    EXPECT_EQ(g.state.clock.finishTime, "X");
 }
 
 TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     TestWorld w;
     Game& g = w.g();
-    w.platform.onModal = [&g](QWidget*) { g.dialogDone = true; };
-    g.board = puzzles::solvedBoard();
-    asEntries(g.board);
-    g.board.solutionValue = g.board.cellValue;
+    w.platform.onModal = [&g](QWidget*) { g.ui.dialogDone = true; };
+    g.state.board = puzzles::solvedBoard();
+    asEntries(g.state.board);
+    g.state.board.solutionValue = g.state.board.cellValue;
     w.platform.time = 10.0;
     startGameClock(g);
     updateClock(g);
     w.platform.time += 65.42;
     updateDigitCounts(g);
-    EXPECT_EQ(g.board.verdict, Verdict::Solved);
-    EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_FALSE(g.clock.finishingGame);
-    EXPECT_EQ(g.clock.finishTime, "00:01:05.4");
+    EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
+    EXPECT_FALSE(g.state.clock.clockRunning);
+    EXPECT_FALSE(g.state.clock.finishingGame);
+    EXPECT_EQ(g.state.clock.finishTime, "00:01:05.4");
     // A later recount finds the clock stopped and does not finish again.
     const std::size_t labels = w.platform.clockLabels.size();
     updateDigitCounts(g);
@@ -145,18 +145,18 @@ TEST(StatusPanel, AFullBoardThatBreaksARuleFinishesNothing) {
         SCOPED_TRACE(solutionAgrees ? "solution agrees" : "entries differ from the solution");
         TestWorld w;
         Game& g = w.g();
-        w.platform.onModal = [&g](QWidget*) { g.dialogDone = true; };
-        g.board = puzzles::solvedBoard();
-        asEntries(g.board);
-        g.board.solutionValue = g.board.cellValue;
-        std::swap(g.board.cellValue(0, 1, 1), g.board.cellValue(0, 2, 1));
-        if (solutionAgrees) g.board.solutionValue = g.board.cellValue;
+        w.platform.onModal = [&g](QWidget*) { g.ui.dialogDone = true; };
+        g.state.board = puzzles::solvedBoard();
+        asEntries(g.state.board);
+        g.state.board.solutionValue = g.state.board.cellValue;
+        std::swap(g.state.board.cellValue(0, 1, 1), g.state.board.cellValue(0, 2, 1));
+        if (solutionAgrees) g.state.board.solutionValue = g.state.board.cellValue;
         startGameClock(g);
         updateDigitCounts(g);
-        EXPECT_TRUE(g.board.boardComplete);
-        EXPECT_EQ(g.board.verdict, Verdict::WrongNumber);
-        EXPECT_TRUE(g.clock.clockRunning);
-        EXPECT_EQ(g.clock.finishTime, "X");
+        EXPECT_TRUE(g.state.board.boardComplete);
+        EXPECT_EQ(g.state.board.verdict, Verdict::WrongNumber);
+        EXPECT_TRUE(g.state.clock.clockRunning);
+        EXPECT_EQ(g.state.clock.finishTime, "X");
         EXPECT_TRUE(w.platform.modalForms.empty()) << "no hall of fame";
     }
 }
@@ -165,7 +165,7 @@ TEST(StatusPanel, ErrorCountIsShownWithItsLimit) {
     TestWorld w;
     Game& g = w.g();
     for (int errors : {0, 3, 4}) {
-        g.board.errorCount = static_cast<std::int16_t>(errors);
+        g.state.board.errorCount = static_cast<std::int16_t>(errors);
         updateStatusMessage(g);
         const QString text = lastTextAt(w.canvas, 832, 382).text;
         EXPECT_TRUE(text.startsWith("Fehler:")) << text.toStdString();
@@ -180,14 +180,14 @@ TEST(StatisticsPanel, CountsEachSharedCellOnce) {
     for (int i = 1; i <= 9; ++i)
         EXPECT_EQ(lastTextAt(w.canvas, 776 + 24 * i, 274).text, "  0 ") << i;
 
-    g.board = puzzles::solvedBoard();
+    g.state.board = puzzles::solvedBoard();
     updateDigitCounts(g);
     for (int i = 1; i <= 9; ++i) {
-        EXPECT_EQ(g.board.digitCount[static_cast<size_t>(i)], 41) << i;
+        EXPECT_EQ(g.state.board.digitCount[static_cast<size_t>(i)], 41) << i;
         EXPECT_EQ(lastTextAt(w.canvas, 776 + 24 * i, 274).text, " 41 ") << i;
     }
     // The mirrors are restored after counting.
-    EXPECT_EQ(g.board.cellValue(2, 1, 1), g.board.cellValue(0, 7, 7));
+    EXPECT_EQ(g.state.board.cellValue(2, 1, 1), g.state.board.cellValue(0, 7, 7));
 }
 
 TEST(StatisticsPanel, LabelsFollowTheDisplay) {
@@ -196,7 +196,7 @@ TEST(StatisticsPanel, LabelsFollowTheDisplay) {
     drawStatisticsPanel(g);
     EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, "Zahlen");
     EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 + 8, 254).text, "1");
-    g.board.showDigits = false;
+    g.state.board.showDigits = false;
     drawStatisticsPanel(g);
     EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, "Ziffer");
     EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 + 8, 254).text, "A");
@@ -212,24 +212,24 @@ TEST(DifficultyPanel, CountsSharedGivensOnceAndNamesTheLevel) {
 
     // Givens only in the four shared boxes: 36 field cells, 72 array cells.
     Board b = puzzles::solvedBoard();
-    g.board = Board();
+    g.state.board = Board();
     for (const SharedBox& box : kSharedBoxes)
         for (int i = 0; i < 3; ++i)
             for (int j = 0; j < 3; ++j) {
                 const int c = box.masterColumn + i, r = box.masterRow + j;
                 const int mc = box.mirrorColumn + i, mr = box.mirrorRow + j;
                 const auto v = b.cellValue(box.masterGrid, c, r);
-                g.board.cellValue(box.masterGrid, c, r) = g.board.givenValue(box.masterGrid, c, r) =
-                    v;
-                g.board.cellValue(box.mirrorGrid, mc, mr) =
-                    g.board.givenValue(box.mirrorGrid, mc, mr) = v;
+                g.state.board.cellValue(box.masterGrid, c, r) =
+                    g.state.board.givenValue(box.masterGrid, c, r) = v;
+                g.state.board.cellValue(box.mirrorGrid, mc, mr) =
+                    g.state.board.givenValue(box.mirrorGrid, mc, mr) = v;
             }
-    g.difficulty = Difficulty::Extrem;
+    g.state.difficulty = Difficulty::Extrem;
     updateDifficultyPanel(g);
-    EXPECT_EQ(g.givenCount, 36);
+    EXPECT_EQ(g.state.givenCount, 36);
     EXPECT_EQ(lastTextAt(w.canvas, 950, 455).text, " 36 ");
     EXPECT_EQ(lastTextAt(w.canvas, 816, 468).text, "Extrem   ");
-    EXPECT_EQ(g.board.givenValue(2, 1, 1), g.board.givenValue(0, 7, 7));
+    EXPECT_EQ(g.state.board.givenValue(2, 1, 1), g.state.board.givenValue(0, 7, 7));
 }
 
 TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
@@ -251,9 +251,9 @@ TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
 
     // A game in letter display, left and resumed after a restart: the statistics header
     // names the letters, as the board shows them.
-    g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 5;
-    g.board.cellValue(0, 2, 1) = 3;
-    g.board.showDigits = false;
+    g.state.board.givenValue(0, 1, 1) = g.state.board.cellValue(0, 1, 1) = 5;
+    g.state.board.cellValue(0, 2, 1) = 3;
+    g.state.board.showDigits = false;
     keepGameInProgress(g);
     releaseGameInProgress(g); // the program ends
     Game next(w.platform, w.canvas);
@@ -261,7 +261,7 @@ TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
     w.platform.answers = {1}; // "&JA"
     w.platform.key(kKeyEsc);  // leaves the resumed game
     resumeGame(next);
-    ASSERT_FALSE(next.board.showDigits);
+    ASSERT_FALSE(next.state.board.showDigits);
     EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, QStringLiteral("Ziffer"));
     for (int i = 1; i <= 9; ++i)
         EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 * i + 8, 254).text, QString(QChar('@' + i)));

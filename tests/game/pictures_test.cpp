@@ -4,7 +4,7 @@
 // must leave every one of them pixel for pixel as it was. When a picture changes on purpose,
 // the failure names the new fingerprint and where the picture was written, to check it by eye
 // and then update tests/reference/pictures.txt.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "panels/info.h"
@@ -83,9 +83,9 @@ TEST(Pictures, StayAsRecorded) {
             // The board is loaded now: open the palette on its first empty cell of grid 0.
             for (int r = 1; r <= 9 && w.platform.events.empty(); ++r)
                 for (int c = 1; c <= 9 && w.platform.events.empty(); ++c)
-                    if (g.board.cellValue(0, c, r) == 0)
-                        w.platform.leftClick(g.board.gridLeft[0] + 33 * (c - 1) + 16,
-                                             g.board.gridTop[0] + 33 * (r - 1) + 16);
+                    if (g.state.board.cellValue(0, c, r) == 0)
+                        w.platform.leftClick(g.state.board.gridLeft[0] + 33 * (c - 1) + 16,
+                                             g.state.board.gridTop[0] + 33 * (r - 1) + 16);
             w.platform.typed(27); // closes the palette
             w.platform.key(27);
             w.platform.key('P');  // the pause cover

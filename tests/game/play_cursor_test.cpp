@@ -1,7 +1,7 @@
 // The cell cursor: its moves over the field, entry at the cursor with the palette's results,
 // the highlights drawn under the cells' contents and erased exactly, and the status strip's
 // notes when timing stops.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "panels/info.h"
 #include "play/cursor.h"
@@ -26,10 +26,10 @@ namespace {
 struct CursorWorld : OpenCellsWorld {
     // The cursor's place on cell (grid, c, r); shown or not.
     void place(int gr, int c, int r, bool shown = true) {
-        const int index = fieldIndex(g().board, gr, c, r);
-        g().cursorColumn = index % kFieldSize;
-        g().cursorRow = index / kFieldSize;
-        g().cursorShown = shown;
+        const int index = fieldIndex(g().state.board, gr, c, r);
+        g().ui.cursor.cursorColumn = index % kFieldSize;
+        g().ui.cursor.cursorRow = index / kFieldSize;
+        g().ui.cursor.cursorShown = shown;
     }
     // Runs the play loop (or the editor) on the script, left with Esc.
     void run(bool editor = false) {
@@ -75,18 +75,18 @@ TEST(CursorMoves, ArrowsCrossGridsSkipGapsAndStopAtTheEdge) {
     w.place(2, 5, 5, false); // field (10, 10)
     w.platform.key(kKeyDown);
     w.run();
-    EXPECT_TRUE(g.cursorShown);
-    EXPECT_EQ(g.cursorRow, 10);
+    EXPECT_TRUE(g.ui.cursor.cursorShown);
+    EXPECT_EQ(g.ui.cursor.cursorRow, 10);
     for (const auto& [key, column] : {std::pair{kKeyHome, 6}, std::pair{kKeyEnd, 14}}) {
         w.platform.key(key);
         w.run();
-        EXPECT_EQ(g.cursorColumn, column);
+        EXPECT_EQ(g.ui.cursor.cursorColumn, column);
     }
     w.click(0, 2, 2); // a given: no palette
     w.run();
-    EXPECT_FALSE(g.cursorShown);
-    EXPECT_EQ(g.cursorColumn, 1);
-    EXPECT_EQ(g.cursorRow, 1);
+    EXPECT_FALSE(g.ui.cursor.cursorShown);
+    EXPECT_EQ(g.ui.cursor.cursorColumn, 1);
+    EXPECT_EQ(g.ui.cursor.cursorRow, 1);
 }
 
 TEST(CursorEntry, KeysGiveThePalettesResults) {
@@ -107,7 +107,7 @@ TEST(CursorEntry, KeysGiveThePalettesResults) {
          [](CursorWorld& w) { w.click(0, 8, 8), w.platform.typed('0' + wrongValue(0, 8, 8)); },
          [](CursorWorld& w) { w.platform.key('0' + wrongValue(0, 8, 8)); }},
         {"Delete empties an entry", false, false, 1, 5, 5,
-         [](CursorWorld& w) { w.g().board.cellValue(1, 5, 5) = 3; },
+         [](CursorWorld& w) { w.g().state.board.cellValue(1, 5, 5) = 3; },
          [](CursorWorld& w) { w.rightClick(1, 5, 5); },
          [](CursorWorld& w) { w.platform.key(kKeyDelete); }},
         {"a given stays", false, false, 0, 2, 2, none,
@@ -142,7 +142,7 @@ TEST(CursorEntry, KeysGiveThePalettesResults) {
         SCOPED_TRACE(t.name);
         CursorWorld byPalette, byKeys;
         for (CursorWorld* w : {&byPalette, &byKeys}) {
-            w->g().board.showDigits = !t.letters;
+            w->g().state.board.showDigits = !t.letters;
             t.prepare(*w);
         }
         t.byPalette(byPalette);
@@ -150,7 +150,7 @@ TEST(CursorEntry, KeysGiveThePalettesResults) {
         byKeys.place(t.grid, t.c, t.r);
         t.byKeys(byKeys);
         byKeys.run(t.editor);
-        const Board &a = byPalette.g().board, &b = byKeys.g().board;
+        const Board &a = byPalette.g().state.board, &b = byKeys.g().state.board;
         EXPECT_EQ(a.cellValue, b.cellValue);
         EXPECT_EQ(a.givenValue, b.givenValue);
         EXPECT_EQ(a.noteFlag, b.noteFlag);
@@ -164,7 +164,7 @@ TEST(CursorEntry, KeysGiveThePalettesResults) {
 TEST(CursorHighlight, TintsUnderTheContentsAndErasedExactly) {
     CursorWorld w;
     Game& g = w.g();
-    Board& b = g.board;
+    Board& b = g.state.board;
     for (auto [gr, c, r] : CursorWorld::kOpen)
         for (int v = 1; v <= 9; ++v) b.noteFlag(gr, c, r, v) = true;
     syncSharedNotes(g);
@@ -203,7 +203,7 @@ TEST(CursorHighlight, TintsUnderTheContentsAndErasedExactly) {
     w.platform.key(kKeyDown);
     w.click(3, 2, 2);
     w.run();
-    EXPECT_FALSE(g.cursorShown);
+    EXPECT_FALSE(g.ui.cursor.cursorShown);
     EXPECT_TRUE(w.image.copy(board) == before);
 }
 
@@ -230,16 +230,16 @@ TEST(CursorClock, StatusStripSaysWhyTimingStops) {
         SCOPED_TRACE(t.name);
         CursorWorld w;
         Game& g = w.g();
-        g.board.errorCount = 2;
-        g.board.showCandidates = t.candidates;
+        g.state.board.errorCount = 2;
+        g.state.board.showCandidates = t.candidates;
         if (t.timed) startGameClock(g);
         t.script(w);
         w.run();
-        EXPECT_FALSE(g.clock.clockRunning);
+        EXPECT_FALSE(g.state.clock.clockRunning);
         // The note stands in the status strip; the help line keeps its defined texts.
-        EXPECT_EQ(g.stripNote, QString::fromUtf8(t.note));
-        EXPECT_FALSE(g.helpText.startsWith(QStringLiteral("Zeit")));
-        EXPECT_FALSE(g.helpText.startsWith(QStringLiteral("Ohne")));
+        EXPECT_EQ(g.ui.stripNote, QString::fromUtf8(t.note));
+        EXPECT_FALSE(g.ui.helpText.startsWith(QStringLiteral("Zeit")));
+        EXPECT_FALSE(g.ui.helpText.startsWith(QStringLiteral("Ohne")));
     }
 }
 
@@ -286,7 +286,7 @@ TEST(CursorHighlight, ALongSessionKeepsTheRecordingBoundedByThePicture) {
     g.canvas.clear(Colour::WindowBackground);
     captureBackgroundStrips(g);
     drawStartScreen(g);
-    Board& b = g.board;
+    Board& b = g.state.board;
     fillSolvedBoard(b);
     for (int grid = 0; grid < 5; ++grid)
         for (int c = 1; c <= 9; ++c)

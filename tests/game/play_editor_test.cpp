@@ -1,6 +1,6 @@
 // The own-board editor: givens typed in through the palette, removed by right clicks, and
 // its keys.
-#include "app/game.h"
+#include "session/game.h"
 #include "engine/rules.h"
 #include "play/editor.h"
 #include "support/scripted_platform.h"
@@ -17,7 +17,7 @@ struct EditorWorld : PointerWorld {
         platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y());
         ASSERT_NO_THROW(boardEditor(g()));
         EXPECT_TRUE(platform.events.empty());
-        EXPECT_TRUE(g().editorMode); // the menu command clears it afterwards
+        EXPECT_TRUE(g().ui.editorMode); // the menu command clears it afterwards
     }
 };
 
@@ -50,7 +50,7 @@ TEST(EditorFlows, GivensComeAndGo) {
         {"a palette square becomes a given",
          [](EditorWorld& w) {
              w.click(1, 5, 5);
-             const QPoint p = squareCentre(w.g().board, 1, 5, 5, 9);
+             const QPoint p = squareCentre(w.g().state.board, 1, 5, 5, 9);
              w.platform.leftClick(p.x(), p.y());
          },
          4, 4, 9, 9},
@@ -58,7 +58,7 @@ TEST(EditorFlows, GivensComeAndGo) {
     for (const Flow& f : flows) {
         SCOPED_TRACE(f.name);
         EditorWorld w;
-        Board& b = w.g().board;
+        Board& b = w.g().state.board;
         b.cellValue(0, 8, 8) = b.givenValue(0, 8, 8) = 4;
         b.cellValue(2, 2, 2) = b.givenValue(2, 2, 2) = 4;
         b.cellValue(1, 5, 5) = 6;
@@ -75,16 +75,17 @@ TEST(EditorFlows, GivensComeAndGo) {
 
 TEST(EditorFlows, ChosenValueIsDrawnBlack) {
     EditorWorld w;
-    w.g().paletteValue = 0;
+    w.g().ui.palette.paletteValue = 0;
     w.click(2, 5, 5);
     w.platform.typed('7');
     w.run();
-    const int left = w.g().board.gridLeft[2] + 33 * 4, top = w.g().board.gridTop[2] + 33 * 4;
+    const int left = w.g().state.board.gridLeft[2] + 33 * 4,
+              top = w.g().state.board.gridTop[2] + 33 * 4;
     const auto texts = w.canvas.textsAt(left + 1 + 4, top - 1);
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.back().text, QStringLiteral("7"));
     EXPECT_EQ(texts.back().colour, QColor(0, 0, 0));
-    EXPECT_EQ(w.g().givenCount, 1);
+    EXPECT_EQ(w.g().state.givenCount, 1);
 }
 
 TEST(EditorKeys, LeavingAndCommands) {
@@ -100,7 +101,7 @@ TEST(EditorKeys, LeavingAndCommands) {
     };
     for (const Case& t : cases) {
         EditorWorld w;
-        w.g().board.showDigits = t.showDigits;
+        w.g().state.board.showDigits = t.showDigits;
         for (int k : t.keys) w.platform.key(k);
         ASSERT_NO_THROW(boardEditor(w.g()));
         EXPECT_EQ(w.platform.events.size(), t.left);
@@ -109,7 +110,7 @@ TEST(EditorKeys, LeavingAndCommands) {
 
 TEST(EditorKeys, RestartShuffleAndHiddenPair) {
     EditorWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     fillSolvedBoard(b);
     openCell(b, 0, 1, 1);
     b.cellValue(0, 1, 1) = 3; // an entry, not a given: N empties it

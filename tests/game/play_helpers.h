@@ -55,11 +55,11 @@ inline const QPoint kAbbruchButton{650, 740};
 // A test world with the pointer actions of the play tests: clicks on cells and on Abbruch.
 struct PointerWorld : TestWorld {
     void click(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
+        const QPoint p = cellCentre(g().state.board, gr, c, r);
         platform.leftClick(p.x(), p.y());
     }
     void rightClick(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().board, gr, c, r);
+        const QPoint p = cellCentre(g().state.board, gr, c, r);
         platform.rightClick(p.x(), p.y());
     }
     void abbruch() { platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y()); }
@@ -68,8 +68,8 @@ struct PointerWorld : TestWorld {
 // A solved board with a few open cells, in digit display, clock stopped.
 struct OpenCellsWorld : PointerWorld {
     OpenCellsWorld() {
-        fillSolvedBoard(g().board);
-        for (auto [gr, c, r] : kOpen) openCell(g().board, gr, c, r);
+        fillSolvedBoard(g().state.board);
+        for (auto [gr, c, r] : kOpen) openCell(g().state.board, gr, c, r);
     }
     static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {2, 5, 5}, {4, 9, 9}};
 };

@@ -1,6 +1,6 @@
 // The hint key T: the question in a timed game, the sentence in the help panel, a wrong entry
 // reported first, the editor, and that the hint fills no cell.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "engine/fieldcells.h"
 #include "engine/random.h"
@@ -49,7 +49,7 @@ std::vector<QString> playHints(TestWorld& w, const ThinnedPuzzle& p, int limit) 
     std::set<std::string> seen;
     for (int n = 0; n < limit; ++n) {
         showHint(g);
-        const QString sentence = g.helpText;
+        const QString sentence = g.ui.helpText;
         sentences.push_back(sentence);
         selectFont(g, 4);
         const QFontMetrics metrics(g.canvas.font());
@@ -69,13 +69,14 @@ std::vector<QString> playHints(TestWorld& w, const ThinnedPuzzle& p, int limit) 
         EXPECT_TRUE(seen.insert(sentence.toStdString()).second)
             << "repeated: " << sentence.toStdString();
         const bool elimination = sentence.contains(QStringLiteral(" – "));
-        if (g.overlayMarks.outline == CellMarks{}.outline) {
+        if (g.draw.overlayMarks.outline == CellMarks{}.outline) {
             if (elimination) continue; // nothing filled yet: the next T goes on from it
             break;                     // no step left
         }
         for (const fieldcells::FieldCell& cell : fieldcells::geometry().cells) {
             const int gr = cell.index % 5, c = cell.index / 5 % 10, r = cell.index / 50;
-            if (g.overlayMarks.outline[static_cast<size_t>(fieldIndex(g.board, gr, c, r))] == 0)
+            if (g.draw.overlayMarks
+                    .outline[static_cast<size_t>(fieldIndex(g.state.board, gr, c, r))] == 0)
                 continue;
             const int v = p.solution(gr, c, r);
             // A shared cell may be named in either grid.
@@ -89,7 +90,7 @@ std::vector<QString> playHints(TestWorld& w, const ThinnedPuzzle& p, int limit) 
             const bool named =
                 names(gr, c, r) || (otherCopy(gr, c, r, og, oc, orow) && names(og, oc, orow));
             EXPECT_TRUE(named || elimination) << "names no placement: " << sentence.toStdString();
-            if (named) enter(g.board, {gr, c, r}, v);
+            if (named) enter(g.state.board, {gr, c, r}, v);
         }
     }
     return sentences;
@@ -120,11 +121,12 @@ TEST(HintKey, ShowsTheNextStepOrTheWrongEntryAndFillsNothing) {
         SCOPED_TRACE(c.name);
         TestWorld w;
         Game& g = w.g();
-        fillSolvedBoard(g.board);
-        openCell(g.board, 0, 1, 1);
-        openCell(g.board, 1, 5, 5);
-        if (c.wrongDigit) g.board.cellValue(1, 5, 5) = static_cast<std::uint8_t>(c.wrongDigit);
-        g.clock.clockRunning = c.timed;
+        fillSolvedBoard(g.state.board);
+        openCell(g.state.board, 0, 1, 1);
+        openCell(g.state.board, 1, 5, 5);
+        if (c.wrongDigit)
+            g.state.board.cellValue(1, 5, 5) = static_cast<std::uint8_t>(c.wrongDigit);
+        g.state.clock.clockRunning = c.timed;
         if (c.answer) w.platform.answers.push_back(c.answer);
         w.platform.key('T');
         w.platform.key('A');
@@ -140,9 +142,9 @@ TEST(HintKey, ShowsTheNextStepOrTheWrongEntryAndFillsNothing) {
             EXPECT_EQ(w.platform.messages[0].captions, QStringLiteral("&JA|&NEIN"));
         }
         EXPECT_EQ(helpSentence(w.canvas), c.sentence);
-        EXPECT_EQ(g.board.cellValue(0, 1, 1), 0); // the hint never fills the cell
-        EXPECT_EQ(g.board.cellValue(1, 5, 5), c.wrongDigit);
-        EXPECT_FALSE(g.hintShown); // the key A took the marks off again
+        EXPECT_EQ(g.state.board.cellValue(0, 1, 1), 0); // the hint never fills the cell
+        EXPECT_EQ(g.state.board.cellValue(1, 5, 5), c.wrongDigit);
+        EXPECT_FALSE(g.ui.hint.hintShown); // the key A took the marks off again
     }
 }
 
@@ -151,21 +153,21 @@ TEST(HintKey, ShowsTheNextStepOrTheWrongEntryAndFillsNothing) {
 TEST(HintKey, MarksComeAndGoThroughTheCellMarks) {
     TestWorld w;
     Game& g = w.g();
-    fillSolvedBoard(g.board);
-    openCell(g.board, 0, 1, 1);
+    fillSolvedBoard(g.state.board);
+    openCell(g.state.board, 0, 1, 1);
     drawBoard(g);
     const QColor white(255, 255, 255);
     ASSERT_EQ(w.pixel(17, 27), white);  // inside the target cell (grid 1, column 1, row 1)
     ASSERT_EQ(w.pixel(149, 46), white); // a corner of column 5 in the same row
     showHint(g);
-    EXPECT_TRUE(g.hintShown);
+    EXPECT_TRUE(g.ui.hint.hintShown);
     EXPECT_EQ(w.pixel(17, 27), QColor(0, 150, 0));
     EXPECT_EQ(w.pixel(149, 46), QColor(255, 240, 176));
     Event release;
     release.kind = Event::Kind::KeyRelease;
     clearHint(g, release);
-    EXPECT_FALSE(g.hintShown);
-    EXPECT_EQ(g.cellMarks, CellMarks{});
+    EXPECT_FALSE(g.ui.hint.hintShown);
+    EXPECT_EQ(g.draw.cellMarks, CellMarks{});
     EXPECT_EQ(w.pixel(17, 27), white);
     EXPECT_EQ(w.pixel(149, 46), white);
 }
@@ -181,7 +183,7 @@ TEST(HintKey, FinishesBoardsFromNotesAndStepsWithoutRepeating) {
             SCOPED_TRACE(seed);
             TestWorld w;
             const ThinnedPuzzle p = thinnedPuzzle(seed);
-            w.g().board = p.board;
+            w.g().state.board = p.board;
             const std::vector<QString> sentences = playHints(w, p, 1000);
             EXPECT_TRUE(std::any_of(sentences.begin(), sentences.end(), [](const QString& s) {
                 return s.contains(QStringLiteral(" – "));
@@ -195,8 +197,8 @@ TEST(HintKey, FinishesBoardsFromNotesAndStepsWithoutRepeating) {
         ThinnedPuzzle p;
         fillSolvedBoard(p.board);
         p.solution = p.board.cellValue;
-        w.g().board = p.board;
-        Board& b = w.g().board;
+        w.g().state.board = p.board;
+        Board& b = w.g().state.board;
         // Grid 1 keeps only its shared box: its other cells can be completed in many ways.
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r)
@@ -219,9 +221,9 @@ TEST(HintKey, FinishesBoardsFromNotesAndStepsWithoutRepeating) {
         ASSERT_TRUE(first.has_value());
         const auto sentenceOn = [](const Board& b) {
             TestWorld w;
-            w.g().board = b;
+            w.g().state.board = b;
             showHint(w.g());
-            return w.g().helpText;
+            return w.g().ui.helpText;
         };
         const QString plain = sentenceOn(puzzle);
         // The player has pencilled the step's eliminations: the hint goes on past it.

@@ -1,6 +1,7 @@
 // Keys in the game loops that must never trap the player: Esc after a dialog, letters at the
 // cell cursor in letter display.
-#include "app/game.h"
+#include "session/game.h"
+#include "halloffame/parts.h"
 #include "app/menu.h"
 #include "panels/info.h"
 #include "play/cursor.h"
@@ -50,10 +51,11 @@ TEST(KeysNeverTrap, EscLeavesAgainAfterADialogClosed) {
              Game& g = w.g();
              for (auto [gr, c, r] : OpenCellsWorld::kOpen) {
                  if (gr == 4) break;
-                 g.board.cellValue(gr, c, r) = static_cast<std::uint8_t>(fieldValue(gr, c, r));
+                 g.state.board.cellValue(gr, c, r) =
+                     static_cast<std::uint8_t>(fieldValue(gr, c, r));
              }
-             syncSharedBoxes(g.board);
-             clearHallOfFame(g.hallOfFame);
+             syncSharedBoxes(g.state.board);
+             clearHallOfFame(hallOfFame(g));
              startGameClock(g);
              w.platform.onModal = [&g](QWidget* form) {
                  if (form->objectName() == QStringLiteral("champ")) {
@@ -98,12 +100,12 @@ TEST(KeysNeverTrap, LettersAtTheShownCursorAreValuesInLetterDisplay) {
         SCOPED_TRACE(t.name);
         OpenCellsWorld w;
         Game& g = w.g();
-        g.board.showDigits = false;
-        g.board.noteFlag(1, 5, 5, 2) = true;
-        const int index = fieldIndex(g.board, 0, 1, 1);
-        g.cursorColumn = index % kFieldSize;
-        g.cursorRow = index / kFieldSize;
-        g.cursorShown = t.cursorShown;
+        g.state.board.showDigits = false;
+        g.state.board.noteFlag(1, 5, 5, 2) = true;
+        const int index = fieldIndex(g.state.board, 0, 1, 1);
+        g.ui.cursor.cursorColumn = index % kFieldSize;
+        g.ui.cursor.cursorRow = index / kFieldSize;
+        g.ui.cursor.cursorShown = t.cursorShown;
         w.platform.copyDataFile(QStringLiteral("Quintor.hlp"));
         w.platform.key(t.letter);
         w.platform.key(kKeyEsc);
@@ -111,19 +113,19 @@ TEST(KeysNeverTrap, LettersAtTheShownCursorAreValuesInLetterDisplay) {
         const int value = t.letter - 'A' + 1;
         if (t.cursorShown) {
             // The letter's value stands in the cursor's cell; no command ran.
-            EXPECT_EQ(g.board.cellValue(0, 1, 1), value);
-            EXPECT_EQ(g.board.givenValue(0, 1, 1), t.editor ? value : 0);
-            EXPECT_TRUE(g.board.noteFlag(1, 5, 5, 2)) << "C cleared the notes";
-            EXPECT_FALSE(g.board.noteFlag(0, 8, 8, 1)) << "F filled the notes";
-            EXPECT_EQ(g.classicHelpWindow, nullptr) << "H opened the manual";
+            EXPECT_EQ(g.state.board.cellValue(0, 1, 1), value);
+            EXPECT_EQ(g.state.board.givenValue(0, 1, 1), t.editor ? value : 0);
+            EXPECT_TRUE(g.state.board.noteFlag(1, 5, 5, 2)) << "C cleared the notes";
+            EXPECT_FALSE(g.state.board.noteFlag(0, 8, 8, 1)) << "F filled the notes";
+            EXPECT_EQ(g.ui.help.classicHelpWindow, nullptr) << "H opened the manual";
             EXPECT_FALSE(w.platform.fileExists(w.platform.printFile)) << "D printed";
         } else {
             // Hidden cursor: the letters keep their meaning (C clears every note, H helps).
-            EXPECT_EQ(g.board.cellValue(0, 1, 1), 0);
-            EXPECT_EQ(g.board.noteFlag(1, 5, 5, 2), t.letter != 'C');
-            EXPECT_EQ(g.classicHelpWindow != nullptr, t.letter == 'H');
+            EXPECT_EQ(g.state.board.cellValue(0, 1, 1), 0);
+            EXPECT_EQ(g.state.board.noteFlag(1, 5, 5, 2), t.letter != 'C');
+            EXPECT_EQ(g.ui.help.classicHelpWindow != nullptr, t.letter == 'H');
         }
-        delete g.classicHelpWindow.data();
+        delete g.ui.help.classicHelpWindow.data();
     }
 }
 
@@ -191,10 +193,10 @@ TEST(KeyList, ListsEveryKeyTheLoopsActOn) {
     auto taken = [](int code, bool ctrl, bool (*step)(Game&, const Event&)) {
         OpenCellsWorld w;
         Game& g = w.g();
-        const int index = fieldIndex(g.board, 0, 1, 1);
-        g.cursorColumn = index % kFieldSize;
-        g.cursorRow = index / kFieldSize;
-        g.cursorShown = true;
+        const int index = fieldIndex(g.state.board, 0, 1, 1);
+        g.ui.cursor.cursorColumn = index % kFieldSize;
+        g.ui.cursor.cursorRow = index / kFieldSize;
+        g.ui.cursor.cursorShown = true;
         Event e;
         e.kind = Event::Kind::KeyRelease;
         e.code = code;

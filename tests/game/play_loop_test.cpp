@@ -1,6 +1,7 @@
 // The play loop: pointer mapping, keys, the button bar and cell clicks, and a whole timed
 // game that ends in the hall of fame.
-#include "app/game.h"
+#include "session/game.h"
+#include "halloffame/parts.h"
 #include "play/buttons.h"
 #include "play/editor.h"
 #include "panels/info.h"
@@ -41,14 +42,14 @@ TEST(PlayMapping, PointerToCellTestsGridsInOrder) {
     for (const Case& t : cases) {
         TestWorld w;
         Game& g = w.g();
-        g.pointerX = t.x;
-        g.pointerY = t.y;
+        g.ui.pointerX = t.x;
+        g.ui.pointerY = t.y;
         int column = 0, row = 0;
         const bool hit = mapPointerToCell(g, column, row);
         SCOPED_TRACE(testing::Message() << "(" << t.x << "," << t.y << ")");
         ASSERT_EQ(hit, t.hit);
         if (!hit) continue;
-        EXPECT_EQ(g.board.activeGrid, t.grid);
+        EXPECT_EQ(g.state.board.activeGrid, t.grid);
         EXPECT_EQ(column, t.column);
         EXPECT_EQ(row, t.row);
     }
@@ -57,8 +58,8 @@ TEST(PlayMapping, PointerToCellTestsGridsInOrder) {
 TEST(PlayMapping, MouseMoveRoundsToNearestPixel) {
     TestWorld w;
     Win_0_MouseMove(w.g(), 0, 0, 212.6f, 99.4f);
-    EXPECT_EQ(w.g().pointerX, 213);
-    EXPECT_EQ(w.g().pointerY, 99);
+    EXPECT_EQ(w.g().ui.pointerX, 213);
+    EXPECT_EQ(w.g().ui.pointerY, 99);
 }
 
 TEST(PlayButtons, ClickRangesAreInclusiveWithinTheBar) {
@@ -113,7 +114,7 @@ TEST(PlayButtons, EdgeClicksPressOrMissAbbruch) {
         w.platform.key(kKeyEsc);
         ASSERT_NO_THROW(playLoop(w.g()));
         EXPECT_EQ(w.platform.events.size(), t.leaves ? 1u : 0u) << "(" << t.x << "," << t.y << ")";
-        EXPECT_FALSE(w.g().clock.clockRunning);
+        EXPECT_FALSE(w.g().state.clock.clockRunning);
     }
 }
 
@@ -150,7 +151,7 @@ TEST(PlayButtons, KeysAndButtonsActInThePlayLoopAndTheEditor) {
             writeRaw(w.platform, QStringLiteral("brett.qnt"),
                      boardFile({markedBoard(5), Board{}, Board{}, Board{}}));
             const QByteArray fileBefore = readRaw(w.platform, QStringLiteral("brett.qnt"));
-            g.board.cellValue(1, 5, 5) = 6;
+            g.state.board.cellValue(1, 5, 5) = 6;
             w.platform.onModal = [](QWidget* form) {
                 form->findChild<QPushButton*>(QStringLiteral("cmd1"))->click(); // slot 1, OK
             };
@@ -159,17 +160,17 @@ TEST(PlayButtons, KeysAndButtonsActInThePlayLoopAndTheEditor) {
             ASSERT_NO_THROW(editor ? boardEditor(g) : playLoop(g));
             EXPECT_TRUE(w.platform.events.empty());
 
-            const bool loaded = g.board.cellValue(1, 2, 3) == 5;
+            const bool loaded = g.state.board.cellValue(1, 2, 3) == 5;
             const bool saved = readRaw(w.platform, QStringLiteral("brett.qnt")) != fileBefore;
             const bool printed = QFile::exists(w.platform.path(w.platform.printFile));
-            const bool help = g.classicHelpWindow != nullptr;
-            const bool restarted = g.board.cellValue(1, 5, 5) == 0 && !loaded;
+            const bool help = g.ui.help.classicHelpWindow != nullptr;
+            const bool restarted = g.state.board.cellValue(1, 5, 5) == 0 && !loaded;
             EXPECT_EQ(loaded, t.effect == Effect::Loaded);
             EXPECT_EQ(saved, t.effect == Effect::Saved);
             EXPECT_EQ(printed, t.effect == Effect::Printed);
             EXPECT_EQ(help, t.effect == Effect::Help);
             EXPECT_EQ(restarted, t.effect == Effect::Restarted);
-            delete g.classicHelpWindow.data();
+            delete g.ui.help.classicHelpWindow.data();
         }
 }
 
@@ -185,8 +186,8 @@ TEST(PlayKeys, LeavingByKeys) {
     };
     for (const Case& t : cases) {
         PlayWorld w;
-        w.g().board.showDigits = t.showDigits;
-        w.g().clock.clockRunning = false;
+        w.g().state.board.showDigits = t.showDigits;
+        w.g().state.clock.clockRunning = false;
         for (int k : t.keys) w.platform.key(k);
         ASSERT_NO_THROW(playLoop(w.g()));
         EXPECT_EQ(w.platform.events.size(), t.left);
@@ -196,7 +197,7 @@ TEST(PlayKeys, LeavingByKeys) {
 
 TEST(PlayKeys, EscThatClosedThePaletteDoesNotEndTheGame) {
     PlayWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     b.cellValue(0, 1, 1) = 4; // an entry that Esc empties
     w.click(0, 1, 1);
     w.platform.typed(kKeyEsc);
@@ -206,7 +207,7 @@ TEST(PlayKeys, EscThatClosedThePaletteDoesNotEndTheGame) {
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_TRUE(w.platform.events.empty());
     EXPECT_EQ(b.cellValue(0, 1, 1), 0);
-    EXPECT_EQ(w.g().paletteValue, 0);
+    EXPECT_EQ(w.g().ui.palette.paletteValue, 0);
 }
 
 TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
@@ -214,7 +215,7 @@ TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
     // releases do not also print, set or clear every note, or open the manual.
     for (const char letter : {'d', 'f', 'c', 'h'}) {
         PlayWorld w;
-        Board& b = w.g().board;
+        Board& b = w.g().state.board;
         b.showDigits = false;
         b.noteFlag(0, 8, 8, 2) = true;
         w.click(0, 1, 1);
@@ -232,7 +233,7 @@ TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
     // entry survives Ctrl+N, Alt+F sets no note, Ctrl+X shuffles nothing, Ctrl+A stays.
     for (const bool editor : {false, true}) {
         PlayWorld w;
-        Board& b = w.g().board;
+        Board& b = w.g().state.board;
         b.cellValue(1, 5, 5) = 3;
         const BoardArray givens = b.givenValue;
         w.platform.key('N', Event::Ctrl);
@@ -250,7 +251,7 @@ TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
 
 TEST(PlayKeys, NoteCommandsAndRestart) {
     PlayWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     b.cellValue(1, 5, 5) = 3;
     w.platform.key('F');
     w.platform.key('A');
@@ -265,12 +266,12 @@ TEST(PlayKeys, NoteCommandsAndRestart) {
     EXPECT_EQ(b.cellValue(1, 5, 5), 0);                   // restart emptied the entry
     EXPECT_EQ(b.cellValue(1, 1, 1), fieldValue(1, 1, 1)); // givens stay
 
-    w.g().clock.clockRunning = false;
+    w.g().state.clock.clockRunning = false;
     w.platform.key('M');
     w.platform.key('A');
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_TRUE(b.showCandidates);
-    EXPECT_FALSE(w.g().clock.clockRunning);
+    EXPECT_FALSE(w.g().state.clock.clockRunning);
 }
 
 TEST(PlayKeys, HiddenPairNeedsTheFirstLetterFirst) {
@@ -290,8 +291,8 @@ TEST(PlayKeys, HiddenPairNeedsTheFirstLetterFirst) {
         for (int k : t.keys) w.platform.key(k);
         w.abbruch();
         ASSERT_NO_THROW(playLoop(w.g()));
-        EXPECT_EQ(w.g().solveMemory, t.keys.back() == kSolveFirstLetter ? kSolveFirstLetter : 0);
-        EXPECT_EQ(w.g().board.cellValue(0, 1, 1), t.solved ? fieldValue(0, 1, 1) : 0);
+        EXPECT_EQ(w.g().ui.solveMemory, t.keys.back() == kSolveFirstLetter ? kSolveFirstLetter : 0);
+        EXPECT_EQ(w.g().state.board.cellValue(0, 1, 1), t.solved ? fieldValue(0, 1, 1) : 0);
     }
 }
 
@@ -299,7 +300,7 @@ TEST(PlayKeys, HiddenPairAfterADeadEndSolvesFromTheGivens) {
     // A wrong entry leaves some cell without a fitting digit: the hidden pair restarts from
     // the givens and the board ends solved, not "Nicht lösbar!!!".
     PlayWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     Random random(5);
     b = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);
     int emptyColumn = 0, wrongColumn = 0;
@@ -323,7 +324,7 @@ TEST(PlayKeys, HiddenPairAfterADeadEndSolvesFromTheGivens) {
 
 TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
     PlayWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     // A given ignores both buttons: the typed digit after it opens nothing.
     w.click(0, 2, 2);
     w.platform.typed('5');
@@ -348,20 +349,20 @@ TEST(PlayCells, DoubleClickEntersThePreviouslyHighlightedValue) {
     // The second press of a double click lands inside the palette without a move: it enters
     // the value the last palette left highlighted, not the one under the pointer (5).
     PlayWorld w;
-    Board& b = w.g().board;
-    w.g().paletteValue = 3;
+    Board& b = w.g().state.board;
+    w.g().ui.palette.paletteValue = 3;
     w.click(0, 1, 1);
     const QPoint p = cellCentre(b, 0, 1, 1);
     w.platform.events.push_back({Event::Kind::LeftPress, 0, p.x(), p.y()});
     w.abbruch();
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_EQ(b.cellValue(0, 1, 1), 3);
-    EXPECT_EQ(w.g().paletteValue, 3);
+    EXPECT_EQ(w.g().ui.palette.paletteValue, 3);
 }
 
 TEST(PlayCells, NoteOnASharedCellShowsInBothCopies) {
     PlayWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     // Grid 0 (8, 8) is the same field cell as grid 2 (2, 2).
     w.rightClick(0, 8, 8);
     w.platform.typed('5');
@@ -394,11 +395,11 @@ TEST(PlayCells, NoteOnASharedCellShowsInBothCopies) {
 TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
     PlayWorld w;
     Game& g = w.g();
-    clearHallOfFame(g.hallOfFame);
-    g.difficulty = Difficulty::Mittel;
-    g.clock.clockRunning = true;
-    g.clock.startTime = w.platform.time;
-    g.clock.finishTime = "X";
+    clearHallOfFame(hallOfFame(g));
+    g.state.difficulty = Difficulty::Mittel;
+    g.state.clock.clockRunning = true;
+    g.state.clock.startTime = w.platform.time;
+    g.state.clock.finishTime = "X";
     // The whole game took 1 h 2 min 3.4 s (no scripted wait runs before the finish).
     w.platform.time += 3723.4;
     w.platform.onModal = [&g](QWidget* form) {
@@ -418,7 +419,7 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
     w.click(0, 1, 1);
     w.platform.typed('0' + fieldValue(0, 1, 1));
     w.click(0, 8, 8);
-    const QPoint square = squareCentre(g.board, 0, 8, 8, fieldValue(0, 8, 8));
+    const QPoint square = squareCentre(g.state.board, 0, 8, 8, fieldValue(0, 8, 8));
     w.platform.move(square.x(), square.y());
     w.platform.leftClick(square.x(), square.y());
     w.click(1, 5, 5);
@@ -431,12 +432,12 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
 
     ASSERT_NO_THROW(playLoop(g));
     EXPECT_TRUE(w.platform.events.empty());
-    EXPECT_EQ(g.board.verdict, Verdict::Solved);
-    EXPECT_EQ(g.board.errorCount, 1);
-    EXPECT_EQ(g.clock.finishTime, "01:02:03.4");
-    EXPECT_FALSE(g.clock.clockRunning);
-    EXPECT_EQ(g.hallOfFame.hallOfFameName[1][1], "Tester");
-    EXPECT_EQ(g.hallOfFame.hallOfFameTime[1][1], "01:02:03.4");
+    EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
+    EXPECT_EQ(g.state.board.errorCount, 1);
+    EXPECT_EQ(g.state.clock.finishTime, "01:02:03.4");
+    EXPECT_FALSE(g.state.clock.clockRunning);
+    EXPECT_EQ(hallOfFame(g).hallOfFameName[1][1], "Tester");
+    EXPECT_EQ(hallOfFame(g).hallOfFameTime[1][1], "01:02:03.4");
     EXPECT_TRUE(w.platform.fileExists(QStringLiteral("Champions.Rhm")));
     ASSERT_EQ(w.platform.modalForms.size(), 2u);
     EXPECT_EQ(w.platform.modalForms[0], QStringLiteral("champ"));

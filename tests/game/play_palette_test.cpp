@@ -1,6 +1,6 @@
 // The value palette: its place and look, the hover rule, typed characters, notes and the
 // screen under it.
-#include "app/game.h"
+#include "session/game.h"
 #include "play/palette.h"
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
@@ -15,8 +15,8 @@ namespace {
 // Opens the palette on cell (grid, c, r) in value or note mode and runs it on the script.
 void openPalette(TestWorld& w, int grid, int c, int r, bool noteMode) {
     Game& g = w.g();
-    g.board.activeGrid = static_cast<std::int16_t>(grid);
-    g.noteMode = noteMode;
+    g.state.board.activeGrid = static_cast<std::int16_t>(grid);
+    g.ui.noteMode = noteMode;
     drawValuePalette(g, c, r);
     runValuePalette(g, c, r);
 }
@@ -32,13 +32,13 @@ TEST(PalettePlace, CornerAndSquaresFollowTheCell) {
     for (const Case& t : cases) {
         TestWorld w;
         Game& g = w.g();
-        g.board.activeGrid = static_cast<std::int16_t>(t.grid);
-        g.paletteValue = 5;
+        g.state.board.activeGrid = static_cast<std::int16_t>(t.grid);
+        g.ui.palette.paletteValue = 5;
         drawValuePalette(g, t.c, t.r);
-        EXPECT_EQ(g.paletteX, t.px);
-        EXPECT_EQ(g.paletteY, t.py);
-        EXPECT_TRUE(g.backgroundSaved);
-        EXPECT_EQ(g.savedBackground.size(), QSize(55, 55));
+        EXPECT_EQ(g.ui.palette.paletteX, t.px);
+        EXPECT_EQ(g.ui.palette.paletteY, t.py);
+        EXPECT_TRUE(g.ui.palette.backgroundSaved);
+        EXPECT_EQ(g.ui.palette.savedBackground.size(), QSize(55, 55));
         // Values 1..9 row by row, each at its square's left + 3, top - 1.
         for (int v = 1; v <= 9; ++v) {
             const int sx = t.px + 18 * ((v - 1) % 3), sy = t.py + 18 * ((v - 1) / 3);
@@ -51,29 +51,29 @@ TEST(PalettePlace, CornerAndSquaresFollowTheCell) {
         EXPECT_EQ(w.pixel(grey, greyY), QColor(192, 192, 192));
         EXPECT_EQ(w.pixel(t.px + 2, t.py + 16), QColor(255, 255, 255));
         EXPECT_EQ(w.pixel(t.px, t.py + 9), QColor(0, 0, 0));
-        EXPECT_EQ(g.helpText, QStringLiteral("Rechte Taste löscht Feld!"));
+        EXPECT_EQ(g.ui.helpText, QStringLiteral("Rechte Taste löscht Feld!"));
     }
 }
 
 TEST(PalettePlace, LetterOffsetsAndTheIsNarrowerPlace) {
     TestWorld w;
     Game& g = w.g();
-    g.board.showDigits = false;
-    g.noteMode = true;
+    g.state.board.showDigits = false;
+    g.ui.noteMode = true;
     drawValuePalette(g, 5, 5);
-    const int px = g.paletteX, py = g.paletteY;
+    const int px = g.ui.palette.paletteX, py = g.ui.palette.paletteY;
     EXPECT_EQ(w.canvas.textsAt(px + 2, py - 1).back().text, QStringLiteral("A"));
     EXPECT_EQ(w.canvas.textsAt(px + 36 + 6, py + 36 - 1).back().text, QStringLiteral("I"));
-    EXPECT_EQ(g.helpText, QStringLiteral("Bitte Kandidaten notieren!"));
+    EXPECT_EQ(g.ui.helpText, QStringLiteral("Bitte Kandidaten notieren!"));
 }
 
 TEST(PaletteHover, HighlightFollowsThePointerInsideOnly) {
     TestWorld w;
     Game& g = w.g();
-    g.paletteValue = 1;
+    g.ui.palette.paletteValue = 1;
     drawValuePalette(g, 5, 5);
-    g.paletteTracking = true;
-    const int px = g.paletteX, py = g.paletteY;
+    g.ui.palette.paletteTracking = true;
+    const int px = g.ui.palette.paletteX, py = g.ui.palette.paletteY;
     struct Step {
         int x, y, value;
     };
@@ -84,10 +84,10 @@ TEST(PaletteHover, HighlightFollowsThePointerInsideOnly) {
     };
     for (const Step& s : steps) {
         Win_0_MouseMove(g, 0, 0, s.x, s.y);
-        EXPECT_EQ(g.paletteValue, s.value) << s.x - px << "," << s.y - py;
+        EXPECT_EQ(g.ui.palette.paletteValue, s.value) << s.x - px << "," << s.y - py;
     }
     // Redrawing the highlight keeps the one background saved at opening.
-    EXPECT_TRUE(g.backgroundSaved);
+    EXPECT_TRUE(g.ui.palette.backgroundSaved);
 }
 
 TEST(PaletteTyping, CharactersByDisplayMode) {
@@ -106,63 +106,64 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
     for (const Case& t : cases) {
         TestWorld w;
         Game& g = w.g();
-        g.board.showDigits = t.showDigits;
-        g.board.cellValue(1, 2, 3) = 5;
-        g.paletteValue = 5;
+        g.state.board.showDigits = t.showDigits;
+        g.state.board.cellValue(1, 2, 3) = 5;
+        g.ui.palette.paletteValue = 5;
         w.platform.typed(t.typed);
         w.platform.rightClick(5, 5); // closes the palette if the character was ignored
         ASSERT_NO_THROW(openPalette(w, 1, 2, 3, false));
         SCOPED_TRACE(testing::Message() << t.showDigits << " " << t.typed);
         EXPECT_EQ(w.platform.events.size(), t.accepted ? 2u : 0u);
-        EXPECT_EQ(g.board.cellValue(1, 2, 3), t.value);
+        EXPECT_EQ(g.state.board.cellValue(1, 2, 3), t.value);
         if (t.accepted) {
-            EXPECT_EQ(g.paletteValue, t.value);
+            EXPECT_EQ(g.ui.palette.paletteValue, t.value);
         }
-        EXPECT_EQ(g.paletteCleared, !t.accepted);
-        EXPECT_EQ(g.escapeConsumed, t.typed == kKeyEsc);
-        EXPECT_FALSE(g.paletteTracking);
-        EXPECT_FALSE(g.backgroundSaved);
-        EXPECT_EQ(g.helpText, QStringLiteral("Bitte ein Feld anklicken! "));
+        EXPECT_EQ(g.ui.palette.paletteCleared, !t.accepted);
+        EXPECT_EQ(g.ui.escapeConsumed, t.typed == kKeyEsc);
+        EXPECT_FALSE(g.ui.palette.paletteTracking);
+        EXPECT_FALSE(g.ui.palette.backgroundSaved);
+        EXPECT_EQ(g.ui.helpText, QStringLiteral("Bitte ein Feld anklicken! "));
     }
 }
 
 TEST(PaletteClicks, InsideChoosesOutsideIsIgnored) {
     TestWorld w;
     Game& g = w.g();
-    const QPoint six = squareCentre(g.board, 3, 4, 4, 6);
+    const QPoint six = squareCentre(g.state.board, 3, 4, 4, 6);
     w.platform.leftClick(600, 100); // outside: ignored, the palette stays open
     w.platform.move(six.x(), six.y());
     w.platform.events.push_back({Event::Kind::LeftPress, 0, six.x(), six.y()});
     ASSERT_NO_THROW(openPalette(w, 3, 4, 4, false));
     EXPECT_TRUE(w.platform.events.empty());
-    EXPECT_EQ(g.board.cellValue(3, 4, 4), 6);
-    EXPECT_EQ(g.paletteValue, 6);
+    EXPECT_EQ(g.state.board.cellValue(3, 4, 4), 6);
+    EXPECT_EQ(g.ui.palette.paletteValue, 6);
 
     // The next palette opens with 6 highlighted; a click inside on that square enters it.
     w.platform.leftClick(six.x() + 33, six.y());
     ASSERT_NO_THROW(openPalette(w, 3, 5, 4, false));
-    EXPECT_EQ(g.board.cellValue(3, 5, 4), 6);
+    EXPECT_EQ(g.state.board.cellValue(3, 5, 4), 6);
 }
 
 TEST(PaletteNotes, ToggleAndClear) {
     TestWorld w;
     Game& g = w.g();
-    Board& b = g.board;
-    const int before = g.paletteValue = 2;
+    Board& b = g.state.board;
+    const int before = g.ui.palette.paletteValue = 2;
     for (int typed : {int('5'), int('5'), int('5'), int('0'), kKeyEsc}) {
         w.platform.typed(typed);
         ASSERT_NO_THROW(openPalette(w, 4, 9, 9, true));
     }
     EXPECT_TRUE(b.noteFlag(4, 9, 9, 5));  // on, off, on
     EXPECT_FALSE(b.noteFlag(4, 9, 9, 0)); // "0" changes no note
-    EXPECT_EQ(g.paletteValue, before);    // typed numbers do not move the highlight in notes
+    EXPECT_EQ(g.ui.palette.paletteValue,
+              before); // typed numbers do not move the highlight in notes
     EXPECT_EQ(b.cellValue(4, 9, 9), 0);
 
     w.platform.typed('1');
     ASSERT_NO_THROW(openPalette(w, 4, 9, 9, true));
     w.platform.rightClick(300, 300);
     ASSERT_NO_THROW(openPalette(w, 4, 9, 9, true));
-    EXPECT_TRUE(g.paletteCleared);
+    EXPECT_TRUE(g.ui.palette.paletteCleared);
     for (int v = 1; v <= 9; ++v) EXPECT_FALSE(b.noteFlag(4, 9, 9, v)) << v;
 }
 

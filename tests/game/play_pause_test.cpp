@@ -1,6 +1,7 @@
 // Pause: P and the minimised window cover the board and hold the clock; the time paused is
 // not counted in the final time; any key or a click on the board resumes.
-#include "app/game.h"
+#include "session/game.h"
+#include "halloffame/parts.h"
 #include "app/screen.h"
 #include "app/win0.h"
 #include "files/gamestate.h"
@@ -39,9 +40,9 @@ int readablePixels(const QImage& image) {
 struct PauseWorld : TestWorld {
     PauseWorld() {
         drawMainScreen(g());
-        fillSolvedBoard(g().board);
-        openCell(g().board, 1, 5, 5);
-        g().board.noteFlag(1, 5, 5, 4) = true;
+        fillSolvedBoard(g().state.board);
+        openCell(g().state.board, 1, 5, 5);
+        g().state.board.noteFlag(1, 5, 5, 4) = true;
     }
 };
 
@@ -72,7 +73,7 @@ TEST(Pause, CoversTheBoardAndResumesByKeyOrBoardClick) {
         w.platform.onEvent = [&](const Event&) {
             if (w.platform.events.size() == 2 && covered.isNull()) {
                 covered = w.image.copy();
-                wasPaused = g.clock.paused;
+                wasPaused = g.state.clock.paused;
             }
         };
         t.pause(w.platform);
@@ -89,9 +90,9 @@ TEST(Pause, CoversTheBoardAndResumesByKeyOrBoardClick) {
             if (text.text == QStringLiteral("Pause") && text.fontPixelHeight >= 100)
                 pauseShown = true;
         EXPECT_TRUE(pauseShown);
-        EXPECT_FALSE(g.clock.paused);
+        EXPECT_FALSE(g.state.clock.paused);
         // The resuming key is no command: N would have restarted the puzzle.
-        EXPECT_EQ(g.board.noteFlag(1, 5, 5, 4), true);
+        EXPECT_EQ(g.state.board.noteFlag(1, 5, 5, 4), true);
     }
 }
 
@@ -100,7 +101,7 @@ TEST(Pause, TimePausedIsNotCountedInTheFinalTime) {
         SCOPED_TRACE(timed ? "timed" : "untimed");
         PauseWorld w;
         Game& g = w.g();
-        clearHallOfFame(g.hallOfFame);
+        clearHallOfFame(hallOfFame(g));
         w.platform.onModal = [&g](QWidget* form) {
             if (form->objectName() == QStringLiteral("champ")) {
                 form->findChild<QLineEdit*>(QStringLiteral("ed1"))->setText(QStringLiteral("P"));
@@ -111,7 +112,7 @@ TEST(Pause, TimePausedIsNotCountedInTheFinalTime) {
             }
         };
         if (timed) startGameClock(g);
-        const double start = g.clock.startTime;
+        const double start = g.state.clock.startTime;
         // 70 s played, then 20 minutes paused; the resuming key moves the clock on first.
         w.platform.time += 70.0;
         w.platform.key('P');
@@ -121,19 +122,19 @@ TEST(Pause, TimePausedIsNotCountedInTheFinalTime) {
             joinClockTicker(g); // the fake clock moves on the test's thread alone
             w.platform.time += 1200.0;
         };
-        const QPoint cell = cellCentre(g.board, 1, 5, 5);
+        const QPoint cell = cellCentre(g.state.board, 1, 5, 5);
         w.platform.leftClick(cell.x(), cell.y());
         w.platform.typed('0' + fieldValue(1, 5, 5)); // the last cell: solved
         w.platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y());
         ASSERT_NO_THROW(playLoop(g));
         joinClockTicker(g);
-        EXPECT_EQ(g.board.verdict, Verdict::Solved);
+        EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
         if (timed) {
-            EXPECT_EQ(g.clock.startTime, start + 1200.0);
-            EXPECT_EQ(g.clock.finishTime, "00:01:10.0");
-            EXPECT_EQ(g.hallOfFame.hallOfFameTime[0][1], "00:01:10.0");
+            EXPECT_EQ(g.state.clock.startTime, start + 1200.0);
+            EXPECT_EQ(g.state.clock.finishTime, "00:01:10.0");
+            EXPECT_EQ(hallOfFame(g).hallOfFameTime[0][1], "00:01:10.0");
         } else {
-            EXPECT_EQ(g.clock.startTime, start) << "an untimed game keeps its clock as it is";
+            EXPECT_EQ(g.state.clock.startTime, start) << "an untimed game keeps its clock as it is";
             EXPECT_TRUE(w.platform.modalForms.empty());
         }
     }
@@ -146,7 +147,7 @@ TEST(Pause, MinimisingTheWindowPausesTheGame) {
     Game game(platform, canvas);
     fillColourTable(game);
     drawMainScreen(game);
-    fillSolvedBoard(game.board);
+    fillSolvedBoard(game.state.board);
     window.setGame(&game);
     window.show();
     auto send = [&window](QEvent::Type type, int key) {
@@ -157,7 +158,7 @@ TEST(Pause, MinimisingTheWindowPausesTheGame) {
     QColor coveredPixel;
     QTimer::singleShot(0, [&] { window.setWindowState(Qt::WindowMinimized); });
     QTimer::singleShot(100, [&] {
-        paused = game.clock.paused;
+        paused = game.state.clock.paused;
         coveredPixel = window.backBuffer().pixelColor(30, 30);
         window.setWindowState(Qt::WindowNoState);
         send(QEvent::KeyPress, Qt::Key_Q); // resumes
@@ -168,7 +169,7 @@ TEST(Pause, MinimisingTheWindowPausesTheGame) {
     window.runMenuCommand(10);
     EXPECT_TRUE(paused);
     EXPECT_EQ(coveredPixel, colour(12));
-    EXPECT_FALSE(game.clock.paused);
+    EXPECT_FALSE(game.state.clock.paused);
 }
 
 // Leaving the program while paused keeps the time played up to the pause: paused by P, by
@@ -183,7 +184,7 @@ TEST(Pause, QuittingWhilePausedKeepsTheTimeBeforeThePause) {
         {"minimised", [&](PauseWorld& w) { w.platform.events.push_back(minimised); }},
         {"minimised with the palette open",
          [&](PauseWorld& w) {
-             const QPoint cell = cellCentre(w.g().board, 1, 5, 5);
+             const QPoint cell = cellCentre(w.g().state.board, 1, 5, 5);
              w.platform.leftClick(cell.x(), cell.y());
              w.platform.events.push_back(minimised);
          }},

@@ -2,7 +2,7 @@
 // palette choices, notes, editor use). Before every event the board must be whole: both
 // copies of every shared box agree, every byte holds 0..9, every given stands in cellValue,
 // and play has not changed a given.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/screen.h"
 #include "play/editor.h"
 #include "play/playloop.h"
@@ -88,7 +88,7 @@ std::string boardFault(const Board& b, const BoardArray* givensBefore) {
 TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
     SoakWorld w;
     Game& g = *w.game;
-    Board& b = g.board;
+    Board& b = g.state.board;
     std::mt19937 rng(4242);
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
@@ -109,13 +109,13 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
 
     std::deque<std::string> recent; // the last events handed out, for the fault report
     w.platform.beforeEvent = [&] {
-        const bool playing = !g.editorMode;
+        const bool playing = !g.ui.editorMode;
         const std::string fault = boardFault(b, playing ? &givensAtStart : nullptr);
         if (!fault.empty() && faults++ == 0) {
             firstFault = "after event " + std::to_string(handedOut) + ": " + fault;
             for (const std::string& e : recent) firstFault += "\n  " + e;
         }
-        if (g.paletteTracking) ++palettes;
+        if (g.ui.palette.paletteTracking) ++palettes;
     };
     auto makeEvent = [&]() -> Event {
         ++handedOut;
@@ -130,13 +130,14 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
         }
         if (roll < 40) return {Event::Kind::RightPress, 0, pick(730), pick(730)};
         if (roll < 52) { // pointer moves, mostly near the palette when one is open
-            if (g.paletteTracking)
-                return {Event::Kind::PointerMove, 0, g.paletteX - 5 + pick(64),
-                        g.paletteY - 5 + pick(64)};
+            if (g.ui.palette.paletteTracking)
+                return {Event::Kind::PointerMove, 0, g.ui.palette.paletteX - 5 + pick(64),
+                        g.ui.palette.paletteY - 5 + pick(64)};
             return {Event::Kind::PointerMove, 0, pick(1052), pick(787)};
         }
-        if (roll < 60 && g.paletteTracking) // a click inside the open palette
-            return {Event::Kind::LeftPress, 0, g.paletteX + pick(54), g.paletteY + pick(54)};
+        if (roll < 60 && g.ui.palette.paletteTracking) // a click inside the open palette
+            return {Event::Kind::LeftPress, 0, g.ui.palette.paletteX + pick(54),
+                    g.ui.palette.paletteY + pick(54)};
         if (roll < 80) {
             static const char typed[] = "01234567890123456789abcdefghi`ABCxyz ";
             if (pick(20) == 0) return {Event::Kind::Char, kKeyEsc, 0, 0};
@@ -158,9 +159,10 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
 
     w.platform.generate = [&]() -> Event {
         const Event e = makeEvent();
-        recent.push_back((g.editorMode ? "editor " : "play ") + std::to_string(int(e.kind)) + " " +
-                         std::to_string(e.code) + " (" + std::to_string(e.x) + "," +
-                         std::to_string(e.y) + ")" + (g.paletteTracking ? " palette" : ""));
+        recent.push_back((g.ui.editorMode ? "editor " : "play ") + std::to_string(int(e.kind)) +
+                         " " + std::to_string(e.code) + " (" + std::to_string(e.x) + "," +
+                         std::to_string(e.y) + ")" +
+                         (g.ui.palette.paletteTracking ? " palette" : ""));
         if (recent.size() > 8) recent.pop_front();
         return e;
     };
@@ -175,15 +177,15 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
         if (pick(4) == 0) {
             ++editorSessions;
             ASSERT_NO_THROW(boardEditor(g)) << "after event " << handedOut;
-            g.editorMode = false;
+            g.ui.editorMode = false;
         } else {
             givensAtStart = b.givenValue;
             ASSERT_NO_THROW(playLoop(g)) << "after event " << handedOut;
         }
         w.platform.events.clear();
         givensAtStart = b.givenValue;
-        g.escapeConsumed = false;
-        g.clock.clockRunning = false;
+        g.ui.escapeConsumed = false;
+        g.state.clock.clockRunning = false;
     }
     w.platform.beforeEvent(); // the board after the last event
 

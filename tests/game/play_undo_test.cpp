@@ -1,7 +1,7 @@
 // Undo and redo in the play loop, the own-board editor and the menu: every kind of change
 // taken back and put again as one step, with both copies of a shared box, the panels and
 // the screen; the error count and the clock; and where a history begins.
-#include "app/game.h"
+#include "session/game.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "files/resume.h"
@@ -40,16 +40,16 @@ struct Moment {
 struct UndoWorld : PointerWorld {
     UndoWorld() {
         drawMainScreen(g());
-        fillSolvedBoard(g().board);
+        fillSolvedBoard(g().state.board);
         static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {4, 9, 9}};
-        for (auto [gr, c, r] : kOpen) openCell(g().board, gr, c, r);
+        for (auto [gr, c, r] : kOpen) openCell(g().state.board, gr, c, r);
         drawBoard(g());
         platform.onEvent = [this](const Event& e) {
             if (e.kind != Event::Kind::PointerMove || QPoint(e.x, e.y) != kMarker) return;
             Moment m;
-            captureBoardImage(g().board, m.board);
-            m.errors = g().board.errorCount;
-            m.status = g().board.verdict;
+            captureBoardImage(g().state.board, m.board);
+            m.errors = g().state.board.errorCount;
+            m.status = g().state.board.verdict;
             m.screen = image.copy(15, 15, 693, 693);
             moments.push_back(m);
             panels.push_back(image.copy(732, 222, 300, 78));
@@ -103,7 +103,7 @@ TEST(Undo, EveryKindOfChangeInThePlayLoopAndTheEditor) {
          }},
         {"deletion", false,
          [](UndoWorld& w) {
-             w.g().board.cellValue(1, 5, 5) = 3;
+             w.g().state.board.cellValue(1, 5, 5) = 3;
              w.rightClick(1, 5, 5);
          }},
         {"note toggle in a shared box", false,
@@ -111,17 +111,17 @@ TEST(Undo, EveryKindOfChangeInThePlayLoopAndTheEditor) {
         {"F", false, [](UndoWorld& w) { w.platform.key('F'); }},
         {"C", false,
          [](UndoWorld& w) {
-             w.g().board.noteFlag(0, 8, 8, 3) = w.g().board.noteFlag(2, 2, 2, 3) = true;
+             w.g().state.board.noteFlag(0, 8, 8, 3) = w.g().state.board.noteFlag(2, 2, 2, 3) = true;
              w.platform.key('C');
          }},
         {"M", false,
          [](UndoWorld& w) {
-             w.g().board.noteFlag(4, 9, 9, 2) = true;
+             w.g().state.board.noteFlag(4, 9, 9, 2) = true;
              w.platform.key('M');
          }},
         {"N", false,
          [](UndoWorld& w) {
-             w.g().board.cellValue(1, 5, 5) = 3;
+             w.g().state.board.cellValue(1, 5, 5) = 3;
              w.platform.key('N');
          }},
         {"hidden solve pair", false,
@@ -135,7 +135,7 @@ TEST(Undo, EveryKindOfChangeInThePlayLoopAndTheEditor) {
         {"editor: X", true, [](UndoWorld& w) { w.platform.key('X'); }},
         {"editor: N", true,
          [](UndoWorld& w) {
-             w.g().board.cellValue(1, 5, 5) = 3;
+             w.g().state.board.cellValue(1, 5, 5) = 3;
              w.platform.key('N');
          }},
     };
@@ -152,20 +152,20 @@ TEST(Undo, EveryKindOfChangeInThePlayLoopAndTheEditor) {
 TEST(Undo, BrettLoeschenInTheMenuIsTakenBackInTheNextGame) {
     UndoWorld w;
     Game& g = w.g();
-    const Board before = g.board;
+    const Board before = g.state.board;
     Win_0_MenuEvent(g, 26);
-    ASSERT_EQ(g.board.cellValue, BoardArray{});
+    ASSERT_EQ(g.state.board.cellValue, BoardArray{});
     w.platform.key('Z', kCtrl);
     w.abbruch();
     Win_0_MenuEvent(g, 10);
-    EXPECT_EQ(g.board.cellValue, before.cellValue);
-    EXPECT_EQ(g.board.givenValue, before.givenValue);
+    EXPECT_EQ(g.state.board.cellValue, before.cellValue);
+    EXPECT_EQ(g.state.board.givenValue, before.givenValue);
 }
 
 TEST(Undo, NeverLowersTheErrorCountNorRestartsTheClock) {
     UndoWorld w;
     Game& g = w.g();
-    g.board.errorCount = 2;
+    g.state.board.errorCount = 2;
     startGameClock(g);
     w.click(0, 1, 1);
     w.platform.typed('0' + fieldValue(0, 1, 1) % 9 + 1); // the third wrong entry
@@ -180,7 +180,7 @@ TEST(Undo, NeverLowersTheErrorCountNorRestartsTheClock) {
     EXPECT_EQ(w.moments[0].board[cellIndex(0, 1, 1)], 0) << "the entry was taken back";
     EXPECT_EQ(w.moments[1].errors, 3);
     EXPECT_NE(w.moments[1].board[cellIndex(0, 1, 1)], 0) << "and put again";
-    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_FALSE(g.state.clock.clockRunning);
 }
 
 TEST(Undo, ANewBoardBeginsANewHistory) {
@@ -212,7 +212,7 @@ TEST(Undo, ANewBoardBeginsANewHistory) {
              undoBetweenMarkers(w);
              w.abbruch();
              playLoop(w.g());
-             EXPECT_EQ(w.g().board.cellValue(1, 2, 3), 5) << "slot 1 was loaded";
+             EXPECT_EQ(w.g().state.board.cellValue(1, 2, 3), 5) << "slot 1 was loaded";
          }},
         {"leaving the editor",
          [&](UndoWorld& w) {
@@ -225,7 +225,7 @@ TEST(Undo, ANewBoardBeginsANewHistory) {
         {"JA to \"Letztes Spiel fortsetzen?\" at start",
          [&](UndoWorld& w) {
              keepGameInProgress(w.g());
-             clearBoardModel(w.g().board); // the board of a program just started
+             clearBoardModel(w.g().state.board); // the board of a program just started
              w.platform.answers = {1};
              undoBetweenMarkers(w);
              w.platform.key(kKeyEsc);
@@ -243,10 +243,10 @@ TEST(Undo, ANewBoardBeginsANewHistory) {
         w.platform.typed('0' + fieldValue(0, 8, 8));
         w.abbruch();
         ASSERT_NO_THROW(playLoop(w.g()));
-        ASSERT_TRUE(w.g().history.canUndo());
+        ASSERT_TRUE(w.g().state.history.canUndo());
         ASSERT_NO_THROW(t.run(w));
         ASSERT_EQ(w.moments.size(), 2u);
         EXPECT_EQ(w.moments[1].board, w.moments[0].board);
-        EXPECT_FALSE(w.g().history.canUndo());
+        EXPECT_FALSE(w.g().state.history.canUndo());
     }
 }

@@ -68,9 +68,9 @@ bool hasText(const std::vector<Canvas::TextRecord>& page, const QString& text) {
 TEST(PrintBooklet, PrintsEachPuzzleOnAPageThenTheSolutionsFourAPage) {
     TestWorld w;
     Game& g = w.g();
-    g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
-    const Board before = g.board;
-    const PuzzleOrigin origin = g.origin;
+    g.state.board.givenValue(0, 1, 1) = g.state.board.cellValue(0, 1, 1) = 4;
+    const Board before = g.state.board;
+    const PuzzleOrigin origin = g.state.origin;
     answerBooklet(w.platform, 1, 5); // Fortgeschritten
 
     Win_0_MenuEvent(g, kBooklet);
@@ -94,9 +94,9 @@ TEST(PrintBooklet, PrintsEachPuzzleOnAPageThenTheSolutionsFourAPage) {
     EXPECT_TRUE(hasText(last, QStringLiteral("LÖSUNG 5")));
     EXPECT_TRUE(hasText(last, QStringLiteral("Fortgeschritten, Rätsel 5 von 5")));
     // The board in play is untouched.
-    EXPECT_EQ(g.board.cellValue, before.cellValue);
-    EXPECT_EQ(g.board.givenValue, before.givenValue);
-    EXPECT_EQ(g.origin, origin);
+    EXPECT_EQ(g.state.board.cellValue, before.cellValue);
+    EXPECT_EQ(g.state.board.givenValue, before.givenValue);
+    EXPECT_EQ(g.state.origin, origin);
 }
 
 TEST(PrintBooklet, CancellingTheDialogThePrinterOrTheGeneratorPrintsNothing) {

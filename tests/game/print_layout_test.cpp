@@ -68,7 +68,7 @@ TEST(PrintLayout, SharedBoxesOfNeighbouringGridsFallOnTheSameSpot) {
 
 TEST(PrintFooter, NamesTheStoredDifficultyAndCountsSharedGivensOnce) {
     TestWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     // One given in a shared box, stored in both copies, and one in grid 4 alone.
     b.givenValue(0, 7, 7) = 5;
     b.givenValue(2, 1, 1) = 5;
@@ -81,14 +81,14 @@ TEST(PrintFooter, NamesTheStoredDifficultyAndCountsSharedGivensOnce) {
         QStringLiteral("Schwierigkeitsgrad: Extrem mit 2 Zahlen"),
     };
     for (int d = 0; d < 4; ++d) {
-        w.g().difficulty = static_cast<Difficulty>(d);
+        w.g().state.difficulty = static_cast<Difficulty>(d);
         EXPECT_EQ(footerText(w.g()), expected[d]);
     }
 }
 
 TEST(PrintFooter, CountsEmptyAndFullBoards) {
     TestWorld w;
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     EXPECT_EQ(countGivens(b), 0);
     for (int g = 0; g < 5; ++g)
         for (int c = 1; c <= 9; ++c)

@@ -29,9 +29,9 @@ QPoint valueAt(int grid, int column, int row) {
 TEST(PrintMenu, BrettDruckenPrintsTheBoardAsItStands) {
     TestWorld w;
     Game& g = w.g();
-    g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
-    g.board.cellValue(3, 9, 9) = 6; // an entry
-    const Board before = g.board;
+    g.state.board.givenValue(0, 1, 1) = g.state.board.cellValue(0, 1, 1) = 4;
+    g.state.board.cellValue(3, 9, 9) = 6; // an entry
+    const Board before = g.state.board;
     w.platform.printedTexts.clear();
 
     Win_0_MenuEvent(g, 27);
@@ -42,8 +42,8 @@ TEST(PrintMenu, BrettDruckenPrintsTheBoardAsItStands) {
     EXPECT_EQ(printedText(w.platform, valueAt(3, 9, 9)), QStringLiteral("6"));
     EXPECT_EQ(printedText(w.platform, page.footer),
               QStringLiteral("Schwierigkeitsgrad:  Leicht mit 1 Zahlen"));
-    EXPECT_EQ(g.board.cellValue, before.cellValue);
-    EXPECT_EQ(g.board.givenValue, before.givenValue);
+    EXPECT_EQ(g.state.board.cellValue, before.cellValue);
+    EXPECT_EQ(g.state.board.givenValue, before.givenValue);
 }
 
 TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
@@ -57,7 +57,7 @@ TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
     Win_0_MenuEvent(g, 12);
 
     ASSERT_TRUE(QFile::exists(w.platform.path(w.platform.printFile)));
-    const int givens = countGivens(g.board);
+    const int givens = countGivens(g.state.board);
     EXPECT_GT(givens, 0);
     EXPECT_EQ(printedText(w.platform, page.footer),
               QStringLiteral("Schwierigkeitsgrad:  Mittel mit %1 Zahlen").arg(givens));
@@ -75,9 +75,9 @@ TEST(PrintMenu, SpieldruckPrintsAShuffledPuzzleOfTheDifficultyThenPlays) {
     int cells = 0;
     for (int grid = 0; grid < 5; ++grid)
         for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r) cells += g.board.cellValue(grid, c, r) != 0 ? 1 : 0;
+            for (int r = 1; r <= 9; ++r) cells += g.state.board.cellValue(grid, c, r) != 0 ? 1 : 0;
     EXPECT_EQ(values, cells);
-    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_FALSE(g.state.clock.clockRunning);
 }
 
 TEST(PrintMenu, APrintoutLeavesNothingOnTheBoardWhenTheViewScaleChanges) {
@@ -92,8 +92,8 @@ TEST(PrintMenu, APrintoutLeavesNothingOnTheBoardWhenTheViewScaleChanges) {
         g.canvas.clear(Colour::WindowBackground);
         captureBackgroundStrips(g);
         drawStartScreen(g);
-        g.board.givenValue(0, 1, 1) = g.board.cellValue(0, 1, 1) = 4;
-        g.board.cellValue(3, 9, 9) = 6;
+        g.state.board.givenValue(0, 1, 1) = g.state.board.cellValue(0, 1, 1) = 4;
+        g.state.board.cellValue(3, 9, 9) = 6;
         drawBoard(g);
         if (w == &printed) {
             printBoard(g);

@@ -140,13 +140,13 @@ TEST_F(PrintPage, EmptyBoardHasTitleGridsHatchingAndFooterWithoutValues) {
 }
 
 TEST_F(PrintPage, EntriesAndGivensPrintAlikeAndTheFooterCountsGivens) {
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     b.givenValue(0, 1, 1) = b.cellValue(0, 1, 1) = 5; // a given
     b.cellValue(2, 9, 9) = 9;                         // a player's entry
     b.cellValue(4, 1, 1) = 9;                         // its shared copy
     b.noteFlag(1, 5, 5, 3) = true;                    // notes are not printed
     const Board before = b;
-    w.g().difficulty = Difficulty::Schwer;
+    w.g().state.difficulty = Difficulty::Schwer;
 
     printBoard(w.g());
 
@@ -174,7 +174,7 @@ TEST_F(PrintPage, EntriesAndGivensPrintAlikeAndTheFooterCountsGivens) {
 }
 
 TEST_F(PrintPage, LetterModePrintsLettersWithTheirShifts) {
-    Board& b = w.g().board;
+    Board& b = w.g().state.board;
     b.showDigits = false;
     b.cellValue(1, 1, 1) = 9;
     b.cellValue(1, 2, 1) = 1;

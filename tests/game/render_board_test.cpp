@@ -35,7 +35,7 @@ int pixelsInCell(const TestWorld& w, int grid, int column, int row, QColor colou
 // A puzzle with its solution, as after a load.
 void loadPuzzle(Game& g, std::uint32_t seed = 3) {
     Random random(seed);
-    g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);
+    g.state.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);
 }
 
 // The first empty cell of grid 0 outside the shared box.
@@ -48,8 +48,8 @@ std::pair<int, int> emptyCell(const Board& b) {
 
 // The player enters value v into cell (grid 0, c, r), as the palette does.
 void enter(Game& g, int c, int r, int v) {
-    g.board.activeGrid = 0;
-    g.board.cellValue(0, c, r) = static_cast<std::uint8_t>(v);
+    g.state.board.activeGrid = 0;
+    g.state.board.cellValue(0, c, r) = static_cast<std::uint8_t>(v);
     enterCellValue(g, c, r, v);
 }
 
@@ -63,31 +63,31 @@ TEST(RenderCell, GivenBlackRightEntryBlueWrongEntryRed) {
     int gc = 0, gr = 0;
     for (int c = 1; c <= 9 && gc == 0; ++c)
         for (int r = 1; r <= 6; ++r)
-            if (g.board.givenValue(0, c, r) != 0) {
+            if (g.state.board.givenValue(0, c, r) != 0) {
                 gc = c, gr = r;
                 break;
             }
     ASSERT_NE(gc, 0);
     EXPECT_GT(pixelsInCell(w, 0, gc, gr, kBlack), 20);
 
-    auto [c, r] = emptyCell(g.board);
+    auto [c, r] = emptyCell(g.state.board);
     ASSERT_NE(c, 0);
-    const int right = g.board.solutionValue(0, c, r);
+    const int right = g.state.board.solutionValue(0, c, r);
     enter(g, c, r, right);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kBlue), 20);
     EXPECT_EQ(pixelsInCell(w, 0, c, r, kRed), 0);
-    EXPECT_EQ(g.board.errorCount, 0);
+    EXPECT_EQ(g.state.board.errorCount, 0);
 
     enter(g, c, r, right % 9 + 1);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kRed), 20);
     EXPECT_EQ(pixelsInCell(w, 0, c, r, kBlue), 0);
-    EXPECT_EQ(g.board.errorCount, 1);
+    EXPECT_EQ(g.state.board.errorCount, 1);
 
     // Without a known solution every entry is blue.
-    g.board.solutionValue(0, c, r) = 0;
+    g.state.board.solutionValue(0, c, r) = 0;
     enter(g, c, r, right % 9 + 1);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kBlue), 20);
-    EXPECT_EQ(g.board.errorCount, 1);
+    EXPECT_EQ(g.state.board.errorCount, 1);
 }
 
 TEST(RenderCell, TextOffsetsOfDigitsAndLetters) {
@@ -105,10 +105,10 @@ TEST(RenderCell, TextOffsetsOfDigitsAndLetters) {
         SCOPED_TRACE(k.text);
         TestWorld w;
         Game& g = w.g();
-        g.board.showDigits = k.digits;
-        g.board.activeGrid = 4;
+        g.state.board.showDigits = k.digits;
+        g.state.board.activeGrid = 4;
         enterGivenValue(g, 5, 6, k.value);
-        EXPECT_EQ(g.board.givenValue(4, 5, 6), k.value);
+        EXPECT_EQ(g.state.board.givenValue(4, 5, 6), k.value);
         const auto texts = w.canvas.textsAt(cellLeft(4, 5) + 1 + k.offset, cellTop(4, 6) - 1);
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_EQ(texts[0].text, k.text);
@@ -123,18 +123,18 @@ TEST(RenderCell, EraseKeepsEveryGridAndBoxLine) {
     drawEmptyGrid(g, 15, 15);
     const QImage pristine = w.image.copy();
     // Draw a wide value into every cell, then empty each: only the cell insides change.
-    g.board.activeGrid = 0;
+    g.state.board.activeGrid = 0;
     for (int value : {1, 8}) {
-        g.board.showDigits = value == 8;
+        g.state.board.showDigits = value == 8;
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
-                g.board.cellValue(0, c, r) = static_cast<std::uint8_t>(value);
+                g.state.board.cellValue(0, c, r) = static_cast<std::uint8_t>(value);
                 drawCellValue(g, c, r, value);
             }
     }
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r) {
-            g.board.cellValue(0, c, r) = 0;
+            g.state.board.cellValue(0, c, r) = 0;
             drawCellValue(g, c, r, 0);
         }
     int differing = 0;
@@ -159,8 +159,8 @@ TEST(RenderNotes, NoteSlotsInDigitsAndLetters) {
         SCOPED_TRACE(k.text);
         TestWorld w;
         Game& g = w.g();
-        g.board.showDigits = k.digits;
-        g.board.noteFlag(3, 2, 8, k.value) = true;
+        g.state.board.showDigits = k.digits;
+        g.state.board.noteFlag(3, 2, 8, k.value) = true;
         drawCandidates(g);
         const auto texts = w.canvas.textsAt(cellLeft(3, 2) + k.dx, cellTop(3, 8) + k.dy);
         ASSERT_EQ(texts.size(), 1u);
@@ -172,8 +172,8 @@ TEST(RenderNotes, NoteSlotsInDigitsAndLetters) {
 TEST(RenderNotes, NotesOfACellWithAValueAreNotDrawn) {
     TestWorld w;
     Game& g = w.g();
-    g.board.noteFlag(1, 5, 5, 4) = true;
-    g.board.cellValue(1, 5, 5) = 7;
+    g.state.board.noteFlag(1, 5, 5, 4) = true;
+    g.state.board.cellValue(1, 5, 5) = 7;
     drawCandidates(g);
     EXPECT_TRUE(w.canvas.journal.empty());
 }
@@ -181,31 +181,31 @@ TEST(RenderNotes, NotesOfACellWithAValueAreNotDrawn) {
 TEST(RenderNotes, SharedBoxNoteStandsInBothCopies) {
     TestWorld w;
     Game& g = w.g();
-    g.board.noteFlag(0, 8, 8, 6) = true; // top-left shared box, master copy
+    g.state.board.noteFlag(0, 8, 8, 6) = true; // top-left shared box, master copy
     syncSharedNotes(g);
-    EXPECT_TRUE(g.board.noteFlag(2, 2, 2, 6));
+    EXPECT_TRUE(g.state.board.noteFlag(2, 2, 2, 6));
     drawCandidates(g);
     // Both copies lie on the same pixels: the note is drawn once per copy.
     EXPECT_EQ(w.canvas.textsAt(cellLeft(0, 8) + 22, cellTop(0, 8) + 10).size(), 2u);
     EXPECT_EQ(cellLeft(0, 8), cellLeft(2, 2));
 
     // A note written to the mirror only is replaced by the master's.
-    g.board.noteFlag(4, 1, 1, 2) = true;
+    g.state.board.noteFlag(4, 1, 1, 2) = true;
     syncSharedNotes(g);
-    EXPECT_FALSE(g.board.noteFlag(4, 1, 1, 2));
+    EXPECT_FALSE(g.state.board.noteFlag(4, 1, 1, 2));
 }
 
 TEST(RenderNotes, AutomaticCandidatesFitBothGridsOfASharedCell) {
     TestWorld w;
     Game& g = w.g();
-    Board& b = g.board;
+    Board& b = g.state.board;
     // 5 in grid 0's row 8 and 6 in grid 2's column 2 both touch shared cell (0,8,8)=(2,2,2).
     puzzles::setField(b, 1, 8, 5, true);  // grid 0, column 1, row 8
     puzzles::setField(b, 8, 11, 6, true); // grid 2, column 2, row 5
     b.showCandidates = true;
     startGameClock(g);
     computeCandidates(g);
-    EXPECT_FALSE(g.clock.clockRunning); // automatic candidates end the timing
+    EXPECT_FALSE(g.state.clock.clockRunning); // automatic candidates end the timing
     for (int v = 1; v <= 9; ++v) {
         SCOPED_TRACE(v);
         const bool expected = v != 5 && v != 6;
@@ -221,22 +221,22 @@ TEST(RenderErrors, RedrawsLettersAndNotesDoNotCountAgain) {
     TestWorld w;
     Game& g = w.g();
     loadPuzzle(g);
-    auto [c, r] = emptyCell(g.board);
+    auto [c, r] = emptyCell(g.state.board);
     startGameClock(g);
-    const int wrong = g.board.solutionValue(0, c, r) % 9 + 1;
+    const int wrong = g.state.board.solutionValue(0, c, r) % 9 + 1;
     enter(g, c, r, wrong);
-    ASSERT_EQ(g.board.errorCount, 1);
+    ASSERT_EQ(g.state.board.errorCount, 1);
 
     drawBoard(g);
     drawBoard(g);
-    g.board.showDigits = false;
+    g.state.board.showDigits = false;
     drawBoard(g);
-    setAllNotes(g.board, false);
+    setAllNotes(g.state.board, false);
     drawBoard(g);
-    g.board.noteFlag(0, 9, 9, 3) = true;
+    g.state.board.noteFlag(0, 9, 9, 3) = true;
     computeCandidates(g);
-    EXPECT_EQ(g.board.errorCount, 1);
-    EXPECT_TRUE(g.clock.clockRunning);
+    EXPECT_EQ(g.state.board.errorCount, 1);
+    EXPECT_TRUE(g.state.clock.clockRunning);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kRed), 20); // still shown red
 }
 
@@ -245,19 +245,19 @@ TEST(RenderErrors, TheThirdWrongEntryStopsTheClockOnce) {
     Game& g = w.g();
     loadPuzzle(g);
     startGameClock(g);
-    auto [c, r] = emptyCell(g.board);
-    const int wrong = g.board.solutionValue(0, c, r) % 9 + 1;
+    auto [c, r] = emptyCell(g.state.board);
+    const int wrong = g.state.board.solutionValue(0, c, r) % 9 + 1;
     enter(g, c, r, wrong);
     enter(g, c, r, wrong);
-    EXPECT_TRUE(g.clock.clockRunning);
+    EXPECT_TRUE(g.state.clock.clockRunning);
     const std::size_t labels = w.platform.clockLabels.size();
     enter(g, c, r, wrong);
-    EXPECT_EQ(g.board.errorCount, 3);
-    EXPECT_FALSE(g.clock.clockRunning);
+    EXPECT_EQ(g.state.board.errorCount, 3);
+    EXPECT_FALSE(g.state.clock.clockRunning);
     EXPECT_EQ(w.platform.clockLabel(), " 99:99:99");
     EXPECT_EQ(w.platform.clockLabels.size(), labels + 1);
     enter(g, c, r, wrong);
-    EXPECT_EQ(g.board.errorCount, 4);
+    EXPECT_EQ(g.state.board.errorCount, 4);
     EXPECT_EQ(w.platform.clockLabels.size(), labels + 1);
 }
 
@@ -265,9 +265,9 @@ TEST(RenderBoard, DrawBoardShowsTheMirrorOfAnEntry) {
     TestWorld w;
     Game& g = w.g();
     // An entry into the master copy only reaches the mirror with the next sync.
-    g.board.cellValue(0, 7, 7) = 4;
-    syncSharedBoxes(g.board);
+    g.state.board.cellValue(0, 7, 7) = 4;
+    syncSharedBoxes(g.state.board);
     drawBoard(g);
-    EXPECT_EQ(g.board.cellValue(2, 1, 1), 4);
+    EXPECT_EQ(g.state.board.cellValue(2, 1, 1), 4);
     EXPECT_EQ(w.canvas.textsAt(cellLeft(2, 1) + 5, cellTop(2, 1) - 1).size(), 2u);
 }

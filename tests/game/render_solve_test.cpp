@@ -23,7 +23,7 @@ const QString kNotUnique = QStringLiteral("Das Brett läßt sich nicht eindeutig
 
 void loadPuzzle(Game& g, std::uint32_t seed) {
     Random random(seed);
-    g.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);
+    g.state.board = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);
 }
 
 } // namespace
@@ -36,8 +36,8 @@ TEST(SolveCommand, EmptyBoardShowsTheMessageAndIsNotSolvable) {
     EXPECT_EQ(w.platform.messages[0].text, kNotUnique);
     EXPECT_EQ(w.platform.messages[0].captions, "&Schade");
     EXPECT_EQ(w.platform.messages[0].icon, MessageIcon::None);
-    EXPECT_TRUE(g.board.notSolvable);
-    EXPECT_EQ(g.board.cellValue, Board().cellValue);
+    EXPECT_TRUE(g.state.board.notSolvable);
+    EXPECT_EQ(g.state.board.cellValue, Board().cellValue);
     ASSERT_EQ(w.platform.pointers.size(), 2u);
     EXPECT_EQ(w.platform.pointers.front(), PointerShape::Hourglass);
     EXPECT_EQ(w.platform.pointers.back(), PointerShape::Arrow);
@@ -47,15 +47,15 @@ TEST(SolveCommand, PuzzleIsSolvedVisiblyWithoutMessage) {
     TestWorld w;
     Game& g = w.g();
     loadPuzzle(g, 5);
-    const BoardArray givens = g.board.givenValue;
-    g.board.errorCount = 2;
+    const BoardArray givens = g.state.board.givenValue;
+    g.state.board.errorCount = 2;
     solveCommand(g);
     EXPECT_TRUE(w.platform.messages.empty());
-    EXPECT_EQ(g.board.verdict, Verdict::Solved);
-    EXPECT_FALSE(g.board.notSolvable);
-    EXPECT_EQ(g.board.errorCount, 0);
-    EXPECT_EQ(g.board.cellValue, g.board.solutionValue);
-    EXPECT_EQ(g.board.givenValue, givens);
+    EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
+    EXPECT_FALSE(g.state.board.notSolvable);
+    EXPECT_EQ(g.state.board.errorCount, 0);
+    EXPECT_EQ(g.state.board.cellValue, g.state.board.solutionValue);
+    EXPECT_EQ(g.state.board.givenValue, givens);
     // Every placement was drawn in blue (right) as it was made, with a pause to show it;
     // the pauses of a whole puzzle add up to about a second and a half.
     const int pauses = std::accumulate(w.platform.sleeps.begin(), w.platform.sleeps.end(), 0);
@@ -71,7 +71,7 @@ TEST(SolveCommand, DeadEndRestartsFromTheGivens) {
     TestWorld w;
     Game& g = w.g();
     loadPuzzle(g, 5);
-    Board& b = g.board;
+    Board& b = g.state.board;
     // A wrong entry: the value of an empty cell written into another empty cell of its row.
     int ec = 0, er = 0, wc = 0;
     for (int r = 1; r <= 6 && wc == 0; ++r)
@@ -100,11 +100,11 @@ TEST(SolveCommand, DeadEndRestartsFromTheGivens) {
 TEST(SolveCommand, WrongEntryWithoutDeadEndIsKept) {
     TestWorld w;
     Game& g = w.g();
-    g.board.cellValue(1, 5, 5) = 3; // no givens, no solution: nothing to restart to
+    g.state.board.cellValue(1, 5, 5) = 3; // no givens, no solution: nothing to restart to
     solveCommand(g);
-    EXPECT_EQ(g.board.cellValue(1, 5, 5), 3);
+    EXPECT_EQ(g.state.board.cellValue(1, 5, 5), 3);
     EXPECT_EQ(w.platform.messages.size(), 2u);
-    EXPECT_TRUE(g.board.notSolvable);
+    EXPECT_TRUE(g.state.board.notSolvable);
 }
 
 // After the defined message, menu 22 says which case the board is: one solution beyond the
@@ -165,7 +165,7 @@ TEST(SolveCommand, SecondMessageTellsWhyTheRulesGaveUp) {
         SCOPED_TRACE(c.name);
         TestWorld w;
         Game& g = w.g();
-        g.board = c.board;
+        g.state.board = c.board;
         w.platform.answers = c.answers;
         Win_0_MenuEvent(g, menuNumber(MenuId::SolveBoard));
         ASSERT_GE(w.platform.messages.size(), 2u);
@@ -178,10 +178,10 @@ TEST(SolveCommand, SecondMessageTellsWhyTheRulesGaveUp) {
         if (c.answers.size() == 2) { // "Lösung zeigen": the board is filled with the solution
             EXPECT_TRUE(w.platform.messages[1].text.startsWith(
                 QStringLiteral("Das Brett hat genau eine Lösung")));
-            EXPECT_EQ(g.board.cellValue, solved.cellValue);
+            EXPECT_EQ(g.state.board.cellValue, solved.cellValue);
             // The search proved the one solution: the board is solved, not "Nicht lösbar!!!".
-            EXPECT_FALSE(g.board.notSolvable);
-            EXPECT_EQ(g.board.verdict, Verdict::Solved);
+            EXPECT_FALSE(g.state.board.notSolvable);
+            EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
         }
     }
 }
@@ -210,7 +210,7 @@ TEST(SolveCommand, ContradictoryGivensExplainOnce) {
         SCOPED_TRACE(c.name);
         TestWorld w;
         Game& g = w.g();
-        g.board = c.board;
+        g.state.board = c.board;
         solveCommand(g);
         std::vector<QString> texts;
         for (const auto& m : w.platform.messages) texts.push_back(m.text);
@@ -246,13 +246,13 @@ TEST(BeyondTheRules, TheSearchedSolutionJudgesEntriesAndTheSolvedBoard) {
         [](TestWorld& w) { // "Brett lösen": Schade, then "Nein" to showing the solution
             w.platform.answers = {1, 2};
             solveCommand(w.g());
-            restartPuzzle(w.g().board);
+            restartPuzzle(w.g().state.board);
         },
     };
     for (const auto& path : paths) {
         TestWorld w;
         Game& g = w.g();
-        Board& b = g.board;
+        Board& b = g.state.board;
         b = puzzle;
         b.notSolvable = true;
         path(w);

@@ -29,16 +29,16 @@ void writeRaw(ScriptedPlatform& p, const QString& name, const QByteArray& bytes)
 
 // A game under way: givens, an entry, notes, an error, letters shown, difficulty Schwer.
 void startGame(Game& g, bool timed, double played) {
-    Board& b = g.board;
+    Board& b = g.state.board;
     b.givenValue(0, 1, 1) = b.cellValue(0, 1, 1) = 5;
     b.cellValue(2, 5, 5) = 3;
     b.solutionValue(2, 5, 5) = 3;
     b.noteFlag(1, 2, 3, 4) = true;
     b.errorCount = 1;
     b.showDigits = false;
-    g.difficulty = Difficulty::Schwer;
-    g.clock.clockRunning = timed;
-    g.clock.startTime = g.platform.now() - played;
+    g.state.difficulty = Difficulty::Schwer;
+    g.state.clock.clockRunning = timed;
+    g.state.clock.startTime = g.platform.now() - played;
 }
 
 SavedGame fileGame(ScriptedPlatform& p) {
@@ -67,16 +67,16 @@ TEST(Resume, TimedAndUntimedGamesWithNotesComeBackAfterARestart) {
         ASSERT_EQ(w.platform.messages.size(), 1u);
         EXPECT_EQ(w.platform.messages[0].text, QStringLiteral("Letztes Spiel fortsetzen?"));
         EXPECT_EQ(w.platform.messages[0].captions, QStringLiteral("&JA|&NEIN"));
-        EXPECT_EQ(next.board.cellValue, w.g().board.cellValue);
-        EXPECT_EQ(next.board.givenValue, w.g().board.givenValue);
-        EXPECT_EQ(next.board.solutionValue, w.g().board.solutionValue);
-        EXPECT_EQ(next.board.noteFlag, w.g().board.noteFlag);
-        EXPECT_EQ(next.board.errorCount, 1);
-        EXPECT_FALSE(next.board.showDigits);
-        EXPECT_EQ(next.difficulty, Difficulty::Schwer);
-        EXPECT_EQ(next.clock.clockRunning, timed);
+        EXPECT_EQ(next.state.board.cellValue, w.g().state.board.cellValue);
+        EXPECT_EQ(next.state.board.givenValue, w.g().state.board.givenValue);
+        EXPECT_EQ(next.state.board.solutionValue, w.g().state.board.solutionValue);
+        EXPECT_EQ(next.state.board.noteFlag, w.g().state.board.noteFlag);
+        EXPECT_EQ(next.state.board.errorCount, 1);
+        EXPECT_FALSE(next.state.board.showDigits);
+        EXPECT_EQ(next.state.difficulty, Difficulty::Schwer);
+        EXPECT_EQ(next.state.clock.clockRunning, timed);
         if (timed) {
-            EXPECT_NEAR(w.platform.now() - next.clock.startTime, 754.5, 0.01);
+            EXPECT_NEAR(w.platform.now() - next.state.clock.startTime, 754.5, 0.01);
         }
 
         // NEIN removes the file; nothing is asked at the next start.
@@ -85,7 +85,7 @@ TEST(Resume, TimedAndUntimedGamesWithNotesComeBackAfterARestart) {
         Game third(w.platform, w.canvas);
         EXPECT_FALSE(offerResume(third));
         EXPECT_FALSE(w.platform.fileExists(kFile));
-        EXPECT_EQ(third.board.cellValue, Board{}.cellValue);
+        EXPECT_EQ(third.state.board.cellValue, Board{}.cellValue);
     }
 }
 
@@ -99,7 +99,7 @@ TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
     noteGameChanged(g);
     const QByteArray first = readRaw(p, kFile);
     ASSERT_FALSE(first.isEmpty());
-    g.board.cellValue(4, 9, 9) = 7;
+    g.state.board.cellValue(4, 9, 9) = 7;
     p.time += 0.5;
     noteGameChanged(g);
     EXPECT_EQ(readRaw(p, kFile), first) << "not twice within a second";
@@ -115,7 +115,7 @@ TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("kein Platz mehr frei")));
     p.writeFault.reset();
     p.time += 1;
-    g.clock.clockRunning = false; // the resumed game below runs without the clock ticker
+    g.state.clock.clockRunning = false; // the resumed game below runs without the clock ticker
     noteGameChanged(g);
     EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 7);
 
@@ -130,7 +130,7 @@ TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
     Win_0_MenuEvent(next, menuNumber(MenuId::ResumeGame));
     EXPECT_EQ(fileGame(p).board.noteFlag, Board{}.noteFlag);
 
-    clearBoardModel(next.board); // "Brett löschen" ends the game in progress
+    clearBoardModel(next.state.board); // "Brett löschen" ends the game in progress
     forgetGameInProgress(next);
     EXPECT_FALSE(p.fileExists(kFile));
 }
@@ -173,7 +173,7 @@ TEST(Resume, DamagedForeignAndFutureFilesAreKeptAsideAndNamed) {
         EXPECT_FALSE(p.fileExists(kFile));
         EXPECT_EQ(readRaw(p, QStringLiteral("brett.qnt")), QByteArray("brett"));
         EXPECT_EQ(readRaw(p, QStringLiteral("Champions.Rhm")), QByteArray("ruhm"));
-        EXPECT_EQ(w.g().board.cellValue, Board{}.cellValue);
+        EXPECT_EQ(w.g().state.board.cellValue, Board{}.cellValue);
     }
 }
 
@@ -186,7 +186,7 @@ TEST(Resume, WrittenWithinASecondOfAChangeAndOfTheTimingStopping) {
     ScriptedPlatform& p = w.platform;
     startGame(g, true, 10);
     noteGameChanged(g);
-    g.board.cellValue(4, 9, 9) = 7;
+    g.state.board.cellValue(4, 9, 9) = 7;
     p.time += 0.3;
     noteGameChanged(g); // too soon after the last write: the write waits for its second
     EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 0);
@@ -218,11 +218,11 @@ TEST(Resume, ASecondGameInTheSameFolderLeavesTheFirstOnesFileAlone) {
     EXPECT_FALSE(offerResume(second));
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("anderes Quintor-Spiel")));
-    second.board.cellValue(3, 2, 2) = 4;
+    second.state.board.cellValue(3, 2, 2) = 4;
     p.time += 5;
     noteGameChanged(second);
     keepGameInProgress(second);
-    clearBoardModel(second.board);
+    clearBoardModel(second.state.board);
     forgetGameInProgress(second);
     keepGameInProgress(second);
     EXPECT_EQ(readRaw(p, kFile), kept);
@@ -270,7 +270,7 @@ TEST(Resume, AFileLeftForLaterIsNeitherReplacedNorRemoved) {
             }
             if (playedMeanwhile) {
                 startGame(next, false, 0);
-                next.board.cellValue(3, 2, 2) = 4;
+                next.state.board.cellValue(3, 2, 2) = 4;
                 p.time += 5;
                 noteGameChanged(next);
             }
@@ -291,17 +291,17 @@ TEST(Resume, TheErrorCountStopsAtItsLargestValue) {
     TestWorld w;
     Game& g = w.g();
     startGame(g, false, 0);
-    g.board.errorCount = 32767;
+    g.state.board.errorCount = 32767;
     keepGameInProgress(g);
     releaseGameInProgress(g);
     Game next(w.platform, w.canvas);
     w.platform.answers = {1};
     ASSERT_TRUE(offerResume(next));
-    next.board.solutionValue(3, 4, 4) = 2;
-    next.board.cellValue(3, 4, 4) = 6; // a wrong entry
-    next.board.activeGrid = 3;
+    next.state.board.solutionValue(3, 4, 4) = 2;
+    next.state.board.cellValue(3, 4, 4) = 6; // a wrong entry
+    next.state.board.activeGrid = 3;
     enterCellValue(next, 4, 4, 6);
-    EXPECT_EQ(next.board.errorCount, 32767);
+    EXPECT_EQ(next.state.board.errorCount, 32767);
     keepGameInProgress(next);
     EXPECT_EQ(fileGame(w.platform).board.errorCount, 32767);
 }

@@ -2,6 +2,7 @@
 // hints, the solver's boards, a generated game's best times and streak with the window
 // "Statistik", resume keeping the hint, two games writing "Statistik.txt" and a damaged one.
 #include "app/menu.h"
+#include "halloffame/parts.h"
 #include "files/resume.h"
 #include "halloffame/forms.h"
 #include "halloffame/statistics.h"
@@ -41,7 +42,7 @@ struct StatsWorld : PointerWorld {
     std::function<void()> pending; // run at the next event a game loop takes
 
     StatsWorld() {
-        clearHallOfFame(game.hallOfFame);
+        clearHallOfFame(hallOfFame(game));
         platform.onEvent = [this](const Event&) {
             if (!pending) return;
             const std::function<void()> run = std::move(pending);
@@ -83,7 +84,7 @@ struct StatsWorld : PointerWorld {
     void solveAtFirstEvent(double seconds, bool hint = false) {
         platform.move(5, 5);
         pending = [this, seconds, hint] {
-            Board& b = game.board;
+            Board& b = game.state.board;
             int last = -1;
             for (int i = 0; i < kBlockSize; ++i) {
                 const int gr = i % 5, c = i / 5 % 10, r = i / 50;
@@ -114,14 +115,14 @@ TEST(StatisticsPlay, NewGamesCountAndEachSolveOnceWithItsTimeAndHint) {
     StatsWorld w;
     Game& g = w.game;
     w.platform.copyDataFile(QStringLiteral("mittel.qnt"));
-    g.difficulty = Difficulty::Mittel;
+    g.state.difficulty = Difficulty::Mittel;
 
     // A timed game solved without a hint: the hall of fame as defined, then the results.
     w.solveAtFirstEvent(754.3);
     Win_0_MenuEvent(g, menuNumber(MenuId::NewGame));
     joinClockTicker(g);
     EXPECT_EQ(w.platform.modalForms, (std::vector<QString>{"champ", "ruhm"}));
-    EXPECT_EQ(g.hallOfFame.hallOfFameTime[1][1], "00:12:34.3");
+    EXPECT_EQ(hallOfFame(g).hallOfFameTime[1][1], "00:12:34.3");
     EXPECT_TRUE(w.file().contains("\nStufe\tmittel\t1\t1\t1\t1\t7543\t7543\n")) << w.file().data();
 
     // A hint stops the clock; the game solved after it counts, untimed and with a hint.
@@ -138,25 +139,25 @@ TEST(StatisticsPlay, NewGamesCountAndEachSolveOnceWithItsTimeAndHint) {
     Win_0_MenuEvent(g, menuNumber(MenuId::NewGame));
     joinClockTicker(g);
     Win_0_MenuEvent(g, menuNumber(MenuId::SolveBoard));
-    ASSERT_EQ(g.board.verdict, Verdict::Solved);
+    ASSERT_EQ(g.state.board.verdict, Verdict::Solved);
     w.platform.move(5, 5);
     w.platform.key(kKeyEsc);
     Win_0_MenuEvent(g, menuNumber(MenuId::StartGame));
-    const LevelResults& mittel = g.statistics.stats.levels[1];
+    const LevelResults& mittel = statisticsState(g).stats.levels[1];
     EXPECT_EQ(mittel.started, 3);
     EXPECT_EQ(mittel.solved, 2);
     EXPECT_EQ(mittel.solvedWithoutHint, 1);
     EXPECT_EQ(mittel.timedSolved, 1);
-    EXPECT_EQ(g.resultLevel, -1);
+    EXPECT_EQ(g.state.resultLevel, -1);
     EXPECT_TRUE(w.platform.messages.size() == 1) << "only the hint's question";
 }
 
 TEST(StatisticsPlay, AGeneratedGameKeepsItsBestTimesAndStreakApartFromTheHallOfFame) {
     StatsWorld w;
     Game& g = w.game;
-    fillSolvedBoard(g.board);
-    for (auto [gr, c, r] : OpenCellsWorld::kOpen) openCell(g.board, gr, c, r);
-    g.origin = {static_cast<int>(GeneratedLevel::Kenner), 20261208};
+    fillSolvedBoard(g.state.board);
+    for (auto [gr, c, r] : OpenCellsWorld::kOpen) openCell(g.state.board, gr, c, r);
+    g.state.origin = {static_cast<int>(GeneratedLevel::Kenner), 20261208};
     recordGameStarted(g);
     startGameClock(g);
     w.solveAtFirstEvent(61.0);
@@ -182,25 +183,25 @@ TEST(StatisticsPlay, AGeneratedGameKeepsItsBestTimesAndStreakApartFromTheHallOfF
     ASSERT_EQ(w.shown.size(), 2u);
     Game next(w.platform, w.canvas);
     loadStatistics(next);
-    EXPECT_EQ(next.statistics.stats, g.statistics.stats);
+    EXPECT_EQ(statisticsState(next).stats, statisticsState(g).stats);
 }
 
 TEST(StatisticsPlay, AResumedGameKeepsItsLevelAndHint) {
     StatsWorld w;
     Game& g = w.game;
-    fillSolvedBoard(g.board);
-    for (auto [gr, c, r] : OpenCellsWorld::kOpen) openCell(g.board, gr, c, r);
-    g.origin = {1, 0};
-    g.resultLevel = 5;
-    g.hintUsed = true;
+    fillSolvedBoard(g.state.board);
+    for (auto [gr, c, r] : OpenCellsWorld::kOpen) openCell(g.state.board, gr, c, r);
+    g.state.origin = {1, 0};
+    g.state.resultLevel = 5;
+    g.state.hintUsed = true;
     keepGameInProgress(g);
     releaseGameInProgress(g); // as the game ends
     Game next(w.platform, w.canvas);
     w.platform.answers = {1}; // "Letztes Spiel fortsetzen?" &JA
     ASSERT_TRUE(offerResume(next));
-    EXPECT_EQ(next.origin, g.origin);
-    EXPECT_EQ(next.resultLevel, 5);
-    EXPECT_TRUE(next.hintUsed);
+    EXPECT_EQ(next.state.origin, g.state.origin);
+    EXPECT_EQ(next.state.resultLevel, 5);
+    EXPECT_TRUE(next.state.hintUsed);
 }
 
 TEST(StatisticsFiles, TwoGamesLoseNoResultAndADamagedFileIsKeptAside) {
@@ -210,15 +211,15 @@ TEST(StatisticsFiles, TwoGamesLoseNoResultAndADamagedFileIsKeptAside) {
     Game second(p, w.canvas);
     loadStatistics(first);
     loadStatistics(second);
-    first.difficulty = Difficulty::Schwer;
-    second.difficulty = Difficulty::Schwer;
+    first.state.difficulty = Difficulty::Schwer;
+    second.state.difficulty = Difficulty::Schwer;
     recordGameStarted(first);
     recordGameStarted(second);
     recordGameStarted(first);
     Game reader(p, w.canvas);
     loadStatistics(reader);
-    EXPECT_EQ(reader.statistics.stats.levels[2].started, 3);
-    EXPECT_EQ(second.statistics.stats.levels[2].started, 2) << "what the second has saved";
+    EXPECT_EQ(statisticsState(reader).stats.levels[2].started, 3);
+    EXPECT_EQ(statisticsState(second).stats.levels[2].started, 2) << "what the second has saved";
     EXPECT_TRUE(p.messages.empty());
 
     // A damaged file: its readable part is used, the original kept as a backup, and the
@@ -240,8 +241,8 @@ TEST(StatisticsFiles, TwoGamesLoseNoResultAndADamagedFileIsKeptAside) {
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("beschädigt")));
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("Statistik.txt.bak")));
     EXPECT_EQ(readRaw(p.path(QStringLiteral("Statistik.txt.bak"))), damaged);
-    EXPECT_EQ(damagedStart.statistics.stats.levels[2].started, 3);
-    damagedStart.difficulty = Difficulty::Schwer;
+    EXPECT_EQ(statisticsState(damagedStart).stats.levels[2].started, 3);
+    damagedStart.state.difficulty = Difficulty::Schwer;
     recordGameStarted(damagedStart);
     EXPECT_TRUE(w.file().contains("\nStufe\tschwer\t4\t0\t0\t0\t0\t0\n"));
     EXPECT_FALSE(w.file().contains("Unsinn"));

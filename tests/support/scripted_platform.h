@@ -3,7 +3,7 @@
 // temporary working directory. Plus TestWorld: a fresh game on an offscreen image.
 #pragma once
 
-#include "app/game.h"
+#include "session/game.h"
 #include "platform/platform.h"
 
 #include <QDir>

@@ -7,11 +7,10 @@
 #include "engine/hint.h"
 #include "engine/history.h"
 #include "engine/random.h"
-#include "halloffame/statsfile.h"
-#include "halloffame/table.h"
 #include "platform/canvas.h"
 #include "platform/platform.h"
 #include "platform/texts.h"
+#include "session/parts.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -78,6 +77,101 @@ struct CellMarks {
     bool operator==(const CellMarks&) const = default;
 };
 
+// What undo, resume and the files care about: the board in play (with its error count and
+// verdict), its history, the difficulty, the clock and the board file it came from.
+struct GameState {
+    Board board;
+    History history; // undo and redo of the board in play
+    ClockState clock;
+    Difficulty difficulty = Difficulty::Leicht;
+    PuzzleOrigin origin; // the generated level and puzzle-of-the-day date of the game in play
+    // The results level (halloffame/statistics.h) the game in play counts for, -1 for none
+    // (an own or loaded board, or a game already counted as solved), and whether a hint was
+    // shown in it. Both kept in the game-in-progress file.
+    int resultLevel = -1;
+    bool hintUsed = false;
+    QString timingNote; // why the game in play is not, or no longer, timed (empty: it is)
+    int givenCount = 0;
+    bool gameStarted = false; // a game loop has run in this session
+    QString boardFileName;
+    int boardSlot = 0;
+    GameInProgressState gameInProgress;
+    // The settings file's text as last read or written; a choice changed when it differs.
+    // Empty until start-up has read the file: nothing is written before then.
+    QByteArray settingsOnDisk;
+};
+
+// The cell cursor (keyboard play): its place in the 21 x 21 field, and whether it shows.
+struct CursorState {
+    bool cursorShown = false;
+    int cursorColumn = 0, cursorRow = 0;
+};
+
+// The value palette: the value under the pointer, its place and the cell it serves, and the
+// background it covers.
+struct PaletteState {
+    int paletteValue = 0;
+    bool paletteCleared = false;
+    bool paletteTracking = false;
+    bool backgroundSaved = false;
+    QImage savedBackground;
+    int paletteX = 0, paletteY = 0;        // palette origin (px, py)
+    int paletteColumn = 0, paletteRow = 0; // the cell the palette serves
+    // Key code of the key last typed into the palette: its release was part of the entry and
+    // is no command for the loop the palette returns to (0 = none pending).
+    int paletteKeyRelease = 0;
+};
+
+// A hint is on screen (outline, tint, sentence); the help text it replaced, and the
+// eliminations earlier hints showed: the next hint goes on from them.
+struct HintState {
+    bool hintShown = false;
+    QString helpTextBeforeHint;
+    HintMemory hintMemory;
+};
+
+// The help windows, while open.
+struct HelpWindows {
+    bool htmlHelpAvailable = false;
+    bool classicHelpOpen = false; // the classic help viewer shows "Quintor.hlp"
+    QPointer<QWidget> htmlHelpWindow;
+    QPointer<QWidget> classicHelpWindow;
+};
+
+// What the player sees and steers outside the board: texts, modes, dialog flags, the
+// pointer, cursor, palette, hint and help windows.
+struct UiState {
+    Language language = Language::Deutsch; // of the interface: menu 70/71, app/language.*
+    QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
+    // The texts the status strip shows beside the caption: the keys of the running game
+    // loop, and a note (the timing note, a solved board, how to begin).
+    QString stripKeys, stripNote;
+    bool escapeConsumed = false;
+    bool editorMode = false;
+    bool noteMode = false;
+    bool dialogDone = false;
+    bool slotDialogMode = false;
+    int pointerX = 0, pointerY = 0;
+    char solveMemory = 0; // one-letter memory of the hidden solve combination
+    CursorState cursor;
+    PaletteState palette;
+    HintState hint;
+    HelpWindows help;
+};
+
+// What drawing keeps between frames: the cell marks, the fonts, and the background strips
+// captured at start, pasted to erase.
+struct DrawState {
+    // Cell marks as they stand on screen, and marks other features lay over the cursor's
+    // highlights (for example a hint); see play/highlight.h.
+    CellMarks cellMarks;
+    CellMarks overlayMarks;
+    bool largeFontMode = false;
+    int currentFont = 16;            // the numbered font selected last
+    bool generatedNameShown = false; // the difficulty panel shows a generated level's name
+    QImage buttonBarBlank, gapBlankTop, gapBlankBottom, gapBlankLeft, gapBlankRight;
+};
+
 struct Game {
     Game(Platform& platform, Canvas& canvas, std::uint32_t seed = 1)
         : platform(platform), canvas(canvas), random(seed) {}
@@ -89,78 +183,10 @@ struct Game {
     Canvas& canvas;
     Random random;
 
-    Board board;
-    History history; // undo and redo of the board in play
-    HallOfFame hallOfFame;
-    StatisticsState statistics; // the player's results ("Statistik.txt")
-    ClockState clock;
-
-    // Settings and dialog state shared across subsystems.
-    Difficulty difficulty = Difficulty::Leicht;
-    Language language = Language::Deutsch; // of the interface: menu 70/71, app/language.*
-    PuzzleOrigin origin; // the generated level and puzzle-of-the-day date of the game in play
-    // The results level (halloffame/statistics.h) the game in play counts for, -1 for none
-    // (an own or loaded board, or a game already counted as solved), and whether a hint was
-    // shown in it. Both kept in the game-in-progress file.
-    int resultLevel = -1;
-    bool hintUsed = false;
-    QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
-    QString timingNote; // why the game in play is not, or no longer, timed (empty: it is)
-    // The texts the status strip shows beside the caption: the keys of the running game
-    // loop, and a note (the timing note, a solved board, how to begin).
-    QString stripKeys, stripNote;
-    bool gameStarted = false; // a game loop has run in this session
-    // The settings file's text as last read or written; a choice changed when it differs.
-    // Empty until start-up has read the file: nothing is written before then.
-    QByteArray settingsOnDisk;
-    bool escapeConsumed = false;
-    bool editorMode = false;
-    bool dialogDone = false;
-    bool htmlHelpAvailable = false;
-    bool classicHelpOpen = false;     // the classic help viewer shows "Quintor.hlp"
-    QPointer<QWidget> htmlHelpWindow; // the help windows, while open
-    QPointer<QWidget> classicHelpWindow;
-    bool largeFontMode = false;
-    int currentFont = 16; // the numbered font selected last
-    int givenCount = 0;
-    bool generatedNameShown = false; // the difficulty panel shows a generated level's name
-
-    // Play loop, value palette and editor.
-    int pointerX = 0, pointerY = 0;
-    bool noteMode = false;
-    int paletteValue = 0;
-    bool paletteCleared = false;
-    bool paletteTracking = false;
-    bool backgroundSaved = false;
-    QImage savedBackground;
-    int paletteX = 0, paletteY = 0;        // palette origin (px, py)
-    int paletteColumn = 0, paletteRow = 0; // the cell the palette serves
-    char solveMemory = 0;                  // one-letter memory of the hidden solve combination
-    // Key code of the key last typed into the palette: its release was part of the entry and
-    // is no command for the loop the palette returns to (0 = none pending).
-    int paletteKeyRelease = 0;
-    // A hint is on screen (outline, tint, sentence); the help text it replaced.
-    bool hintShown = false;
-    QString helpTextBeforeHint;
-    // The eliminations earlier hints showed: the next hint goes on from them.
-    HintMemory hintMemory;
-
-    // The cell cursor (keyboard play): its place in the 21 x 21 field, and whether it shows.
-    bool cursorShown = false;
-    int cursorColumn = 0, cursorRow = 0;
-    // Cell marks as they stand on screen, and marks other features lay over the cursor's
-    // highlights (for example a hint); see play/highlight.h.
-    CellMarks cellMarks;
-    CellMarks overlayMarks;
-
-    // Board files.
-    QString boardFileName;
-    int boardSlot = 0;
-    bool slotDialogMode = false;
-    GameInProgressState gameInProgress;
-
-    // Background strips captured at start, pasted to erase.
-    QImage buttonBarBlank, gapBlankTop, gapBlankBottom, gapBlankLeft, gapBlankRight;
+    GameState state;
+    UiState ui;
+    DrawState draw;
+    SessionParts parts; // each subsystem's own state, reached through its accessor
 };
 
 // Value display: value v (1..9) is shown as the digit "1".."9", or in letter display as the
