@@ -469,7 +469,7 @@ Copy a puzzle as text (21 lines of 21 characters) or choose a text file.</transl
         <source>In diesem Ordner läuft schon ein anderes Quintor-Spiel, das seinen Spielstand in „%1“ aufbewahrt.
 Dieses Spiel wird ohne Spielstand gespielt: Es wird beim Beenden nicht aufbewahrt, und der Spielstand des anderen Spiels bleibt unberührt.</source>
         <translation>Another Quintor game is already running in this folder and keeps its game in progress in “%1”.
-This game is played without a saved game in progress: it is not kept when you quit, and the other game's file stays untouched.</translation>
+This game is played without a saved game in progress: it is not kept when you quit, and the other game&apos;s file stays untouched.</translation>
     </message>
     <message>
         <source>Der Spielstand „%1“ kann nicht gelesen werden.
@@ -663,6 +663,14 @@ a clock and a hall of fame.</translation>
     <message>
         <source>&amp;JA|&amp;NEIN</source>
         <translation>&amp;Yes|&amp;No</translation>
+    </message>
+    <message>
+        <source>13:Rätsel&amp;heft drucken ...</source>
+        <translation>13:Print Puzzle &amp;Booklet ...</translation>
+    </message>
+    <message>
+        <source>61:&amp;Tastenkürzel</source>
+        <translation>61:&amp;Keyboard Shortcuts</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1028,10 @@ The board stays as it was.</translation>
         <source>&amp;Schade</source>
         <translation>&amp;Pity</translation>
     </message>
+    <message>
+        <source>Tastenkürzel</source>
+        <translation>Keyboard Shortcuts</translation>
+    </message>
 </context>
 <context>
     <name>PrintTexts</name>
@@ -1042,6 +1054,62 @@ The board stays as it was.</translation>
     <message>
         <source>Druckerfehler!</source>
         <translation>Printer error!</translation>
+    </message>
+    <message>
+        <source>Rätselheft drucken</source>
+        <translation>Print Puzzle Booklet</translation>
+    </message>
+    <message>
+        <source>S&amp;tufe:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>&amp;Anzahl der Rätsel:</source>
+        <translation>&amp;Number of puzzles:</translation>
+    </message>
+    <message>
+        <source>&amp;Symmetrisch</source>
+        <translation>&amp;Symmetric</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Rätsel %1 von %2 der Stufe „%3“ entsteht …</source>
+        <translation>Making puzzle %1 of %2 of level “%3” …</translation>
+    </message>
+    <message>
+        <source>In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.</source>
+        <translation>%1 attempts made no puzzle of level “%2”.</translation>
+    </message>
+    <message>
+        <source>Das Erzeugen wurde abgebrochen.</source>
+        <translation>Generating was cancelled.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts gedruckt.</source>
+        <translation>Nothing was printed.</translation>
+    </message>
+    <message>
+        <source>Rätselheft</source>
+        <translation>Puzzle Booklet</translation>
+    </message>
+    <message>
+        <source>Schwierigkeitsgrad: %1 mit %2 Zahlen, Rätsel %3 von %4</source>
+        <translation>Difficulty: %1 with %2 givens, puzzle %3 of %4</translation>
+    </message>
+    <message>
+        <source>LÖSUNG %1</source>
+        <translation>SOLUTION %1</translation>
+    </message>
+    <message>
+        <source>Schwierigkeitsgrad: %1, Rätsel %2 von %3</source>
+        <translation>Difficulty: %1, puzzle %2 of %3</translation>
     </message>
 </context>
 </TS>
