@@ -12,11 +12,21 @@ e2e_wm_pid=""
 e2e_game_pid=""
 e2e_window=""
 
+# The game answers SIGTERM by writing the game in progress into its working directory, so
+# the directory is removed only once the game has ended (else rm races that write and
+# fails with "Directory not empty" after the test has passed).
 e2e_cleanup() {
-  [ -n "$e2e_game_pid" ] && kill "$e2e_game_pid" 2>/dev/null || true
+  if [ -n "$e2e_game_pid" ] && kill "$e2e_game_pid" 2>/dev/null; then
+    for _ in $(seq 1 50); do
+      kill -0 "$e2e_game_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$e2e_game_pid" 2>/dev/null || true
+  fi
   [ -n "$e2e_wm_pid" ] && kill "$e2e_wm_pid" 2>/dev/null || true
   [ -n "$e2e_xvfb_pid" ] && kill "$e2e_xvfb_pid" 2>/dev/null || true
-  rm -rf "$e2e_work"
+  wait 2>/dev/null || true
+  rm -rf "$e2e_work" 2>/dev/null || { sleep 0.5 && rm -rf "$e2e_work" 2>/dev/null; } || true
 }
 trap e2e_cleanup EXIT
 
