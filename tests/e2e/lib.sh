@@ -232,3 +232,24 @@ new_game_by_menu() {
   sleep 1.5
   screenshot "$e2e_work/game.png"
 }
+
+# Moves the cell cursor from the keyboard to the first empty cell of grid 0 in screenshot $1
+# (the first arrow key shows the cursor on the top-left cell, then right and down), types
+# digit $2 there and checks that it stands in blue or red; the screenshot after the digit is
+# $e2e_work/entered.png (also kept as $E2E_KEEP when set). Sets e2e_c, e2e_r to the cell.
+type_digit_at_first_empty_cell() {
+  first_empty_cell "$1"
+  local c=$e2e_c r=$e2e_r moves=(Right) entered="$e2e_work/entered.png" cx cy coloured
+  for _ in $(seq 2 "$c"); do moves+=(Right); done
+  for _ in $(seq 2 "$r"); do moves+=(Down); done
+  xdotool key --clearmodifiers --delay 60 "${moves[@]}"
+  sleep 0.5
+  keys "$2"
+  screenshot "$entered"
+  [ -n "${E2E_KEEP:-}" ] && cp "$entered" "$E2E_KEEP"
+  cx=$((e2e_ox + 15 + 33 * (c - 1) + 16))
+  cy=$((e2e_oy + 15 + 33 * (r - 1) + 16))
+  coloured="$(convert "$entered" -crop "27x27+$((cx - 13))+$((cy - 13))" +repage -depth 8 txt:- |
+    grep -ciE 'srgb\((0,0,188|255,0,0)\)|#(0000BC|FF0000)' || true)"
+  [ "${coloured:-0}" -gt 10 ] || fail "no blue or red digit in cell ($c, $r) of grid 0"
+}
