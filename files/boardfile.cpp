@@ -26,6 +26,17 @@ void warn(Game& g, const QString& text) {
     g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
 }
 
+// What frm1 does with a confirmed slot: the load dialog loads it, the save dialog saves
+// into it.
+SlotDialog::SlotAction slotAction(Game& g) {
+    return [&g](int slot) {
+        if (g.ui.slotDialogMode)
+            loadBoardRecord(g, slot);
+        else
+            saveBoardRecord(g, slot);
+    };
+}
+
 } // namespace
 
 QString collectionFileName(Difficulty difficulty) {
@@ -132,7 +143,7 @@ bool saveBoardRecord(Game& g, int slot) {
 void loadBoard(Game& g) {
     g.ui.slotDialogMode = true;
     const BoardArray givens = g.state.board.givenValue;
-    showSlotDialog(g, FileTexts::tr("Welches Brett laden?"));
+    showSlotDialog(g, FileTexts::tr("Welches Brett laden?"), slotAction(g));
     // Another puzzle from a slot counts for no level and is of no generated level; the same
     // one saved before goes on.
     if (g.state.board.givenValue != givens) {
@@ -147,7 +158,7 @@ void loadBoard(Game& g) {
 void saveBoard(Game& g) {
     g.ui.slotDialogMode = false;
     g.state.boardFileName = kPlayerBoardFile;
-    showSlotDialog(g, FileTexts::tr("Sichern unter ..."));
+    showSlotDialog(g, FileTexts::tr("Sichern unter ..."), slotAction(g));
 }
 
 bool loadCollectionPuzzle(Game& g) {

@@ -1,10 +1,9 @@
 // The slot dialog frm1 and its handlers: a click or a typed character on an option acts
 // at once, OK acts on the selected option, cancel and Esc close it without loading or saving.
-// Shown by loadBoard and saveBoard (boardfile.cpp).
+// Shown by loadBoard and saveBoard (boardfile.cpp), which load or save the chosen slot.
 #include "files/slotdialog.h"
 
 #include "session/game.h"
-#include "files/boardfile.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -13,7 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-SlotDialog::SlotDialog(Game& g, const QString& caption, QWidget* parent) : QDialog(parent), g(g) {
+SlotDialog::SlotDialog(Game& g, const QString& caption, SlotAction act, QWidget* parent)
+    : QDialog(parent), g(g), act(std::move(act)) {
     setObjectName(QStringLiteral("frm1"));
     setWindowTitle(caption);
     if (parent) setWindowIcon(parent->windowIcon());
@@ -54,10 +54,7 @@ void SlotDialog::selectSlotOption() {
 
 void SlotDialog::confirmSlot() {
     g.state.boardSlot = selectedOption() - 1;
-    if (g.ui.slotDialogMode)
-        loadBoardRecord(g, g.state.boardSlot);
-    else
-        saveBoardRecord(g, g.state.boardSlot);
+    if (act) act(g.state.boardSlot);
     g.ui.dialogDone = true;
     close();
 }
@@ -136,8 +133,8 @@ bool SlotDialog::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void showSlotDialog(Game& g, const QString& caption) {
-    SlotDialog frm1(g, caption, g.platform.mainWindow());
+void showSlotDialog(Game& g, const QString& caption, SlotDialog::SlotAction act) {
+    SlotDialog frm1(g, caption, std::move(act), g.platform.mainWindow());
     frm1.selectSlotOption(); // preselects the slot of last time; does not confirm
     g.ui.dialogDone = false;
     g.platform.runModal(&frm1, QPoint(636, 266), [&g] { return g.ui.dialogDone; });

@@ -1,11 +1,13 @@
 // The slot dialog frm1: four option buttons opt1..opt4 for the four slots of a board file,
-// OK (cmd1) and cancel (cmd2). Shown by loadBoard and saveBoard through showSlotDialog.
+// OK (cmd1) and cancel (cmd2). Shown by loadBoard and saveBoard through showSlotDialog,
+// which hand it what to do with the chosen slot.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QPushButton;
 class QRadioButton;
@@ -15,11 +17,14 @@ class SlotDialog : public QDialog {
     Q_OBJECT
 
   public:
-    SlotDialog(Game& g, const QString& caption, QWidget* parent = nullptr);
+    // What to do with a confirmed slot (0..3): load it or save into it.
+    using SlotAction = std::function<void(int slot)>;
+
+    SlotDialog(Game& g, const QString& caption, SlotAction act, QWidget* parent = nullptr);
 
     // Selects option boardSlot + 1 and gives it the keyboard focus (does not confirm).
     void selectSlotOption();
-    // Loads or saves the selected slot, sets dialogDone and closes the dialog.
+    // Acts on the selected slot (loads or saves it), sets dialogDone and closes the dialog.
     void confirmSlot();
 
     // The handlers of the dialog's controls; option numbers count from 1.
@@ -40,11 +45,12 @@ class SlotDialog : public QDialog {
     int selectedOption() const;
 
     Game& g;
+    SlotAction act;
     std::array<QRadioButton*, 4> options{};
     QPushButton* cmd1 = nullptr;
     QPushButton* cmd2 = nullptr;
 };
 
 // Shows frm1 modally at the main window's left + 636, top + 266 with the given caption,
-// in the mode of slotDialogMode, and returns when it has closed.
-void showSlotDialog(Game& g, const QString& caption);
+// and returns when it has closed; a confirmed slot goes to `act`.
+void showSlotDialog(Game& g, const QString& caption, SlotDialog::SlotAction act);

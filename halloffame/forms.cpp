@@ -4,7 +4,6 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
-#include "halloffame/halloffame.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -206,10 +205,9 @@ void RuhmForm::cmd4_Click() {
     clearHallOfFameList(hallOfFame(g), d);
     g.ui.dialogDone = true;
     close();
-    saveHallOfFame(g);
-    // The window reappears at once with the emptied list; this form is freed by the
-    // showHallOfFame that opened it once this handler has returned.
-    showHallOfFame(g);
+    // The list is saved and the window reappears at once with it emptied; this form is
+    // freed by the showHallOfFame that opened it once this handler has returned.
+    if (listCleared) listCleared();
 }
 
 // ---- statistik ---------------------------------------------------------------------------

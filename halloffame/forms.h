@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,6 +61,9 @@ class RuhmForm : public HallOfFameForm {
     QTreeWidget* lv[4] = {};
     QPushButton* cmd3 = nullptr;
     QPushButton* cmd4 = nullptr;
+    // Runs after cmd4 has emptied a list and closed the window: saves the hall of fame and
+    // shows the window again (set by showHallOfFame).
+    std::function<void()> listCleared;
 
   protected:
     void formClosed() override { ruhm_Close(); }

@@ -219,6 +219,10 @@ void askChampionName(Game& g) {
 
 void showHallOfFame(Game& g) {
     const auto form = std::make_unique<RuhmForm>(g); // building it runs ruhm_Load
+    form->listCleared = [&g] {
+        saveHallOfFame(g);
+        showHallOfFame(g);
+    };
     g.ui.dialogDone = false;
     g.platform.runModal(form.get(), QPoint(200, 184), [&g] { return g.ui.dialogDone; });
     // The release of an Esc key that closed the window must not also end a running game.
