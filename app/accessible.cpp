@@ -10,6 +10,7 @@
 #include "engine/layout.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "platform/texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -213,7 +214,7 @@ class BoardTable : public DrawnObject, public QAccessibleTableInterface {
     }
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Brett") : QString();
+        return t == QAccessible::Name ? AppTexts::tr("Brett") : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QAccessible::State state() const override {
@@ -364,7 +365,7 @@ class AreaAccessible : public QAccessibleWidget {
     }
     QAccessibleInterface* focusChild() const override { return table_->focusChild(); }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Spielfeld") : QString();
+        return t == QAccessible::Name ? AppTexts::tr("Spielfeld") : QString();
     }
 
     // The field place of the cell under the shown cursor, or -1.
@@ -472,14 +473,13 @@ QString statisticsText(const Game& g) {
 }
 QString statusPanelText(const Game& g) {
     const QString verdict = statusText(g.state.board.verdict).trimmed();
-    const QString errors = QStringLiteral("Fehler: %1/3").arg(g.state.board.errorCount);
+    const QString errors = AppTexts::tr("Fehler: %1/3").arg(g.state.board.errorCount);
     return verdict.isEmpty() ? errors : verdict + QStringLiteral(", ") + errors;
 }
-QString difficultyText(const Game& g) {
-    return QStringLiteral("Vorgegebene Zahlen: %1, %2")
+QString difficultyPanelText(const Game& g) {
+    return AppTexts::tr("Vorgegebene Zahlen: %1, %2")
         .arg(g.state.givenCount)
-        .arg(
-            QString::fromStdString(difficultyNameOf(g.state.difficulty, g.state.origin)).trimmed());
+        .arg(difficultyText(g.state.difficulty, g.state.origin).trimmed());
 }
 QString stripText(const Game& g) {
     QStringList parts{QStringLiteral("Quintor XP V6.0")};
@@ -499,25 +499,25 @@ AreaAccessible::AreaAccessible(QWidget* area) : QAccessibleWidget(area, QAccessi
         ids_.push_back(QAccessible::registerAccessibleInterface(t));
         return t;
     };
-    addText(QStringLiteral("Statistik"), QAccessible::StaticText, {732, 222, 300, 78},
+    addText(AppTexts::tr("Statistik"), QAccessible::StaticText, {732, 222, 300, 78},
             statisticsText);
-    addText(QStringLiteral("Statusmeldung"), QAccessible::StaticText, {732, 323, 300, 78},
+    addText(AppTexts::tr("Statusmeldung"), QAccessible::StaticText, {732, 323, 300, 78},
             statusPanelText);
-    addText(QStringLiteral("Schwierigkeitsgrad"), QAccessible::StaticText, {762, 425, 234, 88},
-            difficultyText);
-    addText(QStringLiteral("Hilfefenster"), QAccessible::StaticText, {762, 537, 234, 72},
+    addText(AppTexts::tr("Schwierigkeitsgrad"), QAccessible::StaticText, {762, 425, 234, 88},
+            difficultyPanelText);
+    addText(AppTexts::tr("Hilfefenster"), QAccessible::StaticText, {762, 537, 234, 72},
             [](const Game& g) { return g.ui.helpText.trimmed(); });
     // The clock label is a widget of its own on the area; its text is the panel's.
-    addText(QStringLiteral("Zeitmessung"), QAccessible::StaticText, {762, 634, 234, 68},
+    addText(AppTexts::tr("Zeitmessung"), QAccessible::StaticText, {762, 634, 234, 68},
             [areaWidget](const Game&) {
                 const QObject* uhr = areaWidget->findChild<QObject*>(QStringLiteral("uhr"));
                 return uhr == nullptr ? QString() : uhr->property("text").toString().trimmed();
             });
-    addText(QStringLiteral("Statuszeile"), QAccessible::StatusBar, {0, 764, 1052, 23}, stripText);
+    addText(AppTexts::tr("Statuszeile"), QAccessible::StatusBar, {0, 764, 1052, 23}, stripText);
     for (int i = 0; i < 6; ++i)
         ids_.push_back(QAccessible::registerAccessibleInterface(new ButtonObject(*this, i)));
     announcement_ =
-        addText(QStringLiteral("Ansage"), QAccessible::Notification, {0, 764, 1052, 23}, {});
+        addText(AppTexts::tr("Ansage"), QAccessible::Notification, {0, 764, 1052, 23}, {});
 }
 
 void AreaAccessible::announce(const QString& text) {
@@ -604,13 +604,13 @@ QAccessibleInterface* areaFactory(const QString&, QObject* object) {
 QString accessibleCellName(int fieldColumn, int fieldRow) {
     GridCell cell;
     if (!gridCellAt(fieldColumn, fieldRow, cell)) return {};
-    QString name = QStringLiteral("Gitter %1, Zeile %2, Spalte %3")
+    QString name = AppTexts::tr("Gitter %1, Zeile %2, Spalte %3")
                        .arg(cell.grid + 1)
                        .arg(cell.row)
                        .arg(cell.column);
     int grid = 0, column = 0, row = 0;
     if (otherCopy(cell.grid, cell.column, cell.row, grid, column, row))
-        name += QStringLiteral(", auch Gitter %1, Zeile %2, Spalte %3")
+        name += AppTexts::tr(", auch Gitter %1, Zeile %2, Spalte %3")
                     .arg(grid + 1)
                     .arg(row)
                     .arg(column);
@@ -621,24 +621,24 @@ QString accessibleCellText(const Game& game, int fieldColumn, int fieldRow) {
     GridCell cell;
     if (!gridCellAt(fieldColumn, fieldRow, cell)) return {};
     // The pause cover hides the board from every eye.
-    if (game.state.clock.paused) return QStringLiteral("verdeckt");
+    if (game.state.clock.paused) return AppTexts::tr("verdeckt");
     const Board& b = game.state.board;
     const int value = b.cellValue(cell.grid, cell.column, cell.row);
     if (value >= 1 && value <= 9) {
         QString text = valueText(b.showDigits, value);
         if (b.givenValue(cell.grid, cell.column, cell.row) != 0)
-            return text + QStringLiteral(", vorgegeben");
-        text += QStringLiteral(", Eintrag");
+            return text + AppTexts::tr(", vorgegeben");
+        text += AppTexts::tr(", Eintrag");
         // Shown red: an entry that differs from a known solution.
         const int solution = b.solutionValue(cell.grid, cell.column, cell.row);
-        if (solution != 0 && solution != value) text += QStringLiteral(", falsch");
+        if (solution != 0 && solution != value) text += AppTexts::tr(", falsch");
         return text;
     }
     std::array<bool, 10> notes{};
     bool any = false;
     for (int v = 1; v <= 9; ++v)
         any |= notes[static_cast<size_t>(v)] = b.noteFlag(cell.grid, cell.column, cell.row, v);
-    return any ? QStringLiteral("leer, Notizen ") + valueList(b, notes) : QStringLiteral("leer");
+    return any ? AppTexts::tr("leer, Notizen %1").arg(valueList(b, notes)) : AppTexts::tr("leer");
 }
 
 void attachAccessibleBoard(QWidget* area, Game* game, PictureToArea toArea) {

@@ -1,4 +1,5 @@
-// The German sentences of the hint key (see hinttext.h), built from the ladder's data.
+// The sentences of the hint key (see hinttext.h), built from the ladder's data: the German
+// ones first, then the English ones of the same content and forms.
 #include "play/hinttext.h"
 
 namespace {
@@ -53,9 +54,7 @@ std::string placesText(const std::vector<HintCell>& cells, const HintUnit& u) {
     return lead + listText(items);
 }
 
-} // namespace
-
-std::string techniqueName(Technique t) {
+std::string germanTechniqueName(Technique t) {
     switch (t) {
     case Technique::NakedSingle:
         return "Nackter Einer";
@@ -99,8 +98,6 @@ std::string techniqueName(Technique t) {
     }
     return "";
 }
-
-namespace {
 
 // The sentence of a single: names the digit and its cell.
 std::string singleText(const Hint& h, bool showDigits) {
@@ -219,11 +216,9 @@ Explanation explain(const Hint& h, bool showDigits) {
     }
 }
 
-} // namespace
-
-std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
+std::vector<std::string> germanHintTexts(const Hint& h, bool showDigits) {
     if (isSingle(h.technique)) return {singleText(h, showDigits)};
-    const std::string lead = "Tipp: " + techniqueName(h.technique);
+    const std::string lead = "Tipp: " + germanTechniqueName(h.technique);
     const Explanation e = explain(h, showDigits);
     std::vector<std::string> texts;
     if (h.found) {
@@ -254,14 +249,10 @@ std::vector<std::string> hintTexts(const Hint& h, bool showDigits) {
     return texts;
 }
 
-std::string hintText(const Hint& h, bool showDigits) {
-    return hintTexts(h, showDigits).front();
-}
-
-std::vector<std::string> adviceTexts(const HintAdvice& advice, bool showDigits) {
+std::vector<std::string> germanAdviceTexts(const HintAdvice& advice, bool showDigits) {
     switch (advice.outcome) {
     case HintOutcome::Step:
-        return hintTexts(advice.step, showDigits);
+        return germanHintTexts(advice.step, showDigits);
     case HintOutcome::WrongEntry:
         return {"Tipp: Die " + digitText(advice.wrongDigit, showDigits) + " in " +
                 gridText(advice.wrong.grid) + ", " + cellText(advice.wrong) + " ist falsch."};
@@ -275,4 +266,287 @@ std::vector<std::string> adviceTexts(const HintAdvice& advice, bool showDigits) 
         return {"Tipp: Hier hilft nur noch Probieren."};
     }
     return {};
+}
+
+// The English sentences: the same content in the same forms, longest first.
+
+std::string englishTechniqueName(Technique t) {
+    switch (t) {
+    case Technique::NakedSingle:
+        return "Naked Single";
+    case Technique::HiddenSingleBox:
+    case Technique::HiddenSingleRow:
+    case Technique::HiddenSingleColumn:
+        return "Hidden Single";
+    case Technique::LockedPointing:
+    case Technique::LockedClaiming:
+        return "Locked Candidate";
+    case Technique::NakedPair:
+        return "Naked Pair";
+    case Technique::NakedTriple:
+        return "Naked Triple";
+    case Technique::HiddenPair:
+        return "Hidden Pair";
+    case Technique::HiddenTriple:
+        return "Hidden Triple";
+    case Technique::XWing:
+        return "X-Wing";
+    case Technique::NakedQuad:
+        return "Naked Quad";
+    case Technique::HiddenQuad:
+        return "Hidden Quad";
+    case Technique::Swordfish:
+        return "Swordfish";
+    case Technique::XYWing:
+        return "XY-Wing";
+    case Technique::XYZWing:
+        return "XYZ-Wing";
+    case Technique::Skyscraper:
+        return "Skyscraper";
+    case Technique::TwoStringKite:
+        return "Two-String Kite";
+    case Technique::SimpleColouring:
+        return "Simple Colouring";
+    case Technique::ForcingChain:
+        return "Forcing Chain";
+    case Technique::Guess:
+        return "Trial and Error";
+    }
+    return "";
+}
+
+std::string englishList(const std::vector<std::string>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+// "the 4", "the 4 and 5"
+std::string englishDigits(const std::vector<int>& digits, bool showDigits) {
+    std::vector<std::string> items;
+    for (int d : digits) items.push_back(digitText(d, showDigits));
+    return "the " + englishList(items);
+}
+std::string englishKind(UnitKind kind, bool plural = false) {
+    const char* name = kind == UnitKind::Row ? "row" : kind == UnitKind::Column ? "column" : "box";
+    return std::string(name) + (plural ? (kind == UnitKind::Box ? "es" : "s") : "");
+}
+std::string englishUnit(const HintUnit& u) {
+    return englishKind(u.kind) + " " + std::to_string(u.number);
+}
+// "rows 2 and 7": lines of one kind by their numbers.
+std::string englishUnits(UnitKind kind, const std::vector<std::string>& numbers) {
+    return englishKind(kind, numbers.size() > 1) + " " + englishList(numbers);
+}
+std::string englishGrid(int grid) {
+    return "grid " + std::to_string(grid + 1);
+}
+std::string englishCell(const HintCell& c) {
+    return "row " + std::to_string(c.row) + ", column " + std::to_string(c.column);
+}
+// The cells of a pattern by their places in unit u, as placesText.
+std::string englishPlaces(const std::vector<HintCell>& cells, const HintUnit& u) {
+    std::vector<std::string> items;
+    for (const HintCell& c : cells) {
+        if (u.kind == UnitKind::Row)
+            items.push_back(std::to_string(c.column));
+        else if (u.kind == UnitKind::Column)
+            items.push_back(std::to_string(c.row));
+        else
+            items.push_back(englishCell(c));
+    }
+    if (u.kind == UnitKind::Box) return englishList(items);
+    return englishUnits(u.kind == UnitKind::Row ? UnitKind::Column : UnitKind::Row, items);
+}
+
+std::string englishSingle(const Hint& h, bool showDigits) {
+    const HintUnit& u = h.units.front();
+    const std::string grid = englishGrid(u.grid);
+    const std::string digit = englishDigits(h.digits, showDigits);
+    switch (h.technique) {
+    case Technique::HiddenSingleRow:
+        return "Hint: In " + grid + ", " + digit + " can go in " + englishUnit(u) +
+               " only in column " + std::to_string(h.target.column) + ".";
+    case Technique::HiddenSingleColumn:
+        return "Hint: In " + grid + ", " + digit + " can go in " + englishUnit(u) +
+               " only in row " + std::to_string(h.target.row) + ".";
+    case Technique::HiddenSingleBox:
+        return "Hint: In " + grid + ", " + digit + " can go in " + englishUnit(u) + " only in " +
+               englishCell(h.target) + ".";
+    default:
+        return "Hint: In " + englishGrid(h.target.grid) + ", only " + digit + " is left for " +
+               englishCell(h.target) + ".";
+    }
+}
+
+Explanation englishExplain(const Hint& h, bool showDigits) {
+    const std::string digits = h.digits.empty() ? "" : englishDigits(h.digits, showDigits);
+    const std::string is = h.digits.size() > 1 ? " are" : " is";
+    std::string where;
+    if (h.removed.size() == 1)
+        where =
+            englishGrid(h.removed.front().cell.grid) + ", " + englishCell(h.removed.front().cell);
+    else
+        where = std::to_string(h.removed.size()) + " cells";
+    const std::string gone = digits + is + " ruled out in " + where;
+    const std::string soGone = "so " + gone;
+    if (h.units.empty() || h.technique == Technique::Skyscraper ||
+        h.technique == Technique::TwoStringKite) {
+        const HintCell& c = h.cells.front();
+        switch (h.technique) {
+        case Technique::XYWing:
+            return {"one of the two yellow wing cells around " + englishGrid(c.grid) + ", " +
+                        englishCell(c) + " holds " + digits + "; " + soGone,
+                    gone};
+        case Technique::XYZWing:
+            return {"one of the three yellow cells around " + englishGrid(c.grid) + ", " +
+                        englishCell(c) + " holds " + digits + "; " + soGone,
+                    gone};
+        case Technique::Skyscraper:
+        case Technique::TwoStringKite: {
+            const HintUnit& a = h.units[0];
+            const HintUnit& b = h.units[1];
+            const std::string lines =
+                a.grid == b.grid
+                    ? englishUnit(a) + " and " + englishUnit(b) + " of " + englishGrid(a.grid)
+                    : englishUnit(a) + " of " + englishGrid(a.grid) + " and " + englishUnit(b) +
+                          " of " + englishGrid(b.grid);
+            return {digits + " has two places each in " + lines +
+                        ", two of which see each other; " + soGone,
+                    gone};
+        }
+        case Technique::SimpleColouring:
+            return {"the pairs " + (digits.empty() ? "" : "of " + digits + " ") +
+                        "colour the yellow cells in two colours, one of them true; " + soGone,
+                    gone};
+        case Technique::ForcingChain:
+            return {"if " + digits + " stood in " + englishGrid(c.grid) + ", " + englishCell(c) +
+                        ", the singles would lead to a contradiction; so it does not go there",
+                    "not " + digits + " in " + englishGrid(c.grid) + ", " + englishCell(c) +
+                        ": the singles lead to a contradiction"};
+        default:
+            return {gone, gone};
+        }
+    }
+    const HintUnit& u = h.units.front();
+    const std::string grid = englishGrid(u.grid);
+    switch (h.technique) {
+    case Technique::Swordfish: {
+        std::vector<std::string> base, cover;
+        for (std::size_t i = 0; i < h.units.size(); ++i)
+            (i < 3 ? base : cover).push_back(std::to_string(h.units[i].number));
+        const UnitKind coverKind = u.kind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
+        const std::string lines =
+            englishUnits(u.kind, base) + " only in " + englishUnits(coverKind, cover);
+        return {"in " + grid + ", " + digits + " can go in " + lines +
+                    ", so nowhere else in those " + englishKind(coverKind, true),
+                grid + ": " + digits + " in " + lines};
+    }
+    case Technique::LockedPointing:
+    case Technique::LockedClaiming:
+        return {"in " + grid + ", " + digits + " lies in " + englishUnit(u) + " only in " +
+                    englishUnit(h.units[1]) + ", so nowhere else in " + englishUnit(h.units[1]),
+                grid + ", " + englishUnit(u) + ": " + digits + " only in " +
+                    englishUnit(h.units[1])};
+    case Technique::NakedPair:
+    case Technique::NakedTriple:
+    case Technique::NakedQuad:
+        return {"in " + grid + ", " + englishUnit(u) + ", the cells in " +
+                    englishPlaces(h.cells, u) + " share " + digits +
+                    ", so those go nowhere else in " + englishUnit(u),
+                grid + ", " + englishUnit(u) + ": " + englishPlaces(h.cells, u) + " hold only " +
+                    digits};
+    case Technique::HiddenPair:
+    case Technique::HiddenTriple:
+    case Technique::HiddenQuad:
+        return {"in " + grid + ", " + digits + " can go in " + englishUnit(u) + " only in " +
+                    englishPlaces(h.cells, u) + ", so no other digit goes there",
+                grid + ", " + englishUnit(u) + ": " + digits + " only in " +
+                    englishPlaces(h.cells, u)};
+    case Technique::XWing: {
+        const std::string lines =
+            englishUnits(h.units[0].kind,
+                         {std::to_string(h.units[0].number), std::to_string(h.units[1].number)}) +
+            " only in " +
+            englishUnits(h.units[2].kind,
+                         {std::to_string(h.units[2].number), std::to_string(h.units[3].number)});
+        return {"in " + grid + ", " + digits + " can go in " + lines +
+                    ", so nowhere else in those two " + englishKind(h.units[2].kind, true),
+                grid + ": " + digits + " in " + lines};
+    }
+    default:
+        return {};
+    }
+}
+
+std::vector<std::string> englishHintTexts(const Hint& h, bool showDigits) {
+    if (isSingle(h.technique)) return {englishSingle(h, showDigits)};
+    const std::string lead = "Hint: " + englishTechniqueName(h.technique);
+    const Explanation e = englishExplain(h, showDigits);
+    std::vector<std::string> texts;
+    if (h.found) {
+        const std::string digit = digitText(h.targetDigit, showDigits);
+        const std::string then = "; that puts the " + digit + " in " + englishGrid(h.target.grid) +
+                                 ", " + englishCell(h.target) + ".";
+        texts.push_back(lead + " – " + e.full + then);
+        texts.push_back(lead + " – " + e.brief + then);
+        const int grid = h.units.empty() ? -1 : h.units.front().grid;
+        if (grid == h.target.grid && h.technique != Technique::Skyscraper &&
+            h.technique != Technique::TwoStringKite)
+            texts.push_back(lead + " – " + e.brief + "; that puts the " + digit + " in " +
+                            englishCell(h.target) + ".");
+    }
+    texts.push_back(lead + " – " + e.full + ".");
+    texts.push_back(lead + " – " + e.brief + ".");
+    std::string shortest = lead;
+    // "with the 4", "with the 4 and 5"
+    if (!h.digits.empty()) shortest += " with " + englishDigits(h.digits, showDigits);
+    if (!h.units.empty())
+        shortest += " in " + englishGrid(h.units.front().grid);
+    else if (!h.cells.empty())
+        shortest += " in " + englishGrid(h.cells.front().grid);
+    texts.push_back(shortest + ".");
+    return texts;
+}
+
+std::vector<std::string> englishAdviceTexts(const HintAdvice& advice, bool showDigits) {
+    switch (advice.outcome) {
+    case HintOutcome::Step:
+        return englishHintTexts(advice.step, showDigits);
+    case HintOutcome::WrongEntry:
+        return {"Hint: The " + digitText(advice.wrongDigit, showDigits) + " in " +
+                englishGrid(advice.wrong.grid) + ", " + englishCell(advice.wrong) + " is wrong."};
+    case HintOutcome::NoSolution:
+        return {"Hint: The board has no solution as it stands."};
+    case HintOutcome::Complete:
+        return {"Hint: The board is complete."};
+    case HintOutcome::SeveralSolutions:
+        return {"Hint: The board has more than one solution."};
+    case HintOutcome::OnlyTrial:
+        return {"Hint: Only trial and error helps from here."};
+    }
+    return {};
+}
+
+} // namespace
+
+std::string techniqueName(Technique t, HintLanguage language) {
+    return language == HintLanguage::English ? englishTechniqueName(t) : germanTechniqueName(t);
+}
+
+std::vector<std::string> hintTexts(const Hint& h, bool showDigits, HintLanguage language) {
+    return language == HintLanguage::English ? englishHintTexts(h, showDigits)
+                                             : germanHintTexts(h, showDigits);
+}
+
+std::string hintText(const Hint& h, bool showDigits, HintLanguage language) {
+    return hintTexts(h, showDigits, language).front();
+}
+
+std::vector<std::string> adviceTexts(const HintAdvice& advice, bool showDigits,
+                                     HintLanguage language) {
+    return language == HintLanguage::English ? englishAdviceTexts(advice, showDigits)
+                                             : germanAdviceTexts(advice, showDigits);
 }

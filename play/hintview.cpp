@@ -1,6 +1,6 @@
 // The hint on screen and the explanation after the solver gives up (see hintview.h). The
 // engine gives the advice as data (adviseHint) and counts solutions (countSolutions); this
-// file turns them into marks on the board, a German sentence in the help line (hinttext.h)
+// file turns them into marks on the board, a sentence in the help line (hinttext.h)
 // and message boxes.
 #include "play/hintview.h"
 
@@ -84,6 +84,11 @@ void showSentence(Game& g, const QStringList& forms) {
     selectFont(g, 8);
 }
 
+// The hint sentences speak the chosen language.
+HintLanguage hintLanguage(const Game& g) {
+    return g.ui.language == Language::English ? HintLanguage::English : HintLanguage::German;
+}
+
 // The board of the givens alone, for judging the player's entries.
 Board givensOnly(const Board& b) {
     Board givens = b;
@@ -129,7 +134,7 @@ void showHint(Game& g) {
     }
     refreshHighlight(g);
     QStringList forms;
-    for (const std::string& form : adviceTexts(advice, b.showDigits))
+    for (const std::string& form : adviceTexts(advice, b.showDigits, hintLanguage(g)))
         forms.append(QString::fromStdString(form));
     showSentence(g, forms);
 }
@@ -177,8 +182,8 @@ void explainSolveFailure(Game& g, const Board& before) {
     // the solution the entries are judged by, and the board is solvable after all.
     if (adoptUniqueSolution(g)) updateStatusMessage(g);
     const Grade grade = gradeBoard(before);
-    const QString technique =
-        QString::fromStdString(techniqueName(grade.solved ? grade.hardest : Technique::Guess));
+    const QString technique = QString::fromStdString(
+        techniqueName(grade.solved ? grade.hardest : Technique::Guess, hintLanguage(g)));
     const int answer = g.platform.messageBox(
         PlayTexts::tr("Das Brett hat genau eine Lösung, doch sie braucht stärkere Schritte als "
                       "die zwei Regeln: %1.")

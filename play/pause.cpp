@@ -83,7 +83,11 @@ void pauseGame(Game& g) {
 
 std::span<const KeyHelp> pauseKeyHelp() {
     static const KeyHelp help[] = {
-        {"P", "Pause (auch beim Verkleinern des Fensters); weiter mit jeder Taste", false, {'P'}},
+        {QT_TRANSLATE_NOOP("PlayTexts", "P"),
+         QT_TRANSLATE_NOOP("PlayTexts",
+                           "Pause (auch beim Verkleinern des Fensters); weiter mit jeder Taste"),
+         false,
+         {'P'}},
     };
     return help;
 }

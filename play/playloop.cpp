@@ -281,10 +281,9 @@ void playLoop(Game& g) {
 // the cursor, undo and pause, so that a key added to a table is listed at once.
 namespace {
 
-constexpr const char* kContext = "KeyList";
-
+// The texts of the tables are marked in the context of the play loop's texts.
 QString translated(const char* text) {
-    return QCoreApplication::translate(kContext, text);
+    return PlayTexts::tr(text);
 }
 
 void addCommands(std::vector<KeyListEntry>& entries, const CommandTable& table) {
@@ -309,9 +308,9 @@ QString keyName(int code) {
     case kKeyF1:
         return QStringLiteral("F1");
     case kKeyEnter:
-        return translated("Eingabe");
+        return PlayTexts::tr("Eingabe");
     case kKeySpace:
-        return translated("Leertaste");
+        return PlayTexts::tr("Leertaste");
     default:
         if (code > ' ' && code < 127) return QString(QChar(code));
         return QStringLiteral("#%1").arg(code);
@@ -320,15 +319,18 @@ QString keyName(int code) {
 
 std::vector<KeyListGroup> keyList() {
     std::vector<KeyListGroup> groups;
-    KeyListGroup play{translated("Im Spiel"), {}};
+    KeyListGroup play{PlayTexts::tr("Im Spiel"), {}};
     addCommands(play.entries, playCommands());
     groups.push_back(std::move(play));
-    KeyListGroup editor{translated("Eigenes Brett"), {}};
+    KeyListGroup editor{PlayTexts::tr("Eigenes Brett"), {}};
     addCommands(editor.entries, editorCommands());
     groups.push_back(std::move(editor));
-    groups.push_back(helpGroup("Cursor (im Spiel und im eigenen Brett)", cursorKeyHelp()));
-    groups.push_back(helpGroup("Zurücknehmen (im Spiel und im eigenen Brett)", undoKeyHelp()));
-    groups.push_back(helpGroup("Pause (im Spiel)", pauseKeyHelp()));
+    groups.push_back(helpGroup(
+        QT_TRANSLATE_NOOP("PlayTexts", "Cursor (im Spiel und im eigenen Brett)"), cursorKeyHelp()));
+    groups.push_back(
+        helpGroup(QT_TRANSLATE_NOOP("PlayTexts", "Zurücknehmen (im Spiel und im eigenen Brett)"),
+                  undoKeyHelp()));
+    groups.push_back(helpGroup(QT_TRANSLATE_NOOP("PlayTexts", "Pause (im Spiel)"), pauseKeyHelp()));
     return groups;
 }
 
@@ -354,7 +356,7 @@ void showKeyList(Game& g) {
         window->setWindowFlag(Qt::Window);
         window->resize(560, 620);
     }
-    window->setWindowTitle(translated("Tastenkürzel"));
+    window->setWindowTitle(PlayTexts::tr("Tastenkürzel"));
     window->setHtml(keyListHtml());
     g.platform.showHelpWindow(window);
 }

@@ -82,8 +82,14 @@ bool redoChange(Game& g) {
 
 std::span<const KeyHelp> undoKeyHelp() {
     static const KeyHelp help[] = {
-        {"Strg+Z", "Zurücknehmen", true, {'Z'}},
-        {"Strg+Y, Strg+Umschalt+Z", "Wiederholen", true, {'Y'}},
+        {QT_TRANSLATE_NOOP("PlayTexts", "Strg+Z"),
+         QT_TRANSLATE_NOOP("PlayTexts", "Zurücknehmen"),
+         true,
+         {'Z'}},
+        {QT_TRANSLATE_NOOP("PlayTexts", "Strg+Y, Strg+Umschalt+Z"),
+         QT_TRANSLATE_NOOP("PlayTexts", "Wiederholen"),
+         true,
+         {'Y'}},
     };
     return help;
 }

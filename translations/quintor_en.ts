@@ -111,6 +111,82 @@ The earlier copy is kept.</translation>
         <translation>The file &quot;%1&quot; could not be copied to &quot;%2&quot;.
 %3</translation>
     </message>
+    <message>
+        <source>Brett</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Spielfeld</source>
+        <translation>Playing field</translation>
+    </message>
+    <message>
+        <source>Fehler: %1/3</source>
+        <translation>Errors: %1/3</translation>
+    </message>
+    <message>
+        <source>Vorgegebene Zahlen: %1, %2</source>
+        <translation>Givens: %1, %2</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Statusmeldung</source>
+        <translation>Status message</translation>
+    </message>
+    <message>
+        <source>Schwierigkeitsgrad</source>
+        <translation>Difficulty level</translation>
+    </message>
+    <message>
+        <source>Hilfefenster</source>
+        <translation>Help window</translation>
+    </message>
+    <message>
+        <source>Zeitmessung</source>
+        <translation>Time taken</translation>
+    </message>
+    <message>
+        <source>Statuszeile</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Ansage</source>
+        <translation>Announcement</translation>
+    </message>
+    <message>
+        <source>Gitter %1, Zeile %2, Spalte %3</source>
+        <translation>Grid %1, row %2, column %3</translation>
+    </message>
+    <message>
+        <source>, auch Gitter %1, Zeile %2, Spalte %3</source>
+        <translation>, also grid %1, row %2, column %3</translation>
+    </message>
+    <message>
+        <source>verdeckt</source>
+        <translation>covered</translation>
+    </message>
+    <message>
+        <source>, vorgegeben</source>
+        <translation>, given</translation>
+    </message>
+    <message>
+        <source>, Eintrag</source>
+        <translation>, entry</translation>
+    </message>
+    <message>
+        <source>, falsch</source>
+        <translation>, wrong</translation>
+    </message>
+    <message>
+        <source>leer, Notizen %1</source>
+        <translation>empty, notes %1</translation>
+    </message>
+    <message>
+        <source>leer</source>
+        <translation>empty</translation>
+    </message>
 </context>
 <context>
     <name>FameTexts</name>
@@ -1031,6 +1107,106 @@ The board stays as it was.</translation>
     <message>
         <source>Tastenkürzel</source>
         <translation>Keyboard Shortcuts</translation>
+    </message>
+    <message>
+        <source>Pfeiltasten</source>
+        <translation>Arrow keys</translation>
+    </message>
+    <message>
+        <source>Cursor zeigen und bewegen</source>
+        <translation>Show and move the cursor</translation>
+    </message>
+    <message>
+        <source>Pos1, Ende</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>Erstes, letztes Feld der Zeile</source>
+        <translation>First, last cell of the row</translation>
+    </message>
+    <message>
+        <source>1 – 9</source>
+        <translation>1 – 9</translation>
+    </message>
+    <message>
+        <source>Wert am Cursor eintragen (in Buchstabenanzeige A – I)</source>
+        <translation>Enter a value at the cursor (A – I in letter display)</translation>
+    </message>
+    <message>
+        <source>Strg+1 – 9</source>
+        <translation>Ctrl+1 – 9</translation>
+    </message>
+    <message>
+        <source>Notiz am Cursor setzen oder löschen</source>
+        <translation>Set or clear a note at the cursor</translation>
+    </message>
+    <message>
+        <source>0, Entf, Rücktaste</source>
+        <translation>0, Del, Backspace</translation>
+    </message>
+    <message>
+        <source>Wert am Cursor löschen</source>
+        <translation>Clear the value at the cursor</translation>
+    </message>
+    <message>
+        <source>Eingabe, Leertaste</source>
+        <translation>Enter, Space</translation>
+    </message>
+    <message>
+        <source>Werteauswahl am Cursor öffnen</source>
+        <translation>Open the value palette at the cursor</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Pause (auch beim Verkleinern des Fensters); weiter mit jeder Taste</source>
+        <translation>Pause (also when the window is minimised); any key goes on</translation>
+    </message>
+    <message>
+        <source>Eingabe</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Leertaste</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Im Spiel</source>
+        <translation>In a game</translation>
+    </message>
+    <message>
+        <source>Eigenes Brett</source>
+        <translation>Own board</translation>
+    </message>
+    <message>
+        <source>Cursor (im Spiel und im eigenen Brett)</source>
+        <translation>Cursor (in a game and on your own board)</translation>
+    </message>
+    <message>
+        <source>Zurücknehmen (im Spiel und im eigenen Brett)</source>
+        <translation>Undo (in a game and on your own board)</translation>
+    </message>
+    <message>
+        <source>Pause (im Spiel)</source>
+        <translation>Pause (in a game)</translation>
+    </message>
+    <message>
+        <source>Strg+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Zurücknehmen</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Strg+Y, Strg+Umschalt+Z</source>
+        <translation>Ctrl+Y, Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>

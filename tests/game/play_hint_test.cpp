@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <algorithm>
 #include <set>
 
@@ -80,11 +81,22 @@ std::vector<QString> playHints(TestWorld& w, const ThinnedPuzzle& p, int limit) 
                 continue;
             const int v = p.solution(gr, c, r);
             // A shared cell may be named in either grid.
+            const bool english = g.ui.language == Language::English;
+            const QString digit =
+                g.state.board.showDigits ? QString::number(v) : QString(QChar('@' + v));
             const auto names = [&](int ng, int nc, int nr) {
-                return sentence.contains(QStringLiteral("Gitter %1").arg(ng + 1)) &&
-                       sentence.contains(QStringLiteral("die %1").arg(v)) &&
-                       sentence.contains(QStringLiteral("Zeile %1").arg(nr)) &&
-                       sentence.contains(QStringLiteral("Spalte %1").arg(nc));
+                return sentence.contains(
+                           (english ? QStringLiteral("grid %1") : QStringLiteral("Gitter %1"))
+                               .arg(ng + 1)) &&
+                       sentence.contains(
+                           (english ? QStringLiteral("the %1") : QStringLiteral("die %1"))
+                               .arg(digit)) &&
+                       sentence.contains(
+                           (english ? QStringLiteral("row %1") : QStringLiteral("Zeile %1"))
+                               .arg(nr)) &&
+                       sentence.contains(
+                           (english ? QStringLiteral("column %1") : QStringLiteral("Spalte %1"))
+                               .arg(nc));
             };
             int og, oc, orow;
             const bool named =
@@ -189,6 +201,24 @@ TEST(HintKey, FinishesBoardsFromNotesAndStepsWithoutRepeating) {
                 return s.contains(QStringLiteral(" – "));
             })) << "the puzzle needs no elimination";
             EXPECT_EQ(sentences.back().toStdString(), "Tipp: Das Brett ist fertig.");
+        }
+    }
+    {
+        // The English sentences fit as the German ones do, with digits and with letters, and
+        // hold no German word.
+        SCOPED_TRACE("English");
+        for (const bool letters : {false, true}) {
+            SCOPED_TRACE(letters);
+            TestWorld w;
+            const ThinnedPuzzle p = thinnedPuzzle(letters ? 8u : 7u);
+            w.g().ui.language = Language::English;
+            w.g().state.board = p.board;
+            w.g().state.board.showDigits = !letters;
+            const std::vector<QString> sentences = playHints(w, p, 1000);
+            EXPECT_EQ(sentences.back().toStdString(), "Hint: The board is complete.");
+            const QRegularExpression german(
+                QStringLiteral("Tipp|Gitter|Zeile|Spalte|Kasten| die | und | in Feld|ä|ö|ü"));
+            for (const QString& s : sentences) EXPECT_FALSE(s.contains(german)) << s.toStdString();
         }
     }
     {
