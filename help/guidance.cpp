@@ -2,8 +2,8 @@
 #include "help/guidance.h"
 
 #include "session/game.h"
-#include "app/menu.h"
-#include "app/screen.h"
+#include "session/menuid.h"
+#include "session/look.h"
 #include "panels/info.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 
 #include "session/game.h"
 #include "engine/generate.h"
-#include "app/screen.h"
+#include "session/look.h"
 #include "halloffame/halloffame.h"
 
 #include <QFontMetrics>

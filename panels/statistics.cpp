@@ -4,7 +4,7 @@
 #include "panels/statistics.h"
 
 #include "session/game.h"
-#include "app/screen.h"
+#include "session/look.h"
 #include "engine/rules.h"
 #include "panels/info.h"
 

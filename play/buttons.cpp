@@ -3,7 +3,7 @@
 #include "play/buttons.h"
 
 #include "session/game.h"
-#include "app/screen.h"
+#include "session/look.h"
 #include "files/boardfile.h"
 #include "help/help.h"
 #include "panels/info.h"

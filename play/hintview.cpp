@@ -5,7 +5,7 @@
 #include "play/hintview.h"
 
 #include "session/game.h"
-#include "app/screen.h"
+#include "session/look.h"
 #include "engine/fieldcells.h"
 #include "engine/hint.h"
 #include "panels/info.h"

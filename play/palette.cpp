@@ -4,7 +4,7 @@
 
 #include "app/events.h"
 #include "session/game.h"
-#include "app/screen.h"
+#include "session/look.h"
 #include "panels/info.h"
 #include "play/pause.h"
 #include "play/render.h"

@@ -3,7 +3,7 @@
 
 #include "app/events.h"
 #include "session/game.h"
-#include "app/screen.h"
+#include "session/look.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -4,7 +4,7 @@
 #include "play/render.h"
 
 #include "session/game.h"
-#include "app/screen.h"
+#include "session/look.h"
 #include "engine/rules.h"
 #include "engine/solver.h"
 #include "panels/info.h"
