@@ -258,15 +258,15 @@ class BoardTable : public DrawnObject, public QAccessibleTableInterface {
     mutable std::map<int, QAccessible::Id> ids_; // field place -> registered cell
 };
 
-// A panel, the status strip or the announcement line: a name and a text.
+// A panel, the status strip or the announcement line: a name and a text. The name is
+// translated when it is read, so that it follows a change of language.
 class TextObject : public DrawnObject, public ReadOnlyText {
   public:
-    TextObject(AreaAccessible& area, QString name, QAccessible::Role role, QRect rect,
+    TextObject(AreaAccessible& area, const char* name, QAccessible::Role role, QRect rect,
                std::function<QString(const Game&)> read)
-        : DrawnObject(area), name_(std::move(name)), role_(role), rect_(rect),
-          read_(std::move(read)) {}
+        : DrawnObject(area), name_(name), role_(role), rect_(rect), read_(std::move(read)) {}
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return name_;
+        if (t == QAccessible::Name) return AppTexts::tr(name_);
         if (t == QAccessible::Value || t == QAccessible::Description) return content();
         return {};
     }
@@ -284,7 +284,7 @@ class TextObject : public DrawnObject, public ReadOnlyText {
     QString content() const override;
 
   private:
-    QString name_;
+    const char* name_;
     QAccessible::Role role_;
     QRect rect_;
     std::function<QString(const Game&)> read_;
@@ -483,8 +483,9 @@ QString difficultyPanelText(const Game& g) {
 }
 QString stripText(const Game& g) {
     QStringList parts{QStringLiteral("Quintor XP V6.0")};
-    if (!g.ui.stripKeys.isEmpty()) parts << g.ui.stripKeys;
-    if (!g.ui.stripNote.isEmpty()) parts << g.ui.stripNote;
+    // The strip and the help line hold their texts' sources; they are shown translated.
+    if (!g.ui.stripKeys.isEmpty()) parts << translated<PanelTexts>(g.ui.stripKeys);
+    if (!g.ui.stripNote.isEmpty()) parts << translated<PanelTexts>(g.ui.stripNote);
     return parts.join(QStringLiteral(", "));
 }
 
@@ -492,32 +493,34 @@ AreaAccessible::AreaAccessible(QWidget* area) : QAccessibleWidget(area, QAccessi
     table_ = new BoardTable(*this);
     ids_.push_back(QAccessible::registerAccessibleInterface(table_));
     const QWidget* areaWidget = area;
-    auto addText = [this](const QString& name, QAccessible::Role role, QRect rect,
+    auto addText = [this](const char* name, QAccessible::Role role, QRect rect,
                           std::function<QString(const Game&)> read) {
         auto* t = new TextObject(*this, name, role, rect, std::move(read));
         texts_.push_back(t);
         ids_.push_back(QAccessible::registerAccessibleInterface(t));
         return t;
     };
-    addText(AppTexts::tr("Statistik"), QAccessible::StaticText, {732, 222, 300, 78},
-            statisticsText);
-    addText(AppTexts::tr("Statusmeldung"), QAccessible::StaticText, {732, 323, 300, 78},
-            statusPanelText);
-    addText(AppTexts::tr("Schwierigkeitsgrad"), QAccessible::StaticText, {762, 425, 234, 88},
-            difficultyPanelText);
-    addText(AppTexts::tr("Hilfefenster"), QAccessible::StaticText, {762, 537, 234, 72},
-            [](const Game& g) { return g.ui.helpText.trimmed(); });
+    addText(QT_TRANSLATE_NOOP("AppTexts", "Statistik"), QAccessible::StaticText,
+            {732, 222, 300, 78}, statisticsText);
+    addText(QT_TRANSLATE_NOOP("AppTexts", "Statusmeldung"), QAccessible::StaticText,
+            {732, 323, 300, 78}, statusPanelText);
+    addText(QT_TRANSLATE_NOOP("AppTexts", "Schwierigkeitsgrad"), QAccessible::StaticText,
+            {762, 425, 234, 88}, difficultyPanelText);
+    addText(QT_TRANSLATE_NOOP("AppTexts", "Hilfefenster"), QAccessible::StaticText,
+            {762, 537, 234, 72},
+            [](const Game& g) { return translated<PanelTexts>(g.ui.helpText).trimmed(); });
     // The clock label is a widget of its own on the area; its text is the panel's.
-    addText(AppTexts::tr("Zeitmessung"), QAccessible::StaticText, {762, 634, 234, 68},
-            [areaWidget](const Game&) {
+    addText(QT_TRANSLATE_NOOP("AppTexts", "Zeitmessung"), QAccessible::StaticText,
+            {762, 634, 234, 68}, [areaWidget](const Game&) {
                 const QObject* uhr = areaWidget->findChild<QObject*>(QStringLiteral("uhr"));
                 return uhr == nullptr ? QString() : uhr->property("text").toString().trimmed();
             });
-    addText(AppTexts::tr("Statuszeile"), QAccessible::StatusBar, {0, 764, 1052, 23}, stripText);
+    addText(QT_TRANSLATE_NOOP("AppTexts", "Statuszeile"), QAccessible::StatusBar,
+            {0, 764, 1052, 23}, stripText);
     for (int i = 0; i < 6; ++i)
         ids_.push_back(QAccessible::registerAccessibleInterface(new ButtonObject(*this, i)));
-    announcement_ =
-        addText(AppTexts::tr("Ansage"), QAccessible::Notification, {0, 764, 1052, 23}, {});
+    announcement_ = addText(QT_TRANSLATE_NOOP("AppTexts", "Ansage"), QAccessible::Notification,
+                            {0, 764, 1052, 23}, {});
 }
 
 void AreaAccessible::announce(const QString& text) {

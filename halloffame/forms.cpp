@@ -4,6 +4,7 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
+#include "platform/texts.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -17,13 +18,18 @@
 
 namespace {
 
-const char* const kTabCaptions[4] = {"Leicht", "Mittel", "Schwer", "Extrem"};
+const char* const kTabCaptions[4] = {
+    QT_TRANSLATE_NOOP("FameTexts", "Leicht"), QT_TRANSLATE_NOOP("FameTexts", "Mittel"),
+    QT_TRANSLATE_NOOP("FameTexts", "Schwer"), QT_TRANSLATE_NOOP("FameTexts", "Extrem")};
 
 struct Column {
     const char* caption;
     int twips;
 };
-const Column kColumns[4] = {{"#", 415}, {"Name", 3100}, {"Datum", 1400}, {"Zeit", 1345}};
+const Column kColumns[4] = {{"#", 415},
+                            {QT_TRANSLATE_NOOP("FameTexts", "Name"), 3100},
+                            {QT_TRANSLATE_NOOP("FameTexts", "Datum"), 1400},
+                            {QT_TRANSLATE_NOOP("FameTexts", "Zeit"), 1345}};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -52,7 +58,7 @@ QTreeWidget* makeListView(QWidget* page, const QString& name) {
     view->setColumnCount(4);
     QStringList captions;
     int width = 0;
-    for (const Column& column : kColumns) captions << QString::fromLatin1(column.caption);
+    for (const Column& column : kColumns) captions << FameTexts::tr(column.caption);
     view->setHeaderLabels(captions);
     view->header()->setStretchLastSection(false);
     view->header()->setSectionsMovable(false);
@@ -181,7 +187,7 @@ void RuhmForm::ruhm_Load() {
             line->setText(3, QString::fromStdString(table.hallOfFameTime[d][rank]));
         }
     }
-    for (int d = 0; d < 4; ++d) tbs1->addTab(pages[d], QString::fromLatin1(kTabCaptions[d]));
+    for (int d = 0; d < 4; ++d) tbs1->addTab(pages[d], FameTexts::tr(kTabCaptions[d]));
     tbs1->setCurrentIndex(0);
     for (int step = 0; step < difficultyIndex(g.state.difficulty); ++step)
         tbs1->setCurrentIndex(tbs1->currentIndex() + 1);
@@ -214,12 +220,14 @@ void RuhmForm::cmd4_Click() {
 
 namespace {
 
-const char* const kLevelColumns[] = {"Stufe",     "Begonnen", "Gelöst",
-                                     "Ohne Tipp", "Bestzeit", "Durchschnitt"};
+const char* const kLevelColumns[] = {
+    QT_TRANSLATE_NOOP("FameTexts", "Stufe"),    QT_TRANSLATE_NOOP("FameTexts", "Begonnen"),
+    QT_TRANSLATE_NOOP("FameTexts", "Gelöst"),   QT_TRANSLATE_NOOP("FameTexts", "Ohne Tipp"),
+    QT_TRANSLATE_NOOP("FameTexts", "Bestzeit"), QT_TRANSLATE_NOOP("FameTexts", "Durchschnitt")};
 
 QString levelCaption(int level) {
-    if (level < 4) return QString::fromLatin1(kTabCaptions[level]);
-    return QString::fromUtf8(kGeneratedLevels[static_cast<std::size_t>(level - 4)].name);
+    if (level < 4) return FameTexts::tr(kTabCaptions[level]);
+    return generatedLevelText(level - 4);
 }
 
 QString daysText(int days) {
@@ -246,7 +254,7 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     lvLevels->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lvLevels->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList captions;
-    for (const char* caption : kLevelColumns) captions << QString::fromUtf8(caption);
+    for (const char* caption : kLevelColumns) captions << FameTexts::tr(caption);
     lvLevels->setHeaderLabels(captions);
     for (int i = 1; i < captions.size(); ++i)
         lvLevels->headerItem()->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
@@ -254,10 +262,14 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
     lvLevels->header()->setStretchLastSection(false);
     const QFontMetrics metrics(font);
     int width = 0;
+    // The first column holds the widest level name of the language shown.
+    int levelWidth = 0;
+    for (int level = 0; level < 4 + kGeneratedLevelCount; ++level)
+        levelWidth = std::max(levelWidth, metrics.horizontalAdvance(levelCaption(level)));
     for (int i = 0; i < lvLevels->columnCount(); ++i) {
         const int w = std::max(metrics.horizontalAdvance(captions[i]),
-                               metrics.horizontalAdvance(i == 0 ? QStringLiteral("Fortgeschritten")
-                                                                : QStringLiteral("00:00:00.0"))) +
+                               i == 0 ? levelWidth
+                                      : metrics.horizontalAdvance(QStringLiteral("00:00:00.0"))) +
                       20;
         lvLevels->setColumnWidth(i, w);
         width += w;

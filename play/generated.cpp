@@ -20,7 +20,7 @@
 namespace {
 
 QString levelName(GeneratedLevel level) {
-    return QString::fromUtf8(generatedLevelInfo(level).name);
+    return generatedLevelText(static_cast<int>(level));
 }
 
 } // namespace

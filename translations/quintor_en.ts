@@ -366,6 +366,58 @@ Please remove “%1”.</translation>
         <translation>The statistics could not be saved in “%1”.
 %2</translation>
     </message>
+    <message>
+        <source>Leicht</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Schwer</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Extrem</source>
+        <translation>Extreme</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Stufe</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Begonnen</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>Gelöst</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Ohne Tipp</source>
+        <translation>No hint</translation>
+    </message>
+    <message>
+        <source>Bestzeit</source>
+        <translation>Best time</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Average</translation>
+    </message>
 </context>
 <context>
     <name>FileTexts</name>

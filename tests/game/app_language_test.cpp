@@ -2,17 +2,23 @@
 // language on the real window (menu bar, panels, status strip, Qt's own texts) that goes
 // back to the defined German texts.
 #include "session/game.h"
+#include "app/accessible.h"
 #include "app/language.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "app/settings.h"
 #include "app/win0.h"
+#include "halloffame/forms.h"
 #include "help/help.h"
 #include "help/qtgerman.h"
+#include "panels/info.h"
 #include "play/buttons.h"
+#include "play/playloop.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
+#include "tests/game/play_helpers.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -21,8 +27,10 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -258,5 +266,95 @@ TEST(Translation, LanguageRememberedAndTheManualOfTheChosenLanguage) {
     EXPECT_EQ(next.g().ui.language, Language::English);
     Win_0_MenuEvent(w.g(), menuNumber(MenuId::Deutsch));
     EXPECT_EQ(manualFile(w.g(), QStringLiteral("Quintor.chm")), QStringLiteral("Quintor.chm"));
+    delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
+}
+
+// English chosen, a game in play shows no German word: not in the panels and the status
+// strip, the hint's sentence and the question before it, the key list, nor in what a screen
+// reader reads of the board and the panels. Back in German, the defined texts return.
+TEST(Translation, EnglishGameShowsNoGermanText) {
+    const QRegularExpression german(QStringLiteral(
+        "[äöüÄÖÜß]|\\b(der|die|das|und|nicht|ist|mit|Brett|Spiel|Spielfeld|Gitter|Zeile|Spalte|"
+        "Kasten|Tipp|Fehler|leer|Eintrag|vorgegeben|falsch|verdeckt|Notizen|Bitte|Zeit|Hilfe|"
+        "Abbruch|Laden|Sichern|Drucken|Neustart|Strg|Pfeile|Pfeiltasten|Eingabe|Leertaste|"
+        "Zahlen|Statistik|Statuszeile|Ansage|Kandidaten|Taste|Cursor zeigen|Leicht|Mittel|Schwer|"
+        "Stufe|Begonnen|Datum|Einsteiger|Meister)\\b"));
+    const auto expectEnglish = [&](const QString& text, const char* where) {
+        EXPECT_FALSE(text.contains(german)) << where << ": " << text.toStdString();
+    };
+    ASSERT_TRUE(installLanguage(Language::English));
+    TestWorld w;
+    Game& g = w.g();
+    g.ui.language = Language::English;
+    w.canvas.keepJournal = true;
+    play_test::fillSolvedBoard(g.state.board);
+    play_test::openCell(g.state.board, 0, 1, 1);
+    play_test::openCell(g.state.board, 1, 5, 5);
+    const int wrong = play_test::fieldValue(1, 5, 5) % 9 + 1;
+    g.state.board.cellValue(1, 5, 5) = static_cast<std::uint8_t>(wrong);
+    g.state.board.noteFlag(0, 1, 1, 3) = true;
+    drawStartScreen(g);
+    g.state.clock.clockRunning = true; // the hint asks first
+    w.platform.answers.push_back(1);
+    w.platform.key('T');
+    w.platform.key('A');
+    playLoop(g);
+    joinClockTicker(g);
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].text, QStringLiteral("A hint stops the clock. Go ahead?"));
+    expectEnglish(w.platform.messages[0].captions, "message box");
+    bool hintShown = false;
+    for (const Canvas::TextRecord& r : w.canvas.journal) {
+        expectEnglish(r.text, "drawn");
+        hintShown |= r.text.startsWith(QStringLiteral("Hint: The "));
+    }
+    EXPECT_TRUE(hintShown);
+    expectEnglish(keyListHtml(), "key list");
+    EXPECT_EQ(keyList().front().title, QStringLiteral("In a game"));
+
+    // The statistics window: its column heads, its levels and its tabs.
+    {
+        StatistikForm statistics(g, 20261210);
+        for (const QTreeWidget* view : statistics.findChildren<QTreeWidget*>()) {
+            for (int c = 0; c < view->columnCount(); ++c)
+                expectEnglish(view->headerItem()->text(c), "statistics");
+            for (int i = 0; i < view->topLevelItemCount(); ++i)
+                expectEnglish(view->topLevelItem(i)->text(0), "statistics");
+        }
+        for (int i = 0; i < statistics.tbsBest->count(); ++i)
+            expectEnglish(statistics.tbsBest->tabText(i), "statistics");
+        EXPECT_EQ(statistics.lvLevels->headerItem()->text(0), QStringLiteral("Level"));
+    }
+
+    // The accessible tree of the same game, its names and texts.
+    QWidget area;
+    attachAccessibleBoard(&area, &g);
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(&area);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_GT(picture->childCount(), 1);
+    expectEnglish(picture->text(QAccessible::Name), "accessible");
+    for (int i = 0; i < picture->childCount(); ++i) {
+        QAccessibleInterface* child = picture->child(i);
+        expectEnglish(child->text(QAccessible::Name), "accessible");
+        expectEnglish(child->text(QAccessible::Value), "accessible");
+    }
+    QAccessibleInterface* table = picture->child(0);
+    ASSERT_EQ(table->childCount(), 369);
+    for (int i = 0; i < table->childCount(); ++i) {
+        expectEnglish(table->child(i)->text(QAccessible::Name), "cell");
+        expectEnglish(table->child(i)->text(QAccessible::Value), "cell");
+    }
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(0, 0);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Grid 1, row 1, column 1"));
+    EXPECT_EQ(cell->text(QAccessible::Value), QStringLiteral("empty, notes 3"));
+    EXPECT_EQ(accessibleCellText(g, 16, 4), QStringLiteral("%1, entry, wrong").arg(wrong));
+
+    ASSERT_TRUE(installLanguage(Language::Deutsch));
+    g.ui.language = Language::Deutsch;
+    EXPECT_EQ(picture->child(1)->text(QAccessible::Name), QStringLiteral("Statistik"));
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Gitter 1, Zeile 1, Spalte 1"));
+    EXPECT_EQ(cell->text(QAccessible::Value), QStringLiteral("leer, Notizen 3"));
+    EXPECT_EQ(keyList().front().title, QStringLiteral("Im Spiel"));
+    attachAccessibleBoard(&area, nullptr);
     delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
 }
