@@ -5,10 +5,12 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
+#include "halloffame/damagedfile.h"
 #include "halloffame/forms.h"
 
 #include <QByteArray>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QString>
@@ -29,30 +31,6 @@ void showProblem(Game& g, const QString& text) {
     g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
 }
 
-// The backup that already holds exactly these bytes, if any.
-QString backupHolding(Game& g, const QByteArray& bytes) {
-    for (int number = 1; number <= kBackupNames; ++number) {
-        const QString name = backupFileName(kFileName, number);
-        if (!g.platform.fileExists(name)) continue;
-        const ReadResult copy = g.platform.readFile(name, kReadLimit);
-        if (copy && *copy == bytes) return name;
-    }
-    return {};
-}
-
-// Keeps a damaged original as a numbered backup (unless one holds it already) before
-// anything can overwrite it. Returns the backup's name, or empty with `why` set.
-QString keepCopy(Game& g, const QByteArray& bytes, QString& why) {
-    if (const QString kept = backupHolding(g, bytes); !kept.isEmpty()) return kept;
-    QString name;
-    const WriteResult copy = g.platform.writeBackup(kFileName, bytes, name);
-    if (!copy.ok) {
-        why = copy.error;
-        return {};
-    }
-    return name;
-}
-
 // The lists in the file as it is now, for merging before a save. A file that cannot be
 // read, or is damaged and not yet kept as a backup, is moved aside first, so the save
 // cannot destroy it. False (after a message) when that is not possible.
@@ -66,21 +44,14 @@ bool readFileForMerge(Game& g, HallOfFameLists& lists) {
     if (bytes) {
         intact = decodeHallOfFame(std::vector<unsigned char>(bytes->begin(), bytes->end()), table);
         lists = hallOfFameLists(table);
-        if (intact || !backupHolding(g, *bytes).isEmpty()) return true;
+        if (intact || !backupHolding(g, kFileName, *bytes, kReadLimit).isEmpty()) return true;
     }
-    QString aside;
-    const WriteResult moved = g.platform.moveAside(kFileName, aside);
-    if (!moved.ok) {
-        showProblem(g, FameTexts::tr("Die Ruhmeshalle „%1“ ist unlesbar oder beschädigt und "
-                                     "konnte nicht beiseitegelegt werden.\n%2\nDie Ruhmeshalle "
-                                     "wurde nicht gespeichert.")
-                           .arg(kFileName, moved.error));
-        return false;
-    }
-    showProblem(g, FameTexts::tr("Die unlesbare oder beschädigte Ruhmeshalle „%1“ wurde als "
-                                 "„%2“ beiseitegelegt.")
-                       .arg(kFileName, aside));
-    return true;
+    return setDamagedFileAside(
+        g, kFileName,
+        FameTexts::tr("Die Ruhmeshalle „%1“ ist unlesbar oder beschädigt und konnte nicht "
+                      "beiseitegelegt werden.\n%2\nDie Ruhmeshalle wurde nicht gespeichert."),
+        FameTexts::tr("Die unlesbare oder beschädigte Ruhmeshalle „%1“ wurde als „%2“ "
+                      "beiseitegelegt."));
 }
 
 } // namespace
@@ -101,17 +72,9 @@ void loadHallOfFame(Game& g) {
     hallOfFame(g).fileLists = hallOfFameLists(hallOfFame(g));
     if (intact) return;
     // Keep the damaged original, so that saving the readable part loses nothing.
-    QString why;
-    const QString kept = keepCopy(g, *bytes, why);
-    showProblem(g, FameTexts::tr("Die Ruhmeshalle „%1“ ist beschädigt.\n"
-                                 "Alle lesbaren Einträge wurden übernommen.\n%2")
-                       .arg(kFileName, kept.isEmpty()
-                                           ? FameTexts::tr("Die Originaldatei konnte nicht "
-                                                           "gesichert werden: %1")
-                                                 .arg(why)
-                                           : FameTexts::tr("Die Originaldatei wurde als „%1“ "
-                                                           "gesichert.")
-                                                 .arg(kept)));
+    keepDamagedOriginal(g, kFileName, *bytes, kReadLimit,
+                        FameTexts::tr("Die Ruhmeshalle „%1“ ist beschädigt.\n"
+                                      "Alle lesbaren Einträge wurden übernommen.\n%2"));
 }
 
 void saveHallOfFame(Game& g) {
@@ -207,7 +170,13 @@ void enterHallOfFame(Game& g) {
 }
 
 void askChampionName(Game& g) {
+    askChampionName(g, QString(), QString());
+}
+
+void askChampionName(Game& g, const QString& title, const QString& prompt) {
     const auto form = std::make_unique<ChampForm>(g);
+    if (!title.isEmpty()) form->setWindowTitle(title);
+    if (!prompt.isEmpty()) form->lbl2->setText(prompt);
     form->ed1->setText(QString::fromStdString(hallOfFame(g).championName));
     form->ed1->selectAll();
     form->ed1->setFocus();

@@ -7,6 +7,7 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
+#include "halloffame/damagedfile.h"
 #include "halloffame/forms.h"
 #include "halloffame/halloffame.h"
 
@@ -34,17 +35,6 @@ std::vector<unsigned char> image(const QByteArray& bytes) {
     return {bytes.begin(), bytes.end()};
 }
 
-// The backup that already holds exactly these bytes, if any.
-QString backupHolding(Game& g, const QByteArray& bytes) {
-    for (int number = 1; number <= kBackupNames; ++number) {
-        const QString name = backupFileName(kFileName, number);
-        if (!g.platform.fileExists(name)) continue;
-        const ReadResult copy = g.platform.readFile(name, kReadLimit);
-        if (copy && *copy == bytes) return name;
-    }
-    return {};
-}
-
 const char* const kNewerText = QT_TRANSLATE_NOOP(
     "FameTexts",
     "Die Statistik „%1“ stammt von einer neueren Version des Spiels. Sie bleibt unverändert; "
@@ -68,23 +58,16 @@ bool readFileForMerge(Game& g, Statistics& file) {
             showProblem(g, FameTexts::tr(kNewerText).arg(kFileName));
             return false;
         case StatisticsRead::Damaged:
-            if (!backupHolding(g, *bytes).isEmpty()) return true;
+            if (!backupHolding(g, kFileName, *bytes, kReadLimit).isEmpty()) return true;
             break;
         }
     }
-    QString aside;
-    const WriteResult moved = g.platform.moveAside(kFileName, aside);
-    if (!moved.ok) {
-        showProblem(g, FameTexts::tr("Die Statistik „%1“ ist unlesbar oder beschädigt und "
-                                     "konnte nicht beiseitegelegt werden.\n%2\nDie Statistik "
-                                     "wurde nicht gespeichert.")
-                           .arg(kFileName, moved.error));
-        return false;
-    }
-    showProblem(g, FameTexts::tr("Die unlesbare oder beschädigte Statistik „%1“ wurde als "
-                                 "„%2“ beiseitegelegt.")
-                       .arg(kFileName, aside));
-    return true;
+    return setDamagedFileAside(
+        g, kFileName,
+        FameTexts::tr("Die Statistik „%1“ ist unlesbar oder beschädigt und konnte nicht "
+                      "beiseitegelegt werden.\n%2\nDie Statistik wurde nicht gespeichert."),
+        FameTexts::tr("Die unlesbare oder beschädigte Statistik „%1“ wurde als „%2“ "
+                      "beiseitegelegt."));
 }
 
 // Today as yyyymmdd, from the platform's date text (dd.MM.yyyy); 0 when it is no date.
@@ -101,21 +84,11 @@ void enterBestTime(Game& g, int generatedLevel, const std::string& finishTime) {
     if (bestTimeRank(list, finishTime) == 0) return;
     HallOfFame& table = hallOfFame(g);
     table.nameAccepted = false;
-    {
-        const auto form = std::make_unique<ChampForm>(g);
-        form->setWindowTitle(FameTexts::tr("Bestzeiten"));
-        form->lbl2->setText(
-            FameTexts::tr("Neue Bestzeit für „%1“!\nBitte geben Sie Ihren "
-                          "Namen ein:")
-                .arg(QString::fromUtf8(
-                    kGeneratedLevels[static_cast<std::size_t>(generatedLevel)].name)));
-        form->ed1->setText(QString::fromStdString(table.championName));
-        form->ed1->selectAll();
-        form->ed1->setFocus();
-        form->setProperty(kWaitsOnCloseProperty, true);
-        g.ui.dialogDone = false;
-        g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.ui.dialogDone; });
-    }
+    askChampionName(g, FameTexts::tr("Bestzeiten"),
+                    FameTexts::tr("Neue Bestzeit für „%1“!\nBitte geben Sie Ihren "
+                                  "Namen ein:")
+                        .arg(QString::fromUtf8(
+                            kGeneratedLevels[static_cast<std::size_t>(generatedLevel)].name)));
     if (!table.nameAccepted) return;
     insertBestTime(list, {table.championName, g.platform.dateText().toStdString(), finishTime});
 }
@@ -157,23 +130,9 @@ void loadStatistics(Game& g) {
     }
     s.stats = s.onFile = read;
     // Keep the damaged original, so that saving the readable part loses nothing.
-    QString kept = backupHolding(g, *bytes), why;
-    if (kept.isEmpty()) {
-        const WriteResult copy = g.platform.writeBackup(kFileName, *bytes, kept);
-        if (!copy.ok) {
-            kept.clear();
-            why = copy.error;
-        }
-    }
-    showProblem(g, FameTexts::tr("Die Statistik „%1“ ist beschädigt.\n"
-                                 "Alle lesbaren Einträge wurden übernommen.\n%2")
-                       .arg(kFileName, kept.isEmpty()
-                                           ? FameTexts::tr("Die Originaldatei konnte nicht "
-                                                           "gesichert werden: %1")
-                                                 .arg(why)
-                                           : FameTexts::tr("Die Originaldatei wurde als „%1“ "
-                                                           "gesichert.")
-                                                 .arg(kept)));
+    keepDamagedOriginal(g, kFileName, *bytes, kReadLimit,
+                        FameTexts::tr("Die Statistik „%1“ ist beschädigt.\n"
+                                      "Alle lesbaren Einträge wurden übernommen.\n%2"));
 }
 
 bool saveStatistics(Game& g) {
