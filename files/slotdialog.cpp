@@ -3,10 +3,10 @@
 // Shown by loadBoard and saveBoard (boardfile.cpp), which load or save the chosen slot.
 #include "files/slotdialog.h"
 
+#include "platform/forms.h"
 #include "session/game.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,9 +14,7 @@
 
 SlotDialog::SlotDialog(Game& g, const QString& caption, SlotAction act, QWidget* parent)
     : QDialog(parent), g(g), act(std::move(act)) {
-    setObjectName(QStringLiteral("frm1"));
-    setWindowTitle(caption);
-    if (parent) setWindowIcon(parent->windowIcon());
+    setUpForm(*this, QStringLiteral("frm1"), caption, parent);
 
     auto* layout = new QVBoxLayout(this);
     for (int number = 1; number <= 4; ++number) {
@@ -27,17 +25,12 @@ SlotDialog::SlotDialog(Game& g, const QString& caption, SlotAction act, QWidget*
         layout->addWidget(button);
         options[number - 1] = button;
     }
-    auto* buttons = new QHBoxLayout;
-    cmd1 = new QPushButton(QStringLiteral("OK"), this);
-    cmd1->setObjectName(QStringLiteral("cmd1"));
-    cmd2 = new QPushButton(FileTexts::tr("Abbrechen"), this);
-    cmd2->setObjectName(QStringLiteral("cmd2"));
-    connect(cmd1, &QPushButton::clicked, this, [this] { cmd1_Click(); });
-    connect(cmd2, &QPushButton::clicked, this, [this] { cmd2_Click(); });
-    buttons->addWidget(cmd1);
-    buttons->addWidget(cmd2);
-    layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(200, 0)));
+    const OkCancelButtons row = addOkCancelRow(
+        *this, *layout, QStringLiteral("OK"), FileTexts::tr("Abbrechen"), [this] { cmd1_Click(); },
+        [this] { cmd2_Click(); });
+    cmd1 = row.ok;
+    cmd2 = row.cancel;
+    fixFormSize(*this, 200);
 }
 
 int SlotDialog::selectedOption() const {

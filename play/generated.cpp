@@ -5,17 +5,13 @@
 #include "session/game.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <array>
-#include <atomic>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -39,46 +35,20 @@ QString dayText(int date) {
 }
 
 GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, QWidget* parent)
-    : QDialog(parent), g(g), date_(date), ownChoice_(choice) {
-    setObjectName(QStringLiteral("erz"));
-    setWindowTitle(PlayTexts::tr("Rätsel erzeugen"));
-    if (parent) setWindowIcon(parent->windowIcon());
-
-    auto* layout = new QVBoxLayout(this);
-    auto* levelRow = new QHBoxLayout;
-    auto* levelLabel = new QLabel(PlayTexts::tr("S&tufe:"), this);
-    cmb1 = new QComboBox(this);
-    cmb1->setObjectName(QStringLiteral("cmb1"));
-    for (int level = 0; level < kGeneratedLevelCount; ++level)
-        cmb1->addItem(levelName(static_cast<GeneratedLevel>(level)));
-    levelLabel->setBuddy(cmb1);
-    levelRow->addWidget(levelLabel);
-    levelRow->addWidget(cmb1, 1);
-    layout->addLayout(levelRow);
-
-    chk1 = new QCheckBox(PlayTexts::tr("&Symmetrisch"), this);
-    chk1->setObjectName(QStringLiteral("chk1"));
-    layout->addWidget(chk1);
+    : LevelChoiceForm(g.ui.dialogDone, QStringLiteral("erz"), PlayTexts::tr("Rätsel erzeugen"),
+                      parent),
+      date_(date), ownChoice_(choice) {
+    addLevelBox(PlayTexts::tr("S&tufe:"), levelName);
+    addSymmetryBox(PlayTexts::tr("&Symmetrisch"));
     chk2 = new QCheckBox(PlayTexts::tr("Rätsel des &Tages"), this);
     chk2->setObjectName(QStringLiteral("chk2"));
     connect(chk2, &QCheckBox::clicked, this, [this] { chk2_Click(); });
-    layout->addWidget(chk2);
+    formLayout->addWidget(chk2);
     lbl1 = new QLabel(this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
     lbl1->setWordWrap(true);
-    layout->addWidget(lbl1);
-
-    auto* buttons = new QHBoxLayout;
-    cmd1 = new QPushButton(QStringLiteral("OK"), this);
-    cmd1->setObjectName(QStringLiteral("cmd1"));
-    cmd1->setDefault(true);
-    cmd2 = new QPushButton(PlayTexts::tr("Abbrechen"), this);
-    cmd2->setObjectName(QStringLiteral("cmd2"));
-    connect(cmd1, &QPushButton::clicked, this, [this] { cmd1_Click(); });
-    connect(cmd2, &QPushButton::clicked, this, [this] { cmd2_Click(); });
-    buttons->addWidget(cmd1);
-    buttons->addWidget(cmd2);
-    layout->addLayout(buttons);
+    formLayout->addWidget(lbl1);
+    addButtons(QStringLiteral("OK"), PlayTexts::tr("Abbrechen"));
 
     cmb1->setCurrentIndex(static_cast<int>(choice.level));
     chk1->setChecked(choice.symmetric);
@@ -87,8 +57,7 @@ GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, 
     // Room for the longest line of the day's label.
     lbl1->setMinimumWidth(fontMetrics().horizontalAdvance(
         PlayTexts::tr("Rätsel des Tages, Donnerstag, 10.12.2026:")));
-    setFixedSize(sizeHint().expandedTo(QSize(260, 0)));
-    cmb1->setFocus();
+    finish();
 }
 
 void GenerateDialog::chk2_Click() {
@@ -112,29 +81,10 @@ void GenerateDialog::chk2_Click() {
 
 GenerateChoice GenerateDialog::choice() const {
     GenerateChoice c;
-    c.level =
-        static_cast<GeneratedLevel>(std::clamp(cmb1->currentIndex(), 0, kGeneratedLevelCount - 1));
+    c.level = level();
     c.symmetric = chk1->isChecked();
     c.daily = chk2->isChecked();
     return c;
-}
-
-void GenerateDialog::cmd1_Click() {
-    confirmed_ = true;
-    g.ui.dialogDone = true;
-    close();
-}
-
-void GenerateDialog::cmd2_Click() {
-    confirmed_ = false;
-    g.ui.dialogDone = true;
-    close();
-}
-
-void GenerateDialog::closeEvent(QCloseEvent* event) {
-    // The close box ends the wait like Abbrechen; OK has already set its answer.
-    g.ui.dialogDone = true;
-    event->accept();
 }
 
 std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
@@ -160,37 +110,18 @@ std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
         seed = day.seed;
         origin.dailyDate = today;
     } else {
-        seed = static_cast<std::uint32_t>(g.random.RANDOM(65536)) << 16 |
-               static_cast<std::uint32_t>(g.random.RANDOM(65536));
+        seed = newPuzzleSeed(g.random);
     }
     origin.level = static_cast<int>(level);
 
-    std::atomic<bool> cancel{false};
-    std::atomic<int> attempt{0};
-    std::optional<GeneratedPuzzle> puzzle;
-    const QString name = levelName(level);
-    g.platform.runCancellable(
-        PlayTexts::tr("Rätsel erzeugen"),
-        [&] {
-            puzzle = generatePuzzle(
-                level, symmetric, seed, cancel,
-                [&attempt](const GenerateProgress& p) { attempt = p.attempt; }, kGenerateAttempts);
-        },
-        cancel,
-        [&] {
+    std::vector<GeneratedPuzzle> puzzles = generatePuzzles(
+        g.platform, PlayTexts::tr("Rätsel erzeugen"), level, symmetric, {seed}, levelName(level),
+        [name = levelName(level)](int, int attempt) {
             return PlayTexts::tr("Ein Rätsel der Stufe „%1“ entsteht …\nVersuch %2")
                 .arg(name)
-                .arg(attempt.load() + 1);
-        });
-    if (!puzzle) {
-        const QString why =
-            cancel ? PlayTexts::tr("Das Erzeugen wurde abgebrochen.")
-                   : PlayTexts::tr("In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.")
-                         .arg(kGenerateAttempts)
-                         .arg(name);
-        g.platform.messageBox(why + PlayTexts::tr("\nDas Brett bleibt, wie es war."),
-                              QStringLiteral("OK"), 1, MessageIcon::Information);
-        return std::nullopt;
-    }
-    return GeneratedStart{std::move(*puzzle), origin};
+                .arg(attempt + 1);
+        },
+        PlayTexts::tr("\nDas Brett bleibt, wie es war."));
+    if (puzzles.empty()) return std::nullopt;
+    return GeneratedStart{std::move(puzzles.front()), origin};
 }

@@ -5,16 +5,14 @@
 #pragma once
 
 #include "engine/generate.h"
+#include "platform/generating.h"
 
-#include <QDialog>
 #include <QString>
 
 #include <optional>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QPushButton;
 struct Game;
 
 // What the dialog asks for.
@@ -27,34 +25,21 @@ struct GenerateChoice {
 
 // The dialog `erz`: the level in `cmb1`, "&Symmetrisch" `chk1`, "Rätsel des &Tages" `chk2`
 // with the day's level in `lbl1`, OK `cmd1` and "Abbrechen" `cmd2`.
-class GenerateDialog : public QDialog {
+class GenerateDialog : public LevelChoiceForm {
   public:
     // date: today as yyyymmdd, for the puzzle of the day.
     GenerateDialog(Game& g, const GenerateChoice& choice, int date, QWidget* parent = nullptr);
 
-    void cmd1_Click(); // OK: the choice stands, the dialog closes
-    void cmd2_Click(); // Abbrechen (also Esc and the close box): nothing is generated
     void chk2_Click(); // the puzzle of the day on or off
 
     GenerateChoice choice() const;
-    bool confirmed() const { return confirmed_; }
 
-    QComboBox* cmb1 = nullptr;
-    QCheckBox* chk1 = nullptr;
     QCheckBox* chk2 = nullptr;
     QLabel* lbl1 = nullptr;
-    QPushButton* cmd1 = nullptr;
-    QPushButton* cmd2 = nullptr;
-
-  protected:
-    void reject() override { cmd2_Click(); }
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Game& g;
     int date_;
     GenerateChoice ownChoice_; // level and symmetry chosen while the day's are shown
-    bool confirmed_ = false;
 };
 
 // A generated puzzle and where it came from.

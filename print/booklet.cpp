@@ -6,37 +6,22 @@
 #include "print/printout.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <atomic>
 #include <vector>
 
 BookletDialog::BookletDialog(Game& g, const BookletChoice& choice, QWidget* parent)
-    : QDialog(parent), g(g) {
-    setObjectName(QStringLiteral("heft"));
-    setWindowTitle(PrintTexts::tr("Rätselheft drucken"));
-    if (parent) setWindowIcon(parent->windowIcon());
-
-    auto* layout = new QVBoxLayout(this);
-    auto* levelRow = new QHBoxLayout;
-    auto* levelLabel = new QLabel(PrintTexts::tr("S&tufe:"), this);
-    cmb1 = new QComboBox(this);
-    cmb1->setObjectName(QStringLiteral("cmb1"));
-    for (int level = 0; level < kGeneratedLevelCount; ++level)
-        cmb1->addItem(generatedLevelText(level));
-    levelLabel->setBuddy(cmb1);
-    levelRow->addWidget(levelLabel);
-    levelRow->addWidget(cmb1, 1);
-    layout->addLayout(levelRow);
+    : LevelChoiceForm(g.ui.dialogDone, QStringLiteral("heft"), PrintTexts::tr("Rätselheft drucken"),
+                      parent) {
+    addLevelBox(PrintTexts::tr("S&tufe:"),
+                [](GeneratedLevel level) { return generatedLevelText(static_cast<int>(level)); });
 
     auto* countRow = new QHBoxLayout;
     auto* countLabel = new QLabel(PrintTexts::tr("&Anzahl der Rätsel:"), this);
@@ -46,56 +31,23 @@ BookletDialog::BookletDialog(Game& g, const BookletChoice& choice, QWidget* pare
     countLabel->setBuddy(spn1);
     countRow->addWidget(countLabel);
     countRow->addWidget(spn1);
-    layout->addLayout(countRow);
+    formLayout->addLayout(countRow);
 
-    chk1 = new QCheckBox(PrintTexts::tr("&Symmetrisch"), this);
-    chk1->setObjectName(QStringLiteral("chk1"));
-    layout->addWidget(chk1);
-
-    auto* buttons = new QHBoxLayout;
-    cmd1 = new QPushButton(PrintTexts::tr("OK"), this);
-    cmd1->setObjectName(QStringLiteral("cmd1"));
-    cmd1->setDefault(true);
-    cmd2 = new QPushButton(PrintTexts::tr("Abbrechen"), this);
-    cmd2->setObjectName(QStringLiteral("cmd2"));
-    connect(cmd1, &QPushButton::clicked, this, [this] { cmd1_Click(); });
-    connect(cmd2, &QPushButton::clicked, this, [this] { cmd2_Click(); });
-    buttons->addWidget(cmd1);
-    buttons->addWidget(cmd2);
-    layout->addLayout(buttons);
+    addSymmetryBox(PrintTexts::tr("&Symmetrisch"));
+    addButtons(PrintTexts::tr("OK"), PrintTexts::tr("Abbrechen"));
 
     cmb1->setCurrentIndex(static_cast<int>(choice.level));
     spn1->setValue(choice.count);
     chk1->setChecked(choice.symmetric);
-    setFixedSize(sizeHint().expandedTo(QSize(260, 0)));
-    cmb1->setFocus();
+    finish();
 }
 
 BookletChoice BookletDialog::choice() const {
     BookletChoice c;
-    c.level =
-        static_cast<GeneratedLevel>(std::clamp(cmb1->currentIndex(), 0, kGeneratedLevelCount - 1));
+    c.level = level();
     c.count = std::clamp(spn1->value(), 1, kBookletMaxPuzzles);
     c.symmetric = chk1->isChecked();
     return c;
-}
-
-void BookletDialog::cmd1_Click() {
-    confirmed_ = true;
-    g.ui.dialogDone = true;
-    close();
-}
-
-void BookletDialog::cmd2_Click() {
-    confirmed_ = false;
-    g.ui.dialogDone = true;
-    close();
-}
-
-void BookletDialog::closeEvent(QCloseEvent* event) {
-    // The close box ends the wait like Abbrechen; OK has already set its answer.
-    g.ui.dialogDone = true;
-    event->accept();
 }
 
 namespace {
@@ -104,45 +56,18 @@ namespace {
 // when cancelled or when one of them did not come within kGenerateAttempts passes (said).
 std::vector<GeneratedPuzzle> generateBooklet(Game& g, const BookletChoice& choice) {
     std::vector<std::uint32_t> seeds;
-    for (int i = 0; i < choice.count; ++i)
-        seeds.push_back(static_cast<std::uint32_t>(g.random.RANDOM(65536)) << 16 |
-                        static_cast<std::uint32_t>(g.random.RANDOM(65536)));
-
-    std::atomic<bool> cancel{false};
-    std::atomic<bool> failed{false};
-    std::atomic<int> made{0};
-    std::vector<GeneratedPuzzle> puzzles;
+    for (int i = 0; i < choice.count; ++i) seeds.push_back(newPuzzleSeed(g.random));
     const QString name = generatedLevelText(static_cast<int>(choice.level));
-    g.platform.runCancellable(
-        PrintTexts::tr("Rätselheft drucken"),
-        [&] {
-            for (const std::uint32_t seed : seeds) {
-                std::optional<GeneratedPuzzle> puzzle = generatePuzzle(
-                    choice.level, choice.symmetric, seed, cancel, {}, kGenerateAttempts);
-                if (!puzzle) {
-                    failed = !cancel;
-                    return;
-                }
-                puzzles.push_back(std::move(*puzzle));
-                made = static_cast<int>(puzzles.size());
-            }
-        },
-        cancel,
-        [&] {
+    return generatePuzzles(
+        g.platform, PrintTexts::tr("Rätselheft drucken"), choice.level, choice.symmetric, seeds,
+        name,
+        [&](int made, int) {
             return PrintTexts::tr("Rätsel %1 von %2 der Stufe „%3“ entsteht …")
-                .arg(std::min(made.load() + 1, choice.count))
+                .arg(std::min(made + 1, choice.count))
                 .arg(choice.count)
                 .arg(name);
-        });
-    if (puzzles.size() == static_cast<std::size_t>(choice.count)) return puzzles;
-    const QString why =
-        failed ? PrintTexts::tr("In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.")
-                     .arg(kGenerateAttempts)
-                     .arg(name)
-               : PrintTexts::tr("Das Erzeugen wurde abgebrochen.");
-    g.platform.messageBox(why + QLatin1Char('\n') + PrintTexts::tr("Es wurde nichts gedruckt."),
-                          PrintTexts::tr("OK"), 1, MessageIcon::Information);
-    return {};
+        },
+        QLatin1Char('\n') + PrintTexts::tr("Es wurde nichts gedruckt."));
 }
 
 } // namespace

@@ -5,12 +5,8 @@
 #pragma once
 
 #include "engine/generate.h"
+#include "platform/generating.h"
 
-#include <QDialog>
-
-class QCheckBox;
-class QComboBox;
-class QPushButton;
 class QSpinBox;
 struct Game;
 
@@ -27,29 +23,13 @@ struct BookletChoice {
 
 // The dialog `heft`: the level in `cmb1`, the number of puzzles in `spn1` (1..20),
 // "&Symmetrisch" `chk1`, OK `cmd1` and "Abbrechen" `cmd2`.
-class BookletDialog : public QDialog {
+class BookletDialog : public LevelChoiceForm {
   public:
     BookletDialog(Game& g, const BookletChoice& choice, QWidget* parent = nullptr);
 
-    void cmd1_Click(); // OK: the booklet is made
-    void cmd2_Click(); // Abbrechen (also Esc and the close box): nothing is printed
-
     BookletChoice choice() const;
-    bool confirmed() const { return confirmed_; }
 
-    QComboBox* cmb1 = nullptr;
     QSpinBox* spn1 = nullptr;
-    QCheckBox* chk1 = nullptr;
-    QPushButton* cmd1 = nullptr;
-    QPushButton* cmd2 = nullptr;
-
-  protected:
-    void reject() override { cmd2_Click(); }
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    Game& g;
-    bool confirmed_ = false;
 };
 
 // The pages of a booklet of `count` puzzles: one each, then the solutions section.

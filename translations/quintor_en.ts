@@ -1312,14 +1312,6 @@ The board stays as it was.</translation>
         <translation>Making puzzle %1 of %2 of level “%3” …</translation>
     </message>
     <message>
-        <source>In %1 Versuchen ist kein Rätsel der Stufe „%2“ entstanden.</source>
-        <translation>%1 attempts made no puzzle of level “%2”.</translation>
-    </message>
-    <message>
-        <source>Das Erzeugen wurde abgebrochen.</source>
-        <translation>Generating was cancelled.</translation>
-    </message>
-    <message>
         <source>Es wurde nichts gedruckt.</source>
         <translation>Nothing was printed.</translation>
     </message>
