@@ -87,8 +87,7 @@ void enterBestTime(Game& g, int generatedLevel, const std::string& finishTime) {
     askChampionName(g, FameTexts::tr("Bestzeiten"),
                     FameTexts::tr("Neue Bestzeit für „%1“!\nBitte geben Sie Ihren "
                                   "Namen ein:")
-                        .arg(QString::fromUtf8(
-                            kGeneratedLevels[static_cast<std::size_t>(generatedLevel)].name)));
+                        .arg(generatedLevelText(generatedLevel)));
     if (!table.nameAccepted) return;
     insertBestTime(list, {table.championName, g.platform.dateText().toStdString(), finishTime});
 }
