@@ -52,6 +52,7 @@ TEST(Hint, EachTechniqueIsFoundWhereItIsTheEasiestStep) {
         std::optional<HintCell> target; // the cell a single fills
         std::optional<Removal> removed; // one of the removals
         const char* text;
+        const char* english = nullptr; // the sentence in English
     };
     const Case cases[] = {
         {"naked single, corner grid",
@@ -108,7 +109,8 @@ TEST(Hint, EachTechniqueIsFoundWhereItIsTheEasiestStep) {
          7,
          HintCell{3, 2, 5},
          {},
-         "Tipp: In Gitter 4 passt die 7 in Zeile 5 nur in Spalte 2."},
+         "Tipp: In Gitter 4 passt die 7 in Zeile 5 nur in Spalte 2.",
+         "Hint: In grid 4, the 7 can go in row 5 only in column 2."},
         {"hidden single in a column",
          boardWith(std::vector<Value>{{1, 5, 4, 1},
                                       {1, 5, 5, 2},
@@ -140,7 +142,9 @@ TEST(Hint, EachTechniqueIsFoundWhereItIsTheEasiestStep) {
          {},
          Removal{{0, 1, 7}, 4},
          "Tipp: Gesperrter Kandidat – in Gitter 1 steht die 4 in Kasten 9 nur in Zeile 7, also "
-         "nirgends sonst in Zeile 7."},
+         "nirgends sonst in Zeile 7.",
+         "Hint: Locked Candidate – in grid 1, the 4 lies in box 9 only in row 7, so nowhere else "
+         "in row 7."},
         {"claiming, corner grid",
          boardWith(rowOf(3, 5, {4, 5, 6, 7, 8, 9}, {1, 2, 3, 5, 6, 7})),
          Technique::LockedClaiming,
@@ -199,7 +203,9 @@ TEST(Hint, EachTechniqueIsFoundWhereItIsTheEasiestStep) {
          {},
          Removal{{1, 3, 3}, 5},
          "Tipp: X-Wing – in Gitter 2 passt die 5 in Zeile 2 und Zeile 7 nur in Spalte 3 und "
-         "Spalte 8, also nirgends sonst in diesen beiden Linien."},
+         "Spalte 8, also nirgends sonst in diesen beiden Linien.",
+         "Hint: X-Wing – in grid 2, the 5 can go in rows 2 and 7 only in columns 3 and 8, so "
+         "nowhere else in those two columns."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -221,6 +227,9 @@ TEST(Hint, EachTechniqueIsFoundWhereItIsTheEasiestStep) {
         }
         if (c.text) {
             EXPECT_EQ(hintText(*hint), c.text);
+        }
+        if (c.english) {
+            EXPECT_EQ(hintText(*hint, true, HintLanguage::English), c.english);
         }
     }
 }
