@@ -462,7 +462,7 @@ Explanation englishExplain(const Hint& h, bool showDigits) {
     case Technique::HiddenTriple:
     case Technique::HiddenQuad:
         return {"in " + grid + ", " + digits + " can go in " + englishUnit(u) + " only in " +
-                    englishPlaces(h.cells, u) + ", so no other digit goes there",
+                    englishPlaces(h.cells, u) + ", so those cells hold no other digit",
                 grid + ", " + englishUnit(u) + ": " + digits + " only in " +
                     englishPlaces(h.cells, u)};
     case Technique::XWing: {
