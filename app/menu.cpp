@@ -17,9 +17,10 @@
 #include "help/help.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
-#include "play/backgroundsearch.h"
+#include "session/backgroundsearch.h"
 #include "play/cursor.h"
 #include "play/editor.h"
+#include "play/events.h"
 #include "play/generated.h"
 #include "play/playloop.h"
 #include "play/render.h"
@@ -490,17 +491,13 @@ void Win_0_MenuEvent(Game& g, int id) {
     showStripText(g, StripField::Note, g.state.gameStarted ? QString() : kStartHint);
 }
 
-void quitGame(Game& g) {
-    const int answer = g.platform.messageBox(MenuTexts::tr("Spiel beenden?"),
-                                             MenuTexts::tr("&JA|&NEIN"), 2, MessageIcon::Question);
-    if (answer == 2) return;
-    keepGameInProgress(g); // the game in progress is offered again at the next start
-    // The top-level handlers end the program with status 0; unwinding from here leaves
-    // any running game loop on the way.
-    throw QuitRequested{};
-}
-
-void Win_0_Close(Game& g) {
-    quitGame(g);
-    g.ui.escapeConsumed = true;
+void resumeGame(Game& g) {
+    if (!offerResume(g)) return;
+    // The resumed board is where its history begins: nothing before it can be undone.
+    startNewHistory(g);
+    updateDifficultyPanel(g);
+    // The whole panel: its header shows digits or letters as the resumed game does.
+    drawStatisticsPanel(g);
+    updateClock(g);
+    playLoop(g);
 }

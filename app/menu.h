@@ -1,5 +1,5 @@
 // The menu bar and command dispatch: the menu item table, check marks, the menu handler
-// with its common head and tail, the quit question and the close handler.
+// with its common head and tail (the quit question and the close box: play/events.h).
 #pragma once
 
 #include "session/menuid.h"
@@ -37,6 +37,6 @@ QMenuBar* buildMenuBar(const std::vector<MenuItem>& bar, QWidget* parent,
 
 void updateMenuChecks(Game& g);
 void Win_0_MenuEvent(Game& g, int id);
-void Win_0_Close(Game& g);
-// Asks "Spiel beenden?"; on "&JA" keeps the game in progress and throws QuitRequested.
-void quitGame(Game& g);
+// The start-up command (MenuId::ResumeGame): offerResume, and on JA the play loop with the
+// game put back.
+void resumeGame(Game& g);

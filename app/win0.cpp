@@ -8,7 +8,7 @@
 #include "app/menu.h"
 #include "platform/canvas.h"
 #include "platform/qt_platform.h"
-#include "play/playloop.h"
+#include "play/events.h"
 
 #include <QAction>
 #include <QApplication>

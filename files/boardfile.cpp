@@ -7,7 +7,7 @@
 #include "engine/solver.h"
 #include "files/record.h"
 #include "files/slotdialog.h"
-#include "play/backgroundsearch.h"
+#include "session/backgroundsearch.h"
 
 #include <QDir>
 

@@ -1,15 +1,12 @@
 // The game-in-progress file "spielstand.qnt": written atomically through the platform (at
 // most once a second while playing, always on leaving through the quit question), removed
 // when the game is solved or the board cleared, and offered back at start.
-// Called by the play loop, the quit question, "Brett löschen" and the start-up command.
+// Called by the play loop, the quit question, "Brett löschen" and the start-up command
+// (app/menu.cpp resumeGame).
 #include "files/resume.h"
 
 #include "session/game.h"
 #include "files/gamestate.h"
-#include "panels/info.h"
-#include "panels/statistics.h"
-#include "play/playloop.h"
-#include "play/undo.h"
 
 #include <QFileInfo>
 #include <QLockFile>
@@ -255,15 +252,4 @@ bool offerResume(Game& g) {
     // The file holds this very game: the next write waits for the first change.
     g.state.gameInProgress.lastImage = boardImage(g);
     return true;
-}
-
-void resumeGame(Game& g) {
-    if (!offerResume(g)) return;
-    // The resumed board is where its history begins: nothing before it can be undone.
-    startNewHistory(g);
-    updateDifficultyPanel(g);
-    // The whole panel: its header shows digits or letters as the resumed game does.
-    drawStatisticsPanel(g);
-    updateClock(g);
-    playLoop(g);
 }

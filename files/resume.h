@@ -38,5 +38,3 @@ void releaseGameInProgress(Game& g);
 // reported and kept aside as a backup, or left exactly as it is when no backup name is
 // free.
 bool offerResume(Game& g);
-// The start-up command: offerResume, and on JA the play loop with the game put back.
-void resumeGame(Game& g);

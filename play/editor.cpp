@@ -2,7 +2,7 @@
 // Called by the menu command "&Eigenes Brett".
 #include "play/editor.h"
 
-#include "app/events.h"
+#include "play/events.h"
 #include "session/game.h"
 #include "engine/shuffle.h"
 #include "panels/info.h"
@@ -12,6 +12,7 @@
 #include "play/cursor.h"
 #include "play/commands.h"
 #include "play/palette.h"
+#include "play/paletteloop.h"
 #include "play/playloop.h"
 #include "play/render.h"
 #include "play/undo.h"

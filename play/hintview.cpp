@@ -10,7 +10,7 @@
 #include "engine/hint.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
-#include "play/backgroundsearch.h"
+#include "session/backgroundsearch.h"
 #include "play/highlight.h"
 #include "play/hinttext.h"
 #include "play/render.h"

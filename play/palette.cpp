@@ -2,29 +2,15 @@
 // value or toggling a note. Opened by the play loop and the own-board editor.
 #include "play/palette.h"
 
-#include "app/events.h"
 #include "session/game.h"
 #include "session/look.h"
 #include "panels/info.h"
-#include "play/pause.h"
 #include "play/render.h"
 
 namespace {
 
 constexpr int kSquare = 18;
 constexpr int kPaletteSize = 3 * kSquare;
-
-// Clears the palette's tracking state even when a quit unwinds the loop.
-struct TrackingGuard {
-    Game& g;
-    ~TrackingGuard() {
-        g.ui.palette.paletteTracking = false;
-        if (g.ui.palette.backgroundSaved) {
-            g.ui.palette.savedBackground = QImage();
-            g.ui.palette.backgroundSaved = false;
-        }
-    }
-};
 
 // Horizontal offset of a value inside its square.
 int valueOffset(const Game& g, int value) {
@@ -37,8 +23,10 @@ void restoreBackground(Game& g) {
         g.canvas.paste(g.ui.palette.savedBackground, g.ui.palette.paletteX, g.ui.palette.paletteY);
 }
 
+} // namespace
+
 // A right press: removes the notes (note mode) or empties the cell (value mode).
-void clearCell(Game& g, int column, int row) {
+void clearPaletteCell(Game& g, int column, int row) {
     Board& b = g.state.board;
     g.ui.palette.paletteCleared = true;
     g.state.clock.paletteBusy = true;
@@ -58,8 +46,6 @@ bool insidePalette(const Game& g) {
            g.ui.pointerY >= g.ui.palette.paletteY &&
            g.ui.pointerY < g.ui.palette.paletteY + kPaletteSize;
 }
-
-} // namespace
 
 void chooseValue(Game& g, int column, int row, int v) {
     Board& b = g.state.board;
@@ -130,74 +116,4 @@ void paletteHover(Game& g, int x, int y) {
     if (value == g.ui.palette.paletteValue) return;
     g.ui.palette.paletteValue = value;
     drawValuePalette(g, g.ui.palette.paletteColumn, g.ui.palette.paletteRow);
-}
-
-void runValuePalette(Game& g, int column, int row) {
-    Board& b = g.state.board;
-    TrackingGuard guard{g};
-    // Redrawing notes walks the grids; the palette's cell stays in the grid it was opened on.
-    const auto grid = b.activeGrid;
-    g.ui.palette.paletteTracking = true;
-    g.platform.waitNoMouseButton();
-    g.ui.palette.paletteX = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
-    g.ui.palette.paletteY = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
-    g.ui.palette.paletteColumn = column;
-    g.ui.palette.paletteRow = row;
-
-    for (bool open = true; open;) {
-        g.ui.palette.paletteCleared = false;
-        g.ui.escapeConsumed = false;
-        const Event e = takeEvent(g);
-        b.activeGrid = grid;
-        switch (e.kind) {
-        case Event::Kind::LeftPress:
-            if (insidePalette(g)) {
-                chooseValue(g, column, row, g.ui.palette.paletteValue);
-                open = false;
-            }
-            break;
-        case Event::Kind::RightPress:
-            clearCell(g, column, row);
-            open = false;
-            break;
-        case Event::Kind::WindowMinimised:
-            pauseGame(g); // the palette stays open under the cover
-            break;
-        case Event::Kind::Char: {
-            if (e.ctrl() || e.alt()) break; // a key held with Ctrl or Alt is no value
-            int code = e.code;
-            if (code == kKeyEsc) {
-                code = '0';
-                g.ui.palette.paletteCleared = false;
-                g.ui.escapeConsumed = true;
-            } else if (!b.showDigits) {
-                code -= 48; // "a".."i" become "1".."9"
-            }
-            if (code >= '0' && code <= '9') {
-                const int v = code - '0';
-                if (!g.ui.noteMode) g.ui.palette.paletteValue = v;
-                // Letters are released under their capitals' codes.
-                g.ui.palette.paletteKeyRelease =
-                    (e.code >= 'a' && e.code <= 'z') ? e.code - 32 : e.code;
-                chooseValue(g, column, row, v);
-                open = false;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-    if (g.ui.palette.backgroundSaved) {
-        g.ui.palette.savedBackground = QImage();
-        g.ui.palette.backgroundSaved = false;
-    }
-    g.ui.palette.paletteTracking = false;
-    g.platform.waitNoMouseButton();
-    g.ui.helpText = QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Bitte ein Feld anklicken! "));
-    if (g.draw.largeFontMode) g.ui.helpText += QStringLiteral("   ");
-    showHelpText(g);
-    syncSharedBoxes(b);
-    if (b.showCandidates) computeCandidates(g);
 }

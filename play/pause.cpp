@@ -1,7 +1,7 @@
 // Pause: the cover over the board, the wait for the player, and the clock held meanwhile.
 #include "play/pause.h"
 
-#include "app/events.h"
+#include "play/events.h"
 #include "session/game.h"
 #include "session/look.h"
 

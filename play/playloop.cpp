@@ -4,7 +4,7 @@
 // Called by the menu commands that start or resume a game.
 #include "play/playloop.h"
 
-#include "app/events.h"
+#include "play/events.h"
 #include "session/game.h"
 #include "files/resume.h"
 #include "halloffame/statistics.h"
@@ -15,6 +15,7 @@
 #include "play/cursor.h"
 #include "play/editor.h"
 #include "play/palette.h"
+#include "play/paletteloop.h"
 #include "play/pause.h"
 #include "play/render.h"
 #include "play/undo.h"
@@ -165,14 +166,6 @@ void playCell(Game& g, bool rightButton, int column, int row) {
     drawValuePalette(g, column, row);
     runValuePalette(g, column, row);
     if (!rightButton) updateDigitCounts(g);
-}
-
-void Win_0_MouseMove(Game& g, int /*button*/, int /*shift*/, float x, float y) {
-    const int px = static_cast<int>(std::lrint(x));
-    const int py = static_cast<int>(std::lrint(y));
-    if (g.ui.palette.paletteTracking) paletteHover(g, px, py);
-    g.ui.pointerX = px;
-    g.ui.pointerY = py;
 }
 
 bool mapPointerToCell(Game& g, int& column, int& row) {

@@ -1,4 +1,4 @@
-// The play loop, the pointer-to-cell mapping and the main window's mouse-move handler.
+// The play loop, the pointer-to-cell mapping and the event pipeline of the game loops.
 #pragma once
 
 #include "play/commands.h"
@@ -14,7 +14,6 @@ void playLoop(Game& g);
 // A left or right press on cell (activeGrid, column, row): the palette, the note palette or
 // emptying the cell, as the play loop does for a click (also used by the cell cursor).
 void playCell(Game& g, bool rightButton, int column, int row);
-void Win_0_MouseMove(Game& g, int button, int shift, float x, float y);
 // Maps (pointerX, pointerY) to a cell: grids tested 0..4, first hit wins; sets activeGrid.
 bool mapPointerToCell(Game& g, int& column, int& row);
 // The play loop's commands: its keys with their descriptions, buttons and cell clicks.

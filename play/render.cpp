@@ -9,7 +9,7 @@
 #include "engine/solver.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
-#include "play/backgroundsearch.h"
+#include "session/backgroundsearch.h"
 #include "play/hintview.h"
 #include "play/highlight.h"
 

@@ -2,6 +2,7 @@
 // precedence, the alert, the error count and the hand-over of a solved timed game.
 #include "app/screen.h"
 #include "engine/rules.h"
+#include "app/menu.h"
 #include "files/resume.h"
 #include "panels/info.h"
 #include "panels/statistics.h"

@@ -5,6 +5,7 @@
 #include "play/buttons.h"
 #include "play/editor.h"
 #include "panels/info.h"
+#include "play/events.h"
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"

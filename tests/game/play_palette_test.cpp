@@ -1,7 +1,9 @@
 // The value palette: its place and look, the hover rule, typed characters, notes and the
 // screen under it.
 #include "session/game.h"
+#include "play/events.h"
 #include "play/palette.h"
+#include "play/paletteloop.h"
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"

@@ -1,10 +1,13 @@
-// Taking one window event inside the game's own loops and running its window handlers.
-#include "app/events.h"
+// Taking one window event inside the game's own loops and running its window handlers:
+// pointer moves, and the close request with its quit question.
+#include "play/events.h"
 
 #include "session/game.h"
-#include "app/menu.h"
+#include "files/resume.h"
 #include "play/highlight.h"
-#include "play/playloop.h"
+#include "play/palette.h"
+
+#include <cmath>
 
 Event takeEvent(Game& g) {
     // Whatever the last event changed on the board, the highlights follow it before the
@@ -47,4 +50,27 @@ Event takeEvent(Game& g) {
         break;
     }
     return e;
+}
+
+void Win_0_MouseMove(Game& g, int /*button*/, int /*shift*/, float x, float y) {
+    const int px = static_cast<int>(std::lrint(x));
+    const int py = static_cast<int>(std::lrint(y));
+    if (g.ui.palette.paletteTracking) paletteHover(g, px, py);
+    g.ui.pointerX = px;
+    g.ui.pointerY = py;
+}
+
+void quitGame(Game& g) {
+    const int answer = g.platform.messageBox(MenuTexts::tr("Spiel beenden?"),
+                                             MenuTexts::tr("&JA|&NEIN"), 2, MessageIcon::Question);
+    if (answer == 2) return;
+    keepGameInProgress(g); // the game in progress is offered again at the next start
+    // The top-level handlers end the program with status 0; unwinding from here leaves
+    // any running game loop on the way.
+    throw QuitRequested{};
+}
+
+void Win_0_Close(Game& g) {
+    quitGame(g);
+    g.ui.escapeConsumed = true;
 }

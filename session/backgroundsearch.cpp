@@ -1,5 +1,5 @@
 // The complete search off the user-interface thread (see backgroundsearch.h).
-#include "play/backgroundsearch.h"
+#include "session/backgroundsearch.h"
 
 #include "session/game.h"
 #include "engine/search.h"
