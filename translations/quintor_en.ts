@@ -1214,7 +1214,7 @@ The board stays as it was.</translation>
     </message>
     <message>
         <source>Pause (auch beim Verkleinern des Fensters); weiter mit jeder Taste</source>
-        <translation>Pause (also when the window is minimised); any key goes on</translation>
+        <translation>Pause (also when the window is minimised); any key resumes</translation>
     </message>
     <message>
         <source>Eingabe</source>
