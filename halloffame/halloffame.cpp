@@ -7,12 +7,11 @@
 #include "session/game.h"
 #include "halloffame/damagedfile.h"
 #include "halloffame/forms.h"
+#include "halloffame/savelock.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QString>
 
 #include <algorithm>
@@ -80,23 +79,19 @@ void loadHallOfFame(Game& g) {
 void saveHallOfFame(Game& g) {
     HallOfFame& table = hallOfFame(g);
     // Another running game may save at the same moment: read, merge and write under a lock.
-    const QString lockPath = g.platform.filePath(kLockName);
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(10000);
-    const QFileInfo lockInfo(lockPath);
-    if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile()) {
-        // A folder (or the like) of the lock's name is no lock of another game, and no lock
-        // can be taken beside it: save without one, and say why once.
+    const SaveLock lock(g.platform.filePath(kLockName));
+    if (lock.outcome() == SaveLock::Outcome::NotAFile) {
+        // Save without a lock, and say why once.
         if (!table.lockProblemShown)
             showProblem(g, FameTexts::tr("„%1“ ist keine Sperrdatei, sondern %2. Die "
                                          "Ruhmeshalle wird deshalb ohne Sperre gespeichert; "
                                          "speichern zwei Spiele zugleich, kann ein Eintrag "
                                          "verloren gehen.\nBitte „%1“ entfernen.")
-                               .arg(kLockName, lockInfo.isDir()
+                               .arg(kLockName, lock.isFolder()
                                                    ? FameTexts::tr("ein Ordner")
                                                    : FameTexts::tr("keine gewöhnliche Datei")));
         table.lockProblemShown = true;
-    } else if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+    } else if (lock.outcome() == SaveLock::Outcome::HeldByOther) {
         showProblem(g, FameTexts::tr("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
                                      "ein anderes Spiel sie gerade speichert.\nBitte später "
                                      "noch einmal versuchen."));

@@ -10,12 +10,11 @@
 #include "halloffame/damagedfile.h"
 #include "halloffame/forms.h"
 #include "halloffame/halloffame.h"
+#include "halloffame/savelock.h"
 
 #include <QDate>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLockFile>
 
 #include <memory>
 #include <mutex>
@@ -137,12 +136,9 @@ void loadStatistics(Game& g) {
 bool saveStatistics(Game& g) {
     StatisticsState& s = statisticsState(g);
     if (s.readOnly) return false;
-    const QString lockPath = g.platform.filePath(kLockName);
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(10000);
-    const QFileInfo lockInfo(lockPath);
-    if ((lockInfo.exists() || lockInfo.isSymLink()) && !lockInfo.isFile()) {
-        // No lock can be taken beside a folder of the lock's name: save without, say so once.
+    const SaveLock lock(g.platform.filePath(kLockName));
+    if (lock.outcome() == SaveLock::Outcome::NotAFile) {
+        // Save without a lock, and say so once.
         if (!s.lockProblemShown)
             showProblem(g, FameTexts::tr("„%1“ ist keine Sperrdatei. Die Statistik wird "
                                          "deshalb ohne Sperre gespeichert; speichern zwei "
@@ -150,7 +146,7 @@ bool saveStatistics(Game& g) {
                                          "Bitte „%1“ entfernen.")
                                .arg(kLockName));
         s.lockProblemShown = true;
-    } else if (!lock.tryLock(5000) && lock.error() == QLockFile::LockFailedError) {
+    } else if (lock.outcome() == SaveLock::Outcome::HeldByOther) {
         showProblem(g, FameTexts::tr("Die Statistik konnte nicht gespeichert werden, weil ein "
                                      "anderes Spiel sie gerade speichert. Das Ergebnis wird "
                                      "mit dem nächsten gespeichert."));

@@ -5,6 +5,7 @@
 #include "halloffame/parts.h"
 #include "session/game.h"
 #include "halloffame/halloffame.h"
+#include "halloffame/savelock.h"
 #include "platform/fileio.h"
 #include "support/scripted_platform.h"
 
@@ -341,4 +342,23 @@ TEST(FileSafety, AFolderNamedLikeTheLockIsNamedNotWaitedOn) {
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("ein Ordner")))
         << p.messages[0].text.toStdString();
     EXPECT_FALSE(p.messages[0].text.contains(QStringLiteral("anderes Spiel")));
+}
+
+// The save lock of the results files: free, it is taken; held by another game's lock it
+// reports that (and the save waits for the next time); a folder of its name is no lock.
+TEST(FileSafety, TheSaveLockTellsFreeHeldAndNotAFileApart) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("Statistik.txt.lock"));
+    {
+        const SaveLock first(path, 0);
+        EXPECT_EQ(first.outcome(), SaveLock::Outcome::Held);
+        EXPECT_TRUE(QFileInfo::exists(path));
+        const SaveLock second(path, 0);
+        EXPECT_EQ(second.outcome(), SaveLock::Outcome::HeldByOther);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path)); // released with its owner
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Statistik.txt.lock")));
+    const SaveLock folder(path, 0);
+    EXPECT_EQ(folder.outcome(), SaveLock::Outcome::NotAFile);
+    EXPECT_TRUE(folder.isFolder());
 }
