@@ -26,14 +26,13 @@ LevelChoiceForm::LevelChoiceForm(bool& dialogDone, const QString& objectName, co
     formLayout = new QVBoxLayout(this);
 }
 
-void LevelChoiceForm::addLevelBox(const QString& label,
-                                  const std::function<QString(GeneratedLevel)>& levelName) {
+void LevelChoiceForm::addLevelBox(const QString& label) {
     auto* levelRow = new QHBoxLayout;
     auto* levelLabel = new QLabel(label, this);
     cmb1 = new QComboBox(this);
     cmb1->setObjectName(QStringLiteral("cmb1"));
     for (int level = 0; level < kGeneratedLevelCount; ++level)
-        cmb1->addItem(levelName(static_cast<GeneratedLevel>(level)));
+        cmb1->addItem(generatedLevelText(level));
     levelLabel->setBuddy(cmb1);
     levelRow->addWidget(levelLabel);
     levelRow->addWidget(cmb1, 1);

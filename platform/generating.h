@@ -41,8 +41,8 @@ class LevelChoiceForm : public QDialog {
     LevelChoiceForm(bool& dialogDone, const QString& objectName, const QString& title,
                     QWidget* parent);
 
-    // The row of the level box cmb1 with its label, the levels named by levelName.
-    void addLevelBox(const QString& label, const std::function<QString(GeneratedLevel)>& levelName);
+    // The row of the level box cmb1 with its label, the levels by their translated names.
+    void addLevelBox(const QString& label);
     void addSymmetryBox(const QString& caption);
     // The row of OK (the default button) and cancel.
     void addButtons(const QString& okCaption, const QString& cancelCaption);

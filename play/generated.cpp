@@ -38,7 +38,7 @@ GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, 
     : LevelChoiceForm(g.ui.dialogDone, QStringLiteral("erz"), PlayTexts::tr("Rätsel erzeugen"),
                       parent),
       date_(date), ownChoice_(choice) {
-    addLevelBox(PlayTexts::tr("S&tufe:"), levelName);
+    addLevelBox(PlayTexts::tr("S&tufe:"));
     addSymmetryBox(PlayTexts::tr("&Symmetrisch"));
     chk2 = new QCheckBox(PlayTexts::tr("Rätsel des &Tages"), this);
     chk2->setObjectName(QStringLiteral("chk2"));

@@ -20,8 +20,7 @@
 BookletDialog::BookletDialog(Game& g, const BookletChoice& choice, QWidget* parent)
     : LevelChoiceForm(g.ui.dialogDone, QStringLiteral("heft"), PrintTexts::tr("Rätselheft drucken"),
                       parent) {
-    addLevelBox(PrintTexts::tr("S&tufe:"),
-                [](GeneratedLevel level) { return generatedLevelText(static_cast<int>(level)); });
+    addLevelBox(PrintTexts::tr("S&tufe:"));
 
     auto* countRow = new QHBoxLayout;
     auto* countLabel = new QLabel(PrintTexts::tr("&Anzahl der Rätsel:"), this);
