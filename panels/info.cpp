@@ -25,14 +25,6 @@ QString twoDigits(long long n) {
     return (QStringLiteral("0") + QString::number(n)).right(2);
 }
 
-// Panel contents are written in font 8, black on white, opaque.
-void contentStyle(Game& g, int font) {
-    selectFont(g, font);
-    g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(Colour::Black);
-    g.canvas.setBackColour(Colour::White);
-}
-
 // Splits the time since startTime into hours, minutes and left-over seconds and notes
 // the second of this refresh. The caller holds the clock mutex.
 void computeElapsed(ClockState& c, double now) {
@@ -47,6 +39,13 @@ void computeElapsed(ClockState& c, double now) {
 }
 
 } // namespace
+
+void contentStyle(Game& g, int font) {
+    selectFont(g, font);
+    g.canvas.setOpaqueText(true);
+    g.canvas.setPenColour(Colour::Black);
+    g.canvas.setBackColour(Colour::White);
+}
 
 QString runningClockText(int hours, int minutes, double seconds) {
     const auto wholeSeconds = static_cast<long long>(std::floor(seconds));

@@ -8,6 +8,8 @@
 
 struct Game;
 
+// Panel contents are written black on white, opaque, in the given font (8 mostly).
+void contentStyle(Game& g, int font);
 void drawDifficultyPanel(Game& g);
 void updateDifficultyPanel(Game& g);
 void drawHelpPanel(Game& g);

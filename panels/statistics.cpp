@@ -12,13 +12,6 @@
 
 namespace {
 
-void contentStyle(Game& g, int font) {
-    selectFont(g, font);
-    g.canvas.setOpaqueText(true);
-    g.canvas.setPenColour(Colour::Black);
-    g.canvas.setBackColour(Colour::White);
-}
-
 // The vertical line between the row labels and the nine columns.
 void drawLabelLine(Game& g) {
     g.canvas.setLineWidth(1);
