@@ -46,6 +46,7 @@ std::optional<GeneratedLevel> levelOf(Technique t) {
     case Technique::Swordfish:
     case Technique::XYWing:
     case Technique::XYZWing:
+    case Technique::WWing:
         return GeneratedLevel::Meister;
     case Technique::Skyscraper:
     case Technique::TwoStringKite:

@@ -180,6 +180,7 @@ class Ladder {
         if (auto s = swordfish()) return s;
         if (auto s = xyWing()) return s;
         if (auto s = xyzWing()) return s;
+        if (auto s = wWing()) return s;
         if (auto s = linkedPairs(Technique::Skyscraper)) return s;
         if (auto s = linkedPairs(Technique::TwoStringKite)) return s;
         if (auto s = colouring()) return s;
@@ -553,16 +554,57 @@ class Ladder {
     // The units in which a digit has exactly two places: (unit, first, second field cell).
     struct Link {
         int unit, a, b;
+        int positionA, positionB; // the places of a and b in the unit
     };
     std::vector<Link> strongLinks(std::uint16_t bit) const {
         std::vector<Link> links;
         for (int u = 0; u < kUnitCount; ++u) {
             const std::uint16_t at = places(u, bit);
             if (std::popcount(at) != 2) continue;
-            links.push_back({u, geo().members[u][std::countr_zero(at)],
-                             geo().members[u][15 - std::countl_zero(at)]});
+            const int first = std::countr_zero(at), second = 15 - std::countl_zero(at);
+            links.push_back({u, geo().members[u][first], geo().members[u][second], first, second});
         }
         return links;
+    }
+
+    // Two cells with the same two candidates xy that do not see each other, and a unit in
+    // which x has two places, one seen by each cell: x stands in one of those places, so
+    // the cell seeing it holds y; y leaves the cells that see both. The pattern is the two
+    // cells, then the two places; digits y, x; the unit of the places.
+    std::optional<Step> wWing() const {
+        std::vector<int> pairs;
+        for (int f = 0; f < kCount; ++f)
+            if (std::popcount(candidates[f]) == 2) pairs.push_back(f);
+        std::array<std::vector<Link>, 10> links; // by digit, made when first needed
+        std::array<bool, 10> linked{};
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            const int a = pairs[i];
+            for (std::size_t j = i + 1; j < pairs.size(); ++j) {
+                const int b = pairs[j];
+                if (candidates[b] != candidates[a] || sees(a, b)) continue;
+                for (int x : digitsOf(candidates[a])) {
+                    const std::uint16_t xBit = unitmasks::digitBit(x);
+                    const auto yBit = static_cast<std::uint16_t>(candidates[a] & ~xBit);
+                    if (!linked[x]) {
+                        links[x] = strongLinks(xBit);
+                        linked[x] = true;
+                    }
+                    for (const Link& l : links[x]) {
+                        for (auto [p, q] : {std::pair{l.a, l.b}, std::pair{l.b, l.a}}) {
+                            if (!sees(a, p) || !sees(b, q)) continue;
+                            Step step = cellPattern(Technique::WWing, yBit, {a, b});
+                            step.hint.digits.push_back(x);
+                            step.hint.cells.push_back(hintCell(unitCell(l.unit, l.positionA)));
+                            step.hint.cells.push_back(hintCell(unitCell(l.unit, l.positionB)));
+                            if (p == l.b) std::swap(step.hint.cells[2], step.hint.cells[3]);
+                            step.hint.units = {hintUnit(l.unit)};
+                            if (removeSeenByAll(step, yBit, {a, b})) return step;
+                        }
+                    }
+                }
+            }
+        }
+        return std::nullopt;
     }
 
     // Two lines each with two places of a digit, an end of one seeing an end of the other:

@@ -23,6 +23,9 @@
 //                      leaves every cell that sees both of the last two
 //   XYZ-wing           a cell with xyz, one it sees with xz, one with yz: z leaves every
 //                      cell that sees all three
+//   W-wing             two cells with the same two candidates xy that do not see each other,
+//                      and a unit with two places of x, one seen by each: one of the two
+//                      cells holds y, so y leaves every cell that sees both
 //   skyscraper, kite   two units each with two places of a digit, one end of each seeing
 //                      the other's: the digit leaves every cell seeing both far ends (two
 //                      parallel lines: skyscraper; a row and a column: two-string kite)
@@ -57,6 +60,7 @@ enum class Technique : std::uint8_t {
     Swordfish,
     XYWing,
     XYZWing,
+    WWing,
     Skyscraper,
     TwoStringKite,
     SimpleColouring,

@@ -2,6 +2,8 @@
 // ones first, then the English ones of the same content and forms.
 #include "play/hinttext.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isSingle(Technique t) {
@@ -85,6 +87,8 @@ std::string germanTechniqueName(Technique t) {
         return "XY-Wing";
     case Technique::XYZWing:
         return "XYZ-Wing";
+    case Technique::WWing:
+        return "W-Wing";
     case Technique::Skyscraper:
         return "Wolkenkratzer";
     case Technique::TwoStringKite:
@@ -133,10 +137,14 @@ Explanation explain(const Hint& h, bool showDigits) {
         where = gridText(h.removed.front().cell.grid) + ", " + cellText(h.removed.front().cell);
     else
         where = std::to_string(h.removed.size()) + " Feldern";
-    const std::string gone = digits + " fällt in " + where + " weg";
-    const std::string soGone = "also fällt " + digits + " in " + where + " weg";
+    // A W-wing's digits are the one it removes and the one that links its cells.
+    const std::string removedDigits = h.technique == Technique::WWing && !h.digits.empty()
+                                          ? digitsText({h.digits.front()}, showDigits)
+                                          : digits;
+    const std::string gone = removedDigits + " fällt in " + where + " weg";
+    const std::string soGone = "also fällt " + removedDigits + " in " + where + " weg";
     if (h.units.empty() || h.technique == Technique::Skyscraper ||
-        h.technique == Technique::TwoStringKite) {
+        h.technique == Technique::TwoStringKite || h.technique == Technique::WWing) {
         const HintCell& c = h.cells.front();
         switch (h.technique) {
         case Technique::XYWing:
@@ -147,6 +155,20 @@ Explanation explain(const Hint& h, bool showDigits) {
             return {"eines der drei gelben Felder um " + gridText(c.grid) + ", " + cellText(c) +
                         " hat " + digits + "; " + soGone,
                     gone};
+        case Technique::WWing: {
+            // The two cells with the same pair, then the two places of the linking digit.
+            const HintCell& d = h.cells.at(1);
+            const HintUnit& link = h.units.front();
+            std::vector<int> pair = h.digits;
+            std::sort(pair.begin(), pair.end());
+            const std::string linking = digitsText({h.digits.at(1)}, showDigits);
+            return {gridText(c.grid) + ", " + cellText(c) + " und " + gridText(d.grid) + ", " +
+                        cellText(d) + " haben nur " + digitsText(pair, showDigits) + "; " +
+                        linking + " hat in " + unitText(link) + " von " + gridText(link.grid) +
+                        " zwei Plätze, die je eines davon sehen, so hat eines der beiden " +
+                        removedDigits + "; " + soGone,
+                    gone};
+        }
         case Technique::Skyscraper:
         case Technique::TwoStringKite: {
             const HintUnit& a = h.units[0];
@@ -229,7 +251,7 @@ std::vector<std::string> germanHintTexts(const Hint& h, bool showDigits) {
         // The brief form names its grid first; a target in the same grid needs it no more.
         const int grid = h.units.empty() ? -1 : h.units.front().grid;
         if (grid == h.target.grid && h.technique != Technique::Skyscraper &&
-            h.technique != Technique::TwoStringKite)
+            h.technique != Technique::TwoStringKite && h.technique != Technique::WWing)
             texts.push_back(lead + " – " + e.brief + "; damit gehört die " +
                             digitText(h.targetDigit, showDigits) + " in " + cellText(h.target) +
                             ".");
