@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -499,6 +500,13 @@ TEST(Ladder, EachRungAboveLockedCandidatesIsTheEasiestStepOnItsBoard) {
         for (const Removal& r : hint->removed)
             EXPECT_TRUE(impossible(b, r.cell, r.digit))
                 << r.digit << " in " << r.cell.grid << "/" << r.cell.column << "/" << r.cell.row;
+        if (p.technique == Technique::WWing) {
+            EXPECT_EQ(hintText(*hint),
+                      "Tipp: W-Wing – Gitter 1, Zeile 1, Spalte 1 und Gitter 1, Zeile 7, Spalte 5 "
+                      "haben nur die 3 und 9; die 9 hat in Spalte 4 von Gitter 1 zwei Plätze, die "
+                      "je eines davon sehen, so hat eines der beiden die 3; also fällt die 3 in "
+                      "Gitter 1, Zeile 1, Spalte 5 weg.");
+        }
         for (int d = 1; d <= 9 && hint->found; ++d) {
             if (d != hint->targetDigit) {
                 EXPECT_TRUE(impossible(b, hint->target, d)) << d;
