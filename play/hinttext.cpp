@@ -323,6 +323,8 @@ std::string englishTechniqueName(Technique t) {
         return "XY-Wing";
     case Technique::XYZWing:
         return "XYZ-Wing";
+    case Technique::WWing:
+        return "W-Wing";
     case Technique::Skyscraper:
         return "Skyscraper";
     case Technique::TwoStringKite:
@@ -412,10 +414,14 @@ Explanation englishExplain(const Hint& h, bool showDigits) {
             englishGrid(h.removed.front().cell.grid) + ", " + englishCell(h.removed.front().cell);
     else
         where = std::to_string(h.removed.size()) + " cells";
-    const std::string gone = digits + is + " ruled out in " + where;
+    // A W-wing's digits are the one it removes and the one that links its cells.
+    const bool wWing = h.technique == Technique::WWing && !h.digits.empty();
+    const std::string removedDigits =
+        wWing ? englishDigits({h.digits.front()}, showDigits) : digits;
+    const std::string gone = removedDigits + (wWing ? " is" : is) + " ruled out in " + where;
     const std::string soGone = "so " + gone;
     if (h.units.empty() || h.technique == Technique::Skyscraper ||
-        h.technique == Technique::TwoStringKite) {
+        h.technique == Technique::TwoStringKite || h.technique == Technique::WWing) {
         const HintCell& c = h.cells.front();
         switch (h.technique) {
         case Technique::XYWing:
@@ -426,6 +432,19 @@ Explanation englishExplain(const Hint& h, bool showDigits) {
             return {"one of the three yellow cells around " + englishGrid(c.grid) + ", " +
                         englishCell(c) + " holds " + digits + "; " + soGone,
                     gone};
+        case Technique::WWing: {
+            const HintCell& d = h.cells.at(1);
+            const HintUnit& link = h.units.front();
+            std::vector<int> pair = h.digits;
+            std::sort(pair.begin(), pair.end());
+            return {englishGrid(c.grid) + ", " + englishCell(c) + " and " + englishGrid(d.grid) +
+                        ", " + englishCell(d) + " hold only " + englishDigits(pair, showDigits) +
+                        "; " + englishDigits({h.digits.at(1)}, showDigits) + " has two places in " +
+                        englishUnit(link) + " of " + englishGrid(link.grid) +
+                        ", each seeing one of them, so one of the two " + "holds " + removedDigits +
+                        "; " + soGone,
+                    gone};
+        }
         case Technique::Skyscraper:
         case Technique::TwoStringKite: {
             const HintUnit& a = h.units[0];
@@ -516,7 +535,7 @@ std::vector<std::string> englishHintTexts(const Hint& h, bool showDigits) {
         texts.push_back(lead + " – " + e.brief + then);
         const int grid = h.units.empty() ? -1 : h.units.front().grid;
         if (grid == h.target.grid && h.technique != Technique::Skyscraper &&
-            h.technique != Technique::TwoStringKite)
+            h.technique != Technique::TwoStringKite && h.technique != Technique::WWing)
             texts.push_back(lead + " – " + e.brief + "; that puts the " + digit + " in " +
                             englishCell(h.target) + ".");
     }

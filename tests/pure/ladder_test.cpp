@@ -506,6 +506,11 @@ TEST(Ladder, EachRungAboveLockedCandidatesIsTheEasiestStepOnItsBoard) {
                       "haben nur die 3 und 9; die 9 hat in Spalte 4 von Gitter 1 zwei Plätze, die "
                       "je eines davon sehen, so hat eines der beiden die 3; also fällt die 3 in "
                       "Gitter 1, Zeile 1, Spalte 5 weg.");
+            EXPECT_EQ(hintText(*hint, true, HintLanguage::English),
+                      "Hint: W-Wing – grid 1, row 1, column 1 and grid 1, row 7, column 5 hold "
+                      "only the 3 and 9; the 9 has two places in column 4 of grid 1, each seeing "
+                      "one of them, so one of the two holds the 3; so the 3 is ruled out in grid "
+                      "1, row 1, column 5.");
         }
         for (int d = 1; d <= 9 && hint->found; ++d) {
             if (d != hint->targetDigit) {
