@@ -113,8 +113,11 @@ struct Contradiction {
 
 struct Hint {
     Technique technique = Technique::NakedSingle;
-    // The unit(s) the step reads: for a fish its base lines, then its cover lines; none for
-    // the steps on cells (wings, chains, colouring), whose pattern is in cells.
+    // The unit(s) the step reads: for a fish its base lines, then its cover lines; for a
+    // skyscraper or kite its two lines, for a W-wing the unit of its link; none for the
+    // other steps on cells (XY- and XYZ-wing, chains, colouring), whose pattern is in cells.
+    // A W-wing's cells are its two pair cells, then the link's two places; its digits the
+    // one it removes, then the linking one.
     std::vector<HintUnit> units;
     std::vector<int> digits;      // the digit(s) of the step
     std::vector<HintCell> cells;  // the cells of the pattern (for a single: the cell itself)
