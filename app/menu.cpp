@@ -24,6 +24,7 @@
 #include "play/generated.h"
 #include "play/playloop.h"
 #include "play/render.h"
+#include "play/solve.h"
 #include "play/undo.h"
 #include "print/booklet.h"
 #include "print/printout.h"

@@ -15,6 +15,7 @@
 #include "play/paletteloop.h"
 #include "play/playloop.h"
 #include "play/render.h"
+#include "play/solve.h"
 #include "play/undo.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "play/paletteloop.h"
 #include "play/pause.h"
 #include "play/render.h"
+#include "play/solve.h"
 #include "play/undo.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-// Board rendering: cell values, givens, candidate notes and the automatic candidates, and
-// the visible solver. Called by the play loop, the palette, the editor, the menu commands
-// and (through its placement sink) the solver.
+// Board rendering: cell values, givens, candidate notes and the automatic candidates.
+// Called by the play loop, the palette, the editor, the menu commands and (through its
+// placement sink) the visible solver.
 #include "play/render.h"
 
 #include "session/game.h"
@@ -9,9 +9,6 @@
 #include "engine/solver.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
-#include "session/backgroundsearch.h"
-#include "play/hintview.h"
-#include "play/highlight.h"
 
 #include <QColor>
 #include <QRect>
@@ -27,9 +24,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kGivenColour(0, 0, 0);
 const QColor kEntryColour(0, 0, 188);
 const QColor kWrongColour(255, 0, 0);
-
-// A whole puzzle filled by the visible solver takes about this long on screen.
-constexpr int kSolveShowMs = 1500;
 
 int cellLeft(const Game& g, int grid, int column) {
     return g.state.board.gridLeft[static_cast<size_t>(grid)] +
@@ -62,7 +56,7 @@ QRect cellInside(const Game& g, int grid, int column, int row) {
 // The cell's background: white, or the tint of its cell mark.
 QColor cellBackground(const Game& g, int grid, int column, int row) {
     const QRgb tint =
-        g.draw.cellMarks.tint[static_cast<size_t>(fieldIndex(g.state.board, grid, column, row))];
+        g.draw.cellMarks.tint[static_cast<size_t>(fieldIndex(GridCell{grid, column, row}))];
     return tint != 0 ? QColor::fromRgb(tint) : kWhite;
 }
 
@@ -77,7 +71,7 @@ void eraseCell(Game& g, int column, int row) {
 // The outline mark of a cell, if it has one, drawn last over the cell's contents.
 void drawCellOutline(Game& g, int grid, int column, int row) {
     const QRgb outline =
-        g.draw.cellMarks.outline[static_cast<size_t>(fieldIndex(g.state.board, grid, column, row))];
+        g.draw.cellMarks.outline[static_cast<size_t>(fieldIndex(GridCell{grid, column, row}))];
     if (outline == 0) return;
     const QRect r = cellInside(g, grid, column, row);
     const QColor colour = QColor::fromRgb(outline);
@@ -343,66 +337,4 @@ void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
 
 void redrawCell(Game& g, int grid, int column, int row) {
     redrawCells(g, {{grid, column, row}});
-}
-
-void solveBoard(Game& g, bool explain) {
-    Board& b = g.state.board;
-    g.platform.setPointer(PointerShape::Hourglass);
-    const Board before = b; // for the explanation when the rules give up
-
-    // Each placement is drawn as it is made; a short pause per placement lets the window
-    // show it, so a whole puzzle fills in about a second and a half.
-    clearSharedMirrors(b);
-    int emptyCells = 0;
-    for (int grid = 0; grid <= 4; ++grid)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (b.cellValue(grid, c, r) == 0) ++emptyCells;
-    syncSharedBoxes(b);
-    emptyCells -= 4 * 9; // the cleared mirrors counted as empty
-    const int pauseMs = std::clamp(kSolveShowMs / std::max(1, emptyCells), 1, 20);
-
-    runPassLoop(b, [&g, pauseMs](int column, int row, int value) {
-        enterCellValue(g, column, row, value);
-        g.platform.sleepMs(pauseMs);
-    });
-
-    updateDigitCounts(g);
-    const bool gaveUp = b.verdict != Verdict::Solved;
-    if (gaveUp)
-        g.platform.messageBox(PlayTexts::tr("Das Brett läßt sich nicht eindeutig lösen?"),
-                              PlayTexts::tr("&Schade"), 1, MessageIcon::None);
-    if (b.showCandidates) computeCandidates(g);
-    b.notSolvable = !isBoardComplete(b);
-    b.errorCount = 0;
-    g.platform.setPointer(PointerShape::Arrow);
-    if (gaveUp && explain) explainSolveFailure(g, before);
-}
-
-void solveCommand(Game& g) {
-    g.state.resultLevel = -1; // a board the solver finishes is no result of the player's
-    Board& b = g.state.board;
-    bool playerEntries = false;
-    for (int i = 0; i < kBlockSize; ++i)
-        if (b.cellValue.bytes[i] != 0 && b.givenValue.bytes[i] == 0) playerEntries = true;
-    solveBoard(g);
-    if (!(b.boardComplete && isBoardValid(b)) && !hasNoDeadCell(b)) {
-        // Without entries of the player the restart would bring back the same board, and
-        // the same run again would only repeat its messages.
-        if (!playerEntries) return;
-        // When the givens alone have no completion either, the first run's explanation has
-        // said so already.
-        Board givens = b;
-        givens.cellValue = b.givenValue;
-        syncSharedBoxes(givens);
-        const bool explain = countSolutionsInBackground(g, givens, 1) > 0;
-        // The player's entries led into a dead end: back to the givens and solve again.
-        restartPuzzle(b);
-        // The failed first run set notSolvable; the restarted puzzle gets a fresh verdict,
-        // so a successful second run does not report failure.
-        b.notSolvable = false;
-        // The removed entries must leave the screen too, even where the solver stops.
-        drawBoard(g);
-        solveBoard(g, explain);
-    }
 }

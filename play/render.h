@@ -1,4 +1,5 @@
-// Board rendering: cell values, givens, notes and automatic candidates; the visible solver.
+// Board rendering: cell values, givens, notes and automatic candidates (the visible
+// solver: play/solve.h).
 #pragma once
 
 #include "engine/solver.h"
@@ -31,8 +32,3 @@ void drawCandidates(Game& g);
 void redrawCell(Game& g, int grid, int column, int row);
 // The same for many cells (grid, column, row) at once, with one font change per kind of text.
 void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells);
-// The visible solver and the solve command (restart from the givens after a dead end).
-// explain: when the rules give up, a second message says why (no, one or several
-// solutions).
-void solveBoard(Game& g, bool explain = true);
-void solveCommand(Game& g);

@@ -7,6 +7,7 @@
 #include "files/boardfile.h"
 #include "panels/statistics.h"
 #include "play/render.h"
+#include "play/solve.h"
 #include "support/scripted_platform.h"
 #include "support_pure/puzzles.h"
 
