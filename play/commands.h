@@ -40,6 +40,9 @@ struct CommandTable {
     std::array<Outcome (*)(Game& g), 6> buttons;
     // A left or right press anywhere but on a button: the table maps it to a cell.
     void (*click)(Game& g, bool rightButton);
+    // The same press on cell (activeGrid, column, row), for the cell cursor's Return, Space
+    // and clearing keys.
+    void (*cell)(Game& g, bool rightButton, int column, int row);
     bool pause; // P and minimising the window pause the game
     // After each event a board just solved counts for its level, and the game in progress
     // is kept for a restart.

@@ -5,10 +5,10 @@
 #include "session/game.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
-#include "play/editor.h"
+#include "play/commands.h"
+#include "play/events.h"
 #include "play/highlight.h"
 #include "play/palette.h"
-#include "play/playloop.h"
 #include "play/render.h"
 
 namespace {
@@ -44,15 +44,20 @@ void enterValue(Game& g, int column, int row, int v) {
     if (g.ui.editorMode) updateDifficultyPanel(g);
 }
 
-// 0, Delete or Backspace: empties an entry in play (givens stay), removes a given in the editor.
+// A press on the cursor's cell as the running loop's table handles one on the board.
+void pressCell(Game& g, bool rightButton, int column, int row) {
+    if (g.ui.commands != nullptr) g.ui.commands->cell(g, rightButton, column, row);
+}
+
+// 0, Delete or Backspace: empties an entry in play (givens stay), removes a given in the
+// editor, as a right press on that cell does.
 void clearValue(Game& g, int column, int row) {
     const Board& b = g.state.board;
     const int grid = b.activeGrid;
-    if (g.ui.editorMode) {
-        if (b.givenValue(grid, column, row) != 0) editorCell(g, true, column, row);
-    } else if (b.givenValue(grid, column, row) == 0 && b.cellValue(grid, column, row) != 0) {
-        playCell(g, true, column, row); // as a right click on a filled cell
-    }
+    const bool holdsWhatGoes = g.ui.editorMode ? b.givenValue(grid, column, row) != 0
+                                               : b.givenValue(grid, column, row) == 0 &&
+                                                     b.cellValue(grid, column, row) != 0;
+    if (holdsWhatGoes) pressCell(g, true, column, row);
 }
 
 // Ctrl+digit: toggles that note of an empty cell in play, as the note palette does.
@@ -85,10 +90,7 @@ bool cellKey(Game& g, const Event& e) {
     } else if (key == '0' || key == kKeyDelete || key == kKeyBackspace) {
         clearValue(g, column, row);
     } else if (key == kKeyEnter || key == kKeySpace) {
-        if (g.ui.editorMode)
-            editorCell(g, false, column, row);
-        else
-            playCell(g, false, column, row);
+        pressCell(g, false, column, row);
     } else {
         return false;
     }

@@ -13,6 +13,7 @@
 #include "play/commands.h"
 #include "play/palette.h"
 #include "play/paletteloop.h"
+#include "play/pipeline.h"
 #include "play/playloop.h"
 #include "play/render.h"
 #include "play/solve.h"
@@ -123,6 +124,7 @@ const CommandTable& editorCommands() {
         {barAction<kLaden>, barAction<kSichern>, barAction<kDrucken>, barAction<kNeustart>,
          barAction<kHilfe>, leaveEditor},
         editorCellClick,
+        editorCell,
         false,
         false,
     };

@@ -11,9 +11,6 @@
 
 struct Board;
 
-// Width in pixels of an outline mark, inside the cell's lines.
-constexpr int kCellOutlineWidth = 2;
-
 // The highlight colours, off the colours of the grid: the houses (row, column, box) of the
 // cursor cell in a light blue that a red wrong entry still stands out on (3:1), the cells
 // holding the cursor cell's value in a stronger blue, and the cursor's outline in a dark

@@ -1,6 +1,6 @@
-// The game in progress: the play loop with its keys, buttons and cell clicks, the event
-// pipeline it shares with the own-board editor, the mapping from the pointer to a cell,
-// and the main window's mouse-move handler.
+// The game in progress: the play loop with its keys, buttons and cell clicks (the event
+// pipeline it shares with the own-board editor: play/pipeline.*), and the list of keyboard
+// shortcuts.
 // Called by the menu commands that start or resume a game.
 #include "play/playloop.h"
 
@@ -17,6 +17,7 @@
 #include "play/palette.h"
 #include "play/paletteloop.h"
 #include "play/pause.h"
+#include "play/pipeline.h"
 #include "play/render.h"
 #include "play/solve.h"
 #include "play/undo.h"
@@ -147,6 +148,7 @@ const CommandTable& playCommands() {
         {barAction<kLaden>, barAction<kSichern>, barAction<kDrucken>, barAction<kNeustart>,
          barAction<kHilfe>, buttonAbbruch},
         playCellClick,
+        playCell,
         true,
         true,
     };
@@ -167,91 +169,6 @@ void playCell(Game& g, bool rightButton, int column, int row) {
     drawValuePalette(g, column, row);
     runValuePalette(g, column, row);
     if (!rightButton) updateDigitCounts(g);
-}
-
-bool mapPointerToCell(Game& g, int& column, int& row) {
-    Board& b = g.state.board;
-    for (int grid = 0; grid < 5; ++grid) {
-        const int left = b.gridLeft[grid], top = b.gridTop[grid];
-        if (g.ui.pointerX >= left && g.ui.pointerX < left + 9 * b.cellWidth &&
-            g.ui.pointerY >= top && g.ui.pointerY < top + 9 * b.cellHeight) {
-            column = (g.ui.pointerX - left) / b.cellWidth + 1;
-            row = (g.ui.pointerY - top) / b.cellHeight + 1;
-            b.activeGrid = static_cast<std::int16_t>(grid);
-            return true;
-        }
-    }
-    return false;
-}
-
-// The event pipeline shared with the own-board editor.
-namespace {
-
-// The mode's own commands: key releases, the button bar and clicks on the board.
-Outcome runCommand(Game& g, const Event& e, const CommandTable& table) {
-    switch (e.kind) {
-    case Event::Kind::KeyRelease: {
-        // A key held with Ctrl or Alt is no command (Ctrl+N must not restart the game).
-        if (e.ctrl() || e.alt()) return Outcome::Stay;
-        const KeyCommand* command = findKeyCommand(table, e.code);
-        return command != nullptr ? command->run(g) : Outcome::Stay;
-    }
-    case Event::Kind::LeftPress:
-        if (g.ui.pointerY >= kButtonBandTop && g.ui.pointerY <= kButtonBandBottom) {
-            const int button = buttonAt(g.ui.pointerX, g.ui.pointerY);
-            if (button >= 0 && table.buttons[static_cast<std::size_t>(button)](g) == Outcome::Leave)
-                return Outcome::Leave;
-        }
-        table.click(g, false);
-        return Outcome::Stay;
-    case Event::Kind::RightPress:
-        table.click(g, true);
-        return Outcome::Stay;
-    default:
-        return Outcome::Stay;
-    }
-}
-
-} // namespace
-
-Outcome processEvent(Game& g, const Event& e, const CommandTable& table) {
-    // A hint on screen goes before anything else acts.
-    clearHint(g, e);
-    if (!undoRedoKey(g, e) && !(table.pause && pauseEvent(g, e))) {
-        const UndoStep step(g); // whatever this event changes is one step of the history
-        if (!cursorEvent(g, e) && runCommand(g, e, table) == Outcome::Leave) return Outcome::Leave;
-    }
-    if (table.recordsGame) {
-        noteGameResult(g);  // a board just solved counts for its level
-        noteGameChanged(g); // keeps the game in progress for a restart
-    }
-    return Outcome::Stay;
-}
-
-void runCommandLoop(Game& g, const CommandTable& table) {
-    for (;;) {
-        updateGameStrip(g);
-        if (processEvent(g, takeEvent(g), table) == Outcome::Leave) return;
-    }
-}
-
-void updateGameStrip(Game& g) {
-    static const QString playKeys = QStringLiteral(
-        QT_TRANSLATE_NOOP("PanelTexts", "Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp"));
-    static const QString editorKeys =
-        QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Pfeile: Cursor  Strg+Z: zurück  T: Tipp"));
-    static const QString letterKeys = QStringLiteral(
-        QT_TRANSLATE_NOOP("PanelTexts", "Cursor: A–I tragen ein, Klick blendet aus"));
-    static const QString solved =
-        QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Gelöst! Abbruch, dann Neues Spiel"));
-    QString keys = g.ui.editorMode ? editorKeys : playKeys;
-    if (g.ui.cursor.cursorShown && !g.state.board.showDigits) keys = letterKeys;
-    showStripText(g, StripField::Keys, keys);
-    if (g.ui.editorMode)
-        showStripText(g, StripField::Note, QString());
-    else
-        showStripText(g, StripField::Note,
-                      g.state.board.verdict == Verdict::Solved ? solved : g.state.timingNote);
 }
 
 void playLoop(Game& g) {

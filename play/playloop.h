@@ -1,4 +1,5 @@
-// The play loop, the pointer-to-cell mapping and the event pipeline of the game loops.
+// The play loop and its commands, and the list of keyboard shortcuts of every game loop.
+// The loop runs on the pipeline of play/pipeline.h.
 #pragma once
 
 #include "play/commands.h"
@@ -14,21 +15,8 @@ void playLoop(Game& g);
 // A left or right press on cell (activeGrid, column, row): the palette, the note palette or
 // emptying the cell, as the play loop does for a click (also used by the cell cursor).
 void playCell(Game& g, bool rightButton, int column, int row);
-// Maps (pointerX, pointerY) to a cell: grids tested 0..4, first hit wins; sets activeGrid.
-bool mapPointerToCell(Game& g, int& column, int& row);
 // The play loop's commands: its keys with their descriptions, buttons and cell clicks.
 const CommandTable& playCommands();
-
-// The event pipeline of the play loop and the own-board editor: every event goes through the
-// same steps (the hint on screen goes, undo and redo, pause where the table allows it, one
-// step of the history around the rest, the cell cursor) and then through the table of the
-// loop's mode. Leave when the loop is to end.
-Outcome processEvent(Game& g, const Event& e, const CommandTable& table);
-// The loop itself: the status strip, the next event, processEvent, until a command leaves.
-void runCommandLoop(Game& g, const CommandTable& table);
-// The status strip of a running game loop: its keys (the cursor's letters in letter
-// display), and the note of a solved board or of a game that is not timed.
-void updateGameStrip(Game& g);
 
 // The list of keyboard shortcuts: every key of the play loop, the own-board editor, the
 // cell cursor, undo and pause, grouped, read from the tables the loops act on. Shown by

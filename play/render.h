@@ -9,6 +9,9 @@
 
 struct Game;
 
+// Width in pixels of an outline mark (play/highlight.h), inside the cell's lines.
+constexpr int kCellOutlineWidth = 2;
+
 // The drawing procedures read the board and change nothing but the picture.
 void drawBoard(Game& g);
 // A given in black (0: the cell erased).

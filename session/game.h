@@ -28,6 +28,7 @@
 
 class QLockFile;
 class QWidget;
+struct CommandTable;
 
 // The game clock, shared between the user-interface thread and the clock ticker.
 // The flags are atomic; the elapsed-time fields sit behind `mutex`.
@@ -153,6 +154,9 @@ struct UiState {
     bool slotDialogMode = false;
     int pointerX = 0, pointerY = 0;
     char solveMemory = 0; // one-letter memory of the hidden solve combination
+    // The command table of the game loop taking events (play/commands.h), set by the event
+    // pipeline while it runs an event; nullptr outside the loops.
+    const CommandTable* commands = nullptr;
     CursorState cursor;
     PaletteState palette;
     HintState hint;
