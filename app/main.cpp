@@ -1,5 +1,6 @@
 // Program entry: start-up in its defined order, then the main loop until the window is gone.
 #include "session/game.h"
+#include "app/colours.h"
 #include "app/language.h"
 #include "app/menu.h"
 #include "app/screen.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
         loadSettings(g);   // the player's difficulty, display, symmetry and language
         if (!installLanguage(g.ui.language)) g.ui.language = Language::Deutsch;
         window.setGame(&g);
+        applyColourScheme(g); // before anything is drawn: the chosen colours from the start
 
         // 5. Menu bar and its check marks.
         window.buildMenuBar();

@@ -4,6 +4,7 @@
 #include "app/menu.h"
 
 #include "session/game.h"
+#include "app/colours.h"
 #include "app/language.h"
 #include "app/screen.h"
 #include "app/settings.h"
@@ -68,6 +69,11 @@ const char* const kMenuItemTable[] = {
     QT_TRANSLATE_NOOP("MenuTexts", ">S&prache"),
     "70:Deutsch", // each language by its own name, never translated
     "71:English",
+    "",
+    QT_TRANSLATE_NOOP("MenuTexts", ">&Farben"),
+    QT_TRANSLATE_NOOP("MenuTexts", "72:Klassisch"),
+    QT_TRANSLATE_NOOP("MenuTexts", "73:Dunkel"),
+    QT_TRANSLATE_NOOP("MenuTexts", "74:Wie das System"),
     "",
     "",
     QT_TRANSLATE_NOOP("MenuTexts", "Sch&wierigkeit"),
@@ -213,9 +219,10 @@ QMenuBar* buildMenuBar(const std::vector<MenuItem>& bar, QWidget* parent,
 
 void updateMenuChecks(Game& g) {
     Platform& p = g.platform;
-    for (MenuId id : {MenuId::Leicht, MenuId::Mittel, MenuId::Schwer, MenuId::Extrem,
-                      MenuId::Digits, MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry,
-                      MenuId::Deutsch, MenuId::English})
+    for (MenuId id :
+         {MenuId::Leicht, MenuId::Mittel, MenuId::Schwer, MenuId::Extrem, MenuId::Digits,
+          MenuId::Letters, MenuId::ShowCandidates, MenuId::Symmetry, MenuId::Deutsch,
+          MenuId::English, MenuId::ClassicColours, MenuId::DarkColours, MenuId::SystemColours})
         p.setMenuChecked(menuNumber(id), false);
     p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.state.difficulty), true);
     p.setMenuChecked(menuNumber(g.state.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
@@ -223,6 +230,8 @@ void updateMenuChecks(Game& g) {
     if (g.state.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
     p.setMenuChecked(
         menuNumber(g.ui.language == Language::English ? MenuId::English : MenuId::Deutsch), true);
+    p.setMenuChecked(menuNumber(MenuId::ClassicColours) + static_cast<int>(g.ui.colourScheme),
+                     true);
 }
 
 namespace {
@@ -423,6 +432,12 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Deutsch:
     case MenuId::English:
         chooseLanguage(g, id == MenuId::English ? Language::English : Language::Deutsch);
+        break;
+    case MenuId::ClassicColours:
+    case MenuId::DarkColours:
+    case MenuId::SystemColours:
+        chooseColourScheme(
+            g, static_cast<ColourScheme>(menuNumber(id) - menuNumber(MenuId::ClassicColours)));
         break;
     case MenuId::KeyList:
         showKeyList(g);

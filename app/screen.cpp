@@ -9,25 +9,8 @@
 #include "play/render.h"
 
 void fillColourTable(Game& g) {
-    static constexpr int rgb[16][3] = {
-        {0, 0, 0},
-        {208, 0, 0},
-        {0, 128, 0},
-        {255, 255, 0},
-        {0, 0, 188},
-        {128, 0, 128},
-        {0, 128, 128},
-        {192, 192, 192},
-        {64, 64, 64},
-        {255, 0, 0},
-        {0, 255, 0},
-        {255, 255, 0},
-        {qRed(kWindowBackgroundRgb), qGreen(kWindowBackgroundRgb), qBlue(kWindowBackgroundRgb)},
-        {255, 0, 255},
-        {0, 255, 255},
-        {255, 255, 255}};
-    for (size_t i = 0; i < 16; ++i)
-        g.canvas.colourTable[i] = QColor(rgb[i][0], rgb[i][1], rgb[i][2]);
+    // The classic colours; a chosen scheme replaces them once the settings are read.
+    g.canvas.colourTable = colourTableOf(kClassicColours);
 }
 
 void drawMainScreen(Game& g) {
@@ -46,11 +29,11 @@ void drawMainScreen(Game& g) {
     c.paste(g.draw.gapBlankLeft, 204, 319);
     c.paste(g.draw.gapBlankRight, 510, 319);
     c.setLineWidth(2);
-    c.setPenColour(Colour::White);
+    c.setPenColour(Colour::FrameLight);
     c.line(319, 203, 400, 203);
     c.line(204, 320, 204, 401);
     c.setLineWidth(1);
-    c.setPenColour(Colour::Black);
+    c.setPenColour(Colour::FrameEdge);
     c.line(319, 519, 401, 519);
     c.line(319, 520, 400, 520);
     c.line(518, 319, 518, 401);

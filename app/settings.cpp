@@ -12,6 +12,7 @@ constexpr qint64 kMaxSettingsSize = 4096; // far more than the file ever holds
 
 const char* const kDifficultyNames[] = {"Leicht", "Mittel", "Schwer", "Extrem"};
 const char* const kLanguageNames[] = {"Deutsch", "English"};
+const char* const kSchemeNames[] = {"Klassisch", "Dunkel", "System"};
 
 } // namespace
 
@@ -22,6 +23,9 @@ QByteArray settingsText(const Game& g) {
     text += QByteArray("Anzeige=") + (g.state.board.showDigits ? "Zahlen" : "Buchstaben") + '\n';
     text += QByteArray("Symmetrie=") + (g.state.board.symmetricPuzzle ? "ja" : "nein") + '\n';
     text += QByteArray("Sprache=") + kLanguageNames[g.ui.language == Language::English] + '\n';
+    // The classic colours are the default: a file that never chose others does not name them.
+    if (g.ui.colourScheme != ColourScheme::Classic)
+        text += QByteArray("Farben=") + kSchemeNames[static_cast<int>(g.ui.colourScheme)] + '\n';
     return text;
 }
 
@@ -45,6 +49,9 @@ void loadSettings(Game& g) {
             } else if (name == "Sprache") {
                 for (int l = 0; l < 2; ++l)
                     if (value == kLanguageNames[l]) g.ui.language = static_cast<Language>(l);
+            } else if (name == "Farben") {
+                for (int s = 0; s < 3; ++s)
+                    if (value == kSchemeNames[s]) g.ui.colourScheme = static_cast<ColourScheme>(s);
             }
         }
     }

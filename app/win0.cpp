@@ -4,6 +4,7 @@
 #include "app/win0.h"
 
 #include "app/accessible.h"
+#include "app/colours.h"
 #include "session/game.h"
 #include "app/menu.h"
 #include "platform/canvas.h"
@@ -20,6 +21,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+#include <QStyleHints>
+#endif
 #include <QTimer>
 #include <QtMath>
 
@@ -126,7 +130,7 @@ class DrawingArea : public QWidget {
         const QRectF picture(window_->origin_, QSizeF(buffer.size()) / ratio);
         // Letterbox: the area around the picture in the background colour 12.
         const QRegion outside = QRegion(event->rect()) - QRegion(picture.toAlignedRect());
-        for (const QRect& r : outside) painter.fillRect(r, QColor(kWindowBackgroundRgb));
+        for (const QRect& r : outside) painter.fillRect(r, window_->backgroundColour());
         const QRectF r = QRectF(event->rect()) & picture;
         if (!r.isEmpty()) {
             const QRectF source((r.x() - picture.x()) * ratio, (r.y() - picture.y()) * ratio,
@@ -171,6 +175,10 @@ Win_0::Win_0(QtPlatform& platform) : platform_(platform) {
     platform_.setMainWindow(this);
     area_->setFocus();
     setViewScale(1.0); // the window's size: the picture at scale 1 below the menu bar
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            [this] { followDesktopColours(); });
+#endif
 }
 
 Win_0::~Win_0() = default;
@@ -246,7 +254,7 @@ void Win_0::fitPictureToArea() {
         backBuffer_ = QImage(qCeil(kClientWidth * scale * ratio),
                              qCeil(kClientHeight * scale * ratio), QImage::Format_RGB32);
         backBuffer_.setDevicePixelRatio(ratio);
-        backBuffer_.fill(QColor(kWindowBackgroundRgb));
+        backBuffer_.fill(backgroundColour());
         platform_.setViewScale(scale);
         if (canvas_ != nullptr) {
             canvas_->setDevice(&backBuffer_);
@@ -326,8 +334,10 @@ QLabel* Win_0::createClockLabel() {
     uhr->setFont(font);
     uhr->setAutoFillBackground(true);
     QPalette palette = uhr->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Window,
+                     canvas_ != nullptr ? canvas_->colour(Colour::White) : QColor(Qt::white));
+    palette.setColor(QPalette::WindowText,
+                     canvas_ != nullptr ? canvas_->colour(Colour::Black) : QColor(Qt::black));
     uhr->setPalette(palette);
     uhr->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     uhr->show();
@@ -432,6 +442,27 @@ void Win_0::changeEvent(QEvent* event) {
         platform_.pushEvent({Event::Kind::WindowMinimised, 0, 0, 0});
     // Another language's translators (menu 70/71): the menu bar in that language.
     if (event->type() == QEvent::LanguageChange && menuWidget() != nullptr) buildMenuBar();
+}
+
+QColor Win_0::backgroundColour() const {
+    return canvas_ != nullptr
+               ? canvas_->colour(Colour::WindowBackground)
+               : QColor::fromRgb(kClassicColours[colourIndex(Colour::WindowBackground)]);
+}
+
+bool Win_0::event(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) followDesktopColours();
+    return QMainWindow::event(event);
+}
+
+void Win_0::followDesktopColours() {
+    if (game_ == nullptr || game_->ui.colourScheme != ColourScheme::System) return;
+    if (canvas_ != nullptr && canvas_->inBatch()) {
+        // Not in the middle of a redraw: once it is done.
+        QTimer::singleShot(0, this, [this] { followDesktopColours(); });
+        return;
+    }
+    applyColourScheme(*game_);
 }
 
 void Win_0::pointerEvent(int kind, int x, int y) {

@@ -62,6 +62,8 @@ class Win_0 : public QMainWindow {
     qreal viewScale() const { return scale_; }
     void setViewScale(qreal scale);
     QWidget* drawingArea() const { return area_; }
+    // The window background of the screen's colours (colour 12 of the current scheme).
+    QColor backgroundColour() const;
     // The picture point under a position in the drawing area (rounded down).
     QPoint toPicture(QPointF areaPosition) const;
     // Chooses the start scale for the available area and places the window there; the
@@ -90,6 +92,7 @@ class Win_0 : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     friend class DrawingArea;
@@ -99,6 +102,8 @@ class Win_0 : public QMainWindow {
     void fitPictureToArea();
     QSize decoration() const;
     void quitProgram(int status);
+    // The desktop's colours changed: "Wie das System" follows them.
+    void followDesktopColours();
 
     QtPlatform& platform_;
     Game* game_ = nullptr;

@@ -105,8 +105,7 @@ void updateDifficultyPanel(Game& g) {
     Canvas& canvas = g.canvas;
     // A generated level's name is longer than the defined ones, whose blanks cover only
     // each other: the line is cleared before and after it.
-    if (generated || g.draw.generatedNameShown)
-        canvas.fillRect(769, 469, 988, 505, canvas.colour(Colour::White));
+    if (generated || g.draw.generatedNameShown) canvas.fillRect(769, 469, 988, 505, Colour::White);
     g.draw.generatedNameShown = generated;
     contentStyle(g, 20);
     if (!generated) {
@@ -147,7 +146,7 @@ void showStripText(Game& g, StripField field, const QString& text) {
     const int right = field == StripField::Keys ? kStripNoteX - 6 : kStripRight;
     Canvas& c = g.canvas;
     // The strip's inside between its frame lines, then the text embossed like the caption.
-    c.fillRect(x - 1, 767, right, 783, c.colour(Colour::WindowBackground));
+    c.fillRect(x - 1, 767, right, 783, Colour::WindowBackground);
     const int font = g.draw.currentFont;
     if (!text.isEmpty())
         drawEmbossedText(g, 16, Colour::Black, x, 782, translated<PanelTexts>(text));

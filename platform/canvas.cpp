@@ -54,15 +54,28 @@ void Canvas::setDevice(QPaintDevice* device) {
 
 void Canvas::setPenColour(Colour c) {
     pen_ = colour(c);
+    penRole_ = static_cast<int>(c);
 }
 void Canvas::setPenRGB(QColor colour) {
     pen_ = colour;
+    penRole_ = -1;
 }
 void Canvas::setBackColour(Colour c) {
     back_ = colour(c);
+    backRole_ = static_cast<int>(c);
 }
 void Canvas::setBackRGB(QColor colour) {
     back_ = colour;
+    backRole_ = -1;
+}
+
+void Canvas::setColours(const ColourTable& table) {
+    colourTable = table;
+    pen_ = roleColour(penRole_, pen_);
+    back_ = roleColour(backRole_, back_);
+    if (!recording_ || device_ == nullptr || ops_.empty()) return;
+    lines_.clear(); // drawn again by the replay
+    replay();
 }
 
 void Canvas::beginBatch() {
@@ -148,6 +161,7 @@ void Canvas::clear(Colour c) {
         Op& op =
             record(Op::Kind::FillRect, picture, picture, 0, 0, picture.right(), picture.bottom());
         op.fill = fillColour;
+        op.fillRole = static_cast<qint8>(c);
     }
 }
 
@@ -215,6 +229,14 @@ void Canvas::filledBox(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
+    fillRectIn(x1, y1, x2, y2, colour, -1);
+}
+
+void Canvas::fillRect(int x1, int y1, int x2, int y2, Colour c) {
+    fillRectIn(x1, y1, x2, y2, colour(c), static_cast<int>(c));
+}
+
+void Canvas::fillRectIn(int x1, int y1, int x2, int y2, const QColor& colour, int role) {
     const QRect r = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     coverLines(r);
     paint(r, [&](QPainter& p) {
@@ -224,6 +246,7 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2, QColor colour) {
     if (recording_ && !replaying_) {
         Op& op = record(Op::Kind::FillRect, r, r, x1, y1, x2, y2);
         op.fill = colour;
+        op.fillRole = static_cast<qint8>(role);
     }
 }
 
@@ -481,6 +504,8 @@ Canvas::Op& Canvas::record(Op::Kind kind, const QRect& area, const QRect& cover,
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
     op.pen = pen_;
     op.back = back_;
+    op.penRole = static_cast<qint8>(penRole_);
+    op.backRole = static_cast<qint8>(backRole_);
     op.lineWidth = lineWidth_;
     op.opaque = opaque_;
     op.hatched = hatched_;
@@ -559,6 +584,7 @@ void Canvas::compact() {
 void Canvas::replay() {
     if (device_ == nullptr) return;
     const QColor pen = pen_, back = back_;
+    const int penRole = penRole_, backRole = backRole_;
     const int lineWidth = lineWidth_;
     const bool opaque = opaque_, hatched = hatched_;
     const QFont font = font_;
@@ -568,8 +594,11 @@ void Canvas::replay() {
     std::map<quint64, QImage> retaken;
     beginBatch();
     for (const Op& op : ops_) {
-        pen_ = op.pen;
-        back_ = op.back;
+        // Each call in its role's colour of the current table.
+        pen_ = roleColour(op.penRole, op.pen);
+        back_ = roleColour(op.backRole, op.back);
+        penRole_ = op.penRole;
+        backRole_ = op.backRole;
         lineWidth_ = op.lineWidth;
         opaque_ = op.opaque;
         hatched_ = op.hatched;
@@ -595,7 +624,7 @@ void Canvas::replay() {
             break;
         }
         case Op::Kind::FillRect:
-            fillRect(op.x1, op.y1, op.x2, op.y2, op.fill);
+            fillRectIn(op.x1, op.y1, op.x2, op.y2, roleColour(op.fillRole, op.fill), op.fillRole);
             break;
         case Op::Kind::Text:
             font_ = fonts_[static_cast<size_t>(op.font)];
@@ -620,8 +649,10 @@ void Canvas::replay() {
     }
     endBatch();
     replaying_ = false;
-    pen_ = pen;
-    back_ = back;
+    penRole_ = penRole;
+    backRole_ = backRole;
+    pen_ = roleColour(penRole, pen);
+    back_ = roleColour(backRole, back);
     lineWidth_ = lineWidth;
     opaque_ = opaque;
     hatched_ = hatched;

@@ -4,6 +4,8 @@
 // as the drawing routines leave it.
 #pragma once
 
+#include "platform/colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -21,29 +23,6 @@
 class QPaintDevice;
 class QPainter;
 
-// Indices into the 16-entry colour table (filled at start: app/screen.cpp fillColourTable).
-enum class Colour {
-    Black = 0,
-    DarkRed = 1, // (208, 0, 0): shared-box outlines, hot-key letters
-    Green = 2,
-    Yellow = 3,
-    Blue = 4, // (0, 0, 188): box lines
-    Purple = 5,
-    Teal = 6,
-    LightGrey = 7, // (192, 192, 192)
-    DarkGrey = 8,  // (64, 64, 64): shaded frame edges
-    Red = 9,       // (255, 0, 0): wrong verdicts
-    Lime = 10,
-    BrightYellow = 11,
-    WindowBackground = 12, // (180, 201, 208)
-    Magenta = 13,
-    Cyan = 14,
-    White = 15,
-};
-
-// The window background, colour table entry 12: also the window's area outside the drawing.
-constexpr QRgb kWindowBackgroundRgb = qRgb(180, 201, 208);
-
 class Canvas {
   public:
     // The device must outlive the canvas (or be replaced with setDevice first).
@@ -55,9 +34,13 @@ class Canvas {
     // nullptr returns to a painter per call.
     void setActivePainter(QPainter* painter) { activePainter_ = painter; }
 
-    // The 16-entry colour table, indexed by Colour.
-    std::array<QColor, 16> colourTable{};
-    QColor colour(Colour c) const { return colourTable[static_cast<size_t>(c)]; }
+    // The colour table with its roles, indexed by Colour: the colours of the current scheme.
+    ColourTable colourTable{};
+    QColor colour(Colour c) const { return colourTable[colourIndex(c)]; }
+    // Another scheme: the table is replaced and, when the canvas records, the whole picture
+    // is drawn again with every call in its role's new colour (calls given a plain RGB keep
+    // it). The drawing state keeps its roles.
+    void setColours(const ColourTable& table);
 
     // Drawing state.
     void setPenColour(Colour c);
@@ -91,6 +74,7 @@ class Canvas {
     void filledBox(int x1, int y1, int x2,
                    int y2); // interior in the background colour, outline in the pen colour
     void fillRect(int x1, int y1, int x2, int y2, QColor colour); // plain fill, no outline
+    void fillRect(int x1, int y1, int x2, int y2, Colour c);
     // Text with its top-left corner at (x, y): opaque fills the text cell with the
     // background colour first; transparent paints only the glyphs.
     void text(int x, int y, const QString& text);
@@ -149,6 +133,8 @@ class Canvas {
         QRect cover; // picture pixels it paints over completely (may be empty)
         int x1, y1, x2, y2;
         QColor pen, back, fill;
+        // The roles the colours were taken from (colourIndex), -1 for a plain RGB.
+        qint8 penRole = -1, backRole = -1, fillRole = -1;
         int lineWidth;
         bool opaque, hatched;
         int font = -1; // index into fonts_ (texts only)
@@ -186,6 +172,10 @@ class Canvas {
     // Where a picture rectangle lands in the painter's (device-independent) coordinates.
     QRectF place(const QRect& rect) const;
     void fill(QPainter& p, const QRect& rect, const QColor& colour) const;
+    void fillRectIn(int x1, int y1, int x2, int y2, const QColor& colour, int role);
+    QColor roleColour(int role, const QColor& rgb) const {
+        return role >= 0 ? colourTable[static_cast<size_t>(role)] : rgb;
+    }
     QImage grab(const QRect& rect) const;
     // Replaces the pixels of picture rectangle r by the image (at the current scale).
     void pasteInto(const QRect& r, const QImage& source);
@@ -221,6 +211,7 @@ class Canvas {
     QPainter* activePainter_ = nullptr;
     QColor pen_{0, 0, 0};
     QColor back_{255, 255, 255};
+    int penRole_ = -1, backRole_ = -1; // the roles of pen_ and back_, -1 for a plain RGB
     int lineWidth_ = 1;
     bool opaque_ = true;
     bool hatched_ = false;

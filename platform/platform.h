@@ -3,6 +3,7 @@
 // QtPlatform (qt_platform.h) is the real one; tests/support has the scripted double.
 #pragma once
 
+#include "platform/colours.h"
 #include "platform/fileio.h"
 
 #include <QByteArray>
@@ -126,6 +127,12 @@ class Platform {
     // The clock label `uhr`; safe to call from any thread (the text reaches the widget on
     // the user-interface thread).
     virtual void setClockLabel(const QString& text) = 0;
+    // The screen's colours (platform/colours.h) for the widgets the window shows beside the
+    // drawing: the clock label in paper and ink; with `ownPalette` the window's widgets in a
+    // palette made from the table, else in the desktop's.
+    virtual void setWidgetColours(const ColourTable& table, bool ownPalette) {
+        (void)table, (void)ownPalette;
+    }
 
     // Files, named relative to the working directory; filePath gives the path to open
     // (the defaults in platform.cpp work on it). Reads refuse pipes, devices, folders and

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -304,6 +305,52 @@ void QtPlatform::setClockLabel(const QString& text) {
             label->setText(text);
         },
         Qt::QueuedConnection);
+}
+
+namespace {
+
+QColor halfway(const QColor& a, const QColor& b) {
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
+// A widget palette in the screen's colours: the window's background, paper and ink.
+QPalette paletteOf(const ColourTable& table) {
+    const auto at = [&table](Colour c) { return table[colourIndex(c)]; };
+    const QColor window = at(Colour::WindowBackground), paper = at(Colour::White),
+                 ink = at(Colour::Black);
+    QPalette p(ink, window, at(Colour::FrameLight), at(Colour::DarkGrey),
+               halfway(window, at(Colour::DarkGrey)), ink, ink, paper, window);
+    p.setColor(QPalette::AlternateBase, at(Colour::LightGrey));
+    p.setColor(QPalette::Highlight, at(Colour::Blue));
+    p.setColor(QPalette::HighlightedText, paper);
+    p.setColor(QPalette::ToolTipBase, paper);
+    p.setColor(QPalette::ToolTipText, ink);
+    p.setColor(QPalette::Link, at(Colour::Blue));
+    p.setColor(QPalette::PlaceholderText, halfway(ink, paper));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, halfway(ink, window));
+    return p;
+}
+
+} // namespace
+
+void QtPlatform::setWidgetColours(const ColourTable& table, bool ownPalette) {
+    if (uhr_ != nullptr) {
+        QPalette palette = uhr_->palette();
+        palette.setColor(QPalette::Window, table[colourIndex(Colour::White)]);
+        palette.setColor(QPalette::WindowText, table[colourIndex(Colour::Black)]);
+        uhr_->setPalette(palette);
+    }
+    if (window_.isNull()) return;
+    if (ownPalette)
+        window_->setPalette(paletteOf(table));
+    else if (ownPalette_)
+        window_->setPalette(QPalette()); // the desktop's again
+    ownPalette_ = ownPalette;
+    // The letterbox around the picture is painted in the window background.
+    window_->update();
+    for (QWidget* child : window_->findChildren<QWidget*>()) child->update();
 }
 
 void QtPlatform::openUrl(const QString& url) {

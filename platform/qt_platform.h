@@ -59,6 +59,7 @@ class QtPlatform : public Platform {
     void setMenuEnabled(bool enabled) override;
     void setMenuChecked(int id, bool checked) override;
     void setClockLabel(const QString& text) override;
+    void setWidgetColours(const ColourTable& table, bool ownPalette) override;
     QString filePath(const QString& name) override { return name; } // the working directory
     void runInBackground(const std::function<void()>& work) override;
     void runCancellable(const QString& title, const std::function<void()>& work,
@@ -87,4 +88,5 @@ class QtPlatform : public Platform {
     unsigned labelShown_ = 0; // user-interface thread only
     QElapsedTimer clock_;
     qreal viewScale_ = 1.0;
+    bool ownPalette_ = false; // the window's widgets carry a palette of the screen's colours
 };

@@ -88,7 +88,7 @@ void drawHotKeyLetter(Game& g, int x, int y, QChar letter) {
     selectFont(g, 14);
     Canvas& c = g.canvas;
     c.setOpaqueText(false);
-    c.setPenColour(Colour::White);
+    c.setPenColour(Colour::EmbossLight);
     c.text(x, y - 14, QString(letter));
     c.setPenColour(Colour::DarkRed);
     c.text(x - 1, y - 15, QString(letter));

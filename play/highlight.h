@@ -15,9 +15,11 @@ struct Board;
 // cursor cell in a light blue that a red wrong entry still stands out on (3:1), the cells
 // holding the cursor cell's value in a stronger blue, and the cursor's outline in a dark
 // orange with at least 3:1 against white and both tints, and apart from the black lines.
-constexpr QRgb kHouseTint = 0xffd6e6ff;
-constexpr QRgb kSameValueTint = 0xffbed7ff;
-constexpr QRgb kCursorOutline = 0xffbe4600;
+// Kept in these classic colours; board rendering draws each in its role's colour of the
+// current scheme (platform/colours.h).
+constexpr QRgb kHouseTint = kClassicColours[colourIndex(Colour::HouseTint)];
+constexpr QRgb kSameValueTint = kClassicColours[colourIndex(Colour::SameValueTint)];
+constexpr QRgb kCursorOutline = kClassicColours[colourIndex(Colour::CursorOutline)];
 
 // Field index (fieldRow * 21 + fieldColumn) of cell (grid, column, row).
 int fieldIndex(const Board& b, int grid, int column, int row);

@@ -23,9 +23,9 @@ namespace {
 // The hint's marks, laid over the cursor's highlights (Game::overlayMarks): the units the
 // step looks at tinted light yellow under the values, the cell it leads to outlined green,
 // a wrong entry outlined red.
-constexpr QRgb kUnitTint = 0xfffff0b0;
-constexpr QRgb kTargetOutline = 0xff009600;
-constexpr QRgb kWrongOutline = 0xffff0000;
+constexpr QRgb kUnitTint = kClassicColours[colourIndex(Colour::UnitTint)];
+constexpr QRgb kTargetOutline = kClassicColours[colourIndex(Colour::TargetOutline)];
+constexpr QRgb kWrongOutline = kClassicColours[colourIndex(Colour::WrongOutline)];
 
 void tintUnit(Game& g, const HintUnit& u) {
     for (int k = 0; k < 9; ++k) {

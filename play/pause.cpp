@@ -21,8 +21,7 @@ bool onBoard(int x, int y) {
 
 void drawPauseCover(Game& g) {
     Canvas& c = g.canvas;
-    c.fillRect(kBoardLeft, kBoardTop, kBoardRight, kBoardBottom,
-               c.colour(Colour::WindowBackground));
+    c.fillRect(kBoardLeft, kBoardTop, kBoardRight, kBoardBottom, Colour::WindowBackground);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(120);
     font.setBold(true);

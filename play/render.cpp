@@ -20,10 +20,10 @@
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kGivenColour(0, 0, 0);
-const QColor kEntryColour(0, 0, 188);
-const QColor kWrongColour(255, 0, 0);
+// The colours of givens (and notes), entries and wrong entries.
+constexpr Colour kGivenColour = Colour::Black;
+constexpr Colour kEntryColour = Colour::Blue;
+constexpr Colour kWrongColour = Colour::Red;
 
 int cellLeft(const Game& g, int grid, int column) {
     return g.state.board.gridLeft[static_cast<size_t>(grid)] +
@@ -53,19 +53,26 @@ QRect cellInside(const Game& g, int grid, int column, int row) {
     return QRect(QPoint(left + 1 + a, top + 1 + b), QPoint(left + 32, top + 32));
 }
 
-// The cell's background: white, or the tint of its cell mark.
-QColor cellBackground(const Game& g, int grid, int column, int row) {
-    const QRgb tint =
-        g.draw.cellMarks.tint[static_cast<size_t>(fieldIndex(GridCell{grid, column, row}))];
-    return tint != 0 ? QColor::fromRgb(tint) : kWhite;
+// The cell's tint (its cell mark's, kept in the classic colour), 0 for plain white.
+QRgb cellBackground(const Game& g, int grid, int column, int row) {
+    return g.draw.cellMarks.tint[static_cast<size_t>(fieldIndex(GridCell{grid, column, row}))];
+}
+
+// Fills a rectangle with a cell mark's colour as the current scheme draws its role, or with
+// colour `none` where there is no mark (0).
+void fillMarked(Game& g, const QRect& r, QRgb mark, Colour none) {
+    const int role = mark != 0 ? markColourRole(mark) : static_cast<int>(none);
+    if (role >= 0)
+        g.canvas.fillRect(r.left(), r.top(), r.right(), r.bottom(), static_cast<Colour>(role));
+    else
+        g.canvas.fillRect(r.left(), r.top(), r.right(), r.bottom(), QColor::fromRgb(mark));
 }
 
 // Fills the inside of a cell with its background.
 void eraseCell(Game& g, int column, int row) {
     const int grid = g.state.board.activeGrid;
-    const QRect r = cellInside(g, grid, column, row);
-    g.canvas.fillRect(r.left(), r.top(), r.right(), r.bottom(),
-                      cellBackground(g, grid, column, row));
+    fillMarked(g, cellInside(g, grid, column, row), cellBackground(g, grid, column, row),
+               Colour::White);
 }
 
 // The outline mark of a cell, if it has one, drawn last over the cell's contents.
@@ -74,21 +81,21 @@ void drawCellOutline(Game& g, int grid, int column, int row) {
         g.draw.cellMarks.outline[static_cast<size_t>(fieldIndex(GridCell{grid, column, row}))];
     if (outline == 0) return;
     const QRect r = cellInside(g, grid, column, row);
-    const QColor colour = QColor::fromRgb(outline);
     const int w = kCellOutlineWidth - 1;
-    g.canvas.fillRect(r.left(), r.top(), r.right(), r.top() + w, colour);
-    g.canvas.fillRect(r.left(), r.bottom() - w, r.right(), r.bottom(), colour);
-    g.canvas.fillRect(r.left(), r.top(), r.left() + w, r.bottom(), colour);
-    g.canvas.fillRect(r.right() - w, r.top(), r.right(), r.bottom(), colour);
+    const QPoint tl = r.topLeft(), br = r.bottomRight();
+    fillMarked(g, QRect(tl, QPoint(br.x(), tl.y() + w)), outline, Colour::Black);
+    fillMarked(g, QRect(QPoint(tl.x(), br.y() - w), br), outline, Colour::Black);
+    fillMarked(g, QRect(tl, QPoint(tl.x() + w, br.y())), outline, Colour::Black);
+    fillMarked(g, QRect(QPoint(br.x() - w, tl.y()), br), outline, Colour::Black);
 }
 
 // The glyphs of a value or note stay inside the cell's lines; the text cell of a value is
 // taller than the board's cell, its glyph is not.
-void drawValueText(Game& g, int column, int row, int value, QColor colour) {
+void drawValueText(Game& g, int column, int row, int value, Colour colour) {
     const int left = cellLeft(g, g.state.board.activeGrid, column);
     const int top = cellTop(g, g.state.board.activeGrid, row);
     g.canvas.setOpaqueText(false);
-    g.canvas.setPenRGB(colour);
+    g.canvas.setPenColour(colour);
     g.canvas.setTextClip(cellInside(g, g.state.board.activeGrid, column, row));
     g.canvas.text(left + 1 + valueOffset(g, value), top - 1,
                   valueText(g.state.board.showDigits, value));
@@ -131,12 +138,12 @@ void paintCellNotes(Game& g, int grid, int column, int row) {
     const bool digits = b.showDigits;
     const int left = cellLeft(g, grid, column);
     const int top = cellTop(g, grid, row);
-    const QColor background = cellBackground(g, grid, column, row);
+    const QRgb background = cellBackground(g, grid, column, row);
     g.canvas.setTextClip(cellInside(g, grid, column, row));
     for (int v = 1; v <= 9; ++v) {
         const int x = left + 10 * ((v - 1) % 3) + 2;
         const int y = top + 10 * ((v - 1) / 3);
-        g.canvas.fillRect(x, y + 2, x + 9, y + 10, background);
+        fillMarked(g, QRect(QPoint(x, y + 2), QPoint(x + 9, y + 10)), background, Colour::White);
         if (b.noteFlag(grid, column, row, v))
             g.canvas.text(!digits && v == 9 ? x + 1 : x, y, valueText(digits, v));
     }
@@ -272,7 +279,7 @@ namespace {
 void selectNoteFont(Game& g) {
     selectFont(g, g.state.board.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
-    g.canvas.setPenRGB(kGivenColour);
+    g.canvas.setPenColour(kGivenColour);
 }
 
 } // namespace
@@ -322,7 +329,7 @@ void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
     b.activeGrid = activeGrid;
     selectFont(g, b.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
-    g.canvas.setPenRGB(kGivenColour);
+    g.canvas.setPenColour(kGivenColour);
     for (const auto& [grid, column, row] : cells) {
         if (b.cellValue(grid, column, row) != 0) continue;
         int copies[2][3];

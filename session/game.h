@@ -143,6 +143,7 @@ struct HelpWindows {
 // pointer, cursor, palette, hint and help windows.
 struct UiState {
     Language language = Language::Deutsch; // of the interface: menu 70/71, app/language.*
+    ColourScheme colourScheme = ColourScheme::Classic; // menu 72..74, app/colours.*
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
     // The texts the status strip shows beside the caption: the keys of the running game
     // loop, and a note (the timing note, a solved board, how to begin).

@@ -112,12 +112,12 @@ void selectFont(Game& g, int n) {
 void drawFrame3D(Game& g, int style, int width, int x1, int y1, int x2, int y2) {
     Canvas& c = g.canvas;
     c.setLineWidth(1);
-    c.setPenColour(style == 0 ? Colour::White : Colour::DarkGrey);
+    c.setPenColour(style == 0 ? Colour::FrameLight : Colour::DarkGrey);
     for (int i = 0; i <= width - style; ++i) {
         c.line(x1 + i, y1 + i, x2, y1 + i);
         c.line(x1 + i, y1 + i, x1 + i, y2);
     }
-    c.setPenColour(style == 0 ? Colour::DarkGrey : Colour::White);
+    c.setPenColour(style == 0 ? Colour::DarkGrey : Colour::FrameLight);
     for (int i = 0; i <= width - style; ++i) {
         c.line(x1 + i, y2 - i, x2 + 1, y2 - i);
         c.line(x2 - i, y1 + i, x2 - i, y2);
@@ -131,7 +131,7 @@ void drawEmbossedText(Game& g, int font, Colour colour, int x, int y, const QStr
     if (g.draw.largeFontMode && font == 14) x += 31;
     y -= 14;
     c.setOpaqueText(false);
-    c.setPenColour(Colour::White);
+    c.setPenColour(Colour::EmbossLight);
     c.text(x, y, text);
     c.setPenColour(colour);
     c.text(x - 1, y - 1, text);
@@ -147,7 +147,7 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
     drawFrame3D(g, 1, 2, x + 6, y + 22, x + w - 6, y + h - 6);
     // The title is drawn transparently: on its own antialiased edges of an earlier drawing
     // it would grow bolder each time, so the band between the frames is erased first.
-    c.fillRect(x + 3, y + 3, x + w - 3, y + 21, c.colour(Colour::WindowBackground));
+    c.fillRect(x + 3, y + 3, x + w - 3, y + 21, Colour::WindowBackground);
     drawEmbossedText(g, 16, Colour::Black, titleX, titleY, title);
     c.setLineWidth(1);
     c.setPenColour(Colour::Black);
@@ -161,7 +161,7 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
 void drawEmptyGrid(Game& g, int x, int y) {
     Canvas& c = g.canvas;
     const int cw = g.state.board.cellWidth, ch = g.state.board.cellHeight;
-    c.setPenColour(Colour::Black);
+    c.setPenColour(Colour::GridLine);
     c.setBackColour(Colour::White);
     c.filledBox(x - 1, y - 1, x + kGridSize, y + kGridSize);
     c.setLineWidth(1);

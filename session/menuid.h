@@ -34,6 +34,9 @@ enum class MenuId {
     KeyList = 61, // "&Tastenkürzel": the list of keyboard shortcuts
     Deutsch = 70, // the interface language: app/language.*
     English = 71,
+    ClassicColours = 72, // the screen's colours: app/colours.*
+    DarkColours = 73,
+    SystemColours = 74,
     // Run once by start-up when a game in progress was kept at the last exit: offers that
     // game again. No menu item carries it.
     ResumeGame = 90,

@@ -800,6 +800,22 @@ a clock and a hall of fame.</translation>
         <source>61:&amp;Tastenkürzel</source>
         <translation>61:&amp;Keyboard Shortcuts</translation>
     </message>
+    <message>
+        <source>&gt;&amp;Farben</source>
+        <translation>&gt;Colou&amp;rs</translation>
+    </message>
+    <message>
+        <source>72:Klassisch</source>
+        <translation>72:Classic</translation>
+    </message>
+    <message>
+        <source>73:Dunkel</source>
+        <translation>73:Dark</translation>
+    </message>
+    <message>
+        <source>74:Wie das System</source>
+        <translation>74:Like the system</translation>
+    </message>
 </context>
 <context>
     <name>PanelTexts</name>

@@ -79,6 +79,10 @@ TEST(MenuTable, ParsesIntoTheFourDropDowns) {
         "  [S&prache]",
         "    70:Deutsch",
         "    71:English",
+        "  [&Farben]",
+        "    72:Klassisch",
+        "    73:Dunkel",
+        "    74:Wie das System",
         "[Sch&wierigkeit]",
         "  30:&Leicht",
         "  31:&Mittel",
@@ -146,8 +150,9 @@ TEST(MenuBar, QtTreeWithAccessKeysAndIds) {
     std::vector<int> ids;
     std::unique_ptr<QMenuBar> menuBar(
         buildMenuBar(bar, nullptr, [&ids](int id, QAction*) { ids.push_back(id); }));
-    EXPECT_EQ(ids, (std::vector<int>{8,  9,  10, 25, 12, 99, 20, 21, 23, 28, 22, 26, 27, 13, 24, 11,
-                                     70, 71, 30, 31, 32, 33, 40, 41, 44, 45, 50, 51, 60, 61, 1}));
+    EXPECT_EQ(
+        ids, (std::vector<int>{8,  9,  10, 25, 12, 99, 20, 21, 23, 28, 22, 26, 27, 13, 24, 11, 70,
+                               71, 72, 73, 74, 30, 31, 32, 33, 40, 41, 44, 45, 50, 51, 60, 61, 1}));
     const QList<QAction*> titles = menuBar->actions();
     ASSERT_EQ(titles.size(), 4);
     EXPECT_EQ(QKeySequence::mnemonic(titles[0]->text()), QKeySequence(Qt::ALT | Qt::Key_Q));
@@ -171,7 +176,7 @@ TEST(MenuChecks, FollowEveryToggle) {
         return on;
     };
     updateMenuChecks(g);
-    EXPECT_EQ(checked(), (std::vector<int>{30, 40, 45, 70})); // 70: Deutsch
+    EXPECT_EQ(checked(), (std::vector<int>{30, 40, 45, 70, 72})); // Deutsch, Klassisch
     struct Step {
         int command;
         std::vector<int> checked;
@@ -183,6 +188,7 @@ TEST(MenuChecks, FollowEveryToggle) {
         Win_0_MenuEvent(g, s.command);
         std::vector<int> expected = s.checked;
         expected.push_back(70);
+        expected.push_back(72);
         EXPECT_EQ(checked(), expected) << "after command " << s.command;
     }
 }
