@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/win0.h"
 #include "panels/info.h"
+#include "print/booklet.h"
 #include "print/printout.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
@@ -17,6 +18,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QComboBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -298,4 +302,16 @@ TEST(Colours, PrintoutsKeepTheClassicColours) {
         EXPECT_EQ(w.platform.printedTexts[i].text, classicTexts[i].text);
         EXPECT_EQ(w.platform.printedTexts[i].colour, QColor(Qt::black)) << i;
     }
+    // The booklet too: its solution page in black.
+    w.platform.printedTexts.clear();
+    w.platform.onModal = [](QWidget* form) {
+        auto& heft = *static_cast<BookletDialog*>(form);
+        heft.cmb1->setCurrentIndex(0);
+        heft.spn1->setValue(1);
+        heft.cmd1->click();
+    };
+    Win_0_MenuEvent(g, menuNumber(MenuId::PrintBooklet));
+    ASSERT_FALSE(w.platform.printedTexts.empty());
+    for (const Canvas::TextRecord& t : w.platform.printedTexts)
+        EXPECT_EQ(t.colour, QColor(Qt::black)) << t.text.toStdString();
 }
