@@ -23,6 +23,7 @@
 #include "play/editor.h"
 #include "play/events.h"
 #include "play/generated.h"
+#include "play/keylist.h"
 #include "play/playloop.h"
 #include "play/render.h"
 #include "play/solve.h"

@@ -55,3 +55,8 @@ inline const KeyCommand* findKeyCommand(const CommandTable& table, int key) {
         if (command.key == key) return &command;
     return nullptr;
 }
+
+// The two loops' tables, defined beside their loops (play/playloop.cpp, play/editor.cpp) and
+// read also by the list of keyboard shortcuts (play/keylist.h).
+const CommandTable& playCommands();
+const CommandTable& editorCommands();

@@ -14,7 +14,7 @@
 #include "play/palette.h"
 #include "play/paletteloop.h"
 #include "play/pipeline.h"
-#include "play/playloop.h"
+#include "play/keylist.h"
 #include "play/render.h"
 #include "play/solve.h"
 #include "play/undo.h"

@@ -12,8 +12,8 @@
 #include "panels/statistics.h"
 #include "play/buttons.h"
 #include "play/hintview.h"
+#include "play/keylist.h"
 #include "play/cursor.h"
-#include "play/editor.h"
 #include "play/palette.h"
 #include "play/paletteloop.h"
 #include "play/pause.h"
@@ -186,88 +186,4 @@ void playLoop(Game& g) {
     if (g.state.clock.clockRunning) startClockTicker(g);
 
     runCommandLoop(g, playCommands());
-}
-
-// The list of keyboard shortcuts, built from the loops' command tables and the key rows of
-// the cursor, undo and pause, so that a key added to a table is listed at once.
-namespace {
-
-// The texts of the tables are marked in the context of the play loop's texts.
-QString translated(const char* text) {
-    return PlayTexts::tr(text);
-}
-
-void addCommands(std::vector<KeyListEntry>& entries, const CommandTable& table) {
-    for (const KeyCommand& command : table.keys)
-        if (command.description[0] != '\0')
-            entries.push_back({keyName(command.key), translated(command.description)});
-}
-
-KeyListGroup helpGroup(const char* title, std::span<const KeyHelp> rows) {
-    KeyListGroup group{translated(title), {}};
-    for (const KeyHelp& row : rows)
-        group.entries.push_back({translated(row.keys), translated(row.description)});
-    return group;
-}
-
-} // namespace
-
-QString keyName(int code) {
-    switch (code) {
-    case kKeyEsc:
-        return QStringLiteral("Esc");
-    case kKeyF1:
-        return QStringLiteral("F1");
-    case kKeyEnter:
-        return PlayTexts::tr("Eingabe");
-    case kKeySpace:
-        return PlayTexts::tr("Leertaste");
-    default:
-        if (code > ' ' && code < 127) return QString(QChar(code));
-        return QStringLiteral("#%1").arg(code);
-    }
-}
-
-std::vector<KeyListGroup> keyList() {
-    std::vector<KeyListGroup> groups;
-    KeyListGroup play{PlayTexts::tr("Im Spiel"), {}};
-    addCommands(play.entries, playCommands());
-    groups.push_back(std::move(play));
-    KeyListGroup editor{PlayTexts::tr("Eigenes Brett"), {}};
-    addCommands(editor.entries, editorCommands());
-    groups.push_back(std::move(editor));
-    groups.push_back(helpGroup(
-        QT_TRANSLATE_NOOP("PlayTexts", "Cursor (im Spiel und im eigenen Brett)"), cursorKeyHelp()));
-    groups.push_back(
-        helpGroup(QT_TRANSLATE_NOOP("PlayTexts", "Zurücknehmen (im Spiel und im eigenen Brett)"),
-                  undoKeyHelp()));
-    groups.push_back(helpGroup(QT_TRANSLATE_NOOP("PlayTexts", "Pause (im Spiel)"), pauseKeyHelp()));
-    return groups;
-}
-
-QString keyListHtml() {
-    QString html = QStringLiteral("<html><body>");
-    for (const KeyListGroup& group : keyList()) {
-        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"2\" cellpadding=\"2\">")
-                    .arg(group.title.toHtmlEscaped());
-        for (const KeyListEntry& entry : group.entries)
-            html += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
-                        .arg(entry.keys.toHtmlEscaped(), entry.description.toHtmlEscaped());
-        html += QStringLiteral("</table>");
-    }
-    return html + QStringLiteral("</body></html>");
-}
-
-void showKeyList(Game& g) {
-    // One window, kept while open and shown again by the next call.
-    static QPointer<QTextBrowser> window;
-    if (window == nullptr) {
-        window = new QTextBrowser(g.platform.mainWindow());
-        window->setObjectName(QStringLiteral("keyList"));
-        window->setWindowFlag(Qt::Window);
-        window->resize(560, 620);
-    }
-    window->setWindowTitle(PlayTexts::tr("Tastenkürzel"));
-    window->setHtml(keyListHtml());
-    g.platform.showHelpWindow(window);
 }

@@ -13,6 +13,7 @@
 #include "help/qtgerman.h"
 #include "panels/info.h"
 #include "play/buttons.h"
+#include "play/keylist.h"
 #include "play/playloop.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"

@@ -8,6 +8,7 @@
 #include "play/editor.h"
 #include "play/highlight.h"
 #include "play/pause.h"
+#include "play/keylist.h"
 #include "play/playloop.h"
 #include "play/undo.h"
 #include "support/scripted_platform.h"
