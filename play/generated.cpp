@@ -19,6 +19,11 @@ QString levelName(GeneratedLevel level) {
     return generatedLevelText(static_cast<int>(level));
 }
 
+QString dayLabel(int date, GeneratedLevel level) {
+    return PlayTexts::tr("Rätsel des Tages, %1:\nStufe „%2“, für alle gleich.")
+        .arg(dayText(date), levelName(level));
+}
+
 } // namespace
 
 QString dayText(int date) {
@@ -46,17 +51,23 @@ GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, 
     formLayout->addWidget(chk2);
     lbl1 = new QLabel(this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
-    lbl1->setWordWrap(true);
     formLayout->addWidget(lbl1);
     addButtons(QStringLiteral("OK"), PlayTexts::tr("Abbrechen"));
 
     cmb1->setCurrentIndex(static_cast<int>(choice.level));
     chk1->setChecked(choice.symmetric);
     chk2->setChecked(choice.daily);
+    // The form keeps the size it is given here, with the box cleared and the label empty:
+    // room for the day's two lines at their largest (any weekday, any level), so that
+    // ticking the box on any day shows them whole.
+    QSize room;
+    for (int day = 20261207; day <= 20261213; ++day)
+        for (int level = 0; level < kGeneratedLevelCount; ++level) {
+            lbl1->setText(dayLabel(day, static_cast<GeneratedLevel>(level)));
+            room = room.expandedTo(lbl1->sizeHint());
+        }
+    lbl1->setMinimumSize(room);
     chk2_Click();
-    // Room for the longest line of the day's label.
-    lbl1->setMinimumWidth(fontMetrics().horizontalAdvance(
-        PlayTexts::tr("Rätsel des Tages, Donnerstag, 10.12.2026:")));
     finish();
 }
 
@@ -68,8 +79,7 @@ void GenerateDialog::chk2_Click() {
         const DailyPuzzle day = dailyPuzzle(date_);
         cmb1->setCurrentIndex(static_cast<int>(day.level));
         chk1->setChecked(day.symmetric);
-        lbl1->setText(PlayTexts::tr("Rätsel des Tages, %1:\nStufe „%2“, für alle gleich.")
-                          .arg(dayText(date_), levelName(day.level)));
+        lbl1->setText(dayLabel(date_, day.level));
     } else {
         cmb1->setCurrentIndex(static_cast<int>(ownChoice_.level));
         chk1->setChecked(ownChoice_.symmetric);

@@ -180,6 +180,9 @@ TEST(GeneratedGame, ThePuzzleOfTheDayIsTheDatesForEveryPlayer) {
     TestWorld w;
     GenerateDialog erz(w.g(), {GeneratedLevel::Meister, false, false}, 20261208);
     erz.chk2->click();
+    // The form, fixed at its size with the box cleared, has room for the day's label.
+    EXPECT_GE(erz.height(), erz.sizeHint().height());
+    EXPECT_GE(erz.width(), erz.sizeHint().width());
     erz.chk2->click();
     EXPECT_EQ(erz.choice(), (GenerateChoice{GeneratedLevel::Meister, false, false}));
 }
