@@ -2,11 +2,14 @@
 #include "print/booklet.h"
 
 #include "session/game.h"
+#include "platform/platform.h"
 #include "platform/texts.h"
 #include "print/printout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -83,6 +86,9 @@ void printBooklet(Game& g) {
     const BookletChoice choice = heft.choice();
 
     QPrinter printer(QPrinter::HighResolution);
+    // Offered as a file of its own beside the board printout's, not in its place.
+    printer.setOutputFileName(
+        QFileInfo(printDialogFile()).dir().filePath(QStringLiteral("Quintor-Rätselheft.pdf")));
     // Cancelling the printer-selection dialog prints nothing and needs no message.
     if (!selectPrinter(g, printer)) return;
     printer.setDocName(PrintTexts::tr("Rätselheft"));

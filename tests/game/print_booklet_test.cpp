@@ -1,13 +1,16 @@
 // The puzzle booklet through the menu: the dialog heft, one page per generated puzzle and
 // the solutions four a page, in the PDF and in the pages' texts; every cancel prints nothing.
 #include "app/menu.h"
+#include "platform/platform.h"
 #include "print/booklet.h"
 
 #include "support/scripted_platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -113,6 +116,10 @@ TEST(PrintBooklet, CancellingTheDialogThePrinterOrTheGeneratorPrintsNothing) {
     answerBooklet(w.platform, 0, 3);
     Win_0_MenuEvent(g, kBooklet);
     EXPECT_EQ(w.platform.printerDialogs, 1);
+    // A file of its own beside the board printout's, which it would otherwise replace.
+    EXPECT_EQ(
+        w.platform.offeredPrintFile,
+        QFileInfo(printDialogFile()).dir().filePath(QStringLiteral("Quintor-Rätselheft.pdf")));
     EXPECT_EQ(w.platform.backgroundRuns, 0);
     EXPECT_TRUE(w.platform.messages.empty());
 

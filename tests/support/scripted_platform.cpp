@@ -90,6 +90,7 @@ bool ScriptedPlatform::useDefaultPrinter(QPrinter& printer) {
 
 bool ScriptedPlatform::choosePrinter(QPrinter& printer) {
     ++printerDialogs;
+    offeredPrintFile = printer.outputFileName();
     if (printerDialogAccepts) preparePdfPrinter(printer);
     return printerDialogAccepts;
 }

@@ -159,6 +159,7 @@ class ScriptedPlatform : public Platform {
     bool hasDefaultPrinter = true;
     bool printerDialogAccepts = true;
     int printerDialogs = 0;
+    QString offeredPrintFile; // the PDF file the last selection dialog was given to offer
     QString printFile = QStringLiteral("druck.pdf");
     bool useDefaultPrinter(QPrinter& printer) override;
     bool choosePrinter(QPrinter& printer) override;
