@@ -1087,10 +1087,6 @@ a clock and a hall of fame.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Rätsel des Tages, Donnerstag, 10.12.2026:</source>
-        <translation>Puzzle of the day, Wednesday, 10.12.2026:</translation>
-    </message>
-    <message>
         <source>Rätsel des Tages, %1:
 Stufe „%2“, für alle gleich.</source>
         <translation>Puzzle of the day, %1:
