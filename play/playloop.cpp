@@ -184,6 +184,9 @@ void playLoop(Game& g) {
         showTimingNote(g, kUntimedCandidates);
     drawAllButtons(g);
     if (g.state.clock.clockRunning) startClockTicker(g);
+    // The new game is kept for a restart at once, not only after the player's first move:
+    // a program killed before it would otherwise bring back the game played before.
+    noteGameChanged(g);
 
     runCommandLoop(g, playCommands());
 }

@@ -135,6 +135,31 @@ TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
     EXPECT_FALSE(p.fileExists(kFile));
 }
 
+// A game just begun is kept before its first event: killed then, the program brings back
+// this game, not the one played before it.
+TEST(Resume, ANewGameIsKeptBeforeItsFirstMove) {
+    TestWorld w;
+    Game& g = w.g();
+    ScriptedPlatform& p = w.platform;
+    p.copyDataFile(QStringLiteral("leicht.qnt"));
+    startGame(g, false, 0);
+    g.state.difficulty = Difficulty::Leicht;
+    noteGameChanged(g);
+    const QByteArray before = readRaw(p, kFile);
+    ASSERT_FALSE(before.isEmpty());
+    p.time += 5;
+    p.events.clear();
+    QByteArray atFirstEvent;
+    p.onEvent = [&](const Event&) {
+        if (atFirstEvent.isEmpty()) atFirstEvent = readRaw(p, kFile);
+    };
+    p.key(kKeyEsc);
+    Win_0_MenuEvent(g, menuNumber(MenuId::NewGame));
+    joinClockTicker(g);
+    ASSERT_FALSE(atFirstEvent.isEmpty());
+    EXPECT_NE(atFirstEvent, before);
+}
+
 // A damaged, foreign or newer file is named, kept aside (never over an older backup) and
 // nothing else is touched.
 TEST(Resume, DamagedForeignAndFutureFilesAreKeptAsideAndNamed) {
