@@ -135,8 +135,13 @@ bool claimGameInProgress(Game& g) {
 }
 
 void releaseGameInProgress(Game& g) {
-    g.state.gameInProgress.lock.reset();
-    g.state.gameInProgress.claimed = false;
+    GameInProgressState& state = g.state.gameInProgress;
+    state.lock.reset();
+    state.claimed = false;
+    // A write still waiting for its second belongs to the game released: it must not claim
+    // the file again from under the game that takes it next.
+    state.alive = std::make_shared<int>(0);
+    state.writeScheduled = false;
 }
 
 void noteGameChanged(Game& g) {
