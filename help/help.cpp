@@ -63,6 +63,14 @@ HelpWindow* helpWindow(Game& g, QPointer<QWidget>& slot, const QString& file, He
     return window;
 }
 
+} // namespace
+
+QTextBrowser* textWindow(Game& g, QPointer<QWidget>& slot) {
+    return helpWindow(g, slot, QString(), HelpBook{});
+}
+
+namespace {
+
 // The about window: the program's name and version, the link label and the close button.
 class InfForm : public QWidget {
   public:

@@ -6,7 +6,9 @@
 #include <cstdint>
 
 struct Game;
+class QTextBrowser;
 class QWidget;
+template <typename T> class QPointer;
 
 // The web address the about window's link opens.
 inline constexpr const char* kProjectWebAddress = "https://www.velmo.de/"; // as in the metainfo
@@ -28,6 +30,10 @@ void showClassicHelp(Game& g, const QString& file, const QString& keyword);
 void closeClassicHelp(Game& g);
 // The help of the play loop's Hilfe button and H key: topic "Erklärung".
 void showExplanationHelp(Game& g);
+// A window for a page of text that is no page of the manual (the list of keyboard
+// shortcuts): the one in `slot` while it is open, else a new one placed beside the game
+// window as the manual is; Esc and Ctrl+W close it as they close the manual.
+QTextBrowser* textWindow(Game& g, QPointer<QWidget>& slot);
 
 // The about window, modal; returns when it has closed.
 void showAbout(Game& g);

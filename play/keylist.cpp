@@ -2,6 +2,7 @@
 // the cursor, undo and pause, so that a key added to a table is listed at once.
 #include "play/keylist.h"
 
+#include "help/help.h"
 #include "platform/texts.h"
 #include "play/commands.h"
 #include "play/cursor.h"
@@ -83,14 +84,14 @@ QString keyListHtml() {
 }
 
 void showKeyList(Game& g) {
-    // One window, kept while open and shown again by the next call.
-    static QPointer<QTextBrowser> window;
-    if (window == nullptr) {
-        window = new QTextBrowser(g.platform.mainWindow());
-        window->setObjectName(QStringLiteral("keyList"));
-        window->setWindowFlag(Qt::Window);
-        window->resize(560, 620);
+    // One window, kept while open and shown again by the next call; beside the game and
+    // closed by Esc like the manual, so that the next key goes to the game again.
+    static QPointer<QWidget> slot;
+    if (slot == nullptr) {
+        QTextBrowser* made = textWindow(g, slot);
+        made->setObjectName(QStringLiteral("keyList"));
     }
+    auto* window = qobject_cast<QTextBrowser*>(slot.data());
     window->setWindowTitle(PlayTexts::tr("Tastenkürzel"));
     window->setHtml(keyListHtml());
     g.platform.showHelpWindow(window);

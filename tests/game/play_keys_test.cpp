@@ -14,6 +14,8 @@
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -240,4 +242,15 @@ TEST(KeyList, ListsEveryKeyTheLoopsActOn) {
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_EQ(w.platform.helpWindows, (std::vector<QString>{"Tastenkürzel", "Tastenkürzel"}));
     EXPECT_TRUE(keyListHtml().contains(QStringLiteral("<b>Strg+Z</b>")));
+
+    // Esc closes the window as it closes the manual, so that the player's next key reaches
+    // the game again (the window used to keep Esc and the focus).
+    QWidget* list = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("keyList")) list = top;
+    ASSERT_NE(list, nullptr);
+    list->show();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(list, &esc);
+    EXPECT_FALSE(list->isVisible()) << "Esc left the key list open";
 }
