@@ -78,7 +78,7 @@ std::map<const QObject*, Attachment>& attachments() {
 QString valueList(const Board& b, const std::array<bool, 10>& present) {
     QStringList values;
     for (int v = 1; v <= 9; ++v)
-        if (present[static_cast<size_t>(v)]) values << valueText(b.showDigits, v);
+        if (present[static_cast<size_t>(v)]) values << valueText(b.options.showDigits, v);
     return values.join(QLatin1Char(' '));
 }
 
@@ -467,13 +467,13 @@ void ButtonObject::doAction(const QString& name) {
 QString statisticsText(const Game& g) {
     QStringList counts;
     for (int v = 1; v <= 9; ++v)
-        counts << valueText(g.state.board.showDigits, v) + QStringLiteral(": ") +
+        counts << valueText(g.state.board.options.showDigits, v) + QStringLiteral(": ") +
                       QString::number(g.state.board.digitCount[static_cast<size_t>(v)]);
     return counts.join(QStringLiteral(", "));
 }
 QString statusPanelText(const Game& g) {
-    const QString verdict = statusText(g.state.board.verdict).trimmed();
-    const QString errors = AppTexts::tr("Fehler: %1/3").arg(g.state.board.errorCount);
+    const QString verdict = statusText(g.state.board.status.verdict).trimmed();
+    const QString errors = AppTexts::tr("Fehler: %1/3").arg(g.state.board.status.errorCount);
     return verdict.isEmpty() ? errors : verdict + QStringLiteral(", ") + errors;
 }
 QString difficultyPanelText(const Game& g) {
@@ -628,7 +628,7 @@ QString accessibleCellText(const Game& game, int fieldColumn, int fieldRow) {
     const Board& b = game.state.board;
     const int value = b.cellValue(cell.grid, cell.column, cell.row);
     if (value >= 1 && value <= 9) {
-        QString text = valueText(b.showDigits, value);
+        QString text = valueText(b.options.showDigits, value);
         if (b.givenValue(cell.grid, cell.column, cell.row) != 0)
             return text + AppTexts::tr(", vorgegeben");
         text += AppTexts::tr(", Eintrag");

@@ -226,9 +226,11 @@ void updateMenuChecks(Game& g) {
           MenuId::English, MenuId::ClassicColours, MenuId::DarkColours, MenuId::SystemColours})
         p.setMenuChecked(menuNumber(id), false);
     p.setMenuChecked(menuNumber(MenuId::Leicht) + difficultyIndex(g.state.difficulty), true);
-    p.setMenuChecked(menuNumber(g.state.board.showDigits ? MenuId::Digits : MenuId::Letters), true);
-    if (g.state.board.showCandidates) p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
-    if (g.state.board.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
+    p.setMenuChecked(
+        menuNumber(g.state.board.options.showDigits ? MenuId::Digits : MenuId::Letters), true);
+    if (g.state.board.options.showCandidates)
+        p.setMenuChecked(menuNumber(MenuId::ShowCandidates), true);
+    if (g.state.board.options.symmetricPuzzle) p.setMenuChecked(menuNumber(MenuId::Symmetry), true);
     p.setMenuChecked(
         menuNumber(g.ui.language == Language::English ? MenuId::English : MenuId::Deutsch), true);
     p.setMenuChecked(menuNumber(MenuId::ClassicColours) + static_cast<int>(g.ui.colourScheme),
@@ -247,7 +249,7 @@ void chooseLanguage(Game& g, Language language) {
 
 // Menu 8: a stored puzzle of the current difficulty, shuffled, timed and played.
 void newGame(Game& g) {
-    g.state.board.errorCount = 0;
+    g.state.board.status.errorCount = 0;
     if (!loadCollectionPuzzle(g)) return; // the missing file has been reported
     g.state.origin = {};                  // a puzzle of the defined level
     recordGameStarted(g);
@@ -284,11 +286,11 @@ void generatedGame(Game& g) {
     const std::optional<GeneratedStart> start = askForGeneratedPuzzle(g);
     if (!start) return; // cancelled or failed: the board is as it was
     Board& b = g.state.board;
-    b.errorCount = 0;
+    b.status.errorCount = 0;
     b.cellValue = b.givenValue = start->puzzle.givens;
     b.solutionValue = start->puzzle.solution;
     setAllNotes(b, false);
-    b.notSolvable = false; // the solution is known, whatever the two rules make of it
+    b.status.notSolvable = false; // the solution is known, whatever the two rules make of it
     g.state.origin = start->origin;
     recordGameStarted(g); // it counts for its generated level
     updateDifficultyPanel(g);
@@ -308,8 +310,8 @@ void pastedPuzzle(Game& g) {
     b.cellValue = b.givenValue = pasted->givens;
     b.solutionValue = pasted->solution;
     setAllNotes(b, false);
-    b.notSolvable = false;
-    b.errorCount = 0;
+    b.status.notSolvable = false;
+    b.status.errorCount = 0;
     g.state.origin = {};
     stopCountingGame(g);
     g.state.clock.clockRunning = false;
@@ -373,7 +375,7 @@ void runCommand(Game& g, MenuId id) {
         break;
     case MenuId::ShuffleBoard:
         shuffleBoard(b, g.random);
-        if (b.notSolvable) adoptUniqueSolution(g);
+        if (b.status.notSolvable) adoptUniqueSolution(g);
         // The shuffle keeps what a puzzle needs, so a generated one keeps its level; it is
         // no longer the puzzle of the day, though.
         g.state.origin.dailyDate = 0;
@@ -405,18 +407,18 @@ void runCommand(Game& g, MenuId id) {
         break;
     case MenuId::Digits:
     case MenuId::Letters:
-        b.showDigits = (id == MenuId::Digits);
+        b.options.showDigits = (id == MenuId::Digits);
         updateMenuChecks(g);
         drawBoard(g);
         drawStatisticsPanel(g);
         break;
     case MenuId::ShowCandidates:
-        b.showCandidates = !b.showCandidates;
+        b.options.showCandidates = !b.options.showCandidates;
         setAllNotes(b, false);
         drawBoard(g);
         break;
     case MenuId::Symmetry:
-        b.symmetricPuzzle = !b.symmetricPuzzle;
+        b.options.symmetricPuzzle = !b.options.symmetricPuzzle;
         break;
     case MenuId::HallOfFame:
         showHallOfFame(g);

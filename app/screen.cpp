@@ -39,17 +39,16 @@ void drawMainScreen(Game& g) {
     c.line(518, 319, 518, 401);
     c.line(519, 319, 519, 400);
     // The five grids, the centre one last so that it covers the corner grids' shared boxes.
-    g.state.board.cellWidth = g.state.board.cellHeight = kCellSize;
+    // Cells are cellWidth() x cellHeight() pixels, fixed by the layout.
     c.setPenColour(Colour::Black);
     c.setBackColour(Colour::White);
-    for (const int grid : {0, 1, 3, 4, 2})
-        drawEmptyGrid(g, gridLeftPixel(grid), gridTopPixel(grid));
+    for (const int grid : {0, 1, 3, 4, 2}) drawEmptyGrid(g, gridLeft(grid), gridTop(grid));
     // The shared-box outlines go on top of every grid line.
     c.setLineWidth(2);
     c.setPenColour(Colour::DarkRed);
     for (const SharedBox& s : kSharedBoxes) {
-        const int x = gridLeftPixel(s.masterGrid) + kCellSize * (s.masterColumn - 1);
-        const int y = gridTopPixel(s.masterGrid) + kCellSize * (s.masterRow - 1);
+        const int x = gridLeft(s.masterGrid) + kCellSize * (s.masterColumn - 1);
+        const int y = gridTop(s.masterGrid) + kCellSize * (s.masterRow - 1);
         c.box(x, y, x + 3 * kCellSize, y + 3 * kCellSize);
     }
     c.setLineWidth(1);

@@ -20,8 +20,10 @@ QByteArray settingsText(const Game& g) {
     QByteArray text("[Quintor]\n");
     text +=
         QByteArray("Schwierigkeit=") + kDifficultyNames[difficultyIndex(g.state.difficulty)] + '\n';
-    text += QByteArray("Anzeige=") + (g.state.board.showDigits ? "Zahlen" : "Buchstaben") + '\n';
-    text += QByteArray("Symmetrie=") + (g.state.board.symmetricPuzzle ? "ja" : "nein") + '\n';
+    text += QByteArray("Anzeige=") + (g.state.board.options.showDigits ? "Zahlen" : "Buchstaben") +
+            '\n';
+    text +=
+        QByteArray("Symmetrie=") + (g.state.board.options.symmetricPuzzle ? "ja" : "nein") + '\n';
     text += QByteArray("Sprache=") + kLanguageNames[g.ui.language == Language::English] + '\n';
     // The classic colours are the default: a file that never chose others does not name them.
     if (g.ui.colourScheme != ColourScheme::Classic)
@@ -43,9 +45,9 @@ void loadSettings(Game& g) {
                     if (value == kDifficultyNames[d])
                         g.state.difficulty = static_cast<Difficulty>(d);
             } else if (name == "Anzeige" && (value == "Zahlen" || value == "Buchstaben")) {
-                g.state.board.showDigits = value == "Zahlen";
+                g.state.board.options.showDigits = value == "Zahlen";
             } else if (name == "Symmetrie" && (value == "ja" || value == "nein")) {
-                g.state.board.symmetricPuzzle = value == "ja";
+                g.state.board.options.symmetricPuzzle = value == "ja";
             } else if (name == "Sprache") {
                 for (int l = 0; l < 2; ++l)
                     if (value == kLanguageNames[l]) g.ui.language = static_cast<Language>(l);

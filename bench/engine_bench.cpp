@@ -75,7 +75,7 @@ void BM_isBoardValid_literal(benchmark::State& state) {
 // A whole shuffle: 101..250 iterations of the chosen path, then the silent solve.
 void BM_shuffleBoard(benchmark::State& state) {
     Board b = sparsePuzzles()[1];
-    b.symmetricPuzzle = state.range(0) == 1;
+    b.options.symmetricPuzzle = state.range(0) == 1;
     Random random(42);
     for (auto _ : state) {
         shuffleBoard(b, random);

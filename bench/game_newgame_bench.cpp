@@ -57,14 +57,15 @@ void BM_NewGame(benchmark::State& state) {
     }
     g.state.difficulty = Difficulty::Leicht;
     for (auto _ : state) {
-        g.state.board.errorCount = 0;
+        g.state.board.status.errorCount = 0;
         if (!loadCollectionPuzzle(g)) state.SkipWithError("the collection file did not load");
         shuffleBoard(g.state.board, g.random);
         restartPuzzle(g.state.board);
         drawBoard(g);
         benchmark::DoNotOptimize(g.state.board.solutionValue.bytes.data());
     }
-    if (g.state.board.notSolvable) state.SkipWithError("the shuffled puzzle was not solvable");
+    if (g.state.board.status.notSolvable)
+        state.SkipWithError("the shuffled puzzle was not solvable");
 }
 BENCHMARK(BM_NewGame)->Unit(benchmark::kMicrosecond);
 

@@ -93,7 +93,7 @@ void restartPuzzle(Board& b) {
 }
 
 void clearBoardModel(Board& b) {
-    b.notSolvable = false;
+    b.status.notSolvable = false;
     b.cellValue.bytes.fill(0);
     b.givenValue.bytes.fill(0);
     setAllNotes(b, false);

@@ -61,6 +61,25 @@ constexpr const DifficultyInfo& difficultyInfo(Difficulty d) {
 // it as text. None until the first update.
 enum class Verdict { None, WrongNumber, NotSolvable, NoErrors, Solved };
 
+// The display options of the board: digits or letters, symmetric puzzles, automatic
+// candidates. The menu commands set them; a saved game carries them.
+struct BoardOptions {
+    bool showDigits = true;
+    bool symmetricPuzzle = true;
+    bool showCandidates = false;
+};
+
+// What the rules, the solver and the status update find out about the board. The pixel
+// geometry (gridLeft, gridTop, cellWidth, cellHeight) is constant: engine/layout.h.
+struct BoardStatus {
+    bool solverProgress = false;
+    bool silentMode = false;
+    bool notSolvable = false;
+    std::int16_t errorCount = 0;
+    Verdict verdict = Verdict::None;
+    bool boardComplete = false;
+};
+
 struct Board {
     BoardArray cellValue;     // digit shown in the cell, 0 = empty (givens and entries alike)
     BoardArray givenValue;    // clue digit, 0 = not a given
@@ -73,24 +92,10 @@ struct Board {
     std::array<std::uint8_t, 10> unitCount{};
     std::array<std::uint8_t, 10> digitPermutation{};
     std::array<bool, 10> digitUnused{};
-    // Top-left pixel of each grid, from the grid origins in the field.
-    std::array<std::int16_t, 5> gridLeft{gridLeftPixel(0), gridLeftPixel(1), gridLeftPixel(2),
-                                         gridLeftPixel(3), gridLeftPixel(4)};
-    std::array<std::int16_t, 5> gridTop{gridTopPixel(0), gridTopPixel(1), gridTopPixel(2),
-                                        gridTopPixel(3), gridTopPixel(4)};
-
-    bool showDigits = true;
-    bool symmetricPuzzle = true;
-    bool showCandidates = false;
     std::int16_t activeGrid = 0;
-    bool solverProgress = false;
-    bool silentMode = false;
-    bool notSolvable = false;
-    std::int16_t errorCount = 0;
-    Verdict verdict = Verdict::None;
-    bool boardComplete = false;
-    std::int16_t cellWidth = kCellSize;
-    std::int16_t cellHeight = kCellSize;
+
+    BoardOptions options; // set by the menu (and restored with a game)
+    BoardStatus status;   // set by the rules, the solver and the status update
 };
 
 // A shared box: master copy in the lower-numbered grid, mirror in the other.

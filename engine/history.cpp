@@ -12,8 +12,8 @@ void captureBoardImage(const Board& b, BoardImage& image) {
     static_assert(sizeof(bool) == 1, "a note flag is one byte, 0 or 1");
     std::memcpy(image.data() + kNoteFlag, b.noteFlag.bytes.data(), kNoteBlockSize);
     std::memcpy(image.data() + kSolutionValue, b.solutionValue.bytes.data(), kBlockSize);
-    image[kShowCandidates] = b.showCandidates;
-    image[kNotSolvable] = b.notSolvable;
+    image[kShowCandidates] = b.options.showCandidates;
+    image[kNotSolvable] = b.status.notSolvable;
 }
 
 void writeBoardImageByte(Board& b, int offset, std::uint8_t value) {
@@ -28,15 +28,15 @@ void writeBoardImageByte(Board& b, int offset, std::uint8_t value) {
     else if (offset < kShowCandidates)
         b.solutionValue.bytes[at(offset - kSolutionValue)] = value;
     else if (offset == kShowCandidates)
-        b.showCandidates = value != 0;
+        b.options.showCandidates = value != 0;
     else if (offset == kNotSolvable)
-        b.notSolvable = value != 0;
+        b.status.notSolvable = value != 0;
 }
 
 void History::beginChange(const Board& b) {
     if (depth_++ > 0) return;
     captureBoardImage(b, before_);
-    errorsBefore_ = b.errorCount;
+    errorsBefore_ = b.status.errorCount;
 }
 
 bool History::endChange(const Board& b) {
@@ -94,7 +94,7 @@ const History::Change* History::undo(Board& b) {
     const Change& change = changes_[--position_];
     for (auto e = change.edits.rbegin(); e != change.edits.rend(); ++e)
         writeBoardImageByte(b, e->offset, e->oldValue);
-    b.errorCount = std::max(b.errorCount, change.errorsBefore);
+    b.status.errorCount = std::max(b.status.errorCount, change.errorsBefore);
     return &change;
 }
 

@@ -34,11 +34,18 @@ constexpr int gridFieldRow(int grid) {
     return kGridOrigin[static_cast<std::size_t>(grid)].row;
 }
 // Top-left pixel of a grid's cell (column 1, row 1).
-constexpr int gridLeftPixel(int grid) {
+constexpr int gridLeft(int grid) {
     return kFieldLeft + kCellSize * gridFieldColumn(grid);
 }
-constexpr int gridTopPixel(int grid) {
+constexpr int gridTop(int grid) {
     return kFieldTop + kCellSize * gridFieldRow(grid);
+}
+// The side of a cell on the screen, across and down.
+constexpr int cellWidth() {
+    return kCellSize;
+}
+constexpr int cellHeight() {
+    return kCellSize;
 }
 
 // A cell as the grids number it: grid 0..4, column and row 1..9.

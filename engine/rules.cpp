@@ -157,9 +157,9 @@ void countDigits(Board& b) {
 
 bool judgeBoard(Board& b) {
     syncSharedBoxes(b);
-    b.verdict = Verdict::WrongNumber;
-    if (b.notSolvable) {
-        b.verdict = Verdict::NotSolvable;
+    b.status.verdict = Verdict::WrongNumber;
+    if (b.status.notSolvable) {
+        b.status.verdict = Verdict::NotSolvable;
         return false;
     }
     bool wrongEntryFound = false;
@@ -170,10 +170,10 @@ bool judgeBoard(Board& b) {
                     b.cellValue(grid, c, r) != b.solutionValue(grid, c, r))
                     wrongEntryFound = true;
     const bool valid = isBoardValid(b);
-    if (!wrongEntryFound && valid) b.verdict = Verdict::NoErrors;
-    b.boardComplete = true;
+    if (!wrongEntryFound && valid) b.status.verdict = Verdict::NoErrors;
+    b.status.boardComplete = true;
     for (int i = 1; i <= 9; ++i)
-        if (b.digitCount[static_cast<size_t>(i)] != 41) b.boardComplete = false;
-    if (b.boardComplete && valid) b.verdict = Verdict::Solved;
+        if (b.digitCount[static_cast<size_t>(i)] != 41) b.status.boardComplete = false;
+    if (b.status.boardComplete && valid) b.status.verdict = Verdict::Solved;
     return !wrongEntryFound && !valid;
 }

@@ -369,7 +369,7 @@ void freeIteration(ShuffleState& b, Random& random) {
 } // namespace
 
 void shuffleBoard(Board& b, Random& random) {
-    const bool symmetric = b.symmetricPuzzle;
+    const bool symmetric = b.options.symmetricPuzzle;
     const int iterations = random.RANDOM(150) + 101;
     ShuffleState state(b);
     for (int i = 0; i < iterations; ++i) {

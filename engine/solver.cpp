@@ -91,7 +91,7 @@ void checkedSolveColumn(Board& b, const PlacementSink& sink, int grid, int colum
 }
 
 void checkedPass(Board& b, const PlacementSink& sink) {
-    b.solverProgress = false;
+    b.status.solverProgress = false;
     for (int g = 0; g <= 4; ++g) {
         for (int c = 1; c <= 7; c += 3)
             for (int r = 1; r <= 7; r += 3) checkedSolveBox(b, sink, g, c, r);
@@ -148,7 +148,7 @@ class FastSolver {
     }
 
     void pass() {
-        b.solverProgress = false;
+        b.status.solverProgress = false;
         for (int g = 0; g <= 4; ++g) {
             for (int c = 1; c <= 7; c += 3)
                 for (int r = 1; r <= 7; r += 3) solveBox(g, c, r);
@@ -263,16 +263,17 @@ namespace {
 // drawCellValue's effect on the model short of syncSharedBoxes: solverProgress, and the
 // error count against a known solution (set back to 0 in silent mode).
 bool countPlacement(Board& b, int column, int row, int value) {
-    b.solverProgress = true;
+    b.status.solverProgress = true;
     bool wrong = false;
     const int g = b.activeGrid;
     if (value != 0 && b.solutionValue(g, column, row) != 0) {
         if (b.cellValue(g, column, row) != b.solutionValue(g, column, row)) {
             wrong = true;
             // The count stops at the largest it can hold instead of turning negative.
-            if (b.errorCount < std::numeric_limits<std::int16_t>::max()) ++b.errorCount;
+            if (b.status.errorCount < std::numeric_limits<std::int16_t>::max())
+                ++b.status.errorCount;
         }
-        if (b.silentMode) b.errorCount = 0;
+        if (b.status.silentMode) b.status.errorCount = 0;
     }
     return wrong;
 }
@@ -288,10 +289,10 @@ CellEntry enterValue(Board& b, int column, int row, int value) {
     CellEntry entry;
     const int grid = b.activeGrid;
     b.cellValue(grid, column, row) = static_cast<std::uint8_t>(value);
-    const int errorsBefore = b.errorCount;
+    const int errorsBefore = b.status.errorCount;
     entry.wrong = modelDrawCellValue(b, column, row, value);
     // Only the wrong entry that raises the count to three stops the clock.
-    entry.thirdError = b.errorCount == 3 && errorsBefore != 3 && !b.silentMode;
+    entry.thirdError = b.status.errorCount == 3 && errorsBefore != 3 && !b.status.silentMode;
     entry.cells[entry.cellCount++] = cellIndex(grid, column, row);
     int og = 0, oc = 0, orow = 0;
     if (otherCopy(grid, column, row, og, oc, orow))
@@ -336,20 +337,20 @@ int runPassLoop(Board& b, const PlacementSink& sink) {
         do {
             solver.pass();
             ++passes;
-        } while (b.solverProgress && passes < kMaxSolverPasses);
+        } while (b.status.solverProgress && passes < kMaxSolverPasses);
         return passes;
     }
     do {
         checkedPass(b, sink);
         ++passes;
-    } while (b.solverProgress && passes < kMaxSolverPasses);
+    } while (b.status.solverProgress && passes < kMaxSolverPasses);
     return passes;
 }
 void computeSolution(Board& b) {
     for (int g = 0; g <= 4; ++g)
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) b.savedValue(g, c, r) = b.cellValue(g, c, r);
-    b.silentMode = true;
+    b.status.silentMode = true;
     if (inDoubleCopyForm(b)) {
         // The fast solver writes both copies of a shared cell, so after the first
         // placement has copied the master givens to their mirrors, every further
@@ -365,13 +366,13 @@ void computeSolution(Board& b) {
         do {
             solver.pass();
             ++passes;
-        } while (b.solverProgress && passes < kMaxSolverPasses);
+        } while (b.status.solverProgress && passes < kMaxSolverPasses);
     } else {
         runPassLoop(
             b, [&b](int column, int row, int value) { modelDrawCellValue(b, column, row, value); });
     }
-    b.notSolvable = true;
-    if (isBoardComplete(b)) b.notSolvable = false;
+    b.status.notSolvable = true;
+    if (isBoardComplete(b)) b.status.notSolvable = false;
     b.solutionValue.bytes.fill(0);
     for (int g = 0; g <= 4; ++g) {
         for (int c = 1; c <= 9; ++c) {
@@ -381,5 +382,5 @@ void computeSolution(Board& b) {
             }
         }
     }
-    b.silentMode = false;
+    b.status.silentMode = false;
 }

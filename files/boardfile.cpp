@@ -152,7 +152,7 @@ void loadBoard(Game& g) {
     }
     // Also after a cancel: the board on screen gets its solution recomputed.
     computeSolution(g.state.board);
-    if (g.state.board.notSolvable) adoptUniqueSolution(g);
+    if (g.state.board.status.notSolvable) adoptUniqueSolution(g);
 }
 
 void saveBoard(Game& g) {

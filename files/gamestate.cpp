@@ -58,12 +58,12 @@ std::vector<std::uint8_t> encodeSavedGame(const SavedGame& game) {
     std::vector<std::uint8_t> payload;
     payload.reserve(kPayloadSize);
     payload.push_back(static_cast<std::uint8_t>(std::clamp(game.difficulty, 0, 3)));
-    put(payload, static_cast<std::uint16_t>(std::max<int>(b.errorCount, 0)), 2);
+    put(payload, static_cast<std::uint16_t>(std::max<int>(b.status.errorCount, 0)), 2);
     std::uint8_t flags = 0;
     if (game.timed) flags |= kTimed;
-    if (b.showDigits) flags |= kShowDigits;
-    if (b.showCandidates) flags |= kShowCandidates;
-    if (b.symmetricPuzzle) flags |= kSymmetricPuzzle;
+    if (b.options.showDigits) flags |= kShowDigits;
+    if (b.options.showCandidates) flags |= kShowCandidates;
+    if (b.options.symmetricPuzzle) flags |= kSymmetricPuzzle;
     if (game.hintUsed) flags |= kHintUsed;
     payload.push_back(flags);
     const double time = std::clamp(game.timePlayed, 0.0, kSavedGameLongestTime);
@@ -139,10 +139,10 @@ SavedGameError decodeSavedGame(const std::uint8_t* data, std::size_t size, Saved
         read.resultLevel = tail[5] - 1;
         read.hintUsed = (flags & kHintUsed) != 0;
     }
-    b.errorCount = static_cast<std::int16_t>(errors);
-    b.showDigits = (flags & kShowDigits) != 0;
-    b.showCandidates = (flags & kShowCandidates) != 0;
-    b.symmetricPuzzle = (flags & kSymmetricPuzzle) != 0;
+    b.status.errorCount = static_cast<std::int16_t>(errors);
+    b.options.showDigits = (flags & kShowDigits) != 0;
+    b.options.showCandidates = (flags & kShowCandidates) != 0;
+    b.options.symmetricPuzzle = (flags & kSymmetricPuzzle) != 0;
     read.difficulty = difficulty;
     read.timed = (flags & kTimed) != 0;
     read.timePlayed = time;

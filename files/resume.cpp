@@ -236,10 +236,10 @@ bool offerResume(Game& g) {
     b.givenValue = game.board.givenValue;
     b.solutionValue = game.board.solutionValue;
     b.noteFlag = game.board.noteFlag;
-    b.errorCount = game.board.errorCount;
-    b.showDigits = game.board.showDigits;
-    b.showCandidates = game.board.showCandidates;
-    b.symmetricPuzzle = game.board.symmetricPuzzle;
+    b.status.errorCount = game.board.status.errorCount;
+    b.options.showDigits = game.board.options.showDigits;
+    b.options.showCandidates = game.board.options.showCandidates;
+    b.options.symmetricPuzzle = game.board.options.symmetricPuzzle;
     syncSharedBoxes(b); // the mirror copies show what their masters hold
     g.state.difficulty = static_cast<Difficulty>(game.difficulty);
     g.state.origin = game.origin;

@@ -186,7 +186,7 @@ void stopCountingGame(Game& g) {
 }
 
 void noteGameResult(Game& g) {
-    if (g.state.resultLevel < 0 || g.state.board.verdict != Verdict::Solved) return;
+    if (g.state.resultLevel < 0 || g.state.board.status.verdict != Verdict::Solved) return;
     // A game counts for the kind of level it was started at: a generated puzzle set up
     // without being recorded must not count for the defined game before it, or back.
     if ((g.state.resultLevel >= 4) != (g.state.origin.level >= 0)) {

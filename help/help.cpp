@@ -32,15 +32,14 @@ std::optional<HelpBook> readHelpBook(Game& g, const QString& file) {
 
 // The five grids' place on the screen. The drawing (1052 pixels wide, maybe shown
 // scaled) fills the main window's central widget.
-QRect boardOnScreen(const Game& g, const QWidget& game) {
+QRect boardOnScreen(const QWidget& game) {
     const QWidget* drawing = &game;
     if (const auto* main = qobject_cast<const QMainWindow*>(&game); main && main->centralWidget())
         drawing = main->centralWidget();
-    const Board& b = g.state.board;
     // The grids with the raised frames around them (8 pixels outside the grid lines).
     const QRect picture =
-        QRect(QPoint(b.gridLeft[0], b.gridTop[0]),
-              QPoint(b.gridLeft[4] + 9 * b.cellWidth, b.gridTop[4] + 9 * b.cellHeight))
+        QRect(QPoint(gridLeft(0), gridTop(0)),
+              QPoint(gridLeft(4) + 9 * cellWidth(), gridTop(4) + 9 * cellHeight()))
             .adjusted(-10, -10, 10, 10);
     const double scale = drawing->width() / 1052.0;
     return QRect(drawing->mapToGlobal((QPointF(picture.topLeft()) * scale).toPoint()),
@@ -58,7 +57,7 @@ HelpWindow* helpWindow(Game& g, QPointer<QWidget>& slot, const QString& file, He
     if (window != nullptr) window->close();
     QWidget* game = g.platform.mainWindow();
     window = new HelpWindow(file, std::move(book), game);
-    if (game != nullptr) window->placeBeside(*game, boardOnScreen(g, *game));
+    if (game != nullptr) window->placeBeside(*game, boardOnScreen(*game));
     slot = window;
     return window;
 }

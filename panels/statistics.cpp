@@ -22,7 +22,7 @@ void drawLabelLine(Game& g) {
 } // namespace
 
 void drawStatisticsPanel(Game& g) {
-    const bool digits = g.state.board.showDigits;
+    const bool digits = g.state.board.options.showDigits;
     drawPanel(g, 732, 222, 300, 78, PanelTexts::tr("STATISTIK:"), 850, 242);
     contentStyle(g, 8);
     g.canvas.text(748, 254, digits ? PanelTexts::tr("Zahlen") : PanelTexts::tr("Ziffer"));
@@ -88,15 +88,16 @@ void updateStatusMessage(Game& g) {
     if (judgeBoard(b)) g.platform.beep();
 
     selectFont(g, 20);
-    if (!b.silentMode) {
-        const bool red = b.verdict == Verdict::WrongNumber || b.verdict == Verdict::NotSolvable;
+    if (!b.status.silentMode) {
+        const bool red =
+            b.status.verdict == Verdict::WrongNumber || b.status.verdict == Verdict::NotSolvable;
         g.canvas.setPenColour(red ? Colour::Red : Colour::Black);
         g.canvas.setOpaqueText(true);
         g.canvas.setBackColour(Colour::White);
-        g.canvas.text(760, 347, statusText(b.verdict));
+        g.canvas.text(760, 347, statusText(b.status.verdict));
     }
 
-    if (b.verdict == Verdict::Solved && g.state.clock.clockRunning) {
+    if (b.status.verdict == Verdict::Solved && g.state.clock.clockRunning) {
         g.state.clock.finishingGame = true;
         updateClock(g);
         g.state.clock.clockRunning = false;
@@ -107,5 +108,5 @@ void updateStatusMessage(Game& g) {
     // The large-font face has a 14-pixel text cell: two pixels higher keeps the line inside
     // the panel's white box (its bottom outline at y 394).
     g.canvas.text(832, g.draw.largeFontMode ? 380 : 382,
-                  PanelTexts::tr("Fehler: %1/3 ").arg(b.errorCount));
+                  PanelTexts::tr("Fehler: %1/3 ").arg(b.status.errorCount));
 }

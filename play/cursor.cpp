@@ -37,7 +37,7 @@ void enterValue(Game& g, int column, int row, int v) {
     g.ui.noteMode = false;
     chooseValue(g, column, row, v);
     syncSharedBoxes(b);
-    if (b.showCandidates) computeCandidates(g);
+    if (b.options.showCandidates) computeCandidates(g);
     b.activeGrid = static_cast<std::int16_t>(grid);
     if (g.ui.editorMode) enterGivenValue(g, column, row, v);
     updateDigitCounts(g);
@@ -81,7 +81,7 @@ bool cellKey(Game& g, const Event& e) {
     int key = e.code;
     // In letter display the letters A..I the board shows are the values at the cursor, as
     // the digits are in digit display; with the cursor hidden they are the loop's commands.
-    if (!g.state.board.showDigits && key >= 'A' && key <= 'I') key = key - 'A' + '1';
+    if (!g.state.board.options.showDigits && key >= 'A' && key <= 'I') key = key - 'A' + '1';
     if (e.ctrl()) {
         if (key < '1' || key > '9') return false;
         toggleNote(g, column, row, key - '0');

@@ -34,7 +34,7 @@ void removeGiven(Game& g, int column, int row) {
     if (b.givenValue(grid, column, row) == 0) return;
     b.givenValue(grid, column, row) = 0;
     enterCellValue(g, column, row, 0);
-    if (b.showCandidates) computeCandidates(g);
+    if (b.options.showCandidates) computeCandidates(g);
 }
 
 Outcome keyRestart(Game& g) {
@@ -46,7 +46,7 @@ Outcome keyRestart(Game& g) {
 // M does not stop the clock here: the editor is never timed.
 Outcome keyCandidates(Game& g) {
     setAllNotes(g.state.board, false);
-    g.state.board.showCandidates = !g.state.board.showCandidates;
+    g.state.board.options.showCandidates = !g.state.board.options.showCandidates;
     drawBoard(g);
     return Outcome::Stay;
 }
@@ -63,7 +63,7 @@ Outcome keyHint(Game& g) {
 }
 
 Outcome keyA(Game& g) {
-    if (!g.state.board.showDigits) return Outcome::Stay;
+    if (!g.state.board.options.showDigits) return Outcome::Stay;
     g.state.clock.clockRunning = false;
     return leaveEditor(g);
 }
@@ -148,7 +148,7 @@ void editorCell(Game& g, bool rightButton, int column, int row) {
             // so that every given still stands in cellValue and the picture matches.
             b.givenValue(grid, column, row) = 0;
             enterCellValue(g, column, row, 0);
-            if (b.showCandidates) computeCandidates(g);
+            if (b.options.showCandidates) computeCandidates(g);
         } else {
             enterGivenValue(g, column, row, g.ui.palette.paletteValue);
         }
@@ -160,7 +160,7 @@ void editorCell(Game& g, bool rightButton, int column, int row) {
 void boardEditor(Game& g) {
     closeOpenChange(g);
     g.ui.editorMode = true;
-    g.state.board.notSolvable = false;
+    g.state.board.status.notSolvable = false;
     drawAllButtons(g);
 
     runCommandLoop(g, editorCommands());

@@ -78,11 +78,11 @@ void Win_0_Close(Game& g) {
 bool mapPointerToCell(Game& g, int& column, int& row) {
     Board& b = g.state.board;
     for (int grid = 0; grid < 5; ++grid) {
-        const int left = b.gridLeft[grid], top = b.gridTop[grid];
-        if (g.ui.pointerX >= left && g.ui.pointerX < left + 9 * b.cellWidth &&
-            g.ui.pointerY >= top && g.ui.pointerY < top + 9 * b.cellHeight) {
-            column = (g.ui.pointerX - left) / b.cellWidth + 1;
-            row = (g.ui.pointerY - top) / b.cellHeight + 1;
+        const int left = gridLeft(grid), top = gridTop(grid);
+        if (g.ui.pointerX >= left && g.ui.pointerX < left + 9 * cellWidth() &&
+            g.ui.pointerY >= top && g.ui.pointerY < top + 9 * cellHeight()) {
+            column = (g.ui.pointerX - left) / cellWidth() + 1;
+            row = (g.ui.pointerY - top) / cellHeight() + 1;
             b.activeGrid = static_cast<std::int16_t>(grid);
             return true;
         }

@@ -101,7 +101,7 @@ std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
     GenerateChoice initial;
     if (g.state.origin.level >= 0 && g.state.origin.level < kGeneratedLevelCount)
         initial.level = static_cast<GeneratedLevel>(g.state.origin.level);
-    initial.symmetric = g.state.board.symmetricPuzzle;
+    initial.symmetric = g.state.board.options.symmetricPuzzle;
     const int today = g.platform.dateNumber();
     GenerateDialog erz(g, initial, today, g.platform.mainWindow());
     g.ui.dialogDone = false;

@@ -134,7 +134,7 @@ void showHint(Game& g) {
     }
     refreshHighlight(g);
     QStringList forms;
-    for (const std::string& form : adviceTexts(advice, b.showDigits, hintLanguage(g)))
+    for (const std::string& form : adviceTexts(advice, b.options.showDigits, hintLanguage(g)))
         forms.append(QString::fromStdString(form));
     showSentence(g, forms);
 }

@@ -14,7 +14,7 @@ constexpr int kPaletteSize = 3 * kSquare;
 
 // Horizontal offset of a value inside its square.
 int valueOffset(const Game& g, int value) {
-    if (g.state.board.showDigits) return 3;
+    if (g.state.board.options.showDigits) return 3;
     return value == 9 ? 6 : 2; // the narrow "I" is centred
 }
 
@@ -79,8 +79,8 @@ void drawValuePalette(Game& g, int column, int row) {
             : QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Rechte Taste löscht Feld!"));
     showHelpText(g);
 
-    const int px = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
-    const int py = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
+    const int px = gridLeft(b.activeGrid) + kCellSize * (column - 1) - 10;
+    const int py = gridTop(b.activeGrid) + kCellSize * (row - 1) - 10;
     g.ui.palette.paletteX = px;
     g.ui.palette.paletteY = py;
     g.ui.palette.paletteColumn = column;
@@ -101,7 +101,7 @@ void drawValuePalette(Game& g, int column, int row) {
         c.filledBox(sx, sy, sx + kSquare, sy + kSquare);
         c.setFont(paletteFont);
         c.setOpaqueText(false);
-        c.text(sx + valueOffset(g, k), sy - 1, valueText(g.state.board.showDigits, k));
+        c.text(sx + valueOffset(g, k), sy - 1, valueText(g.state.board.options.showDigits, k));
     }
     c.setOpaqueText(true);
     c.setPenColour(Colour::Black);

@@ -32,8 +32,8 @@ void runValuePalette(Game& g, int column, int row) {
     const auto grid = b.activeGrid;
     g.ui.palette.paletteTracking = true;
     g.platform.waitNoMouseButton();
-    g.ui.palette.paletteX = b.gridLeft[b.activeGrid] + kCellSize * (column - 1) - 10;
-    g.ui.palette.paletteY = b.gridTop[b.activeGrid] + kCellSize * (row - 1) - 10;
+    g.ui.palette.paletteX = gridLeft(b.activeGrid) + kCellSize * (column - 1) - 10;
+    g.ui.palette.paletteY = gridTop(b.activeGrid) + kCellSize * (row - 1) - 10;
     g.ui.palette.paletteColumn = column;
     g.ui.palette.paletteRow = row;
 
@@ -63,7 +63,7 @@ void runValuePalette(Game& g, int column, int row) {
                 code = '0';
                 g.ui.palette.paletteCleared = false;
                 g.ui.escapeConsumed = true;
-            } else if (!b.showDigits) {
+            } else if (!b.options.showDigits) {
                 code -= 48; // "a".."i" become "1".."9"
             }
             if (code >= '0' && code <= '9') {
@@ -92,5 +92,5 @@ void runValuePalette(Game& g, int column, int row) {
     if (g.draw.largeFontMode) g.ui.helpText += QStringLiteral("   ");
     showHelpText(g);
     syncSharedBoxes(b);
-    if (b.showCandidates) computeCandidates(g);
+    if (b.options.showCandidates) computeCandidates(g);
 }

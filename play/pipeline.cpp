@@ -81,11 +81,12 @@ void updateGameStrip(Game& g) {
     static const QString solved =
         QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Gelöst! Abbruch, dann Neues Spiel"));
     QString keys = g.ui.editorMode ? editorKeys : playKeys;
-    if (g.ui.cursor.cursorShown && !g.state.board.showDigits) keys = letterKeys;
+    if (g.ui.cursor.cursorShown && !g.state.board.options.showDigits) keys = letterKeys;
     showStripText(g, StripField::Keys, keys);
     if (g.ui.editorMode)
         showStripText(g, StripField::Note, QString());
     else
         showStripText(g, StripField::Note,
-                      g.state.board.verdict == Verdict::Solved ? solved : g.state.timingNote);
+                      g.state.board.status.verdict == Verdict::Solved ? solved
+                                                                      : g.state.timingNote);
 }

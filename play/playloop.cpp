@@ -41,7 +41,7 @@ Outcome leaveByKey(Game& g) {
 
 Outcome keyA(Game& g) {
     // In letter display "a" is typed into the palette as a value; its release is no command.
-    return g.state.board.showDigits ? leaveByKey(g) : Outcome::Stay;
+    return g.state.board.options.showDigits ? leaveByKey(g) : Outcome::Stay;
 }
 
 Outcome keyEsc(Game& g) {
@@ -65,7 +65,7 @@ Outcome keyCandidates(Game& g) {
     if (g.state.clock.clockRunning) showTimingNote(g, kTimingKeyM);
     g.state.clock.clockRunning = false;
     setAllNotes(g.state.board, false);
-    g.state.board.showCandidates = !g.state.board.showCandidates;
+    g.state.board.options.showCandidates = !g.state.board.options.showCandidates;
     drawBoard(g);
     return Outcome::Stay;
 }
@@ -162,7 +162,7 @@ void playCell(Game& g, bool rightButton, int column, int row) {
     if (b.givenValue(grid, column, row) != 0) return;
     if (rightButton && b.cellValue(grid, column, row) != 0) {
         enterCellValue(g, column, row, 0);
-        if (b.showCandidates) computeCandidates(g);
+        if (b.options.showCandidates) computeCandidates(g);
         updateDigitCounts(g);
         return;
     }

@@ -25,18 +25,17 @@ constexpr Colour kGivenColour = Colour::Black;
 constexpr Colour kEntryColour = Colour::Blue;
 constexpr Colour kWrongColour = Colour::Red;
 
-int cellLeft(const Game& g, int grid, int column) {
-    return g.state.board.gridLeft[static_cast<size_t>(grid)] +
-           g.state.board.cellWidth * (column - 1);
+int cellLeft(int grid, int column) {
+    return gridLeft(grid) + cellWidth() * (column - 1);
 }
-int cellTop(const Game& g, int grid, int row) {
-    return g.state.board.gridTop[static_cast<size_t>(grid)] + g.state.board.cellHeight * (row - 1);
+int cellTop(int grid, int row) {
+    return gridTop(grid) + cellHeight() * (row - 1);
 }
 
 // Offset of a value's text from the cell's left edge + 1: digits sit 4 pixels in; the
 // letters "I" and "A" are moved to look centred like the others.
 int valueOffset(const Game& g, int value) {
-    if (g.state.board.showDigits) return 4;
+    if (g.state.board.options.showDigits) return 4;
     if (value == 9) return 10;
     if (value == 1) return 1;
     return 0;
@@ -45,9 +44,9 @@ int valueOffset(const Game& g, int value) {
 // The inside of a cell, inclusive. The box lines are 2 pixels wide and lie on the cell line
 // at the left of columns (rows) 1, 4, 7 and its right (lower) neighbour pixel, so the first
 // cell of each box keeps its distance from them; no line pixel is ever painted.
-QRect cellInside(const Game& g, int grid, int column, int row) {
-    const int left = cellLeft(g, grid, column);
-    const int top = cellTop(g, grid, row);
+QRect cellInside(int grid, int column, int row) {
+    const int left = cellLeft(grid, column);
+    const int top = cellTop(grid, row);
     const int a = column % 3 == 1 ? 1 : 0;
     const int b = row % 3 == 1 ? 1 : 0;
     return QRect(QPoint(left + 1 + a, top + 1 + b), QPoint(left + 32, top + 32));
@@ -71,7 +70,7 @@ void fillMarked(Game& g, const QRect& r, QRgb mark, Colour none) {
 // Fills the inside of a cell with its background.
 void eraseCell(Game& g, int column, int row) {
     const int grid = g.state.board.activeGrid;
-    fillMarked(g, cellInside(g, grid, column, row), cellBackground(g, grid, column, row),
+    fillMarked(g, cellInside(grid, column, row), cellBackground(g, grid, column, row),
                Colour::White);
 }
 
@@ -80,7 +79,7 @@ void drawCellOutline(Game& g, int grid, int column, int row) {
     const QRgb outline =
         g.draw.cellMarks.outline[static_cast<size_t>(fieldIndex(GridCell{grid, column, row}))];
     if (outline == 0) return;
-    const QRect r = cellInside(g, grid, column, row);
+    const QRect r = cellInside(grid, column, row);
     const int w = kCellOutlineWidth - 1;
     const QPoint tl = r.topLeft(), br = r.bottomRight();
     fillMarked(g, QRect(tl, QPoint(br.x(), tl.y() + w)), outline, Colour::Black);
@@ -92,13 +91,13 @@ void drawCellOutline(Game& g, int grid, int column, int row) {
 // The glyphs of a value or note stay inside the cell's lines; the text cell of a value is
 // taller than the board's cell, its glyph is not.
 void drawValueText(Game& g, int column, int row, int value, Colour colour) {
-    const int left = cellLeft(g, g.state.board.activeGrid, column);
-    const int top = cellTop(g, g.state.board.activeGrid, row);
+    const int left = cellLeft(g.state.board.activeGrid, column);
+    const int top = cellTop(g.state.board.activeGrid, row);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenColour(colour);
-    g.canvas.setTextClip(cellInside(g, g.state.board.activeGrid, column, row));
+    g.canvas.setTextClip(cellInside(g.state.board.activeGrid, column, row));
     g.canvas.text(left + 1 + valueOffset(g, value), top - 1,
-                  valueText(g.state.board.showDigits, value));
+                  valueText(g.state.board.options.showDigits, value));
     g.canvas.setTextClip(QRect());
 }
 
@@ -135,11 +134,11 @@ void paintGivenValue(Game& g, int column, int row, int value) {
 // the cell's background, the note drawn in black where it is set.
 void paintCellNotes(Game& g, int grid, int column, int row) {
     const Board& b = g.state.board;
-    const bool digits = b.showDigits;
-    const int left = cellLeft(g, grid, column);
-    const int top = cellTop(g, grid, row);
+    const bool digits = b.options.showDigits;
+    const int left = cellLeft(grid, column);
+    const int top = cellTop(grid, row);
     const QRgb background = cellBackground(g, grid, column, row);
-    g.canvas.setTextClip(cellInside(g, grid, column, row));
+    g.canvas.setTextClip(cellInside(grid, column, row));
     for (int v = 1; v <= 9; ++v) {
         const int x = left + 10 * ((v - 1) % 3) + 2;
         const int y = top + 10 * ((v - 1) / 3);
@@ -172,7 +171,7 @@ void drawGivenValue(Game& g, int column, int row, int value) {
 void drawCellValue(Game& g, int column, int row, int value) {
     const Board& b = g.state.board;
     selectFont(g, 20);
-    if (!b.silentMode) {
+    if (!b.status.silentMode) {
         eraseCell(g, column, row);
         if (value != 0) {
             // Judged by the stored value, as the entry that was just counted.
@@ -228,7 +227,7 @@ void drawBoard(Game& g) {
     }
     restoreDrawingState(g);
     updateDigitCounts(g);
-    if (b.showCandidates) {
+    if (b.options.showCandidates) {
         computeCandidates(g);
     } else {
         CanvasBatch batch(g.canvas);
@@ -245,7 +244,7 @@ void syncSharedNotes(Game& g) {
 
 void computeCandidates(Game& g) {
     Board& b = g.state.board;
-    if (b.showCandidates) {
+    if (b.options.showCandidates) {
         // A game in which automatic candidates were shown is no longer timed.
         if (g.state.clock.clockRunning) showTimingNote(g, kTimingCandidates);
         g.state.clock.clockRunning = false;
@@ -277,7 +276,7 @@ void intersectSharedCandidates(Game& g) {
 namespace {
 
 void selectNoteFont(Game& g) {
-    selectFont(g, g.state.board.showDigits ? 5 : 4);
+    selectFont(g, g.state.board.options.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenColour(kGivenColour);
 }
@@ -327,7 +326,7 @@ void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
         }
     }
     b.activeGrid = activeGrid;
-    selectFont(g, b.showDigits ? 5 : 4);
+    selectFont(g, b.options.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenColour(kGivenColour);
     for (const auto& [grid, column, row] : cells) {

@@ -43,13 +43,13 @@ void solveBoard(Game& g, bool explain) {
     });
 
     updateDigitCounts(g);
-    const bool gaveUp = b.verdict != Verdict::Solved;
+    const bool gaveUp = b.status.verdict != Verdict::Solved;
     if (gaveUp)
         g.platform.messageBox(PlayTexts::tr("Das Brett läßt sich nicht eindeutig lösen?"),
                               PlayTexts::tr("&Schade"), 1, MessageIcon::None);
-    if (b.showCandidates) computeCandidates(g);
-    b.notSolvable = !isBoardComplete(b);
-    b.errorCount = 0;
+    if (b.options.showCandidates) computeCandidates(g);
+    b.status.notSolvable = !isBoardComplete(b);
+    b.status.errorCount = 0;
     g.platform.setPointer(PointerShape::Arrow);
     if (gaveUp && explain) explainSolveFailure(g, before);
 }
@@ -61,7 +61,7 @@ void solveCommand(Game& g) {
     for (int i = 0; i < kBlockSize; ++i)
         if (b.cellValue.bytes[i] != 0 && b.givenValue.bytes[i] == 0) playerEntries = true;
     solveBoard(g);
-    if (!(b.boardComplete && isBoardValid(b)) && !hasNoDeadCell(b)) {
+    if (!(b.status.boardComplete && isBoardValid(b)) && !hasNoDeadCell(b)) {
         // Without entries of the player the restart would bring back the same board, and
         // the same run again would only repeat its messages.
         if (!playerEntries) return;
@@ -75,7 +75,7 @@ void solveCommand(Game& g) {
         restartPuzzle(b);
         // The failed first run set notSolvable; the restarted puzzle gets a fresh verdict,
         // so a successful second run does not report failure.
-        b.notSolvable = false;
+        b.status.notSolvable = false;
         // The removed entries must leave the screen too, even where the solver stops.
         drawBoard(g);
         solveBoard(g, explain);

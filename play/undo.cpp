@@ -21,7 +21,7 @@ constexpr std::size_t kCellRedrawLimit = 40;
 void redrawChange(Game& g, const History::Change& change) {
     using namespace boardimage;
     std::vector<int> cells; // cellIndex of each touched cell, in image order
-    bool givens = false, wholeBoard = g.state.board.showCandidates;
+    bool givens = false, wholeBoard = g.state.board.options.showCandidates;
     for (const BoardEdit& e : change.edits) {
         if (e.offset >= kSolutionValue) {
             wholeBoard = true;

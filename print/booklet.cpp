@@ -78,7 +78,7 @@ void printBooklet(Game& g) {
     BookletChoice initial;
     if (g.state.origin.level >= 0 && g.state.origin.level < kGeneratedLevelCount)
         initial.level = static_cast<GeneratedLevel>(g.state.origin.level);
-    initial.symmetric = g.state.board.symmetricPuzzle;
+    initial.symmetric = g.state.board.options.symmetricPuzzle;
     BookletDialog heft(g, initial, g.platform.mainWindow());
     g.ui.dialogDone = false;
     g.platform.runModal(&heft, QPoint(380, 250), [&g] { return g.ui.dialogDone; });
@@ -97,7 +97,7 @@ void printBooklet(Game& g) {
     if (puzzles.empty()) return;
 
     const QString level = generatedLevelText(static_cast<int>(choice.level));
-    const bool digits = g.state.board.showDigits;
+    const bool digits = g.state.board.options.showDigits;
     const int count = static_cast<int>(puzzles.size());
     const bool printed = printPages(
         g, printer, bookletPageCount(count),

@@ -159,7 +159,7 @@ bool selectPrinter(Game& g, QPrinter& printer) {
 
 void printCellValue(Canvas& page, const Game& g, const PrintLayout& layout, int grid, int column,
                     int row, int value) {
-    printValue(page, g.state.board.showDigits, layout, grid, column, row, value);
+    printValue(page, g.state.board.options.showDigits, layout, grid, column, row, value);
 }
 
 bool printPages(Game& g, QPrinter& printer, int pageCount, const PageDrawer& draw) {
@@ -202,8 +202,9 @@ void printBoard(Game& g) {
 
     const bool printed =
         printPages(g, printer, 1, [&g](Canvas& page, QPainter&, int, const PrintLayout& layout) {
-            drawPrintedBoard(page, layout, g.state.board.cellValue, g.state.board.showDigits,
-                             QStringLiteral("QUINTOR-SUDOKU"), footerText(g));
+            drawPrintedBoard(page, layout, g.state.board.cellValue,
+                             g.state.board.options.showDigits, QStringLiteral("QUINTOR-SUDOKU"),
+                             footerText(g));
         });
     if (!printed)
         g.platform.messageBox(PrintTexts::tr("Druckerfehler!"), QStringLiteral("OK"), 1,

@@ -24,6 +24,6 @@ bool adoptUniqueSolution(Game& g) {
     BoardArray solution{};
     if (countSolutionsInBackground(g, givens, 2, &solution) != 1) return false;
     b.solutionValue = solution;
-    b.notSolvable = false;
+    b.status.notSolvable = false;
     return true;
 }

@@ -160,7 +160,7 @@ void drawPanel(Game& g, int x, int y, int w, int h, const QString& title, int ti
 
 void drawEmptyGrid(Game& g, int x, int y) {
     Canvas& c = g.canvas;
-    const int cw = g.state.board.cellWidth, ch = g.state.board.cellHeight;
+    const int cw = cellWidth(), ch = cellHeight();
     c.setPenColour(Colour::GridLine);
     c.setBackColour(Colour::White);
     c.filledBox(x - 1, y - 1, x + kGridSize, y + kGridSize);

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          {&game.board.cellValue, &game.board.givenValue, &game.board.solutionValue})
         for (const std::uint8_t value : block->bytes)
             if (value > 9) std::abort();
-    if (game.board.errorCount < 0) std::abort();
+    if (game.board.status.errorCount < 0) std::abort();
     const std::vector<std::uint8_t> again = encodeSavedGame(game);
     SavedGame reread;
     if (decodeSavedGame(again.data(), again.size(), reread) != SavedGameError::None) std::abort();

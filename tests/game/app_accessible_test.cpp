@@ -131,10 +131,10 @@ TEST(AccessibleBoard, TableOfTheFieldWithNamedCellsPanelsAndButtons) {
     b.cellValue(0, 1, 1) = static_cast<std::uint8_t>(fieldValue(0, 1, 1) % 9 + 1);
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 0)),
               QString::number(fieldValue(0, 1, 1) % 9 + 1) + QStringLiteral(", Eintrag, falsch"));
-    b.showDigits = false;
+    b.options.showDigits = false;
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 1)),
               QString(QChar('@' + fieldValue(0, 2, 1))) + QStringLiteral(", vorgegeben"));
-    b.showDigits = true;
+    b.options.showDigits = true;
     w.game.state.clock.paused = true; // the pause cover hides every cell
     EXPECT_EQ(AccessibleWorld::text(w.cell(0, 1)), QStringLiteral("verdeckt"));
     w.game.state.clock.paused = false;
@@ -143,8 +143,8 @@ TEST(AccessibleBoard, TableOfTheFieldWithNamedCellsPanelsAndButtons) {
     for (const char* name : {"Statistik", "Statusmeldung", "Schwierigkeitsgrad", "Hilfefenster",
                              "Zeitmessung", "Statuszeile"})
         EXPECT_NE(w.named(QString::fromLatin1(name)), nullptr) << name;
-    b.errorCount = 2;
-    b.verdict = Verdict::WrongNumber;
+    b.status.errorCount = 2;
+    b.status.verdict = Verdict::WrongNumber;
     EXPECT_EQ(AccessibleWorld::text(w.named(QStringLiteral("Statusmeldung"))),
               QStringLiteral("Falsche Zahl!, Fehler: 2/3"));
     EXPECT_EQ(AccessibleWorld::text(w.named(QStringLiteral("Hilfefenster"))),

@@ -169,8 +169,8 @@ TEST(Colours, SwitchInARunningGameRepaintsEverythingAndBackGivesTheClassicPixels
             for (int r = 1; r <= 9 && w.platform.events.size() < 4; ++r)
                 for (int c = 1; c <= 9 && w.platform.events.size() < 4; ++c)
                     if (g.state.board.cellValue(0, c, r) == 0)
-                        w.platform.leftClick(g.state.board.gridLeft[0] + 33 * (c - 1) + 16,
-                                             g.state.board.gridTop[0] + 33 * (r - 1) + 16);
+                        w.platform.leftClick(gridLeft(0) + 33 * (c - 1) + 16,
+                                             gridTop(0) + 33 * (r - 1) + 16);
             w.platform.typed(27); // closes the palette
             w.platform.key(27);
             w.platform.typed(27); // leaves the game

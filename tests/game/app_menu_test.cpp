@@ -311,7 +311,7 @@ TEST(MenuCommand, CandidatesToggleErasesEveryNote) {
         g.state.board.noteFlag(0, 1, 1, 5) = true;
         g.state.board.noteFlag(4, 9, 9, 9) = true;
         Win_0_MenuEvent(g, 44);
-        EXPECT_EQ(g.state.board.showCandidates, expectedShow);
+        EXPECT_EQ(g.state.board.options.showCandidates, expectedShow);
         EXPECT_FALSE(g.state.board.noteFlag(0, 1, 1, 5)); // the player's notes are gone
         if (expectedShow)
             EXPECT_TRUE(g.state.board.noteFlag(1, 5, 5, 3)); // empty cells show their candidates
@@ -323,9 +323,9 @@ TEST(MenuCommand, CandidatesToggleErasesEveryNote) {
 TEST(MenuCommand, NewGameWithoutCollectionFileStopsAfterItsMessage) {
     TestWorld w;
     Game& g = w.g();
-    g.state.board.errorCount = 2;
+    g.state.board.status.errorCount = 2;
     Win_0_MenuEvent(g, 8);
-    EXPECT_EQ(g.state.board.errorCount, 0);
+    EXPECT_EQ(g.state.board.status.errorCount, 0);
     EXPECT_EQ(g.state.clock.startTime, 0.0) << "the clock was not started";
     EXPECT_FALSE(g.state.clock.clockRunning);
 }

@@ -63,7 +63,7 @@ struct ScaledGame {
         window.createClockLabel();
         Board& b = game.state.board;
         // Automatic notes in every empty cell, and one given.
-        b.showCandidates = true;
+        b.options.showCandidates = true;
         b.cellValue(0, 1, 1) = b.givenValue(0, 1, 1) = 7;
     }
 
@@ -154,7 +154,7 @@ TEST(ViewScale, EveryCellLineStaysVisibleAtSmallScales) {
             if (!found && missing++ == 0) first = QStringLiteral("(%1, %2)").arg(x).arg(y);
         };
         for (int grid = 0; grid < 5; ++grid) {
-            const int left = g.state.board.gridLeft[grid], top = g.state.board.gridTop[grid];
+            const int left = gridLeft(grid), top = gridTop(grid);
             for (int k = 0; k <= 9; ++k) {
                 const int width = k % 3 == 0 ? 2 : 1;
                 for (int cell = 0; cell < 9; ++cell)

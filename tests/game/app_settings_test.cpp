@@ -49,8 +49,8 @@ TEST(Settings, ReadAtStartWithStartValuesForWhatIsMissingOrDamaged) {
         if (!t.file.isEmpty()) writeSettings(w, t.file);
         loadSettings(w.g());
         EXPECT_EQ(w.g().state.difficulty, t.difficulty);
-        EXPECT_EQ(w.g().state.board.showDigits, t.digits);
-        EXPECT_EQ(w.g().state.board.symmetricPuzzle, t.symmetric);
+        EXPECT_EQ(w.g().state.board.options.showDigits, t.digits);
+        EXPECT_EQ(w.g().state.board.options.symmetricPuzzle, t.symmetric);
         // Reading writes nothing, not even over a damaged file.
         Win_0_MenuEvent(w.g(), menuNumber(MenuId::Leicht) + difficultyIndex(t.difficulty));
         EXPECT_TRUE(w.platform.writtenFiles.empty());
@@ -75,8 +75,8 @@ TEST(Settings, ChoicesOfOneStartAreThoseOfTheNext) {
     loadSettings(next.g());
     updateMenuChecks(next.g());
     EXPECT_EQ(next.g().state.difficulty, Difficulty::Schwer);
-    EXPECT_FALSE(next.g().state.board.showDigits);
-    EXPECT_FALSE(next.g().state.board.symmetricPuzzle);
+    EXPECT_FALSE(next.g().state.board.options.showDigits);
+    EXPECT_FALSE(next.g().state.board.options.symmetricPuzzle);
     EXPECT_TRUE(next.platform.menuChecks[menuNumber(MenuId::Schwer)]);
     EXPECT_TRUE(next.platform.menuChecks[menuNumber(MenuId::Letters)]);
     EXPECT_FALSE(next.platform.menuChecks[menuNumber(MenuId::Symmetry)]);

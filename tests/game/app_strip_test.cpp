@@ -123,7 +123,7 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     EXPECT_TRUE(seen.back().keys.contains(QLatin1String("Cursor")));
 
     // Letter display: once the cursor shows, the strip says that A..I are values there.
-    g.state.board.showDigits = false;
+    g.state.board.options.showDigits = false;
     w.platform.key(kKeyDown);
     w.platform.key(kKeyEsc);
     seen.clear();
@@ -131,7 +131,7 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_FALSE(seen[0].keys.contains(QStringLiteral("A–I")));
     EXPECT_TRUE(seen[1].keys.contains(QStringLiteral("A–I")));
-    g.state.board.showDigits = true;
+    g.state.board.options.showDigits = true;
     hideCellCursor(g);
 
     // The last open cell filled: the strip says the board is solved and how to go on; the

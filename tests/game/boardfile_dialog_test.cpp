@@ -253,7 +253,7 @@ TEST_F(NewGamePuzzle, SchwerReadsOnlySchwerQnt) {
                                  file.constData() + record * kRecordSize + kBlockSize);
         EXPECT_TRUE(stored);
         shuffleBoard(g.state.board, g.random);
-        EXPECT_FALSE(g.state.board.notSolvable);
+        EXPECT_FALSE(g.state.board.status.notSolvable);
     }
     EXPECT_TRUE(p.messages.empty());
 }

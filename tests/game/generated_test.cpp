@@ -82,7 +82,8 @@ TEST(GeneratedGame, TheDialogsChoiceIsPlayedTimedAndShownInThePanel) {
     Game& g = w.g();
     drawDifficultyPanel(g);
     w.canvas.keepJournal = true;
-    g.state.board.symmetricPuzzle = false; // the dialog's default follows the symmetry option
+    g.state.board.options.symmetricPuzzle =
+        false; // the dialog's default follows the symmetry option
     bool defaultSymmetric = true;
     answerDialog(w.platform, [&](GenerateDialog& erz) {
         defaultSymmetric = erz.chk1->isChecked();
@@ -385,7 +386,7 @@ TEST(PuzzleTransfer, CopyAndPasteGiveTheSamePuzzleAsAnUntimedOwnBoard) {
     EXPECT_EQ(seen.givens, givens);
     EXPECT_EQ(g.state.board.cellValue, givens) << "givens alone, no entries";
     EXPECT_EQ(g.state.board.solutionValue, solution);
-    EXPECT_FALSE(g.state.board.notSolvable);
+    EXPECT_FALSE(g.state.board.status.notSolvable);
 
     // The five-line form from a file, the clipboard empty.
     Win_0_MenuEvent(g, 26);

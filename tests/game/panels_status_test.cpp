@@ -87,7 +87,7 @@ TEST(StatusPanel, VerdictTable) {
          [](Board& b) {
              b = puzzles::solvedBoard();
              b.solutionValue = b.cellValue;
-             b.notSolvable = true;
+             b.status.notSolvable = true;
          },
          "Nicht lösbar!!!", kRed, 0},
     };
@@ -98,7 +98,7 @@ TEST(StatusPanel, VerdictTable) {
         c.build(g.state.board);
         g.state.clock.clockRunning = false;
         updateDigitCounts(g);
-        EXPECT_EQ(statusText(g.state.board.verdict), QString::fromUtf8(c.text));
+        EXPECT_EQ(statusText(g.state.board.status.verdict), QString::fromUtf8(c.text));
         const auto drawn = lastTextAt(w.canvas, 760, 347);
         EXPECT_EQ(drawn.text, QString::fromUtf8(c.text));
         EXPECT_EQ(drawn.colour.rgb(), c.colour.rgb());
@@ -110,7 +110,7 @@ TEST(StatusPanel, NotSolvableSkipsTheFinishOfATimedGame) {
     TestWorld w;
     Game& g = w.g();
     g.state.board = puzzles::solvedBoard();
-    g.state.board.notSolvable = true;
+    g.state.board.status.notSolvable = true;
     startGameClock(g);
     updateDigitCounts(g);
     EXPECT_TRUE(g.state.clock.clockRunning);
@@ -129,7 +129,7 @@ TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     updateClock(g);
     w.platform.time += 65.42;
     updateDigitCounts(g);
-    EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
+    EXPECT_EQ(g.state.board.status.verdict, Verdict::Solved);
     EXPECT_FALSE(g.state.clock.clockRunning);
     EXPECT_FALSE(g.state.clock.finishingGame);
     EXPECT_EQ(g.state.clock.finishTime, "00:01:05.4");
@@ -154,8 +154,8 @@ TEST(StatusPanel, AFullBoardThatBreaksARuleFinishesNothing) {
         if (solutionAgrees) g.state.board.solutionValue = g.state.board.cellValue;
         startGameClock(g);
         updateDigitCounts(g);
-        EXPECT_TRUE(g.state.board.boardComplete);
-        EXPECT_EQ(g.state.board.verdict, Verdict::WrongNumber);
+        EXPECT_TRUE(g.state.board.status.boardComplete);
+        EXPECT_EQ(g.state.board.status.verdict, Verdict::WrongNumber);
         EXPECT_TRUE(g.state.clock.clockRunning);
         EXPECT_EQ(g.state.clock.finishTime, "X");
         EXPECT_TRUE(w.platform.modalForms.empty()) << "no hall of fame";
@@ -166,7 +166,7 @@ TEST(StatusPanel, ErrorCountIsShownWithItsLimit) {
     TestWorld w;
     Game& g = w.g();
     for (int errors : {0, 3, 4}) {
-        g.state.board.errorCount = static_cast<std::int16_t>(errors);
+        g.state.board.status.errorCount = static_cast<std::int16_t>(errors);
         updateStatusMessage(g);
         const QString text = lastTextAt(w.canvas, 832, 382).text;
         EXPECT_TRUE(text.startsWith("Fehler:")) << text.toStdString();
@@ -197,7 +197,7 @@ TEST(StatisticsPanel, LabelsFollowTheDisplay) {
     drawStatisticsPanel(g);
     EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, "Zahlen");
     EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 + 8, 254).text, "1");
-    g.state.board.showDigits = false;
+    g.state.board.options.showDigits = false;
     drawStatisticsPanel(g);
     EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, "Ziffer");
     EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 + 8, 254).text, "A");
@@ -254,7 +254,7 @@ TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
     // names the letters, as the board shows them.
     g.state.board.givenValue(0, 1, 1) = g.state.board.cellValue(0, 1, 1) = 5;
     g.state.board.cellValue(0, 2, 1) = 3;
-    g.state.board.showDigits = false;
+    g.state.board.options.showDigits = false;
     keepGameInProgress(g);
     releaseGameInProgress(g); // the program ends
     Game next(w.platform, w.canvas);
@@ -262,7 +262,7 @@ TEST(PanelTitles, RedrawnPanelsLookAsDrawnOnceAndAResumedGameKeepsItsLetters) {
     w.platform.answers = {1}; // "&JA"
     w.platform.key(kKeyEsc);  // leaves the resumed game
     resumeGame(next);
-    ASSERT_FALSE(next.state.board.showDigits);
+    ASSERT_FALSE(next.state.board.options.showDigits);
     EXPECT_EQ(lastTextAt(w.canvas, 748, 254).text, QStringLiteral("Ziffer"));
     for (int i = 1; i <= 9; ++i)
         EXPECT_EQ(lastTextAt(w.canvas, 784 + 24 * i + 8, 254).text, QString(QChar('@' + i)));

@@ -142,7 +142,7 @@ TEST(CursorEntry, KeysGiveThePalettesResults) {
         SCOPED_TRACE(t.name);
         CursorWorld byPalette, byKeys;
         for (CursorWorld* w : {&byPalette, &byKeys}) {
-            w->g().state.board.showDigits = !t.letters;
+            w->g().state.board.options.showDigits = !t.letters;
             t.prepare(*w);
         }
         t.byPalette(byPalette);
@@ -154,9 +154,9 @@ TEST(CursorEntry, KeysGiveThePalettesResults) {
         EXPECT_EQ(a.cellValue, b.cellValue);
         EXPECT_EQ(a.givenValue, b.givenValue);
         EXPECT_EQ(a.noteFlag, b.noteFlag);
-        EXPECT_EQ(a.errorCount, b.errorCount);
+        EXPECT_EQ(a.status.errorCount, b.status.errorCount);
         EXPECT_EQ(a.digitCount, b.digitCount);
-        EXPECT_EQ(a.verdict, b.verdict);
+        EXPECT_EQ(a.status.verdict, b.status.verdict);
         EXPECT_TRUE(byKeys.platform.helpWindows.empty());
     }
 }
@@ -180,7 +180,7 @@ TEST(CursorHighlight, TintsUnderTheContentsAndErasedExactly) {
     const QColor house = QColor::fromRgb(kHouseTint), same = QColor::fromRgb(kSameValueTint);
     // Probes just inside a cell's top-left corner, where no glyph reaches.
     const auto corner = [&](int gr, int c, int r) {
-        return w.pixel(b.gridLeft[gr] + 33 * (c - 1) + 3, b.gridTop[gr] + 33 * (r - 1) + 3);
+        return w.pixel(gridLeft(gr) + 33 * (c - 1) + 3, gridTop(gr) + 33 * (r - 1) + 3);
     };
     EXPECT_EQ(w.pixel(215, 215), QColor::fromRgb(kCursorOutline));
     EXPECT_EQ(corner(0, 1, 7), fieldValue(0, 1, 7) == value ? same : house); // grid 0's row
@@ -230,8 +230,8 @@ TEST(CursorClock, StatusStripSaysWhyTimingStops) {
         SCOPED_TRACE(t.name);
         CursorWorld w;
         Game& g = w.g();
-        g.state.board.errorCount = 2;
-        g.state.board.showCandidates = t.candidates;
+        g.state.board.status.errorCount = 2;
+        g.state.board.options.showCandidates = t.candidates;
         if (t.timed) startGameClock(g);
         t.script(w);
         w.run();

@@ -50,7 +50,7 @@ TEST(EditorFlows, GivensComeAndGo) {
         {"a palette square becomes a given",
          [](EditorWorld& w) {
              w.click(1, 5, 5);
-             const QPoint p = squareCentre(w.g().state.board, 1, 5, 5, 9);
+             const QPoint p = squareCentre(1, 5, 5, 9);
              w.platform.leftClick(p.x(), p.y());
          },
          4, 4, 9, 9},
@@ -79,8 +79,7 @@ TEST(EditorFlows, ChosenValueIsDrawnBlack) {
     w.click(2, 5, 5);
     w.platform.typed('7');
     w.run();
-    const int left = w.g().state.board.gridLeft[2] + 33 * 4,
-              top = w.g().state.board.gridTop[2] + 33 * 4;
+    const int left = gridLeft(2) + 33 * 4, top = gridTop(2) + 33 * 4;
     const auto texts = w.canvas.textsAt(left + 1 + 4, top - 1);
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.back().text, QStringLiteral("7"));
@@ -101,7 +100,7 @@ TEST(EditorKeys, LeavingAndCommands) {
     };
     for (const Case& t : cases) {
         EditorWorld w;
-        w.g().state.board.showDigits = t.showDigits;
+        w.g().state.board.options.showDigits = t.showDigits;
         for (int k : t.keys) w.platform.key(k);
         ASSERT_NO_THROW(boardEditor(w.g()));
         EXPECT_EQ(w.platform.events.size(), t.left);
@@ -120,7 +119,7 @@ TEST(EditorKeys, RestartShuffleAndHiddenPair) {
     w.run();
     EXPECT_EQ(b.cellValue(0, 1, 1), fieldValue(0, 1, 1));
     EXPECT_EQ(b.givenValue(0, 1, 1), 0);
-    EXPECT_FALSE(b.notSolvable);
+    EXPECT_FALSE(b.status.notSolvable);
 
     // X shuffles: the board changes and stays a valid solved field with its givens as cells.
     const Board beforeShuffle = b;

@@ -40,13 +40,13 @@ inline void openCell(Board& b, int g, int c, int r) {
 }
 
 // The centre pixel of a cell.
-inline QPoint cellCentre(const Board& b, int g, int c, int r) {
-    return {b.gridLeft[g] + 33 * (c - 1) + 16, b.gridTop[g] + 33 * (r - 1) + 16};
+inline QPoint cellCentre(int g, int c, int r) {
+    return {gridLeft(g) + 33 * (c - 1) + 16, gridTop(g) + 33 * (r - 1) + 16};
 }
 
 // The centre of palette square v for a palette opened on cell (g, c, r).
-inline QPoint squareCentre(const Board& b, int g, int c, int r, int v) {
-    const int px = b.gridLeft[g] + 33 * (c - 1) - 10, py = b.gridTop[g] + 33 * (r - 1) - 10;
+inline QPoint squareCentre(int g, int c, int r, int v) {
+    const int px = gridLeft(g) + 33 * (c - 1) - 10, py = gridTop(g) + 33 * (r - 1) - 10;
     return {px + 18 * ((v - 1) % 3) + 9, py + 18 * ((v - 1) / 3) + 9};
 }
 
@@ -55,11 +55,11 @@ inline const QPoint kAbbruchButton{650, 740};
 // A test world with the pointer actions of the play tests: clicks on cells and on Abbruch.
 struct PointerWorld : TestWorld {
     void click(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().state.board, gr, c, r);
+        const QPoint p = cellCentre(gr, c, r);
         platform.leftClick(p.x(), p.y());
     }
     void rightClick(int gr, int c, int r) {
-        const QPoint p = cellCentre(g().state.board, gr, c, r);
+        const QPoint p = cellCentre(gr, c, r);
         platform.rightClick(p.x(), p.y());
     }
     void abbruch() { platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y()); }

@@ -83,7 +83,7 @@ std::vector<QString> playHints(TestWorld& w, const ThinnedPuzzle& p, int limit) 
             // A shared cell may be named in either grid.
             const bool english = g.ui.language == Language::English;
             const QString digit =
-                g.state.board.showDigits ? QString::number(v) : QString(QChar('@' + v));
+                g.state.board.options.showDigits ? QString::number(v) : QString(QChar('@' + v));
             const auto names = [&](int ng, int nc, int nr) {
                 return sentence.contains(
                            (english ? QStringLiteral("grid %1") : QStringLiteral("Gitter %1"))
@@ -213,7 +213,7 @@ TEST(HintKey, FinishesBoardsFromNotesAndStepsWithoutRepeating) {
             const ThinnedPuzzle p = thinnedPuzzle(letters ? 8u : 7u);
             w.g().ui.language = Language::English;
             w.g().state.board = p.board;
-            w.g().state.board.showDigits = !letters;
+            w.g().state.board.options.showDigits = !letters;
             const std::vector<QString> sentences = playHints(w, p, 1000);
             EXPECT_EQ(sentences.back().toStdString(), "Hint: The board is complete.");
             const QRegularExpression german(

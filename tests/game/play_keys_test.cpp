@@ -103,7 +103,7 @@ TEST(KeysNeverTrap, LettersAtTheShownCursorAreValuesInLetterDisplay) {
         SCOPED_TRACE(t.name);
         OpenCellsWorld w;
         Game& g = w.g();
-        g.state.board.showDigits = false;
+        g.state.board.options.showDigits = false;
         g.state.board.noteFlag(1, 5, 5, 2) = true;
         const int index = fieldIndex(g.state.board, 0, 1, 1);
         g.ui.cursor.cursorColumn = index % kFieldSize;

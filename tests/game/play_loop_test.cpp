@@ -187,7 +187,7 @@ TEST(PlayKeys, LeavingByKeys) {
     };
     for (const Case& t : cases) {
         PlayWorld w;
-        w.g().state.board.showDigits = t.showDigits;
+        w.g().state.board.options.showDigits = t.showDigits;
         w.g().state.clock.clockRunning = false;
         for (int k : t.keys) w.platform.key(k);
         ASSERT_NO_THROW(playLoop(w.g()));
@@ -217,7 +217,7 @@ TEST(PlayKeys, PaletteLettersAndCtrlAltKeysAreNoCommands) {
     for (const char letter : {'d', 'f', 'c', 'h'}) {
         PlayWorld w;
         Board& b = w.g().state.board;
-        b.showDigits = false;
+        b.options.showDigits = false;
         b.noteFlag(0, 8, 8, 2) = true;
         w.click(0, 1, 1);
         w.platform.typed(letter);
@@ -271,7 +271,7 @@ TEST(PlayKeys, NoteCommandsAndRestart) {
     w.platform.key('M');
     w.platform.key('A');
     ASSERT_NO_THROW(playLoop(w.g()));
-    EXPECT_TRUE(b.showCandidates);
+    EXPECT_TRUE(b.options.showCandidates);
     EXPECT_FALSE(w.g().state.clock.clockRunning);
 }
 
@@ -319,8 +319,8 @@ TEST(PlayKeys, HiddenPairAfterADeadEndSolvesFromTheGivens) {
     w.abbruch();
     ASSERT_NO_THROW(playLoop(w.g()));
     EXPECT_EQ(b.cellValue, b.solutionValue);
-    EXPECT_FALSE(b.notSolvable);
-    EXPECT_EQ(b.verdict, Verdict::Solved);
+    EXPECT_FALSE(b.status.notSolvable);
+    EXPECT_EQ(b.status.verdict, Verdict::Solved);
 }
 
 TEST(PlayCells, ClicksOnGivensEntriesAndEmptyCells) {
@@ -353,7 +353,7 @@ TEST(PlayCells, DoubleClickEntersThePreviouslyHighlightedValue) {
     Board& b = w.g().state.board;
     w.g().ui.palette.paletteValue = 3;
     w.click(0, 1, 1);
-    const QPoint p = cellCentre(b, 0, 1, 1);
+    const QPoint p = cellCentre(0, 1, 1);
     w.platform.events.push_back({Event::Kind::LeftPress, 0, p.x(), p.y()});
     w.abbruch();
     ASSERT_NO_THROW(playLoop(w.g()));
@@ -376,7 +376,7 @@ TEST(PlayCells, NoteOnASharedCellShowsInBothCopies) {
         EXPECT_EQ(b.noteFlag(2, 2, 2, v), v == 5 || v == 7) << v;
     }
     // The notes are drawn: a black note "5" inside the cell on screen.
-    const int left = b.gridLeft[0] + 33 * 7, top = b.gridTop[0] + 33 * 7;
+    const int left = gridLeft(0) + 33 * 7, top = gridTop(0) + 33 * 7;
     bool drawn = false;
     for (const auto& t : w.canvas.journal)
         if (t.text == QStringLiteral("5") && t.x == left + 10 + 2 && t.y == top + 10) drawn = true;
@@ -420,7 +420,7 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
     w.click(0, 1, 1);
     w.platform.typed('0' + fieldValue(0, 1, 1));
     w.click(0, 8, 8);
-    const QPoint square = squareCentre(g.state.board, 0, 8, 8, fieldValue(0, 8, 8));
+    const QPoint square = squareCentre(0, 8, 8, fieldValue(0, 8, 8));
     w.platform.move(square.x(), square.y());
     w.platform.leftClick(square.x(), square.y());
     w.click(1, 5, 5);
@@ -433,8 +433,8 @@ TEST(PlayGame, TimedGameEndsInTheHallOfFame) {
 
     ASSERT_NO_THROW(playLoop(g));
     EXPECT_TRUE(w.platform.events.empty());
-    EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
-    EXPECT_EQ(g.state.board.errorCount, 1);
+    EXPECT_EQ(g.state.board.status.verdict, Verdict::Solved);
+    EXPECT_EQ(g.state.board.status.errorCount, 1);
     EXPECT_EQ(g.state.clock.finishTime, "01:02:03.4");
     EXPECT_FALSE(g.state.clock.clockRunning);
     EXPECT_EQ(hallOfFame(g).hallOfFameName[1][1], "Tester");

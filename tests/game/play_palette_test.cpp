@@ -60,7 +60,7 @@ TEST(PalettePlace, CornerAndSquaresFollowTheCell) {
 TEST(PalettePlace, LetterOffsetsAndTheIsNarrowerPlace) {
     TestWorld w;
     Game& g = w.g();
-    g.state.board.showDigits = false;
+    g.state.board.options.showDigits = false;
     g.ui.noteMode = true;
     drawValuePalette(g, 5, 5);
     const int px = g.ui.palette.paletteX, py = g.ui.palette.paletteY;
@@ -108,7 +108,7 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
     for (const Case& t : cases) {
         TestWorld w;
         Game& g = w.g();
-        g.state.board.showDigits = t.showDigits;
+        g.state.board.options.showDigits = t.showDigits;
         g.state.board.cellValue(1, 2, 3) = 5;
         g.ui.palette.paletteValue = 5;
         w.platform.typed(t.typed);
@@ -131,7 +131,7 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
 TEST(PaletteClicks, InsideChoosesOutsideIsIgnored) {
     TestWorld w;
     Game& g = w.g();
-    const QPoint six = squareCentre(g.state.board, 3, 4, 4, 6);
+    const QPoint six = squareCentre(3, 4, 4, 6);
     w.platform.leftClick(600, 100); // outside: ignored, the palette stays open
     w.platform.move(six.x(), six.y());
     w.platform.events.push_back({Event::Kind::LeftPress, 0, six.x(), six.y()});

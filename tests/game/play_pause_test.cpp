@@ -122,13 +122,13 @@ TEST(Pause, TimePausedIsNotCountedInTheFinalTime) {
             joinClockTicker(g); // the fake clock moves on the test's thread alone
             w.platform.time += 1200.0;
         };
-        const QPoint cell = cellCentre(g.state.board, 1, 5, 5);
+        const QPoint cell = cellCentre(1, 5, 5);
         w.platform.leftClick(cell.x(), cell.y());
         w.platform.typed('0' + fieldValue(1, 5, 5)); // the last cell: solved
         w.platform.leftClick(kAbbruchButton.x(), kAbbruchButton.y());
         ASSERT_NO_THROW(playLoop(g));
         joinClockTicker(g);
-        EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
+        EXPECT_EQ(g.state.board.status.verdict, Verdict::Solved);
         if (timed) {
             EXPECT_EQ(g.state.clock.startTime, start + 1200.0);
             EXPECT_EQ(g.state.clock.finishTime, "00:01:10.0");
@@ -184,7 +184,7 @@ TEST(Pause, QuittingWhilePausedKeepsTheTimeBeforeThePause) {
         {"minimised", [&](PauseWorld& w) { w.platform.events.push_back(minimised); }},
         {"minimised with the palette open",
          [&](PauseWorld& w) {
-             const QPoint cell = cellCentre(w.g().state.board, 1, 5, 5);
+             const QPoint cell = cellCentre(1, 5, 5);
              w.platform.leftClick(cell.x(), cell.y());
              w.platform.events.push_back(minimised);
          }},

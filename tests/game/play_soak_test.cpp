@@ -171,8 +171,8 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
         ++sessions;
         sessionLeft = 50 + pick(2000);
         leaving = 0;
-        b.showDigits = pick(3) != 0;
-        b.showCandidates = pick(8) == 0;
+        b.options.showDigits = pick(3) != 0;
+        b.options.showCandidates = pick(8) == 0;
         if (handedOut >= kDrawnEvents) w.canvas.setDevice(nullptr);
         if (pick(4) == 0) {
             ++editorSessions;

@@ -48,8 +48,8 @@ struct UndoWorld : PointerWorld {
             if (e.kind != Event::Kind::PointerMove || QPoint(e.x, e.y) != kMarker) return;
             Moment m;
             captureBoardImage(g().state.board, m.board);
-            m.errors = g().state.board.errorCount;
-            m.status = g().state.board.verdict;
+            m.errors = g().state.board.status.errorCount;
+            m.status = g().state.board.status.verdict;
             m.screen = image.copy(15, 15, 693, 693);
             moments.push_back(m);
             panels.push_back(image.copy(732, 222, 300, 78));
@@ -165,7 +165,7 @@ TEST(Undo, BrettLoeschenInTheMenuIsTakenBackInTheNextGame) {
 TEST(Undo, NeverLowersTheErrorCountNorRestartsTheClock) {
     UndoWorld w;
     Game& g = w.g();
-    g.state.board.errorCount = 2;
+    g.state.board.status.errorCount = 2;
     startGameClock(g);
     w.click(0, 1, 1);
     w.platform.typed('0' + fieldValue(0, 1, 1) % 9 + 1); // the third wrong entry

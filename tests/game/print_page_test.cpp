@@ -175,7 +175,7 @@ TEST_F(PrintPage, EntriesAndGivensPrintAlikeAndTheFooterCountsGivens) {
 
 TEST_F(PrintPage, LetterModePrintsLettersWithTheirShifts) {
     Board& b = w.g().state.board;
-    b.showDigits = false;
+    b.options.showDigits = false;
     b.cellValue(1, 1, 1) = 9;
     b.cellValue(1, 2, 1) = 1;
     printBoard(w.g());

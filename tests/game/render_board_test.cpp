@@ -17,10 +17,10 @@ const QColor kBlue(0, 0, 188);
 const QColor kRed(255, 0, 0);
 
 int cellLeft(int grid, int column) {
-    return Board().gridLeft[static_cast<size_t>(grid)] + 33 * (column - 1);
+    return gridLeft(grid) + 33 * (column - 1);
 }
 int cellTop(int grid, int row) {
-    return Board().gridTop[static_cast<size_t>(grid)] + 33 * (row - 1);
+    return gridTop(grid) + 33 * (row - 1);
 }
 
 // Number of pixels of exactly this colour inside the cell.
@@ -76,18 +76,18 @@ TEST(RenderCell, GivenBlackRightEntryBlueWrongEntryRed) {
     enter(g, c, r, right);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kBlue), 20);
     EXPECT_EQ(pixelsInCell(w, 0, c, r, kRed), 0);
-    EXPECT_EQ(g.state.board.errorCount, 0);
+    EXPECT_EQ(g.state.board.status.errorCount, 0);
 
     enter(g, c, r, right % 9 + 1);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kRed), 20);
     EXPECT_EQ(pixelsInCell(w, 0, c, r, kBlue), 0);
-    EXPECT_EQ(g.state.board.errorCount, 1);
+    EXPECT_EQ(g.state.board.status.errorCount, 1);
 
     // Without a known solution every entry is blue.
     g.state.board.solutionValue(0, c, r) = 0;
     enter(g, c, r, right % 9 + 1);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kBlue), 20);
-    EXPECT_EQ(g.state.board.errorCount, 1);
+    EXPECT_EQ(g.state.board.status.errorCount, 1);
 }
 
 TEST(RenderCell, TextOffsetsOfDigitsAndLetters) {
@@ -105,7 +105,7 @@ TEST(RenderCell, TextOffsetsOfDigitsAndLetters) {
         SCOPED_TRACE(k.text);
         TestWorld w;
         Game& g = w.g();
-        g.state.board.showDigits = k.digits;
+        g.state.board.options.showDigits = k.digits;
         g.state.board.activeGrid = 4;
         enterGivenValue(g, 5, 6, k.value);
         EXPECT_EQ(g.state.board.givenValue(4, 5, 6), k.value);
@@ -125,7 +125,7 @@ TEST(RenderCell, EraseKeepsEveryGridAndBoxLine) {
     // Draw a wide value into every cell, then empty each: only the cell insides change.
     g.state.board.activeGrid = 0;
     for (int value : {1, 8}) {
-        g.state.board.showDigits = value == 8;
+        g.state.board.options.showDigits = value == 8;
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) {
                 g.state.board.cellValue(0, c, r) = static_cast<std::uint8_t>(value);
@@ -159,7 +159,7 @@ TEST(RenderNotes, NoteSlotsInDigitsAndLetters) {
         SCOPED_TRACE(k.text);
         TestWorld w;
         Game& g = w.g();
-        g.state.board.showDigits = k.digits;
+        g.state.board.options.showDigits = k.digits;
         g.state.board.noteFlag(3, 2, 8, k.value) = true;
         drawCandidates(g);
         const auto texts = w.canvas.textsAt(cellLeft(3, 2) + k.dx, cellTop(3, 8) + k.dy);
@@ -202,7 +202,7 @@ TEST(RenderNotes, AutomaticCandidatesFitBothGridsOfASharedCell) {
     // 5 in grid 0's row 8 and 6 in grid 2's column 2 both touch shared cell (0,8,8)=(2,2,2).
     puzzles::setField(b, 1, 8, 5, true);  // grid 0, column 1, row 8
     puzzles::setField(b, 8, 11, 6, true); // grid 2, column 2, row 5
-    b.showCandidates = true;
+    b.options.showCandidates = true;
     startGameClock(g);
     computeCandidates(g);
     EXPECT_FALSE(g.state.clock.clockRunning); // automatic candidates end the timing
@@ -225,17 +225,17 @@ TEST(RenderErrors, RedrawsLettersAndNotesDoNotCountAgain) {
     startGameClock(g);
     const int wrong = g.state.board.solutionValue(0, c, r) % 9 + 1;
     enter(g, c, r, wrong);
-    ASSERT_EQ(g.state.board.errorCount, 1);
+    ASSERT_EQ(g.state.board.status.errorCount, 1);
 
     drawBoard(g);
     drawBoard(g);
-    g.state.board.showDigits = false;
+    g.state.board.options.showDigits = false;
     drawBoard(g);
     setAllNotes(g.state.board, false);
     drawBoard(g);
     g.state.board.noteFlag(0, 9, 9, 3) = true;
     computeCandidates(g);
-    EXPECT_EQ(g.state.board.errorCount, 1);
+    EXPECT_EQ(g.state.board.status.errorCount, 1);
     EXPECT_TRUE(g.state.clock.clockRunning);
     EXPECT_GT(pixelsInCell(w, 0, c, r, kRed), 20); // still shown red
 }
@@ -252,12 +252,12 @@ TEST(RenderErrors, TheThirdWrongEntryStopsTheClockOnce) {
     EXPECT_TRUE(g.state.clock.clockRunning);
     const std::size_t labels = w.platform.clockLabels.size();
     enter(g, c, r, wrong);
-    EXPECT_EQ(g.state.board.errorCount, 3);
+    EXPECT_EQ(g.state.board.status.errorCount, 3);
     EXPECT_FALSE(g.state.clock.clockRunning);
     EXPECT_EQ(w.platform.clockLabel(), " 99:99:99");
     EXPECT_EQ(w.platform.clockLabels.size(), labels + 1);
     enter(g, c, r, wrong);
-    EXPECT_EQ(g.state.board.errorCount, 4);
+    EXPECT_EQ(g.state.board.status.errorCount, 4);
     EXPECT_EQ(w.platform.clockLabels.size(), labels + 1);
 }
 

@@ -37,7 +37,7 @@ TEST(SolveCommand, EmptyBoardShowsTheMessageAndIsNotSolvable) {
     EXPECT_EQ(w.platform.messages[0].text, kNotUnique);
     EXPECT_EQ(w.platform.messages[0].captions, "&Schade");
     EXPECT_EQ(w.platform.messages[0].icon, MessageIcon::None);
-    EXPECT_TRUE(g.state.board.notSolvable);
+    EXPECT_TRUE(g.state.board.status.notSolvable);
     EXPECT_EQ(g.state.board.cellValue, Board().cellValue);
     ASSERT_EQ(w.platform.pointers.size(), 2u);
     EXPECT_EQ(w.platform.pointers.front(), PointerShape::Hourglass);
@@ -49,12 +49,12 @@ TEST(SolveCommand, PuzzleIsSolvedVisiblyWithoutMessage) {
     Game& g = w.g();
     loadPuzzle(g, 5);
     const BoardArray givens = g.state.board.givenValue;
-    g.state.board.errorCount = 2;
+    g.state.board.status.errorCount = 2;
     solveCommand(g);
     EXPECT_TRUE(w.platform.messages.empty());
-    EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
-    EXPECT_FALSE(g.state.board.notSolvable);
-    EXPECT_EQ(g.state.board.errorCount, 0);
+    EXPECT_EQ(g.state.board.status.verdict, Verdict::Solved);
+    EXPECT_FALSE(g.state.board.status.notSolvable);
+    EXPECT_EQ(g.state.board.status.errorCount, 0);
     EXPECT_EQ(g.state.board.cellValue, g.state.board.solutionValue);
     EXPECT_EQ(g.state.board.givenValue, givens);
     // Every placement was drawn in blue (right) as it was made, with a pause to show it;
@@ -93,8 +93,8 @@ TEST(SolveCommand, DeadEndRestartsFromTheGivens) {
     // givens, finished.
     EXPECT_EQ(w.platform.messages.size(), 2u);
     EXPECT_EQ(b.cellValue, b.solutionValue);
-    EXPECT_EQ(b.verdict, Verdict::Solved);
-    EXPECT_FALSE(b.notSolvable);
+    EXPECT_EQ(b.status.verdict, Verdict::Solved);
+    EXPECT_FALSE(b.status.notSolvable);
     EXPECT_FALSE(b.noteFlag(0, 1, 1, 1));
 }
 
@@ -105,7 +105,7 @@ TEST(SolveCommand, WrongEntryWithoutDeadEndIsKept) {
     solveCommand(g);
     EXPECT_EQ(g.state.board.cellValue(1, 5, 5), 3);
     EXPECT_EQ(w.platform.messages.size(), 2u);
-    EXPECT_TRUE(g.state.board.notSolvable);
+    EXPECT_TRUE(g.state.board.status.notSolvable);
 }
 
 // After the defined message, menu 22 says which case the board is: one solution beyond the
@@ -181,8 +181,8 @@ TEST(SolveCommand, SecondMessageTellsWhyTheRulesGaveUp) {
                 QStringLiteral("Das Brett hat genau eine Lösung")));
             EXPECT_EQ(g.state.board.cellValue, solved.cellValue);
             // The search proved the one solution: the board is solved, not "Nicht lösbar!!!".
-            EXPECT_FALSE(g.state.board.notSolvable);
-            EXPECT_EQ(g.state.board.verdict, Verdict::Solved);
+            EXPECT_FALSE(g.state.board.status.notSolvable);
+            EXPECT_EQ(g.state.board.status.verdict, Verdict::Solved);
         }
     }
 }
@@ -229,7 +229,7 @@ TEST(BeyondTheRules, TheSearchedSolutionJudgesEntriesAndTheSolvedBoard) {
     ASSERT_EQ(countSolutions(puzzle, 2, &solution), 1);
     Board rules = puzzle;
     computeSolution(rules);
-    ASSERT_TRUE(rules.notSolvable);
+    ASSERT_TRUE(rules.status.notSolvable);
     int wg = -1, wc = 0, wr = 0; // a cell the two rules leave empty
     for (int i = 0; i < kBlockSize && wg < 0; ++i)
         if (rules.solutionValue.bytes[i] == 0 && solution.bytes[i] != 0)
@@ -255,20 +255,20 @@ TEST(BeyondTheRules, TheSearchedSolutionJudgesEntriesAndTheSolvedBoard) {
         Game& g = w.g();
         Board& b = g.state.board;
         b = puzzle;
-        b.notSolvable = true;
+        b.status.notSolvable = true;
         path(w);
-        EXPECT_FALSE(b.notSolvable);
+        EXPECT_FALSE(b.status.notSolvable);
         EXPECT_EQ(b.solutionValue, solution);
-        b.errorCount = 0;
+        b.status.errorCount = 0;
         b.activeGrid = static_cast<std::int16_t>(wg);
         const int wrong = solution(wg, wc, wr) % 9 + 1;
         b.cellValue(wg, wc, wr) = static_cast<std::uint8_t>(wrong);
         enterCellValue(g, wc, wr, wrong);
-        EXPECT_EQ(b.errorCount, 1);
+        EXPECT_EQ(b.status.errorCount, 1);
         updateDigitCounts(g);
-        EXPECT_EQ(b.verdict, Verdict::WrongNumber);
+        EXPECT_EQ(b.status.verdict, Verdict::WrongNumber);
         b.cellValue = solution;
         updateDigitCounts(g);
-        EXPECT_EQ(b.verdict, Verdict::Solved);
+        EXPECT_EQ(b.status.verdict, Verdict::Solved);
     }
 }

@@ -34,8 +34,8 @@ void startGame(Game& g, bool timed, double played) {
     b.cellValue(2, 5, 5) = 3;
     b.solutionValue(2, 5, 5) = 3;
     b.noteFlag(1, 2, 3, 4) = true;
-    b.errorCount = 1;
-    b.showDigits = false;
+    b.status.errorCount = 1;
+    b.options.showDigits = false;
     g.state.difficulty = Difficulty::Schwer;
     g.state.clock.clockRunning = timed;
     g.state.clock.startTime = g.platform.now() - played;
@@ -71,8 +71,8 @@ TEST(Resume, TimedAndUntimedGamesWithNotesComeBackAfterARestart) {
         EXPECT_EQ(next.state.board.givenValue, w.g().state.board.givenValue);
         EXPECT_EQ(next.state.board.solutionValue, w.g().state.board.solutionValue);
         EXPECT_EQ(next.state.board.noteFlag, w.g().state.board.noteFlag);
-        EXPECT_EQ(next.state.board.errorCount, 1);
-        EXPECT_FALSE(next.state.board.showDigits);
+        EXPECT_EQ(next.state.board.status.errorCount, 1);
+        EXPECT_FALSE(next.state.board.options.showDigits);
         EXPECT_EQ(next.state.difficulty, Difficulty::Schwer);
         EXPECT_EQ(next.state.clock.clockRunning, timed);
         if (timed) {
@@ -316,7 +316,7 @@ TEST(Resume, TheErrorCountStopsAtItsLargestValue) {
     TestWorld w;
     Game& g = w.g();
     startGame(g, false, 0);
-    g.state.board.errorCount = 32767;
+    g.state.board.status.errorCount = 32767;
     keepGameInProgress(g);
     releaseGameInProgress(g);
     Game next(w.platform, w.canvas);
@@ -326,7 +326,7 @@ TEST(Resume, TheErrorCountStopsAtItsLargestValue) {
     next.state.board.cellValue(3, 4, 4) = 6; // a wrong entry
     next.state.board.activeGrid = 3;
     enterCellValue(next, 4, 4, 6);
-    EXPECT_EQ(next.state.board.errorCount, 32767);
+    EXPECT_EQ(next.state.board.status.errorCount, 32767);
     keepGameInProgress(next);
-    EXPECT_EQ(fileGame(w.platform).board.errorCount, 32767);
+    EXPECT_EQ(fileGame(w.platform).board.status.errorCount, 32767);
 }

@@ -139,7 +139,7 @@ TEST(StatisticsPlay, NewGamesCountAndEachSolveOnceWithItsTimeAndHint) {
     Win_0_MenuEvent(g, menuNumber(MenuId::NewGame));
     joinClockTicker(g);
     Win_0_MenuEvent(g, menuNumber(MenuId::SolveBoard));
-    ASSERT_EQ(g.state.board.verdict, Verdict::Solved);
+    ASSERT_EQ(g.state.board.status.verdict, Verdict::Solved);
     w.platform.move(5, 5);
     w.platform.key(kKeyEsc);
     Win_0_MenuEvent(g, menuNumber(MenuId::StartGame));

@@ -129,9 +129,9 @@ TEST(Board, ClearBoardModelEmptiesEverythingAndForgetsNotSolvable) {
     Board b = puzzles::solvedBoard();
     b.cellValue.bytes[0] = 9; // index 0 is cleared too
     b.noteFlag(4, 9, 9, 9) = true;
-    b.notSolvable = true;
+    b.status.notSolvable = true;
     clearBoardModel(b);
-    EXPECT_FALSE(b.notSolvable);
+    EXPECT_FALSE(b.status.notSolvable);
     EXPECT_EQ(b.cellValue, BoardArray{});
     EXPECT_EQ(b.givenValue, BoardArray{});
     EXPECT_EQ(b.noteFlag, NoteArray<bool>{});

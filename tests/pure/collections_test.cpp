@@ -126,11 +126,11 @@ TEST(Collections, ShuffledRecordsStaySolvable) {
     for (const ShippedPuzzle& p : shippedPuzzles()) {
         for (std::uint32_t seed : {11u, 12u}) {
             Board b = p.board;
-            b.symmetricPuzzle = seed % 2 == 0; // the free path too
+            b.options.symmetricPuzzle = seed % 2 == 0; // the free path too
             Random random(seed * 100 + p.level * 10 + p.record);
             shuffleBoard(b, random);
-            EXPECT_FALSE(b.notSolvable) << kDifficultyLevels[p.level].fileName << " record "
-                                        << p.record << " seed " << seed;
+            EXPECT_FALSE(b.status.notSolvable) << kDifficultyLevels[p.level].fileName << " record "
+                                               << p.record << " seed " << seed;
         }
     }
 }
@@ -231,7 +231,7 @@ TEST(Generator, FastSolverCopyAgreesWithTheEngine) {
     for (const FieldValues& values : boards) {
         SolverWork work = analysePuzzle(values);
         Board b = puzzleBoard(values);
-        const int passes = runPassLoop(b, [&b](int, int, int) { b.solverProgress = true; });
+        const int passes = runPassLoop(b, [&b](int, int, int) { b.status.solverProgress = true; });
         EXPECT_EQ(work.passes, passes);
         EXPECT_EQ(work.completed, isBoardComplete(b));
         EXPECT_EQ(completesWithinPassLimit(values), isBoardComplete(b));

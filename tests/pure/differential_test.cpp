@@ -36,7 +36,7 @@ template <typename PassLoop> Run runLoop(const Board& start, Sink kind, PassLoop
         if (kind == Sink::Model)
             modelDrawCellValue(b, column, row, value);
         else
-            b.solverProgress = true;
+            b.status.solverProgress = true;
     };
     run.passes = passLoop(b, sink);
     return run;
@@ -49,11 +49,11 @@ std::string boardDifference(const Board& fast, const Board& literal) {
     if (fast.givenValue != literal.givenValue) out << " givenValue";
     if (fast.solutionValue != literal.solutionValue) out << " solutionValue";
     if (fast.savedValue != literal.savedValue) out << " savedValue";
-    if (fast.notSolvable != literal.notSolvable) out << " notSolvable";
-    if (fast.errorCount != literal.errorCount) out << " errorCount";
-    if (fast.solverProgress != literal.solverProgress) out << " solverProgress";
+    if (fast.status.notSolvable != literal.status.notSolvable) out << " notSolvable";
+    if (fast.status.errorCount != literal.status.errorCount) out << " errorCount";
+    if (fast.status.solverProgress != literal.status.solverProgress) out << " solverProgress";
     if (fast.activeGrid != literal.activeGrid) out << " activeGrid";
-    if (fast.silentMode != literal.silentMode) out << " silentMode";
+    if (fast.status.silentMode != literal.status.silentMode) out << " silentMode";
     return out.str();
 }
 
@@ -99,7 +99,7 @@ std::string compareOn(const Board& start, Sink kind, bool viaComputeSolution, bo
         // The box, row and column procedures called one by one, grids in reverse order.
         const auto steps = [kind](const Board& from, auto box, auto row, auto column) {
             return runLoop(from, kind, [&](Board& b, const PlacementSink& sink) {
-                b.solverProgress = false;
+                b.status.solverProgress = false;
                 for (int g = 4; g >= 0; --g) {
                     for (int k = 1; k <= 9; ++k) {
                         column(b, sink, g, k);
@@ -165,7 +165,7 @@ Board solvedBoard(Random& random) {
 // A sparse puzzle shuffled afresh, with its solution in solutionValue.
 Board freshPuzzle(Random& random) {
     Board b = sparsePuzzles()[static_cast<std::size_t>(random.RANDOM(6))];
-    b.symmetricPuzzle = random.coin();
+    b.options.symmetricPuzzle = random.coin();
     shuffleBoard(b, random);
     return b;
 }

@@ -30,8 +30,8 @@ TEST(History, EveryKindOfChangeUndoesAndRedoesAsOneStep) {
         {"all notes", [](Board& b, Random&) { setAllNotes(b, true); }},
         {"given with flags",
          [](Board& b, Random&) {
-             b.givenValue(3, 1, 1) = b.cellValue(3, 1, 1) = 9, b.showCandidates = true,
-                                b.notSolvable = true;
+             b.givenValue(3, 1, 1) = b.cellValue(3, 1, 1) = 9, b.options.showCandidates = true,
+                                b.status.notSolvable = true;
          }},
         {"shuffle", [](Board& b, Random& r) { shuffleBoard(b, r); }},
         {"restart", [](Board& b, Random&) { restartPuzzle(b); }},
@@ -68,23 +68,23 @@ TEST(History, RedoBranchErrorCountOpenChangesAndLimits) {
     Board b;
     History h;
     // A change that cleared the error count gets it back on undo; undo never lowers it.
-    b.errorCount = 2;
+    b.status.errorCount = 2;
     h.beginChange(b);
     b.cellValue(0, 1, 1) = 5;
-    b.errorCount = 0;
+    b.status.errorCount = 0;
     h.endChange(b);
-    b.errorCount = 3;
+    b.status.errorCount = 3;
     h.beginChange(b);
     b.cellValue(0, 1, 2) = 6;
     h.endChange(b);
     h.undo(b);
-    EXPECT_EQ(b.errorCount, 3);
+    EXPECT_EQ(b.status.errorCount, 3);
     h.undo(b);
-    EXPECT_EQ(b.errorCount, 3);
-    b.errorCount = 1;
+    EXPECT_EQ(b.status.errorCount, 3);
+    b.status.errorCount = 1;
     h.redo(b);
     h.undo(b);
-    EXPECT_EQ(b.errorCount, 2);
+    EXPECT_EQ(b.status.errorCount, 2);
 
     // A new change after an undo ends the redo branch.
     h.beginChange(b);

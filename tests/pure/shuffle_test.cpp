@@ -65,7 +65,7 @@ TEST(Shuffle, ManySeededShufflesKeepTheBoardSound) {
                 SCOPED_TRACE(testing::Message()
                              << "base " << base << " symmetric " << symmetric << " seed " << seed);
                 Board b = puzzle;
-                b.symmetricPuzzle = symmetric;
+                b.options.symmetricPuzzle = symmetric;
                 Random random(seed);
                 shuffleBoard(b, random);
                 ASSERT_TRUE(isBoardValid(b));
@@ -73,7 +73,7 @@ TEST(Shuffle, ManySeededShufflesKeepTheBoardSound) {
                 ASSERT_EQ(puzzles::countGivens(b), givens);
                 ASSERT_EQ(b.cellValue, b.givenValue);
                 // Still the same puzzle in disguise: the rules complete it.
-                ASSERT_FALSE(b.notSolvable);
+                ASSERT_FALSE(b.status.notSolvable);
                 Board solution = b;
                 solution.cellValue = b.solutionValue;
                 ASSERT_TRUE(isBoardValid(solution));
@@ -103,7 +103,7 @@ TEST(Shuffle, EqualsTheTransformationsAppliedOneByOne) {
             if (puzzles::fieldValue(start, X, Y) == 0)
                 puzzles::setField(start, X, Y, boardRandom.RANDOM(9) + 1, false);
         }
-        start.symmetricPuzzle = seed % 2 == 0;
+        start.options.symmetricPuzzle = seed % 2 == 0;
         start.noteFlag(0, 1, 1, 1) = true;
         Board fast = start, literal = start;
         Random fastRandom(seed), literalRandom(seed);
@@ -116,7 +116,7 @@ TEST(Shuffle, EqualsTheTransformationsAppliedOneByOne) {
         ASSERT_EQ(fast.noteFlag, literal.noteFlag);
         ASSERT_EQ(fast.digitPermutation, literal.digitPermutation);
         ASSERT_EQ(fast.digitUnused, literal.digitUnused);
-        ASSERT_EQ(fast.notSolvable, literal.notSolvable);
+        ASSERT_EQ(fast.status.notSolvable, literal.status.notSolvable);
         ASSERT_EQ(fastRandom.RANDOM(1 << 30), literalRandom.RANDOM(1 << 30));
     }
 }
@@ -124,12 +124,12 @@ TEST(Shuffle, EqualsTheTransformationsAppliedOneByOne) {
 TEST(Shuffle, EmptyBoardStaysEmpty) {
     for (bool symmetric : {true, false}) {
         Board b;
-        b.symmetricPuzzle = symmetric;
+        b.options.symmetricPuzzle = symmetric;
         Random random(5);
         shuffleBoard(b, random);
         EXPECT_EQ(b.cellValue, BoardArray{});
         EXPECT_EQ(b.givenValue, BoardArray{});
-        EXPECT_TRUE(b.notSolvable);
+        EXPECT_TRUE(b.status.notSolvable);
     }
 }
 
@@ -232,7 +232,7 @@ TEST(Shuffle, SeededShufflesArePinned) {
     for (const Case& test : cases) {
         SCOPED_TRACE(test.symmetric ? "symmetric path" : "free path");
         Board b = puzzles::seventeenPassPuzzle();
-        b.symmetricPuzzle = test.symmetric;
+        b.options.symmetricPuzzle = test.symmetric;
         Random random(test.seed);
         shuffleBoard(b, random);
         EXPECT_EQ(picture(b), test.expected);

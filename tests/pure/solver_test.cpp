@@ -51,10 +51,10 @@ TEST(Solver, EmptyBoardPlacesNothingInOnePass) {
     int passes = 0;
     EXPECT_TRUE(solveRecording(b, &passes).empty());
     EXPECT_EQ(passes, 1);
-    EXPECT_FALSE(b.solverProgress);
+    EXPECT_FALSE(b.status.solverProgress);
     EXPECT_EQ(b.activeGrid, 4);
     computeSolution(b);
-    EXPECT_TRUE(b.notSolvable);
+    EXPECT_TRUE(b.status.notSolvable);
     EXPECT_EQ(b.solutionValue, BoardArray{});
 }
 
@@ -81,15 +81,15 @@ TEST(Solver, ComputeSolutionCompletesSparsePuzzlesAndLeavesTheBoard) {
         auto [puzzle, solution] = sparsePuzzle(seed);
         Board b = puzzle;
         b.solutionValue = BoardArray{};
-        b.errorCount = 2;
+        b.status.errorCount = 2;
         const Board before = b;
         computeSolution(b);
-        EXPECT_FALSE(b.notSolvable);
-        EXPECT_FALSE(b.silentMode);
+        EXPECT_FALSE(b.status.notSolvable);
+        EXPECT_FALSE(b.status.silentMode);
         EXPECT_EQ(b.cellValue, before.cellValue);
         EXPECT_EQ(b.givenValue, before.givenValue);
         EXPECT_EQ(b.solutionValue, solution.cellValue);
-        EXPECT_EQ(b.errorCount, 2); // nothing to compare against: the count stays
+        EXPECT_EQ(b.status.errorCount, 2); // nothing to compare against: the count stays
     }
 }
 
@@ -119,7 +119,7 @@ TEST(Solver, StuckPuzzleKeepsWhatTheRulesFound) {
         if (!puzzles::solverCompletes(b)) break;
     }
     computeSolution(b);
-    ASSERT_TRUE(b.notSolvable);
+    ASSERT_TRUE(b.status.notSolvable);
     int found = 0, open = 0;
     for (int i = 0; i < kBlockSize; ++i) {
         if (b.solutionValue.bytes[i] == 0) {
@@ -139,7 +139,7 @@ TEST(Solver, PassLimitStopsABoardThatStillGainsDigits) {
     int passes = 0;
     solveRecording(b, &passes);
     EXPECT_EQ(passes, kMaxSolverPasses);
-    EXPECT_TRUE(b.solverProgress); // the fifteenth pass still placed digits
+    EXPECT_TRUE(b.status.solverProgress); // the fifteenth pass still placed digits
     EXPECT_FALSE(isBoardComplete(b));
     // Two more passes would finish it.
     const PlacementSink sink = [&](int c, int r, int v) { modelDrawCellValue(b, c, r, v); };
@@ -150,7 +150,7 @@ TEST(Solver, PassLimitStopsABoardThatStillGainsDigits) {
 
     Board fresh = puzzles::seventeenPassPuzzle();
     computeSolution(fresh);
-    EXPECT_TRUE(fresh.notSolvable);
+    EXPECT_TRUE(fresh.status.notSolvable);
 }
 
 TEST(Solver, ModelDrawCellValueCountsErrorsOutsideSilentMode) {
@@ -170,13 +170,13 @@ TEST(Solver, ModelDrawCellValueCountsErrorsOutsideSilentMode) {
     for (const Case& test : cases) {
         Board b;
         b.activeGrid = 0;
-        b.errorCount = 1;
-        b.silentMode = test.silent;
+        b.status.errorCount = 1;
+        b.status.silentMode = test.silent;
         b.solutionValue(0, 8, 8) = static_cast<std::uint8_t>(test.solution);
         b.cellValue(0, 8, 8) = static_cast<std::uint8_t>(test.value);
         EXPECT_EQ(modelDrawCellValue(b, 8, 8, test.value), test.wrong);
-        EXPECT_EQ(b.errorCount, test.errorsAfter);
-        EXPECT_TRUE(b.solverProgress);
+        EXPECT_EQ(b.status.errorCount, test.errorsAfter);
+        EXPECT_TRUE(b.status.solverProgress);
         EXPECT_EQ(b.cellValue(2, 2, 2), test.value); // the mirror follows
     }
 }
@@ -198,8 +198,8 @@ TEST(EnteringAValue, CountsErrorsCopiesSharedCellsAndJudgesTheBoard) {
     EXPECT_EQ(e.cells[1], cellIndex(2, 1, 1));
     countDigits(b);
     EXPECT_FALSE(judgeBoard(b));
-    EXPECT_EQ(b.verdict, Verdict::NoErrors);
-    EXPECT_FALSE(b.boardComplete);
+    EXPECT_EQ(b.status.verdict, Verdict::NoErrors);
+    EXPECT_FALSE(b.status.boardComplete);
 
     const int wrong = right % 9 + 1;
     const bool thirdErrorFlag[] = {false, false, true, false};
@@ -207,22 +207,22 @@ TEST(EnteringAValue, CountsErrorsCopiesSharedCellsAndJudgesTheBoard) {
         SCOPED_TRACE(n);
         e = enterValue(b, 7, 7, wrong);
         EXPECT_TRUE(e.wrong);
-        EXPECT_EQ(b.errorCount, n);
+        EXPECT_EQ(b.status.errorCount, n);
         EXPECT_EQ(e.thirdError, thirdErrorFlag[n - 1]);
         EXPECT_EQ(b.cellValue(2, 1, 1), wrong);
     }
     countDigits(b);
     EXPECT_FALSE(judgeBoard(b));
-    EXPECT_EQ(b.verdict, Verdict::WrongNumber);
+    EXPECT_EQ(b.status.verdict, Verdict::WrongNumber);
 
     e = enterValue(b, 7, 7, right);
     EXPECT_FALSE(e.wrong);
-    EXPECT_EQ(b.errorCount, 4);
+    EXPECT_EQ(b.status.errorCount, 4);
     countDigits(b);
     EXPECT_EQ(b.digitCount[static_cast<size_t>(right)], 41);
     EXPECT_FALSE(judgeBoard(b));
-    EXPECT_EQ(b.verdict, Verdict::Solved);
-    EXPECT_TRUE(b.boardComplete);
+    EXPECT_EQ(b.status.verdict, Verdict::Solved);
+    EXPECT_TRUE(b.status.boardComplete);
 
     // A cell outside the shared boxes changes alone; without a known solution nothing counts.
     b.solutionValue(1, 5, 5) = 0;
@@ -230,7 +230,7 @@ TEST(EnteringAValue, CountsErrorsCopiesSharedCellsAndJudgesTheBoard) {
     e = enterValue(b, 5, 5, b.cellValue(1, 5, 5) % 9 + 1);
     EXPECT_EQ(e.cellCount, 1);
     EXPECT_FALSE(e.wrong);
-    EXPECT_EQ(b.errorCount, 4);
+    EXPECT_EQ(b.status.errorCount, 4);
 
     // Givens alone that repeat a digit: no entry is wrong, yet the rule is broken.
     Board broken = puzzles::solvedBoard();
@@ -238,5 +238,5 @@ TEST(EnteringAValue, CountsErrorsCopiesSharedCellsAndJudgesTheBoard) {
     broken.solutionValue = broken.cellValue;
     countDigits(broken);
     EXPECT_TRUE(judgeBoard(broken));
-    EXPECT_EQ(broken.verdict, Verdict::WrongNumber);
+    EXPECT_EQ(broken.status.verdict, Verdict::WrongNumber);
 }

@@ -137,7 +137,7 @@ void solveColumn(Board& b, const PlacementSink& sink, int grid, int column) {
 }
 
 void solverPass(Board& b, const PlacementSink& sink) {
-    b.solverProgress = false;
+    b.status.solverProgress = false;
     for (int g = 0; g <= 4; ++g) {
         for (int c = 1; c <= 7; c += 3)
             for (int r = 1; r <= 7; r += 3) reference::solveBox(b, sink, g, c, r);
@@ -153,7 +153,7 @@ int runPassLoop(Board& b, const PlacementSink& sink) {
     do {
         reference::solverPass(b, sink);
         ++passes;
-    } while (b.solverProgress && passes < kMaxSolverPasses);
+    } while (b.status.solverProgress && passes < kMaxSolverPasses);
     return passes;
 }
 
@@ -161,11 +161,11 @@ void computeSolution(Board& b) {
     for (int g = 0; g <= 4; ++g)
         for (int c = 1; c <= 9; ++c)
             for (int r = 1; r <= 9; ++r) b.savedValue(g, c, r) = b.cellValue(g, c, r);
-    b.silentMode = true;
+    b.status.silentMode = true;
     reference::runPassLoop(
         b, [&b](int column, int row, int value) { ::modelDrawCellValue(b, column, row, value); });
-    b.notSolvable = true;
-    if (isBoardComplete(b)) b.notSolvable = false;
+    b.status.notSolvable = true;
+    if (isBoardComplete(b)) b.status.notSolvable = false;
     b.solutionValue.bytes.fill(0);
     for (int g = 0; g <= 4; ++g) {
         for (int c = 1; c <= 9; ++c) {
@@ -175,7 +175,7 @@ void computeSolution(Board& b) {
             }
         }
     }
-    b.silentMode = false;
+    b.status.silentMode = false;
 }
 
 // The shuffle iterations written out with the elementary transformations, each applied
@@ -316,7 +316,7 @@ void freeIteration(Board& b, Random& random) {
 } // namespace
 
 void shuffleBoard(Board& b, Random& random) {
-    const bool symmetric = b.symmetricPuzzle;
+    const bool symmetric = b.options.symmetricPuzzle;
     const int iterations = random.RANDOM(150) + 101;
     for (int i = 0; i < iterations; ++i) {
         if (symmetric)

@@ -68,7 +68,7 @@ inline Board solvedBoard() {
 // The shuffle's transformations on a solved board, without the closing solve.
 inline Board shuffledSolvedBoard(Random& random, bool symmetric = true) {
     Board b = solvedBoard();
-    b.symmetricPuzzle = symmetric;
+    b.options.symmetricPuzzle = symmetric;
     shuffleBoard(b, random);
     return b;
 }
@@ -76,7 +76,7 @@ inline Board shuffledSolvedBoard(Random& random, bool symmetric = true) {
 // True when the logical solver completes the board.
 inline bool solverCompletes(Board b) {
     computeSolution(b);
-    return !b.notSolvable;
+    return !b.status.notSolvable;
 }
 
 // Removes givens from a solved board in random order (in half-turn pairs when symmetric)

@@ -502,7 +502,7 @@ SolverWork analysePuzzle(const FieldValues& clues) {
 
 bool engineCompletes(const FieldValues& clues, const FieldValues& solution) {
     Board board = puzzleBoard(clues);
-    runPassLoop(board, [&board](int, int, int) { board.solverProgress = true; });
+    runPassLoop(board, [&board](int, int, int) { board.status.solverProgress = true; });
     if (!isBoardComplete(board) || !isBoardValid(board)) return false;
     return clueValues([&board] {
                Board solved = board;
