@@ -121,11 +121,20 @@ QRect Canvas::deviceRect(const QRect& rect) const {
         return {rect.topLeft() * ratio, rect.size() * ratio};
     }
     // Each edge rounds to the nearest device pixel, as the painter rounds a filled
-    // rectangle; a line keeps at least one device pixel at scales below 1.
+    // rectangle; a line keeps at least one device pixel at scales below 1, the one its
+    // top-left edge rounds to. A rectangle ends no earlier than that pixel of its last
+    // column and row, so that whatever covers a line's picture pixels also covers the
+    // device pixel the line was given (a put-back background took the palette's frame
+    // line along its bottom edge otherwise).
     const qreal r = deviceRatio();
+    const auto end = [r](int first, int size) {
+        const int last = first + std::max(size, 1) - 1;
+        return std::max(static_cast<int>(qRound((first + size) * r)),
+                        static_cast<int>(qRound(last * r)) + 1);
+    };
     const int x1 = qRound(rect.left() * r), y1 = qRound(rect.top() * r);
-    const int x2 = std::max(x1 + 1, static_cast<int>(qRound((rect.left() + rect.width()) * r)));
-    const int y2 = std::max(y1 + 1, static_cast<int>(qRound((rect.top() + rect.height()) * r)));
+    const int x2 = std::max(x1 + 1, end(rect.left(), rect.width()));
+    const int y2 = std::max(y1 + 1, end(rect.top(), rect.height()));
     return {x1, y1, x2 - x1, y2 - y1};
 }
 

@@ -8,6 +8,7 @@
 #include "files/resume.h"
 #include "platform/qt_platform.h"
 #include "play/cursor.h"
+#include "play/palette.h"
 #include "play/render.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
@@ -166,6 +167,52 @@ TEST(ViewScale, EveryCellLineStaysVisibleAtSmallScales) {
         }
         EXPECT_EQ(missing, 0) << "line pixels missing at scale " << s << ", first at picture "
                               << first.toStdString();
+    }
+}
+
+TEST(ViewScale, ThePaletteLeavesNoTraceAtSmallScales) {
+    // A palette opened over cells all across the field and closed again, at scales where some
+    // picture rows share a device pixel with their neighbour: its frame lines kept a device
+    // pixel of their own that the put-back background did not cover.
+    for (qreal s : {0.5, 0.6, 0.75, 0.8}) {
+        QImage image(qCeil(1052 * s), qCeil(787 * s), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        ScriptedPlatform platform;
+        Canvas canvas(&image);
+        canvas.setViewScale(s);
+        canvas.setRecording(true);
+        Game g(platform, canvas);
+        fillColourTable(g);
+        drawFirstScreen(g);
+        drawBoard(g);
+        g.ui.editorMode = true; // the choice below only stores its value
+        const QImage before = image.copy();
+        int traces = 0;
+        QString first;
+        for (int grid = 0; grid < 5; ++grid)
+            for (int c = 1; c <= 9; c += 2)
+                for (int r = 1; r <= 9; r += 2) {
+                    g.state.board.activeGrid = grid;
+                    drawValuePalette(g, c, r);
+                    paletteHover(g, g.ui.palette.paletteX + 45, g.ui.palette.paletteY + 45);
+                    chooseValue(g, c, r, 0);
+                    g.ui.palette.backgroundSaved = false;
+                    g.ui.palette.paletteValue = 0;
+                    // The five grids (the help line beside them tells of the palette).
+                    for (int y = 0; y < qRound(720 * s); ++y)
+                        for (int x = 0; x < qRound(720 * s); ++x)
+                            if (image.pixel(x, y) != before.pixel(x, y) && traces++ == 0)
+                                first = QStringLiteral("grid %1 cell (%2, %3), device pixel "
+                                                       "(%4, %5)")
+                                            .arg(grid)
+                                            .arg(c)
+                                            .arg(r)
+                                            .arg(x)
+                                            .arg(y);
+                    if (traces > 0) break;
+                }
+        EXPECT_EQ(traces, 0) << "palette traces at scale " << s << ", first after "
+                             << first.toStdString();
     }
 }
 
