@@ -905,11 +905,11 @@ a clock and a hall of fame.</translation>
     </message>
     <message>
         <source>Nicht lösbar!!!</source>
-        <translation>Not solvable!!!</translation>
+        <translation>Not solvable!!!  </translation>
     </message>
     <message>
         <source>Keine Fehler! </source>
-        <translation>No errors!     </translation>
+        <translation>No errors!         </translation>
     </message>
     <message>
         <source>Brett gelöst!!! </source>

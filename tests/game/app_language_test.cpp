@@ -12,6 +12,9 @@
 #include "help/help.h"
 #include "help/qtgerman.h"
 #include "panels/info.h"
+#include "panels/statistics.h"
+#include "platform/texts.h"
+#include "session/look.h"
 #include "play/buttons.h"
 #include "play/keylist.h"
 #include "play/playloop.h"
@@ -187,6 +190,46 @@ TEST(Translation, EnglishIsCompleteUpToDateAndKeepsTheTextsShape) {
     ASSERT_TRUE(installLanguage(Language::Deutsch));
     EXPECT_EQ(translatedMenuItemTable(), menuItemTable()) << "German is the table as it stands";
     delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
+}
+
+// Texts drawn over each other at one place cover each other by their width, trailing blanks
+// included (the panels are not cleared before): where a German text covers the glyphs of
+// another of its group, the English one covers that one's English too ("No errors!" over
+// "Wrong number!" left "er!" standing).
+TEST(Translation, EnglishTextsCoverWhatTheGermanOnesCoverAtTheSamePlace) {
+    TestWorld w;
+    selectFont(w.g(), 20);
+    const QFontMetrics metrics(w.canvas.font());
+    const auto covers = [&metrics](const QString& over, const QString& under) {
+        QString glyphs = under;
+        while (glyphs.endsWith(QLatin1Char(' '))) glyphs.chop(1);
+        return metrics.horizontalAdvance(over) >= metrics.horizontalAdvance(glyphs);
+    };
+    const std::vector<std::vector<QString (*)()>> groups = {
+        {[] { return statusText(Verdict::WrongNumber); },
+         [] { return statusText(Verdict::NotSolvable); },
+         [] { return statusText(Verdict::NoErrors); }, [] { return statusText(Verdict::Solved); }},
+        // The difficulty panel's name, with the two blanks it is drawn with.
+        {[] { return difficultyText(Difficulty::Leicht, {}) + QStringLiteral("  "); },
+         [] { return difficultyText(Difficulty::Mittel, {}) + QStringLiteral("  "); },
+         [] { return difficultyText(Difficulty::Schwer, {}) + QStringLiteral("  "); },
+         [] { return difficultyText(Difficulty::Extrem, {}) + QStringLiteral("  "); }},
+    };
+    for (const auto& group : groups) {
+        std::vector<QString> german, english;
+        for (const auto& text : group) german.push_back(text());
+        ASSERT_TRUE(installLanguage(Language::English));
+        for (const auto& text : group) english.push_back(text());
+        ASSERT_TRUE(installLanguage(Language::Deutsch));
+        for (std::size_t a = 0; a < group.size(); ++a)
+            for (std::size_t b = 0; b < group.size(); ++b) {
+                if (covers(german[a], german[b])) {
+                    EXPECT_TRUE(covers(english[a], english[b]))
+                        << '"' << english[a].toStdString() << "\" does not cover \""
+                        << english[b].toStdString() << '"';
+                }
+            }
+    }
 }
 
 TEST(Translation, SwitchOnTheRealWindowAndBackToTheDefinedTexts) {
