@@ -44,8 +44,8 @@ struct CommandTable {
     // and clearing keys.
     void (*cell)(Game& g, bool rightButton, int column, int row);
     bool pause; // P and minimising the window pause the game
-    // After each event a board just solved counts for its level, and the game in progress
-    // is kept for a restart.
+    // After each event a board just solved counts for its level. (The game in progress is
+    // kept for a restart after each event of either loop.)
     bool recordsGame;
 };
 

@@ -57,10 +57,9 @@ Outcome processEvent(Game& g, const Event& e, const CommandTable& table) {
         const UndoStep step(g); // whatever this event changes is one step of the history
         if (!cursorEvent(g, e) && runCommand(g, e, table) == Outcome::Leave) return Outcome::Leave;
     }
-    if (table.recordsGame) {
-        noteGameResult(g);  // a board just solved counts for its level
-        noteGameChanged(g); // keeps the game in progress for a restart
-    }
+    if (table.recordsGame) noteGameResult(g); // a board just solved counts for its level
+    // The game in progress is kept for a restart, also a board while it is typed in.
+    noteGameChanged(g);
     return Outcome::Stay;
 }
 

@@ -135,6 +135,34 @@ TEST(Resume, WrittenWhileThePlayLoopRunsAndRemovedWhenDone) {
     EXPECT_FALSE(p.fileExists(kFile));
 }
 
+// A board typed in with "Eigenes Brett" is kept while it is typed, as a game is while it is
+// played: killed in the editor, the program lost every given typed since the editor opened.
+TEST(Resume, ABoardTypedInTheEditorIsKeptWhileItIsTyped) {
+    TestWorld w;
+    Game& g = w.g();
+    ScriptedPlatform& p = w.platform;
+    p.events.clear();
+    p.key(kKeyRight); // the cell cursor on the top-left cell
+    p.key('7');       // a given there
+    p.key(kKeyRight);
+    p.key(kKeyEsc);
+    QByteArray beforeLeaving;
+    int events = 0;
+    p.onEvent = [&](const Event&) {
+        if (++events == 4) beforeLeaving = readRaw(p, kFile);
+    };
+    Win_0_MenuEvent(g, menuNumber(MenuId::OwnBoard));
+    ASSERT_EQ(g.state.board.givenValue(0, 1, 1), 7);
+    ASSERT_FALSE(beforeLeaving.isEmpty()) << "nothing kept while the editor ran";
+    SavedGame game;
+    ASSERT_EQ(decodeSavedGame(reinterpret_cast<const std::uint8_t*>(beforeLeaving.constData()),
+                              std::size_t(beforeLeaving.size()), game),
+              SavedGameError::None);
+    EXPECT_EQ(game.board.givenValue(0, 1, 1), 7);
+    EXPECT_EQ(game.board.cellValue(0, 1, 1), 7);
+    EXPECT_FALSE(game.timed);
+}
+
 // A game just begun is kept before its first event: killed then, the program brings back
 // this game, not the one played before it.
 TEST(Resume, ANewGameIsKeptBeforeItsFirstMove) {
