@@ -483,8 +483,9 @@ QString difficultyPanelText(const Game& g) {
 }
 QString stripText(const Game& g) {
     QStringList parts{QStringLiteral("Quintor XP V6.0")};
-    // The strip and the help line hold their texts' sources; they are shown translated.
-    if (!g.ui.stripKeys.isEmpty()) parts << translated<PanelTexts>(g.ui.stripKeys);
+    // The strip's keys are held as shown; its note and the help line hold their texts'
+    // sources, shown translated.
+    if (!g.ui.stripKeys.isEmpty()) parts << g.ui.stripKeys;
     if (!g.ui.stripNote.isEmpty()) parts << translated<PanelTexts>(g.ui.stripNote);
     return parts.join(QStringLiteral(", "));
 }

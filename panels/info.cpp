@@ -149,7 +149,8 @@ void showStripText(Game& g, StripField field, const QString& text) {
     c.fillRect(x - 1, 767, right, 783, Colour::WindowBackground);
     const int font = g.draw.currentFont;
     if (!text.isEmpty())
-        drawEmbossedText(g, 16, Colour::Black, x, 782, translated<PanelTexts>(text));
+        drawEmbossedText(g, 16, Colour::Black, x, 782,
+                         field == StripField::Keys ? text : translated<PanelTexts>(text));
     selectFont(g, font);
     c.setOpaqueText(true);
     c.setPenColour(Colour::Black);

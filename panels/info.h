@@ -30,7 +30,9 @@ inline constexpr const char* kUntimedResumed =
 // (PanelTexts): a text given to them is marked with QT_TRANSLATE_NOOP("PanelTexts", ...).
 void showTimingNote(Game& g, const char* note);
 // The status strip beside the program's caption: the keys of the running game loop on its
-// left half, a note on its right half. A field is redrawn only when its text changes.
+// left half, as shown (built from the loop's key tables in the chosen language,
+// play/keylist.h), and a note on its right half, as its source like the help line's texts.
+// A field is redrawn only when its text changes.
 enum class StripField { Keys, Note };
 inline constexpr int kStripKeysX = 170, kStripNoteX = 620, kStripRight = 1046;
 void showStripText(Game& g, StripField field, const QString& text);

@@ -13,24 +13,36 @@ struct Game;
 // What a command leaves for the loop that ran it.
 enum class Outcome { Stay, Leave };
 
+// How the status strip names a key while its loop runs, as "name: word": the key's short
+// name (nullptr: the name the list of keyboard shortcuts gives it) and a word for what it
+// does (nullptr: the strip does not name the key). Both marked for translation in the
+// context of the panels' texts: the strip shows PanelTexts::tr of each.
+struct StripName {
+    const char* keys = nullptr;
+    const char* word = nullptr;
+};
+
 // A key release (letters as capitals, Esc 27) and what it does; description is the short
 // German text a list of the keyboard shortcuts shows (empty: the key is not listed), marked
-// for translation: the list shows PlayTexts::tr(description).
+// for translation: the list shows PlayTexts::tr(description); strip, how the status strip
+// names it.
 struct KeyCommand {
     int key;
     const char* description;
     Outcome (*run)(Game& g);
+    StripName strip = {};
 };
 
 // A row of the list of keyboard shortcuts for keys that the loops' shared steps handle
 // (the cursor, undo, pause) rather than a mode's table: the keys' names as shown, what
 // they do, and the key codes it covers (unused places 0), so that the list can be checked
-// against what the step really acts on.
+// against what the step really acts on; strip, how the status strip names them.
 struct KeyHelp {
     const char* keys;
     const char* description;
     bool ctrl;
     std::array<int, 12> codes;
+    StripName strip = {};
 };
 
 // The commands of one mode of play.

@@ -35,6 +35,18 @@ KeyListGroup helpGroup(const char* title, std::span<const KeyHelp> rows) {
     return group;
 }
 
+// One key as the status strip names it, after those before it.
+void addStripName(QString& strip, const StripName& name, const QString& keys) {
+    if (name.word == nullptr) return;
+    if (!strip.isEmpty()) strip += QStringLiteral("  ");
+    strip += (name.keys != nullptr ? PanelTexts::tr(name.keys) : keys) + QStringLiteral(": ") +
+             PanelTexts::tr(name.word);
+}
+
+void addStripRows(QString& strip, std::span<const KeyHelp> rows) {
+    for (const KeyHelp& row : rows) addStripName(strip, row.strip, translated(row.keys));
+}
+
 } // namespace
 
 QString keyName(int code) {
@@ -68,6 +80,16 @@ std::vector<KeyListGroup> keyList() {
                   undoKeyHelp()));
     groups.push_back(helpGroup(QT_TRANSLATE_NOOP("PlayTexts", "Pause (im Spiel)"), pauseKeyHelp()));
     return groups;
+}
+
+QString stripKeys(const CommandTable& table) {
+    QString strip;
+    addStripRows(strip, cursorKeyHelp());
+    addStripRows(strip, undoKeyHelp());
+    if (table.pause) addStripRows(strip, pauseKeyHelp());
+    for (const KeyCommand& command : table.keys)
+        addStripName(strip, command.strip, keyName(command.key));
+    return strip;
 }
 
 QString keyListHtml() {

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+struct CommandTable;
 struct Game;
 
 struct KeyListEntry {
@@ -24,6 +25,10 @@ struct KeyListGroup {
 QString keyName(int code);
 // The groups of the list, in the chosen language.
 std::vector<KeyListGroup> keyList();
+// The keys the status strip names while the loop of `table` runs, in the chosen language:
+// the strip names of the cursor's, undo's and (where the table pauses) pause's rows, then
+// those of the table's keys, as "name: word" two blanks apart.
+QString stripKeys(const CommandTable& table);
 // The list as one HTML page, a table per group.
 QString keyListHtml();
 // Opens (or raises) the window of the list beside the game; the game goes on meanwhile.

@@ -86,7 +86,8 @@ std::span<const KeyHelp> pauseKeyHelp() {
          QT_TRANSLATE_NOOP("PlayTexts",
                            "Pause (auch beim Verkleinern des Fensters); weiter mit jeder Taste"),
          false,
-         {'P'}},
+         {'P'},
+         {nullptr, QT_TRANSLATE_NOOP("PanelTexts", "Pause")}},
     };
     return help;
 }

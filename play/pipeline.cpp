@@ -10,6 +10,7 @@
 #include "play/cursor.h"
 #include "play/events.h"
 #include "play/hintview.h"
+#include "play/keylist.h"
 #include "play/pause.h"
 #include "play/undo.h"
 
@@ -65,23 +66,21 @@ Outcome processEvent(Game& g, const Event& e, const CommandTable& table) {
 
 void runCommandLoop(Game& g, const CommandTable& table) {
     for (;;) {
-        updateGameStrip(g);
+        updateGameStrip(g, table);
         if (processEvent(g, takeEvent(g), table) == Outcome::Leave) return;
     }
 }
 
-void updateGameStrip(Game& g) {
-    static const QString playKeys = QStringLiteral(
-        QT_TRANSLATE_NOOP("PanelTexts", "Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp"));
-    static const QString editorKeys =
-        QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Pfeile: Cursor  Strg+Z: zurück  T: Tipp"));
-    static const QString letterKeys = QStringLiteral(
-        QT_TRANSLATE_NOOP("PanelTexts", "Cursor: A–I tragen ein, Klick blendet aus"));
+void updateGameStrip(Game& g, const CommandTable& table) {
+    static const char* const letterKeys =
+        QT_TRANSLATE_NOOP("PanelTexts", "Cursor: A–I tragen ein, Klick blendet aus");
     static const QString solved =
         QStringLiteral(QT_TRANSLATE_NOOP("PanelTexts", "Gelöst! Abbruch, dann Neues Spiel"));
-    QString keys = g.ui.editorMode ? editorKeys : playKeys;
-    if (g.ui.cursor.cursorShown && !g.state.board.options.showDigits) keys = letterKeys;
-    showStripText(g, StripField::Keys, keys);
+    // In letter display A..I are values at the cursor, no commands.
+    showStripText(g, StripField::Keys,
+                  g.ui.cursor.cursorShown && !g.state.board.options.showDigits
+                      ? PanelTexts::tr(letterKeys)
+                      : stripKeys(table));
     if (g.ui.editorMode)
         showStripText(g, StripField::Note, QString());
     else

@@ -14,6 +14,7 @@ struct Game;
 Outcome processEvent(Game& g, const Event& e, const CommandTable& table);
 // The loop itself: the status strip, the next event, processEvent, until a command leaves.
 void runCommandLoop(Game& g, const CommandTable& table);
-// The status strip of a running game loop: its keys (the cursor's letters in letter
-// display), and the note of a solved board or of a game that is not timed.
-void updateGameStrip(Game& g);
+// The status strip of the running game loop of `table`: its keys as the tables name them (the
+// cursor's letters in letter display), and the note of a solved board or of a game that is
+// not timed.
+void updateGameStrip(Game& g, const CommandTable& table);

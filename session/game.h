@@ -146,7 +146,8 @@ struct UiState {
     ColourScheme colourScheme = ColourScheme::Classic; // menu 72..74, app/colours.*
     QString helpText = QStringLiteral("Bitte Menupunkt auswählen!");
     // The texts the status strip shows beside the caption: the keys of the running game
-    // loop, and a note (the timing note, a solved board, how to begin).
+    // loop as shown, and the source of a note (the timing note, a solved board, how to
+    // begin).
     QString stripKeys, stripNote;
     bool escapeConsumed = false;
     bool editorMode = false;

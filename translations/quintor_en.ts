@@ -956,20 +956,32 @@ a clock and a hall of fame.</translation>
         <translation>Grandmaster</translation>
     </message>
     <message>
-        <source>Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp</source>
-        <translation>Arrows: cursor  Ctrl+Z: undo  P: pause  T: hint</translation>
-    </message>
-    <message>
-        <source>Pfeile: Cursor  Strg+Z: zurück  T: Tipp</source>
-        <translation>Arrows: cursor  Ctrl+Z: undo  T: hint</translation>
-    </message>
-    <message>
         <source>Cursor: A–I tragen ein, Klick blendet aus</source>
         <translation>Cursor: A–I enter, a click hides it</translation>
     </message>
     <message>
         <source>Gelöst! Abbruch, dann Neues Spiel</source>
         <translation>Solved! Abort, then New Game</translation>
+    </message>
+    <message>
+        <source>Pfeile</source>
+        <translation>Arrows</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>cursor</translation>
+    </message>
+    <message>
+        <source>Tipp</source>
+        <translation>hint</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>pause</translation>
+    </message>
+    <message>
+        <source>zurück</source>
+        <translation>undo</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,23 @@
 // notes on timing and on a solved board, the first screen's hint; the help line keeps its
 // defined texts meanwhile.
 #include "session/game.h"
+#include "app/language.h"
 #include "app/menu.h"
 #include "app/screen.h"
 #include "help/guidance.h"
+#include "help/qtgerman.h"
 #include "panels/info.h"
 #include "play/cursor.h"
 #include "play/editor.h"
 #include "play/highlight.h"
+#include "play/keylist.h"
 #include "play/playloop.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QTranslator>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -156,4 +161,26 @@ TEST(StatusStrip, NamesTheKeysOfEachLoopAndTheNextStepAfterASolvedBoard) {
     EXPECT_EQ(g.state.board.cellValue(0, 1, 1), 0 + fieldValue(0, 1, 1)) << "undo brought it back";
     EXPECT_TRUE(seen[5].note.contains(QStringLiteral("Gelöst")));
     expectFits(g, keys, notes);
+}
+
+// The strip's keys are read from the loops' tables and key rows, piece by piece translated:
+// the line as a whole reads as it always has, in German and in English.
+TEST(StatusStrip, KeysFromTheTablesReadAsBeforeInBothLanguages) {
+    struct Case {
+        Language language;
+        const char *play, *editor;
+    };
+    const Case cases[] = {
+        {Language::Deutsch, "Pfeile: Cursor  Strg+Z: zurück  P: Pause  T: Tipp",
+         "Pfeile: Cursor  Strg+Z: zurück  T: Tipp"},
+        {Language::English, "Arrows: cursor  Ctrl+Z: undo  P: pause  T: hint",
+         "Arrows: cursor  Ctrl+Z: undo  T: hint"},
+    };
+    for (const Case& t : cases) {
+        ASSERT_TRUE(installLanguage(t.language));
+        EXPECT_EQ(stripKeys(playCommands()), QString::fromUtf8(t.play));
+        EXPECT_EQ(stripKeys(editorCommands()), QString::fromUtf8(t.editor));
+    }
+    ASSERT_TRUE(installLanguage(Language::Deutsch));
+    delete QCoreApplication::instance()->findChild<QTranslator*>(kQtGermanTranslator);
 }
