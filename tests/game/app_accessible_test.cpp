@@ -8,6 +8,7 @@
 #include "app/win0.h"
 #include "platform/qt_platform.h"
 #include "tests/game/play_helpers.h"
+#include "tests/game/window_world.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,22 +20,17 @@
 #include <set>
 #include <vector>
 
+using window_test::WindowWorld;
+
 using namespace play_test;
 
 namespace {
 
 // The real window with a game on a solved board whose cell (grid 0, 1, 1) is open.
-struct AccessibleWorld {
-    QtPlatform platform;
-    Win_0 window{platform};
-    Canvas canvas{&window.backBuffer()};
-    Game game{platform, canvas};
-    AccessibleWorld() {
-        fillColourTable(game);
+struct AccessibleWorld : WindowWorld {
+    AccessibleWorld() : WindowWorld(CanvasUse::Window) {
         fillSolvedBoard(game.state.board);
         openCell(game.state.board, 0, 1, 1);
-        window.attachCanvas(canvas);
-        window.setGame(&game);
     }
     QAccessibleInterface* area() {
         return QAccessible::queryAccessibleInterface(window.drawingArea());

@@ -12,6 +12,7 @@
 #include "print/printout.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
+#include "tests/game/window_world.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,8 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+
+using window_test::WindowWorld;
 
 namespace {
 
@@ -208,18 +211,12 @@ TEST(Colours, SwitchInARunningGameRepaintsEverythingAndBackGivesTheClassicPixels
 }
 
 TEST(Colours, FollowTheDesktopOnTheRealWindowAndRememberedAcrossStarts) {
-    QtPlatform platform;
-    Win_0 window(platform);
-    Canvas canvas;
-    window.attachCanvas(canvas);
-    Game g(platform, canvas);
-    fillColourTable(g);
-    window.setGame(&g);
-    window.buildMenuBar();
-    canvas.clear(Colour::WindowBackground);
-    captureBackgroundStrips(g);
+    WindowWorld world(WindowWorld::CanvasUse::Window);
+    world.drawStart();
+    Win_0& window = world.window;
+    Canvas& canvas = world.canvas;
+    Game& g = world.game;
     QLabel* uhr = window.createClockLabel();
-    drawStartScreen(g);
     window.runMenuCommand(menuNumber(MenuId::Leicht));
     const QImage classic = window.backBuffer().copy();
     const QPalette desktop = QApplication::palette();

@@ -21,6 +21,7 @@
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
+#include "tests/game/window_world.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -40,6 +41,8 @@
 
 #include <map>
 #include <set>
+
+using window_test::WindowWorld;
 
 namespace {
 
@@ -233,17 +236,12 @@ TEST(Translation, EnglishTextsCoverWhatTheGermanOnesCoverAtTheSamePlace) {
 }
 
 TEST(Translation, SwitchOnTheRealWindowAndBackToTheDefinedTexts) {
-    QtPlatform platform;
-    Win_0 window(platform);
-    Canvas canvas(&window.backBuffer());
+    WindowWorld world;
+    Win_0& window = world.window;
+    Canvas& canvas = world.canvas;
+    Game& g = world.game;
     canvas.keepJournal = true;
-    Game g(platform, canvas);
-    fillColourTable(g);
-    window.setGame(&g);
-    window.buildMenuBar();
-    canvas.clear(Colour::WindowBackground);
-    captureBackgroundStrips(g);
-    drawStartScreen(g);
+    world.drawStart();
     const QStringList germanTitles = {QStringLiteral("&Quintor"), QStringLiteral("&Optionen"),
                                       QStringLiteral("Sch&wierigkeit"), QStringLiteral("&Hilfe")};
     ASSERT_EQ(menuTitles(window.menuBar()), germanTitles);

@@ -5,6 +5,7 @@
 #include "app/screen.h"
 #include "app/win0.h"
 #include "platform/qt_platform.h"
+#include "tests/game/window_world.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,8 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+
+using window_test::WindowWorld;
 
 TEST(StartPosition, CentredRaisedRoundedAndClamped) {
     struct Case {
@@ -229,12 +232,9 @@ TEST(QtPlatformTest, RunModalDisablesTheWindowUntilDone) {
 }
 
 TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
-    QtPlatform platform;
-    Win_0 window(platform);
-    Canvas canvas(&window.backBuffer());
-    Game game(platform, canvas);
-    fillColourTable(game);
-    window.setGame(&game);
+    WindowWorld world;
+    Win_0& window = world.window;
+    Game& game = world.game;
     window.show();
     auto answer = [](const QString& caption) {
         QTimer::singleShot(0, [caption] {
@@ -254,12 +254,9 @@ TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
 }
 
 TEST(MainWindow, KeyReleasesReachTheGameOnlyForKeysPressedDuringTheCommand) {
-    QtPlatform platform;
-    Win_0 window(platform);
-    Canvas canvas(&window.backBuffer());
-    Game game(platform, canvas);
-    fillColourTable(game);
-    window.setGame(&game);
+    WindowWorld world;
+    Win_0& window = world.window;
+    Game& game = world.game;
     window.show();
     auto send = [&window](QEvent::Type type, int key) {
         QKeyEvent e(type, key, Qt::NoModifier);
@@ -280,12 +277,8 @@ TEST(MainWindow, KeyReleasesReachTheGameOnlyForKeysPressedDuringTheCommand) {
 TEST(MainWindow, CloseBoxWhileADialogIsOpenClosesItAndAsks) {
     for (const int command : {50, 1}) {
         SCOPED_TRACE(command);
-        QtPlatform platform;
-        Win_0 window(platform);
-        Canvas canvas(&window.backBuffer());
-        Game game(platform, canvas);
-        fillColourTable(game);
-        window.setGame(&game);
+        WindowWorld world;
+        Win_0& window = world.window;
         window.show();
         QString asked;
         QTimer poll;

@@ -11,6 +11,7 @@
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
+#include "tests/game/window_world.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+using window_test::WindowWorld;
 
 using namespace play_test;
 
@@ -141,14 +144,11 @@ TEST(Pause, TimePausedIsNotCountedInTheFinalTime) {
 }
 
 TEST(Pause, MinimisingTheWindowPausesTheGame) {
-    QtPlatform platform;
-    Win_0 window(platform);
-    Canvas canvas(&window.backBuffer());
-    Game game(platform, canvas);
-    fillColourTable(game);
+    WindowWorld world;
+    Win_0& window = world.window;
+    Game& game = world.game;
     drawMainScreen(game);
     fillSolvedBoard(game.state.board);
-    window.setGame(&game);
     window.show();
     auto send = [&window](QEvent::Type type, int key) {
         QKeyEvent e(type, key, Qt::NoModifier);
