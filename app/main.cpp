@@ -76,9 +76,7 @@ int main(int argc, char** argv) {
         drawStartScreen(g);
         g.ui.help.htmlHelpAvailable = isHtmlHelpSystem(platformVersion());
         selectFont(g, 16);
-        if (!workingDirectoryMessage.isEmpty())
-            platform.messageBox(workingDirectoryMessage, QStringLiteral("OK"), 1,
-                                MessageIcon::Warning);
+        if (!workingDirectoryMessage.isEmpty()) platform.warning(workingDirectoryMessage);
 
         // The folder's game in progress is this game's unless another running game has
         // it (said at once). A game kept at the last exit is offered first, as a command

@@ -19,6 +19,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "session/backgroundsearch.h"
+#include "play/buttons.h"
 #include "play/cursor.h"
 #include "play/editor.h"
 #include "play/events.h"
@@ -179,10 +180,6 @@ void addItems(QMenu* menu, const std::vector<MenuItem>& items,
         }
     }
 }
-
-// The file name of the classic help and the HTML help, and their first topics.
-const QString kHtmlHelpFile = QStringLiteral("Quintor.chm");
-const QString kClassicHelpFile = QStringLiteral("Quintor.hlp");
 
 } // namespace
 
@@ -354,10 +351,7 @@ void runCommand(Game& g, MenuId id) {
         printedGame(g);
         break;
     case MenuId::LoadBoard:
-        g.state.boardFileName = QStringLiteral("brett.qnt");
-        loadBoard(g);
-        startNewHistory(g);
-        updateDifficultyPanel(g);
+        loadBoardFromFile(g);
         playLoop(g);
         break;
     case MenuId::SaveBoard:
@@ -427,10 +421,7 @@ void runCommand(Game& g, MenuId id) {
         showStatistics(g);
         break;
     case MenuId::Manual:
-        if (g.ui.help.htmlHelpAvailable)
-            showHelpTopic(g, kHtmlHelpFile, QStringLiteral("Übersicht.htm"));
-        else
-            showClassicHelp(g, kClassicHelpFile, QStringLiteral("Menupunkte"));
+        showManualPage(g, QStringLiteral("Übersicht.htm"), QStringLiteral("Menupunkte"));
         break;
     case MenuId::Deutsch:
     case MenuId::English:

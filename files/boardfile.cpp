@@ -22,10 +22,6 @@ constexpr int kRecordDataSize = 2 * kBlockSize + kNoteBlockSize;
 // Board files far larger than four records are refused unread.
 constexpr qint64 kBoardFileReadLimit = 1024 * 1024;
 
-void warn(Game& g, const QString& text) {
-    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
-}
-
 // What frm1 does with a confirmed slot: the load dialog loads it, the save dialog saves
 // into it.
 SlotDialog::SlotAction slotAction(Game& g) {
@@ -51,26 +47,28 @@ bool loadBoardRecord(Game& g, int slot) {
 
     const ReadResult file = g.platform.readFile(name, kBoardFileReadLimit);
     if (!file) {
-        warn(g, FileTexts::tr("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
-                              "bleibt, wie es ist.")
-                    .arg(name, file.error));
+        g.platform.warning(
+            FileTexts::tr("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
+                          "bleibt, wie es ist.")
+                .arg(name, file.error));
         return false;
     }
     // The filler at the end of a record is never read, so a record needs its data only.
     const qsizetype start = qsizetype(slot) * kRecordSize;
     if (file->size() < start + kRecordDataSize) {
-        warn(g, FileTexts::tr("Die Datei \"%1\" ist zu kurz: Brett %2 ist darin nicht "
-                              "gespeichert.\nDas Brett bleibt, wie es ist.")
-                    .arg(name)
-                    .arg(slot + 1));
+        g.platform.warning(FileTexts::tr("Die Datei \"%1\" ist zu kurz: Brett %2 ist darin nicht "
+                                         "gespeichert.\nDas Brett bleibt, wie es ist.")
+                               .arg(name)
+                               .arg(slot + 1));
         return false;
     }
     const auto* record = reinterpret_cast<const std::uint8_t*>(file->constData()) + start;
     if (checkBoardRecord(record) != RecordError::None) {
-        warn(g, FileTexts::tr("Die Datei \"%1\" ist beschädigt: Brett %2 enthält ungültige "
-                              "Werte.\nDas Brett bleibt, wie es ist.")
-                    .arg(name)
-                    .arg(slot + 1));
+        g.platform.warning(
+            FileTexts::tr("Die Datei \"%1\" ist beschädigt: Brett %2 enthält ungültige "
+                          "Werte.\nDas Brett bleibt, wie es ist.")
+                .arg(name)
+                .arg(slot + 1));
         return false;
     }
     decodeBoardRecord(record, g.state.board);
@@ -86,9 +84,10 @@ bool saveBoardRecord(Game& g, int slot) {
         ReadResult old = g.platform.readFile(name, kBoardFileReadLimit);
         if (!old) {
             // Writing blindly would replace the other three slots with blank records.
-            warn(g, FileTexts::tr("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
-                                  "wurde nicht gesichert.")
-                        .arg(name, old.error));
+            g.platform.warning(
+                FileTexts::tr("Die Datei \"%1\" kann nicht gelesen werden.\n%2\nDas Brett "
+                              "wurde nicht gesichert.")
+                    .arg(name, old.error));
             return false;
         }
         file = std::move(*old);
@@ -101,12 +100,13 @@ bool saveBoardRecord(Game& g, int slot) {
         if (originalSize > 0) {
             const WriteResult kept = g.platform.writeBackup(name, file, keptAs);
             if (!kept.ok) {
-                warn(g, FileTexts::tr("Die Datei \"%1\" hat die falsche Länge (%2 Bytes) und "
-                                      "konnte nicht zuerst gesichert werden.\n%3\nDas Brett "
-                                      "wurde nicht gesichert.")
-                            .arg(name)
-                            .arg(originalSize)
-                            .arg(kept.error));
+                g.platform.warning(
+                    FileTexts::tr("Die Datei \"%1\" hat die falsche Länge (%2 Bytes) und "
+                                  "konnte nicht zuerst gesichert werden.\n%3\nDas Brett "
+                                  "wurde nicht gesichert.")
+                        .arg(name)
+                        .arg(originalSize)
+                        .arg(kept.error));
                 return false;
             }
         }
@@ -124,19 +124,21 @@ bool saveBoardRecord(Game& g, int slot) {
     // leaves the old file (and its other slots) as it was.
     const WriteResult written = g.platform.writeFile(name, file);
     if (!written.ok) {
-        warn(g, FileTexts::tr("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2\nDie "
-                              "Datei bleibt, wie sie war.")
-                    .arg(name, written.error));
+        g.platform.warning(
+            FileTexts::tr("Das Brett konnte nicht in \"%1\" gesichert werden.\n%2\nDie "
+                          "Datei bleibt, wie sie war.")
+                .arg(name, written.error));
         return false;
     }
     if (!keptAs.isEmpty())
-        warn(g, FileTexts::tr("Die Datei \"%1\" hatte die falsche Länge (%2 Bytes).\nIhre %3 "
-                              "vollständigen Bretter wurden übernommen, fehlende Plätze sind "
-                              "leer.\nDie Originaldatei wurde als \"%4\" gesichert.")
-                    .arg(name)
-                    .arg(originalSize)
-                    .arg(std::min<qsizetype>(originalSize / kRecordSize, kRecordCount))
-                    .arg(keptAs));
+        g.platform.warning(
+            FileTexts::tr("Die Datei \"%1\" hatte die falsche Länge (%2 Bytes).\nIhre %3 "
+                          "vollständigen Bretter wurden übernommen, fehlende Plätze sind "
+                          "leer.\nDie Originaldatei wurde als \"%4\" gesichert.")
+                .arg(name)
+                .arg(originalSize)
+                .arg(std::min<qsizetype>(originalSize / kRecordSize, kRecordCount))
+                .arg(keptAs));
     return true;
 }
 
@@ -167,10 +169,10 @@ bool loadCollectionPuzzle(Game& g) {
     if (!g.platform.fileExists(g.state.boardFileName)) {
         // Without its puzzle file a new game would be an empty, unsolvable board.
         g.state.clock.clockRunning = false;
-        warn(g,
-             FileTexts::tr("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
-                           "Gesucht im Ordner \"%2\".")
-                 .arg(g.state.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
+        g.platform.warning(
+            FileTexts::tr("Die Rätseldatei \"%1\" fehlt.\nEin neues Spiel ist nicht möglich.\n"
+                          "Gesucht im Ordner \"%2\".")
+                .arg(g.state.boardFileName, QDir::toNativeSeparators(g.platform.workingFolder())));
         return false;
     }
     return loadBoardRecord(g, record);

@@ -15,10 +15,6 @@ namespace {
 // A puzzle text is some 460 bytes; anything far larger is none.
 constexpr qint64 kTextReadLimit = 64 * 1024;
 
-void warn(Game& g, const QString& text) {
-    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
-}
-
 // The text read and checked, and the solution of a good puzzle.
 struct CheckedText {
     PuzzleText read;
@@ -127,26 +123,28 @@ std::optional<PastedPuzzle> readPastedPuzzle(Game& g) {
         if (path.isEmpty()) {
             // No file instead: what the clipboard holds is the answer.
             if (clipboardHasText)
-                warn(g, puzzleTextMessage(*checked.read.error, FileTexts::tr(kClipboardSource)));
+                g.platform.warning(
+                    puzzleTextMessage(*checked.read.error, FileTexts::tr(kClipboardSource)));
             else
-                warn(g, FileTexts::tr("In der Zwischenablage steht kein Rätsel.\nKopieren Sie "
-                                      "ein Rätsel als Text (21 Zeilen zu 21 Zeichen) oder "
-                                      "wählen Sie eine Textdatei."));
+                g.platform.warning(
+                    FileTexts::tr("In der Zwischenablage steht kein Rätsel.\nKopieren Sie "
+                                  "ein Rätsel als Text (21 Zeilen zu 21 Zeichen) oder "
+                                  "wählen Sie eine Textdatei."));
             return std::nullopt;
         }
         const ReadResult bytes = g.platform.readFile(path, kTextReadLimit);
         if (!bytes) {
-            warn(g, FileTexts::tr("Die Datei „%1“ kann nicht gelesen werden.\n%2")
-                        .arg(QFileInfo(path).fileName(), bytes.error));
+            g.platform.warning(FileTexts::tr("Die Datei „%1“ kann nicht gelesen werden.\n%2")
+                                   .arg(QFileInfo(path).fileName(), bytes.error));
             return std::nullopt;
         }
         checked = checkInBackground(g, QString::fromUtf8(*bytes));
         if (checked.read.error) {
-            warn(g, puzzleTextMessage(*checked.read.error, fileSource(path)));
+            g.platform.warning(puzzleTextMessage(*checked.read.error, fileSource(path)));
             return std::nullopt;
         }
     } else if (checked.read.error) {
-        warn(g, puzzleTextMessage(*checked.read.error, FileTexts::tr(kClipboardSource)));
+        g.platform.warning(puzzleTextMessage(*checked.read.error, FileTexts::tr(kClipboardSource)));
         return std::nullopt;
     }
     return PastedPuzzle{checked.read.values, checked.solution};

@@ -23,10 +23,6 @@ constexpr double kWriteInterval = 1.0;
 // One game at a time keeps the folder's game in progress: it holds this lock for its run.
 const QString kLockName = QStringLiteral("spielstand.qnt.lock");
 
-void warn(Game& g, const QString& text) {
-    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
-}
-
 SavedGame currentGame(Game& g) {
     SavedGame game;
     game.board = g.state.board;
@@ -66,8 +62,9 @@ bool writeGame(Game& g, bool reportFailure) {
     }
     // Said once, not after every move while the disk stays full.
     if (reportFailure || !state.failureShown)
-        warn(g, FileTexts::tr("Der Spielstand konnte nicht in „%1“ gespeichert werden.\n%2")
-                    .arg(gameInProgressFileName(), written.error));
+        g.platform.warning(
+            FileTexts::tr("Der Spielstand konnte nicht in „%1“ gespeichert werden.\n%2")
+                .arg(gameInProgressFileName(), written.error));
     state.failureShown = true;
     return false;
 }
@@ -82,11 +79,10 @@ void refuse(Game& g, const QString& problem) {
     const QString aside = keepAside(g);
     // A file left in place is kept as promised: this run neither replaces nor removes it.
     if (aside.isEmpty()) g.state.gameInProgress.handsOff = true;
-    warn(g, QStringLiteral("%1\n%2").arg(
-                problem, aside.isEmpty()
-                             ? FileTexts::tr("Die Datei bleibt, wie sie ist. Solange sie dort "
-                                             "liegt, wird kein Spielstand gespeichert.")
-                             : FileTexts::tr("Sie wurde als „%1“ aufbewahrt.").arg(aside)));
+    g.platform.warning(QStringLiteral("%1\n%2").arg(
+        problem, aside.isEmpty() ? FileTexts::tr("Die Datei bleibt, wie sie ist. Solange sie dort "
+                                                 "liegt, wird kein Spielstand gespeichert.")
+                                 : FileTexts::tr("Sie wurde als „%1“ aufbewahrt.").arg(aside)));
 }
 
 // Writes the game once the second since the last write is over (one call at a time).
@@ -126,11 +122,12 @@ bool claimGameInProgress(Game& g) {
     // A folder where no lock file can be made: the writes report their own reason.
     if (lock->error() != QLockFile::LockFailedError) return true;
     state.handsOff = true;
-    warn(g, FileTexts::tr("In diesem Ordner läuft schon ein anderes Quintor-Spiel, das seinen "
-                          "Spielstand in „%1“ aufbewahrt.\nDieses Spiel wird ohne Spielstand "
-                          "gespielt: Es wird beim Beenden nicht aufbewahrt, und der Spielstand "
-                          "des anderen Spiels bleibt unberührt.")
-                .arg(gameInProgressFileName()));
+    g.platform.warning(
+        FileTexts::tr("In diesem Ordner läuft schon ein anderes Quintor-Spiel, das seinen "
+                      "Spielstand in „%1“ aufbewahrt.\nDieses Spiel wird ohne Spielstand "
+                      "gespielt: Es wird beim Beenden nicht aufbewahrt, und der Spielstand "
+                      "des anderen Spiels bleibt unberührt.")
+            .arg(gameInProgressFileName()));
     return false;
 }
 

@@ -4,14 +4,6 @@
 
 #include "session/game.h"
 
-namespace {
-
-void showProblem(Game& g, const QString& text) {
-    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
-}
-
-} // namespace
-
 QString backupHolding(Game& g, const QString& fileName, const QByteArray& bytes, qint64 readLimit) {
     for (int number = 1; number <= kBackupNames; ++number) {
         const QString name = backupFileName(fileName, number);
@@ -32,8 +24,8 @@ void keepDamagedOriginal(Game& g, const QString& fileName, const QByteArray& byt
             why = copy.error;
         }
     }
-    showProblem(g, damagedText.arg(fileName, kept.isEmpty()
-                                                 ? FameTexts::tr("Die Originaldatei konnte nicht "
+    g.platform.warning(
+        damagedText.arg(fileName, kept.isEmpty() ? FameTexts::tr("Die Originaldatei konnte nicht "
                                                                  "gesichert werden: %1")
                                                        .arg(why)
                                                  : FameTexts::tr("Die Originaldatei wurde als „%1“ "
@@ -46,9 +38,9 @@ bool setDamagedFileAside(Game& g, const QString& fileName, const QString& failed
     QString aside;
     const WriteResult moved = g.platform.moveAside(fileName, aside);
     if (!moved.ok) {
-        showProblem(g, failedText.arg(fileName, moved.error));
+        g.platform.warning(failedText.arg(fileName, moved.error));
         return false;
     }
-    showProblem(g, movedText.arg(fileName, aside));
+    g.platform.warning(movedText.arg(fileName, aside));
     return true;
 }

@@ -26,10 +26,6 @@ const QString kLockName = QStringLiteral("Champions.Rhm.lock");
 // A hall-of-fame file is 120 short lines; anything far larger is no such file.
 constexpr qint64 kReadLimit = 1024 * 1024;
 
-void showProblem(Game& g, const QString& text) {
-    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
-}
-
 // The lists in the file as it is now, for merging before a save. A file that cannot be
 // read, or is damaged and not yet kept as a backup, is moved aside first, so the save
 // cannot destroy it. False (after a message) when that is not possible.
@@ -61,9 +57,9 @@ void loadHallOfFame(Game& g) {
     if (!g.platform.fileExists(kFileName)) return;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
     if (!bytes) {
-        showProblem(g, FameTexts::tr("Die Ruhmeshalle „%1“ kann nicht gelesen werden.\n%2\n"
-                                     "Die Bestenlisten bleiben für dieses Spiel leer.")
-                           .arg(kFileName, bytes.error));
+        g.platform.warning(FameTexts::tr("Die Ruhmeshalle „%1“ kann nicht gelesen werden.\n%2\n"
+                                         "Die Bestenlisten bleiben für dieses Spiel leer.")
+                               .arg(kFileName, bytes.error));
         return;
     }
     const std::vector<unsigned char> image(bytes->begin(), bytes->end());
@@ -83,18 +79,18 @@ void saveHallOfFame(Game& g) {
     if (lock.outcome() == SaveLock::Outcome::NotAFile) {
         // Save without a lock, and say why once.
         if (!table.lockProblemShown)
-            showProblem(g, FameTexts::tr("„%1“ ist keine Sperrdatei, sondern %2. Die "
-                                         "Ruhmeshalle wird deshalb ohne Sperre gespeichert; "
-                                         "speichern zwei Spiele zugleich, kann ein Eintrag "
-                                         "verloren gehen.\nBitte „%1“ entfernen.")
-                               .arg(kLockName, lock.isFolder()
-                                                   ? FameTexts::tr("ein Ordner")
-                                                   : FameTexts::tr("keine gewöhnliche Datei")));
+            g.platform.warning(FameTexts::tr("„%1“ ist keine Sperrdatei, sondern %2. Die "
+                                             "Ruhmeshalle wird deshalb ohne Sperre gespeichert; "
+                                             "speichern zwei Spiele zugleich, kann ein Eintrag "
+                                             "verloren gehen.\nBitte „%1“ entfernen.")
+                                   .arg(kLockName, lock.isFolder()
+                                                       ? FameTexts::tr("ein Ordner")
+                                                       : FameTexts::tr("keine gewöhnliche Datei")));
         table.lockProblemShown = true;
     } else if (lock.outcome() == SaveLock::Outcome::HeldByOther) {
-        showProblem(g, FameTexts::tr("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
-                                     "ein anderes Spiel sie gerade speichert.\nBitte später "
-                                     "noch einmal versuchen."));
+        g.platform.warning(FameTexts::tr("Die Ruhmeshalle konnte nicht gespeichert werden, weil "
+                                         "ein anderes Spiel sie gerade speichert.\nBitte später "
+                                         "noch einmal versuchen."));
         return;
     }
     // A lock file that cannot be made at all (a full disk, a read-only folder) does not
@@ -117,11 +113,11 @@ void saveHallOfFame(Game& g) {
     }
     const bool stillThere = g.platform.fileExists(kFileName);
     table.fileLists = stillThere ? file : HallOfFameLists{};
-    showProblem(
-        g, FameTexts::tr("Die Ruhmeshalle konnte nicht in „%1“ gespeichert werden.\n"
-                         "%2%3")
-               .arg(kFileName, written.error,
-                    stillThere ? FameTexts::tr("\nDie Datei bleibt, wie sie war.") : QString()));
+    g.platform.warning(
+        FameTexts::tr("Die Ruhmeshalle konnte nicht in „%1“ gespeichert werden.\n"
+                      "%2%3")
+            .arg(kFileName, written.error,
+                 stillThere ? FameTexts::tr("\nDie Datei bleibt, wie sie war.") : QString()));
 }
 
 void enterHallOfFame(Game& g) {

@@ -26,10 +26,6 @@ const QString kLockName = QStringLiteral("Statistik.txt.lock");
 // A statistics file is a few hundred lines at most; anything far larger is no such file.
 constexpr qint64 kReadLimit = 1024 * 1024;
 
-void showProblem(Game& g, const QString& text) {
-    g.platform.messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
-}
-
 std::vector<unsigned char> image(const QByteArray& bytes) {
     return {bytes.begin(), bytes.end()};
 }
@@ -54,7 +50,7 @@ bool readFileForMerge(Game& g, Statistics& file) {
             return true;
         case StatisticsRead::FutureVersion:
             s.readOnly = true;
-            showProblem(g, FameTexts::tr(kNewerText).arg(kFileName));
+            g.platform.warning(FameTexts::tr(kNewerText).arg(kFileName));
             return false;
         case StatisticsRead::Damaged:
             if (!backupHolding(g, kFileName, *bytes, kReadLimit).isEmpty()) return true;
@@ -109,9 +105,9 @@ void loadStatistics(Game& g) {
     if (!g.platform.fileExists(kFileName)) return;
     const ReadResult bytes = g.platform.readFile(kFileName, kReadLimit);
     if (!bytes) {
-        showProblem(g, FameTexts::tr("Die Statistik „%1“ kann nicht gelesen werden.\n%2\n"
-                                     "Sie bleibt für dieses Spiel leer.")
-                           .arg(kFileName, bytes.error));
+        g.platform.warning(FameTexts::tr("Die Statistik „%1“ kann nicht gelesen werden.\n%2\n"
+                                         "Sie bleibt für dieses Spiel leer.")
+                               .arg(kFileName, bytes.error));
         return;
     }
     Statistics read;
@@ -121,7 +117,7 @@ void loadStatistics(Game& g) {
         return;
     case StatisticsRead::FutureVersion:
         s.readOnly = true;
-        showProblem(g, FameTexts::tr(kNewerText).arg(kFileName));
+        g.platform.warning(FameTexts::tr(kNewerText).arg(kFileName));
         return;
     case StatisticsRead::Damaged:
         break;
@@ -140,16 +136,16 @@ bool saveStatistics(Game& g) {
     if (lock.outcome() == SaveLock::Outcome::NotAFile) {
         // Save without a lock, and say so once.
         if (!s.lockProblemShown)
-            showProblem(g, FameTexts::tr("„%1“ ist keine Sperrdatei. Die Statistik wird "
-                                         "deshalb ohne Sperre gespeichert; speichern zwei "
-                                         "Spiele zugleich, kann ein Ergebnis verloren gehen.\n"
-                                         "Bitte „%1“ entfernen.")
-                               .arg(kLockName));
+            g.platform.warning(FameTexts::tr("„%1“ ist keine Sperrdatei. Die Statistik wird "
+                                             "deshalb ohne Sperre gespeichert; speichern zwei "
+                                             "Spiele zugleich, kann ein Ergebnis verloren gehen.\n"
+                                             "Bitte „%1“ entfernen.")
+                                   .arg(kLockName));
         s.lockProblemShown = true;
     } else if (lock.outcome() == SaveLock::Outcome::HeldByOther) {
-        showProblem(g, FameTexts::tr("Die Statistik konnte nicht gespeichert werden, weil ein "
-                                     "anderes Spiel sie gerade speichert. Das Ergebnis wird "
-                                     "mit dem nächsten gespeichert."));
+        g.platform.warning(FameTexts::tr("Die Statistik konnte nicht gespeichert werden, weil ein "
+                                         "anderes Spiel sie gerade speichert. Das Ergebnis wird "
+                                         "mit dem nächsten gespeichert."));
         return false;
     }
     Statistics file;
@@ -169,8 +165,8 @@ bool saveStatistics(Game& g) {
     // Said once, not at every game while the disk stays full; the results wait in memory.
     if (s.failureShown) return false;
     s.failureShown = true;
-    showProblem(g, FameTexts::tr("Die Statistik konnte nicht in „%1“ gespeichert werden.\n%2")
-                       .arg(kFileName, written.error));
+    g.platform.warning(FameTexts::tr("Die Statistik konnte nicht in „%1“ gespeichert werden.\n%2")
+                           .arg(kFileName, written.error));
     return false;
 }
 

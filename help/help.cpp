@@ -185,11 +185,15 @@ void closeClassicHelp(Game& g) {
     g.ui.help.classicHelpOpen = false;
 }
 
-void showExplanationHelp(Game& g) {
+void showManualPage(Game& g, const QString& htmlTopic, const QString& classicKeyword) {
     if (g.ui.help.htmlHelpAvailable)
-        showHelpTopic(g, kHtmlHelpFile, QStringLiteral("Erklärung.htm"));
+        showHelpTopic(g, kHtmlHelpFile, htmlTopic);
     else
-        showClassicHelp(g, kClassicHelpFile, QStringLiteral("Erklärung"));
+        showClassicHelp(g, kClassicHelpFile, classicKeyword);
+}
+
+void showExplanationHelp(Game& g) {
+    showManualPage(g, QStringLiteral("Erklärung.htm"), QStringLiteral("Erklärung"));
 }
 
 void showAbout(Game& g) {

@@ -28,6 +28,9 @@ QString manualFile(Game& g, const QString& file);
 // The classic viewer: open at a keyword; close it if it shows "Quintor.hlp".
 void showClassicHelp(Game& g, const QString& file, const QString& keyword);
 void closeClassicHelp(Game& g);
+// A page of the manual in the viewer in use: the HTML help's page, or else the classic
+// viewer at its keyword.
+void showManualPage(Game& g, const QString& htmlTopic, const QString& classicKeyword);
 // The help of the play loop's Hilfe button and H key: topic "Erklärung".
 void showExplanationHelp(Game& g);
 // A window for a page of text that is no page of the manual (the list of keyboard

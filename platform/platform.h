@@ -93,6 +93,10 @@ class Platform {
     // the result count from 1.
     virtual int messageBox(const QString& text, const QString& captions, int defaultButton,
                            MessageIcon icon) = 0;
+    // A warning the player only acknowledges: the text with one "OK" button.
+    void warning(const QString& text) {
+        messageBox(text, QStringLiteral("OK"), 1, MessageIcon::Warning);
+    }
     // A question whose answers must be chosen on purpose: as messageBox, but Esc and the
     // close box answer 0, and a letter alone chooses nothing (access keys need Alt).
     virtual int deliberateMessageBox(const QString& text, const QString& captions,

@@ -109,14 +109,18 @@ void drawBarButton(Game& g, int index, int pressed) {
     drawButton(g, pressed, kButtons[index].x, kButtonTop, buttonCaption(kButtons[index]));
 }
 
+void loadBoardFromFile(Game& g) {
+    g.state.boardFileName = QStringLiteral("brett.qnt");
+    loadBoard(g);
+    startNewHistory(g);
+    updateDifficultyPanel(g);
+}
+
 void runButtonAction(Game& g, int index, bool withClock) {
     drawBarButton(g, index, 1);
     switch (index) {
     case kLaden:
-        g.state.boardFileName = QStringLiteral("brett.qnt");
-        loadBoard(g);
-        startNewHistory(g);
-        updateDifficultyPanel(g);
+        loadBoardFromFile(g);
         drawBoard(g);
         if (withClock) updateClock(g);
         break;

@@ -22,6 +22,10 @@ void drawAllButtons(Game& g);
 // The button under (x, y), 0..5, or -1.
 int buttonAt(int x, int y);
 
+// Laden, L and the menu's "Brett laden": a board from a slot of brett.qnt as a new puzzle,
+// with a history of its own and its difficulty shown.
+void loadBoardFromFile(Game& g);
+
 // Indices into kButtons.
 enum ButtonIndex { kLaden = 0, kSichern, kDrucken, kNeustart, kHilfe, kAbbruch };
 // Draws button `index` of the bar at its place, pressed (1) or raised (0).
