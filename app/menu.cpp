@@ -272,7 +272,7 @@ void printedGame(Game& g) {
     recordGameStarted(g);
     updateDifficultyPanel(g);
     shuffleBoard(g.state.board, g.random);
-    drawBoard(g);
+    showBoard(g);
     printBoard(g);
     startNewHistory(g);
     playLoop(g);
@@ -312,7 +312,7 @@ void pastedPuzzle(Game& g) {
     g.state.origin = {};
     stopCountingGame(g);
     g.state.clock.clockRunning = false;
-    drawBoard(g);
+    showBoard(g);
     updateDigitCounts(g);
     updateDifficultyPanel(g);
     startNewHistory(g);
@@ -373,7 +373,7 @@ void runCommand(Game& g, MenuId id) {
         // The shuffle keeps what a puzzle needs, so a generated one keeps its level; it is
         // no longer the puzzle of the day, though.
         g.state.origin.dailyDate = 0;
-        drawBoard(g);
+        showBoard(g);
         updateDigitCounts(g);
         break;
     case MenuId::Restart:
@@ -384,7 +384,7 @@ void runCommand(Game& g, MenuId id) {
         clearBoardModel(b);
         stopCountingGame(g);
         g.state.origin = {};
-        drawBoard(g);
+        showBoard(g);
         forgetGameInProgress(g);
         break;
     case MenuId::PrintBoard:
@@ -403,13 +403,13 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Letters:
         b.options.showDigits = (id == MenuId::Digits);
         updateMenuChecks(g);
-        drawBoard(g);
+        showBoard(g);
         drawStatisticsPanel(g);
         break;
     case MenuId::ShowCandidates:
         b.options.showCandidates = !b.options.showCandidates;
         setAllNotes(b, false);
-        drawBoard(g);
+        showBoard(g);
         break;
     case MenuId::Symmetry:
         b.options.symmetricPuzzle = !b.options.symmetricPuzzle;
@@ -507,6 +507,7 @@ void resumeGame(Game& g) {
     startNewHistory(g);
     updateDifficultyPanel(g);
     // The whole panel: its header shows digits or letters as the resumed game does.
+    settleStatus(g);
     drawStatisticsPanel(g);
     updateClock(g);
     playLoop(g);

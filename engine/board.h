@@ -58,7 +58,7 @@ constexpr const DifficultyInfo& difficultyInfo(Difficulty d) {
 }
 
 // The status verdict on the board, decided by the status update; the status panel shows
-// it as text. None until the first update.
+// it as text (None: none). A new, empty board has no errors.
 enum class Verdict { None, WrongNumber, NotSolvable, NoErrors, Solved };
 
 // The display options of the board: digits or letters, symmetric puzzles, automatic
@@ -67,6 +67,7 @@ struct BoardOptions {
     bool showDigits = true;
     bool symmetricPuzzle = true;
     bool showCandidates = false;
+    bool operator==(const BoardOptions&) const = default;
 };
 
 // What the rules, the solver and the status update find out about the board. The pixel
@@ -76,8 +77,9 @@ struct BoardStatus {
     bool silentMode = false;
     bool notSolvable = false;
     std::int16_t errorCount = 0;
-    Verdict verdict = Verdict::None;
+    Verdict verdict = Verdict::NoErrors;
     bool boardComplete = false;
+    bool operator==(const BoardStatus&) const = default;
 };
 
 struct Board {
@@ -96,6 +98,7 @@ struct Board {
 
     BoardOptions options; // set by the menu (and restored with a game)
     BoardStatus status;   // set by the rules, the solver and the status update
+    bool operator==(const Board&) const = default;
 };
 
 // A shared box: master copy in the lower-numbered grid, mirror in the other.

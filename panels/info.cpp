@@ -38,6 +38,52 @@ void computeElapsed(ClockState& c, double now) {
     c.lastTick = std::floor(now);
 }
 
+// The givens of the board, each shared cell counted once (its master copy).
+int distinctGivens(const Board& b) {
+    int count = 0;
+    for (int grid = 0; grid <= 4; ++grid)
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                if (b.givenValue(grid, c, r) != 0) ++count;
+    for (const SharedBox& box : kSharedBoxes)
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                if (b.givenValue(box.mirrorGrid, box.mirrorColumn + i, box.mirrorRow + j) != 0)
+                    --count;
+    return count;
+}
+
+// The difficulty panel's count of givens and the level's name, as the board stands.
+void drawDifficultyValues(Game& g) {
+    const int count = distinctGivens(g.state.board);
+    contentStyle(g, 8);
+    QString countText = QString::number(count).rightJustified(3, QLatin1Char(' ')) + ' ';
+    if (g.draw.largeFontMode) countText += QStringLiteral("  ");
+    g.canvas.text(950, 455, countText);
+
+    const QString name = difficultyText(g.state.difficulty, g.state.origin);
+    const bool generated = g.state.origin.level >= 0;
+    Canvas& canvas = g.canvas;
+    // A generated level's name is longer than the defined ones, whose blanks cover only
+    // each other: the line is cleared before and after it.
+    if (generated || g.draw.generatedNameShown) canvas.fillRect(769, 469, 988, 505, Colour::White);
+    g.draw.generatedNameShown = generated;
+    contentStyle(g, 20);
+    if (!generated) {
+        canvas.text(816, 468, name + QStringLiteral("  "));
+    } else {
+        // In the panel's font when it fits beside the panel's left text, else smaller.
+        const QString shown = name.trimmed();
+        if (QFontMetrics(canvas.font()).horizontalAdvance(shown) > 986 - 790) {
+            contentStyle(g, 18);
+            canvas.text(790, 477, shown);
+        } else {
+            canvas.text(790, 468, shown);
+        }
+    }
+    contentStyle(g, 8);
+}
+
 } // namespace
 
 void contentStyle(Game& g, int font) {
@@ -80,47 +126,15 @@ void drawDifficultyPanel(Game& g) {
     if (!g.draw.largeFontMode)
         label += QString::number(g.state.givenCount).rightJustified(3, QLatin1Char(' '));
     g.canvas.text(790, 455, label);
-    updateDifficultyPanel(g);
+    drawDifficultyValues(g);
 }
 
 void updateDifficultyPanel(Game& g) {
     Board& b = g.state.board;
-    // Shared boxes count once: mirrors cleared while counting.
-    clearSharedMirrors(b);
-    int count = 0;
-    for (int grid = 0; grid <= 4; ++grid)
-        for (int c = 1; c <= 9; ++c)
-            for (int r = 1; r <= 9; ++r)
-                if (b.givenValue(grid, c, r) != 0) ++count;
+    // The mirror copies of the shared boxes follow their masters (the editor's givens).
     syncSharedBoxes(b);
-    g.state.givenCount = count;
-
-    contentStyle(g, 8);
-    QString countText = QString::number(count).rightJustified(3, QLatin1Char(' ')) + ' ';
-    if (g.draw.largeFontMode) countText += QStringLiteral("  ");
-    g.canvas.text(950, 455, countText);
-
-    const QString name = difficultyText(g.state.difficulty, g.state.origin);
-    const bool generated = g.state.origin.level >= 0;
-    Canvas& canvas = g.canvas;
-    // A generated level's name is longer than the defined ones, whose blanks cover only
-    // each other: the line is cleared before and after it.
-    if (generated || g.draw.generatedNameShown) canvas.fillRect(769, 469, 988, 505, Colour::White);
-    g.draw.generatedNameShown = generated;
-    contentStyle(g, 20);
-    if (!generated) {
-        canvas.text(816, 468, name + QStringLiteral("  "));
-    } else {
-        // In the panel's font when it fits beside the panel's left text, else smaller.
-        const QString shown = name.trimmed();
-        if (QFontMetrics(canvas.font()).horizontalAdvance(shown) > 986 - 790) {
-            contentStyle(g, 18);
-            canvas.text(790, 477, shown);
-        } else {
-            canvas.text(790, 468, shown);
-        }
-    }
-    contentStyle(g, 8);
+    g.state.givenCount = distinctGivens(b);
+    drawDifficultyValues(g);
 }
 
 void drawHelpPanel(Game& g) {

@@ -42,14 +42,39 @@ void drawStatisticsPanel(Game& g) {
     g.canvas.setPenColour(Colour::Black);
     g.canvas.line(744, 268, 1020, 268);
     drawLabelLine(g);
-    updateDigitCounts(g);
+    drawDigitCounts(g);
+    drawStatusMessage(g);
     drawStatusPanel(g);
 }
 
-void updateDigitCounts(Game& g) {
+void settleStatus(Game& g) {
     Board& b = g.state.board;
     countDigits(b);
+    // No entry differs from the solution, yet a digit repeats: the givens break the rule.
+    if (judgeBoard(b)) g.platform.beep();
+}
 
+bool solvedGameToFinish(const Game& g) {
+    return g.state.board.status.verdict == Verdict::Solved && g.state.clock.clockRunning;
+}
+
+void finishSolvedGame(Game& g) {
+    if (!solvedGameToFinish(g)) return;
+    g.state.clock.finishingGame = true;
+    updateClock(g);
+    g.state.clock.clockRunning = false;
+    g.state.clock.finishingGame = false;
+}
+
+void updateDigitCounts(Game& g) {
+    settleStatus(g);
+    drawDigitCounts(g);
+    drawStatusMessage(g);
+    finishSolvedGame(g);
+}
+
+void drawDigitCounts(Game& g) {
+    const Board& b = g.state.board;
     contentStyle(g, 8);
     for (int i = 1; i <= 9; ++i)
         g.canvas.text(776 + 24 * i, 274,
@@ -58,12 +83,11 @@ void updateDigitCounts(Game& g) {
                           QLatin1Char(' '));
     // The first count field covers the line at x 801.
     drawLabelLine(g);
-    updateStatusMessage(g);
 }
 
 void drawStatusPanel(Game& g) {
     drawPanel(g, 732, 323, 300, 78, PanelTexts::tr("STATUSMELDUNG:"), 824, 343);
-    updateStatusMessage(g);
+    drawStatusMessage(g);
 }
 
 QString statusText(Verdict verdict) {
@@ -83,10 +107,14 @@ QString statusText(Verdict verdict) {
 }
 
 void updateStatusMessage(Game& g) {
-    Board& b = g.state.board;
     // No entry differs from the solution, yet a digit repeats: the givens break the rule.
-    if (judgeBoard(b)) g.platform.beep();
+    if (judgeBoard(g.state.board)) g.platform.beep();
+    drawStatusMessage(g);
+    finishSolvedGame(g);
+}
 
+void drawStatusMessage(Game& g) {
+    const Board& b = g.state.board;
     selectFont(g, 20);
     if (!b.status.silentMode) {
         const bool red =
@@ -95,13 +123,6 @@ void updateStatusMessage(Game& g) {
         g.canvas.setOpaqueText(true);
         g.canvas.setBackColour(Colour::White);
         g.canvas.text(760, 347, statusText(b.status.verdict));
-    }
-
-    if (b.status.verdict == Verdict::Solved && g.state.clock.clockRunning) {
-        g.state.clock.finishingGame = true;
-        updateClock(g);
-        g.state.clock.clockRunning = false;
-        g.state.clock.finishingGame = false;
     }
 
     contentStyle(g, 8);

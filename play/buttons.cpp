@@ -121,7 +121,7 @@ void runButtonAction(Game& g, int index, bool withClock) {
     switch (index) {
     case kLaden:
         loadBoardFromFile(g);
-        drawBoard(g);
+        showBoard(g);
         if (withClock) updateClock(g);
         break;
     case kSichern:
@@ -132,7 +132,7 @@ void runButtonAction(Game& g, int index, bool withClock) {
         break;
     case kNeustart:
         restartPuzzle(g.state.board);
-        drawBoard(g);
+        showBoard(g);
         break;
     case kHilfe:
         showExplanationHelp(g);

@@ -39,7 +39,7 @@ void removeGiven(Game& g, int column, int row) {
 
 Outcome keyRestart(Game& g) {
     restartPuzzle(g.state.board);
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 
@@ -47,13 +47,13 @@ Outcome keyRestart(Game& g) {
 Outcome keyCandidates(Game& g) {
     setAllNotes(g.state.board, false);
     g.state.board.options.showCandidates = !g.state.board.options.showCandidates;
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyShuffle(Game& g) {
     shuffleBoard(g.state.board, g.random);
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 

@@ -51,13 +51,13 @@ Outcome keyEsc(Game& g) {
 
 Outcome keyAllNotes(Game& g) {
     setAllNotes(g.state.board, true);
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyNoNotes(Game& g) {
     setAllNotes(g.state.board, false);
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 
@@ -66,13 +66,13 @@ Outcome keyCandidates(Game& g) {
     g.state.clock.clockRunning = false;
     setAllNotes(g.state.board, false);
     g.state.board.options.showCandidates = !g.state.board.options.showCandidates;
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 
 Outcome keyRestart(Game& g) {
     restartPuzzle(g.state.board);
-    drawBoard(g);
+    showBoard(g);
     return Outcome::Stay;
 }
 
@@ -179,7 +179,7 @@ void playLoop(Game& g) {
     g.state.gameStarted = true;
     g.state.timingNote.clear();
     const bool timed = g.state.clock.clockRunning;
-    drawBoard(g);
+    showBoard(g);
     // The status strip says when this game is not timed, and why.
     if (!timed)
         showTimingNote(g, kUntimedResumed);

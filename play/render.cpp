@@ -68,8 +68,7 @@ void fillMarked(Game& g, const QRect& r, QRgb mark, Colour none) {
 }
 
 // Fills the inside of a cell with its background.
-void eraseCell(Game& g, int column, int row) {
-    const int grid = g.state.board.activeGrid;
+void eraseCell(Game& g, int grid, int column, int row) {
     fillMarked(g, cellInside(grid, column, row), cellBackground(g, grid, column, row),
                Colour::White);
 }
@@ -90,12 +89,12 @@ void drawCellOutline(Game& g, int grid, int column, int row) {
 
 // The glyphs of a value or note stay inside the cell's lines; the text cell of a value is
 // taller than the board's cell, its glyph is not.
-void drawValueText(Game& g, int column, int row, int value, Colour colour) {
-    const int left = cellLeft(g.state.board.activeGrid, column);
-    const int top = cellTop(g.state.board.activeGrid, row);
+void drawValueText(Game& g, int grid, int column, int row, int value, Colour colour) {
+    const int left = cellLeft(grid, column);
+    const int top = cellTop(grid, row);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenColour(colour);
-    g.canvas.setTextClip(cellInside(g.state.board.activeGrid, column, row));
+    g.canvas.setTextClip(cellInside(grid, column, row));
     g.canvas.text(left + 1 + valueOffset(g, value), top - 1,
                   valueText(g.state.board.options.showDigits, value));
     g.canvas.setTextClip(QRect());
@@ -109,25 +108,34 @@ void restoreDrawingState(Game& g) {
     g.canvas.setLineWidth(1);
 }
 
-// Redraws a player's entry (or the solver's) as it stands, red when it differs from a known
-// solution, in the font already selected. A redraw is no new entry: it neither counts an
-// error nor touches the clock.
-void redrawCellValue(Game& g, int column, int row, int value) {
-    Board& b = g.state.board;
-    eraseCell(g, column, row);
+// Redraws a player's entry (or the solver's) as it stands, red when its stored value
+// differs from a known solution, in the font already selected. A redraw is no new entry:
+// it neither counts an error nor touches the clock.
+void redrawCellValue(Game& g, int grid, int column, int row, int value) {
+    const Board& b = g.state.board;
+    eraseCell(g, grid, column, row);
     if (value != 0) {
-        const int solution = b.solutionValue(b.activeGrid, column, row);
-        const bool wrong = solution != 0 && b.cellValue(b.activeGrid, column, row) != solution;
-        drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
+        const int solution = b.solutionValue(grid, column, row);
+        const bool wrong = solution != 0 && b.cellValue(grid, column, row) != solution;
+        drawValueText(g, grid, column, row, value, wrong ? kWrongColour : kEntryColour);
     }
-    drawCellOutline(g, b.activeGrid, column, row);
+    drawCellOutline(g, grid, column, row);
 }
 
 // A given, drawn in the font already selected.
-void paintGivenValue(Game& g, int column, int row, int value) {
-    eraseCell(g, column, row);
-    if (value != 0) drawValueText(g, column, row, value, kGivenColour);
-    drawCellOutline(g, g.state.board.activeGrid, column, row);
+void paintGivenValue(Game& g, int grid, int column, int row, int value) {
+    eraseCell(g, grid, column, row);
+    if (value != 0) drawValueText(g, grid, column, row, value, kGivenColour);
+    drawCellOutline(g, grid, column, row);
+}
+
+// A cell as it stands: its given, or its entry (empty: only the background).
+void paintCell(Game& g, int grid, int column, int row) {
+    const Board& b = g.state.board;
+    if (b.givenValue(grid, column, row) != 0)
+        paintGivenValue(g, grid, column, row, b.givenValue(grid, column, row));
+    else
+        redrawCellValue(g, grid, column, row, b.cellValue(grid, column, row));
 }
 
 // The notes of one empty cell copy, in the note font already selected: each slot filled with
@@ -164,23 +172,15 @@ template <typename Fn> void forEachSharedPair(Fn&& fn) {
 
 void drawGivenValue(Game& g, int column, int row, int value) {
     selectFont(g, 20);
-    paintGivenValue(g, column, row, value);
+    paintGivenValue(g, g.state.board.activeGrid, column, row, value);
     restoreDrawingState(g);
 }
 
 void drawCellValue(Game& g, int column, int row, int value) {
-    const Board& b = g.state.board;
     selectFont(g, 20);
-    if (!b.status.silentMode) {
-        eraseCell(g, column, row);
-        if (value != 0) {
-            // Judged by the stored value, as the entry that was just counted.
-            const int solution = b.solutionValue(b.activeGrid, column, row);
-            const bool wrong = solution != 0 && b.cellValue(b.activeGrid, column, row) != solution;
-            drawValueText(g, column, row, value, wrong ? kWrongColour : kEntryColour);
-        }
-        drawCellOutline(g, b.activeGrid, column, row);
-    }
+    // Judged by the stored value, as the entry that was just counted.
+    if (!g.state.board.status.silentMode)
+        redrawCellValue(g, g.state.board.activeGrid, column, row, value);
     restoreDrawingState(g);
 }
 
@@ -204,35 +204,39 @@ void enterGivenValue(Game& g, int column, int row, int value) {
     drawGivenValue(g, column, row, value);
 }
 
-void drawBoard(Game& g) {
+void settleBoard(Game& g) {
     Board& b = g.state.board;
+    // The counts, the verdict (with its alert for givens that break a rule) and, where they
+    // are shown, the automatic candidates. A solved timed game is finished after the board
+    // is drawn (finishSolvedGame), and stops the clock itself.
+    settleStatus(g);
+    if (b.options.showCandidates) settleCandidates(g, !solvedGameToFinish(g));
+}
+
+void drawBoard(Game& g) {
     // The mirror copies of the shared boxes already hold what their masters hold: entering
-    // a value copies it, every edit ends with updateDigitCounts, loading copies a loaded
-    // board's masters. The cells are 33 pixels from start-up on (drawMainScreen).
+    // a value copies it, every settled board has them synced, loading copies a loaded
+    // board's masters.
     // One font and one painter for all 405 cells: selecting the font or opening a painter
     // per cell would dominate the redraw; the screen is updated once, at the end.
     selectFont(g, 20);
     {
         CanvasBatch batch(g.canvas);
-        for (int grid = 0; grid <= 4; ++grid) {
-            b.activeGrid = static_cast<std::int16_t>(grid);
+        for (int grid = 0; grid <= 4; ++grid)
             for (int c = 1; c <= 9; ++c)
-                for (int r = 1; r <= 9; ++r) {
-                    if (b.givenValue(grid, c, r) != 0)
-                        paintGivenValue(g, c, r, b.givenValue(grid, c, r));
-                    else
-                        redrawCellValue(g, c, r, b.cellValue(grid, c, r));
-                }
-        }
+                for (int r = 1; r <= 9; ++r) paintCell(g, grid, c, r);
     }
     restoreDrawingState(g);
-    updateDigitCounts(g);
-    if (b.options.showCandidates) {
-        computeCandidates(g);
-    } else {
-        CanvasBatch batch(g.canvas);
-        drawCandidates(g);
-    }
+    drawDigitCounts(g);
+    drawStatusMessage(g);
+    CanvasBatch batch(g.canvas);
+    drawCandidates(g);
+}
+
+void showBoard(Game& g) {
+    settleBoard(g);
+    drawBoard(g);
+    finishSolvedGame(g);
 }
 
 void syncSharedNotes(Game& g) {
@@ -242,13 +246,15 @@ void syncSharedNotes(Game& g) {
     });
 }
 
-void computeCandidates(Game& g) {
+void settleCandidates(Game& g, bool stopClock) {
     Board& b = g.state.board;
     if (b.options.showCandidates) {
         // A game in which automatic candidates were shown is no longer timed.
-        if (g.state.clock.clockRunning) showTimingNote(g, kTimingCandidates);
-        g.state.clock.clockRunning = false;
-        updateClock(g);
+        if (stopClock) {
+            if (g.state.clock.clockRunning) showTimingNote(g, kTimingCandidates);
+            g.state.clock.clockRunning = false;
+            updateClock(g);
+        }
         // Each copy of a shared cell is tested against its own grid alone (the digit is
         // tried in that copy only); the intersection below joins the two copies.
         const auto candidates = candidateDigits(b);
@@ -261,6 +267,10 @@ void computeCandidates(Game& g) {
                             (candidates[static_cast<size_t>(cellIndex(grid, c, r))] >> v & 1) != 0;
     }
     intersectSharedCandidates(g);
+}
+
+void computeCandidates(Game& g) {
+    settleCandidates(g);
     drawCandidates(g);
 }
 
@@ -284,7 +294,7 @@ void selectNoteFont(Game& g) {
 } // namespace
 
 void drawCandidates(Game& g) {
-    Board& b = g.state.board;
+    const Board& b = g.state.board;
     selectNoteFont(g);
     for (int c = 1; c <= 9; ++c)
         for (int r = 1; r <= 9; ++r)
@@ -309,8 +319,7 @@ int cellCopies(int grid, int column, int row, int (&copies)[2][3]) {
 } // namespace
 
 void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
-    Board& b = g.state.board;
-    const auto activeGrid = b.activeGrid;
+    const Board& b = g.state.board;
     // Values first in the value font, then notes in the note font: one font change each.
     selectFont(g, 20);
     for (const auto& [grid, column, row] : cells) {
@@ -318,14 +327,9 @@ void redrawCells(Game& g, const std::vector<std::array<int, 3>>& cells) {
         const int count = cellCopies(grid, column, row, copies);
         for (int i = 0; i < count; ++i) {
             const auto [cg, cc, cr] = copies[i];
-            b.activeGrid = static_cast<std::int16_t>(cg);
-            if (b.givenValue(cg, cc, cr) != 0)
-                paintGivenValue(g, cc, cr, b.givenValue(cg, cc, cr));
-            else
-                redrawCellValue(g, cc, cr, b.cellValue(cg, cc, cr));
+            paintCell(g, cg, cc, cr);
         }
     }
-    b.activeGrid = activeGrid;
     selectFont(g, b.options.showDigits ? 5 : 4);
     g.canvas.setOpaqueText(false);
     g.canvas.setPenColour(kGivenColour);

@@ -77,7 +77,7 @@ void solveCommand(Game& g) {
         // so a successful second run does not report failure.
         b.status.notSolvable = false;
         // The removed entries must leave the screen too, even where the solver stops.
-        drawBoard(g);
+        showBoard(g);
         solveBoard(g, explain);
     }
 }

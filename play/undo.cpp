@@ -34,7 +34,7 @@ void redrawChange(Game& g, const History::Change& change) {
     std::sort(cells.begin(), cells.end());
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
     if (wholeBoard || cells.size() > kCellRedrawLimit) {
-        drawBoard(g);
+        showBoard(g);
     } else {
         {
             CanvasBatch batch(g.canvas);

@@ -43,7 +43,7 @@ struct UndoWorld : PointerWorld {
         fillSolvedBoard(g().state.board);
         static constexpr int kOpen[][3] = {{0, 1, 1}, {0, 8, 8}, {1, 5, 5}, {4, 9, 9}};
         for (auto [gr, c, r] : kOpen) openCell(g().state.board, gr, c, r);
-        drawBoard(g());
+        showBoard(g());
         platform.onEvent = [this](const Event& e) {
             if (e.kind != Event::Kind::PointerMove || QPoint(e.x, e.y) != kMarker) return;
             Moment m;
@@ -67,7 +67,7 @@ void expectUndoAndRedo(UndoWorld& w, bool editor, const std::function<void(UndoW
                        int redoKey, int redoModifiers) {
     w.marker();
     act(w);
-    drawBoard(w.g()); // what the case set up beforehand is on the screen too
+    showBoard(w.g()); // what the case set up beforehand is on the screen too
     w.marker();
     w.platform.key('Z', kCtrl);
     w.marker();
