@@ -20,6 +20,7 @@
 #include "panels/statistics.h"
 #include "session/backgroundsearch.h"
 #include "play/buttons.h"
+#include "play/changes.h"
 #include "play/cursor.h"
 #include "play/editor.h"
 #include "play/events.h"
@@ -312,9 +313,8 @@ void pastedPuzzle(Game& g) {
     g.state.origin = {};
     stopCountingGame(g);
     g.state.clock.clockRunning = false;
-    showBoard(g);
-    updateDigitCounts(g);
-    updateDifficultyPanel(g);
+    noteChange(g, Change::Board);
+    noteChange(g, Change::Givens);
     startNewHistory(g);
     playLoop(g);
 }
@@ -344,7 +344,7 @@ void runCommand(Game& g, MenuId id) {
         }
         g.ui.editorMode = false;
         // The typed board's own solution, where the search proves it has exactly one.
-        if (adoptUniqueSolution(g)) updateDigitCounts(g);
+        if (adoptUniqueSolution(g)) noteChange(g, Change::Counts);
         startNewHistory(g); // the typed board is a new puzzle
         break;
     case MenuId::PrintedGame:
@@ -373,8 +373,7 @@ void runCommand(Game& g, MenuId id) {
         // The shuffle keeps what a puzzle needs, so a generated one keeps its level; it is
         // no longer the puzzle of the day, though.
         g.state.origin.dailyDate = 0;
-        showBoard(g);
-        updateDigitCounts(g);
+        noteChange(g, Change::Board);
         break;
     case MenuId::Restart:
         restartPuzzle(b);
@@ -384,7 +383,7 @@ void runCommand(Game& g, MenuId id) {
         clearBoardModel(b);
         stopCountingGame(g);
         g.state.origin = {};
-        showBoard(g);
+        noteChange(g, Change::Board);
         forgetGameInProgress(g);
         break;
     case MenuId::PrintBoard:
@@ -403,13 +402,13 @@ void runCommand(Game& g, MenuId id) {
     case MenuId::Letters:
         b.options.showDigits = (id == MenuId::Digits);
         updateMenuChecks(g);
-        showBoard(g);
-        drawStatisticsPanel(g);
+        noteChange(g, Change::Board);
+        noteChange(g, Change::ValueDisplay);
         break;
     case MenuId::ShowCandidates:
         b.options.showCandidates = !b.options.showCandidates;
         setAllNotes(b, false);
-        showBoard(g);
+        noteChange(g, Change::Board);
         break;
     case MenuId::Symmetry:
         b.options.symmetricPuzzle = !b.options.symmetricPuzzle;
@@ -479,6 +478,7 @@ void Win_0_MenuEvent(Game& g, int id) {
         // What the command changes before any game loop it leads into is one step.
         const UndoStep step(g);
         runCommand(g, command);
+        drawChanges(g); // what the command changed after its game loop, if it ran one
     }
 
     // Back to the idle state; the cell cursor belongs to the game loops.

@@ -4,6 +4,7 @@
 #include "session/game.h"
 #include "app/screen.h"
 #include "bench_platform.h"
+#include "play/changes.h"
 #include "play/render.h"
 #include "play/undo.h"
 #include "support_pure/puzzles.h"
@@ -54,7 +55,9 @@ void BM_UndoRedoWithRedraw(benchmark::State& state) {
     drawBoard(g);
     for (auto _ : state) {
         undoChange(g);
+        drawChanges(g);
         redoChange(g);
+        drawChanges(g);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(2 * state.iterations()); // items/s: undos and redos per second

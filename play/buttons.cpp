@@ -7,6 +7,7 @@
 #include "files/boardfile.h"
 #include "help/help.h"
 #include "panels/info.h"
+#include "play/changes.h"
 #include "play/render.h"
 #include "play/undo.h"
 #include "print/printout.h"
@@ -132,7 +133,7 @@ void runButtonAction(Game& g, int index, bool withClock) {
         break;
     case kNeustart:
         restartPuzzle(g.state.board);
-        showBoard(g);
+        noteChange(g, Change::Board);
         break;
     case kHilfe:
         showExplanationHelp(g);

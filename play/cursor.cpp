@@ -5,6 +5,7 @@
 #include "session/game.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
+#include "play/changes.h"
 #include "play/commands.h"
 #include "play/events.h"
 #include "play/highlight.h"
@@ -40,8 +41,8 @@ void enterValue(Game& g, int column, int row, int v) {
     if (b.options.showCandidates) computeCandidates(g);
     b.activeGrid = static_cast<std::int16_t>(grid);
     if (g.ui.editorMode) enterGivenValue(g, column, row, v);
-    updateDigitCounts(g);
-    if (g.ui.editorMode) updateDifficultyPanel(g);
+    noteChange(g, Change::Counts);
+    if (g.ui.editorMode) noteChange(g, Change::Givens);
 }
 
 // A press on the cursor's cell as the running loop's table handles one on the board.

@@ -8,6 +8,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/changes.h"
 #include "play/hintview.h"
 #include "play/cursor.h"
 #include "play/commands.h"
@@ -39,7 +40,7 @@ void removeGiven(Game& g, int column, int row) {
 
 Outcome keyRestart(Game& g) {
     restartPuzzle(g.state.board);
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
@@ -47,13 +48,13 @@ Outcome keyRestart(Game& g) {
 Outcome keyCandidates(Game& g) {
     setAllNotes(g.state.board, false);
     g.state.board.options.showCandidates = !g.state.board.options.showCandidates;
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
 Outcome keyShuffle(Game& g) {
     shuffleBoard(g.state.board, g.random);
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
@@ -156,8 +157,8 @@ void editorCell(Game& g, bool rightButton, int column, int row) {
             enterGivenValue(g, column, row, g.ui.palette.paletteValue);
         }
     }
-    updateDigitCounts(g);
-    updateDifficultyPanel(g);
+    noteChange(g, Change::Counts);
+    noteChange(g, Change::Givens);
 }
 
 void boardEditor(Game& g) {

@@ -7,6 +7,7 @@
 #include "halloffame/statistics.h"
 #include "panels/info.h"
 #include "play/buttons.h"
+#include "play/changes.h"
 #include "play/cursor.h"
 #include "play/events.h"
 #include "play/hintview.h"
@@ -56,8 +57,12 @@ Outcome processEvent(Game& g, const Event& e, const CommandTable& table) {
     clearHint(g, e);
     if (!undoRedoKey(g, e) && !(table.pause && pauseEvent(g, e))) {
         const UndoStep step(g); // whatever this event changes is one step of the history
-        if (!cursorEvent(g, e) && runCommand(g, e, table) == Outcome::Leave) return Outcome::Leave;
+        const bool leave = !cursorEvent(g, e) && runCommand(g, e, table) == Outcome::Leave;
+        // What the command changed, settled within its step and drawn.
+        drawChanges(g);
+        if (leave) return Outcome::Leave;
     }
+    drawChanges(g);                           // what an undo or redo touched
     if (table.recordsGame) noteGameResult(g); // a board just solved counts for its level
     // The game in progress is kept for a restart, also a board while it is typed in.
     noteGameChanged(g);

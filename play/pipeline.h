@@ -10,7 +10,8 @@ struct Game;
 // The event pipeline of the play loop and the own-board editor: every event goes through the
 // same steps (the hint on screen goes, undo and redo, pause where the table allows it, one
 // step of the history around the rest, the cell cursor) and then through the table of the
-// loop's mode. Leave when the loop is to end.
+// loop's mode; then what the event changed is drawn (play/changes.h). Leave when the loop is
+// to end.
 Outcome processEvent(Game& g, const Event& e, const CommandTable& table);
 // The loop itself: the status strip, the next event, processEvent, until a command leaves.
 void runCommandLoop(Game& g, const CommandTable& table);

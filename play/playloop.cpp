@@ -11,6 +11,7 @@
 #include "panels/info.h"
 #include "panels/statistics.h"
 #include "play/buttons.h"
+#include "play/changes.h"
 #include "play/hintview.h"
 #include "play/keylist.h"
 #include "play/cursor.h"
@@ -51,13 +52,13 @@ Outcome keyEsc(Game& g) {
 
 Outcome keyAllNotes(Game& g) {
     setAllNotes(g.state.board, true);
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
 Outcome keyNoNotes(Game& g) {
     setAllNotes(g.state.board, false);
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
@@ -66,13 +67,13 @@ Outcome keyCandidates(Game& g) {
     g.state.clock.clockRunning = false;
     setAllNotes(g.state.board, false);
     g.state.board.options.showCandidates = !g.state.board.options.showCandidates;
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
 Outcome keyRestart(Game& g) {
     restartPuzzle(g.state.board);
-    showBoard(g);
+    noteChange(g, Change::Board);
     return Outcome::Stay;
 }
 
@@ -166,12 +167,12 @@ void playCell(Game& g, bool rightButton, int column, int row) {
     if (rightButton && b.cellValue(grid, column, row) != 0) {
         enterCellValue(g, column, row, 0);
         if (b.options.showCandidates) computeCandidates(g);
-        updateDigitCounts(g);
+        noteChange(g, Change::Counts);
         return;
     }
     drawValuePalette(g, column, row);
     runValuePalette(g, column, row);
-    if (!rightButton) updateDigitCounts(g);
+    if (!rightButton) noteChange(g, Change::Counts);
 }
 
 void playLoop(Game& g) {
@@ -179,7 +180,9 @@ void playLoop(Game& g) {
     g.state.gameStarted = true;
     g.state.timingNote.clear();
     const bool timed = g.state.clock.clockRunning;
-    showBoard(g);
+    // The board as the starting command left it, with whatever else that command changed.
+    noteChange(g, Change::Board);
+    drawChanges(g);
     // The status strip says when this game is not timed, and why.
     if (!timed)
         showTimingNote(g, kUntimedResumed);

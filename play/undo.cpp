@@ -1,12 +1,10 @@
-// Undo and redo in the game: the change around each command, the keys, and the redraw of
-// what an undone or redone change touched. Called by the play loop, the editor and the
+// Undo and redo in the game: the change around each command, the keys, and what an undone
+// or redone change touched, noted for the drawing. Called by the play loop, the editor and the
 // menu commands.
 #include "play/undo.h"
 
 #include "session/game.h"
-#include "panels/info.h"
-#include "panels/statistics.h"
-#include "play/render.h"
+#include "play/changes.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,9 +14,9 @@ namespace {
 // Above this many touched cells one full redraw is cheaper than cell by cell.
 constexpr std::size_t kCellRedrawLimit = 40;
 
-// Redraws the cells a change touched, or the whole board when the change reached the
-// solution or the candidate display; then the panels.
-void redrawChange(Game& g, const History::Change& change) {
+// Notes what an undone or redone change touched: its cells, or the whole board when the
+// change reached the solution or the candidate display; the givens where they changed.
+void noteUndoneChange(Game& g, const History::Change& change) {
     using namespace boardimage;
     std::vector<int> cells; // cellIndex of each touched cell, in image order
     bool givens = false, wholeBoard = g.state.board.options.showCandidates;
@@ -34,18 +32,15 @@ void redrawChange(Game& g, const History::Change& change) {
     std::sort(cells.begin(), cells.end());
     cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
     if (wholeBoard || cells.size() > kCellRedrawLimit) {
-        showBoard(g);
+        noteChange(g, Change::Board);
     } else {
-        {
-            CanvasBatch batch(g.canvas);
-            for (const int cell : cells) {
-                const int grid = cell % 5, column = cell / 5 % 10, row = cell / 50;
-                if (column != 0 && row != 0) redrawCell(g, grid, column, row);
-            }
+        for (const int cell : cells) {
+            const int grid = cell % 5, column = cell / 5 % 10, row = cell / 50;
+            if (column != 0 && row != 0) noteCellChange(g, grid, column, row);
         }
-        updateDigitCounts(g);
+        noteChange(g, Change::Counts);
     }
-    if (givens) updateDifficultyPanel(g);
+    if (givens) noteChange(g, Change::Givens);
 }
 
 } // namespace
@@ -69,14 +64,14 @@ void closeOpenChange(Game& g) {
 bool undoChange(Game& g) {
     const History::Change* change = g.state.history.undo(g.state.board);
     if (change == nullptr) return false;
-    redrawChange(g, *change);
+    noteUndoneChange(g, *change);
     return true;
 }
 
 bool redoChange(Game& g) {
     const History::Change* change = g.state.history.redo(g.state.board);
     if (change == nullptr) return false;
-    redrawChange(g, *change);
+    noteUndoneChange(g, *change);
     return true;
 }
 

@@ -32,6 +32,7 @@ void closeOpenChange(Game& g);
 bool undoRedoKey(Game& g, const Event& e);
 // The undo and redo keys for the list of keyboard shortcuts.
 std::span<const KeyHelp> undoKeyHelp();
-// Takes back (puts again) one change and redraws what it touched; false when there is none.
+// Takes back (puts again) one change and notes what it touched for the drawing after the
+// command (play/changes.h); false when there is none.
 bool undoChange(Game& g);
 bool redoChange(Game& g);
