@@ -4,6 +4,7 @@
 #include "app/menu.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "app/colours.h"
 #include "app/language.h"
 #include "app/screen.h"
@@ -449,7 +450,7 @@ void runCommand(Game& g, MenuId id) {
 } // namespace
 
 void Win_0_MenuEvent(Game& g, int id) {
-    g.ui.escapeConsumed = false;
+    releaseEscape(g);
     g.ui.palette.paletteKeyRelease = 0;
     g.platform.setMenuEnabled(false);
     const auto command = static_cast<MenuId>(id);

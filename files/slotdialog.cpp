@@ -5,6 +5,7 @@
 
 #include "platform/forms.h"
 #include "session/game.h"
+#include "session/modal.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -48,7 +49,7 @@ void SlotDialog::selectSlotOption() {
 void SlotDialog::confirmSlot() {
     g.state.boardSlot = selectedOption() - 1;
     if (act) act(g.state.boardSlot);
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     close();
 }
 
@@ -67,12 +68,12 @@ void SlotDialog::opt_KeyPress(int option, int keyCode) {
 }
 
 void SlotDialog::cmd2_Click() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     close();
 }
 
 void SlotDialog::frm1_Close() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
 }
 
 void SlotDialog::closeEvent(QCloseEvent* event) {
@@ -129,6 +130,5 @@ bool SlotDialog::eventFilter(QObject* watched, QEvent* event) {
 void showSlotDialog(Game& g, const QString& caption, SlotDialog::SlotAction act) {
     SlotDialog frm1(g, caption, std::move(act), g.platform.mainWindow());
     frm1.selectSlotOption(); // preselects the slot of last time; does not confirm
-    g.ui.dialogDone = false;
-    g.platform.runModal(&frm1, QPoint(636, 266), [&g] { return g.ui.dialogDone; });
+    runGameDialog(g, &frm1, QPoint(636, 266));
 }

@@ -24,7 +24,7 @@ class SlotDialog : public QDialog {
 
     // Selects option boardSlot + 1 and gives it the keyboard focus (does not confirm).
     void selectSlotOption();
-    // Acts on the selected slot (loads or saves it), sets dialogDone and closes the dialog.
+    // Acts on the selected slot (loads or saves it), ends the dialog (endGameDialog) and closes it.
     void confirmSlot();
 
     // The handlers of the dialog's controls; option numbers count from 1.

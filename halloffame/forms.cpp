@@ -4,6 +4,7 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "platform/texts.h"
 
 #include <QCloseEvent>
@@ -126,19 +127,19 @@ ChampForm::ChampForm(Game& g) : HallOfFameForm(g) {
 }
 
 void ChampForm::cmd5_Click() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     hallOfFame(g).championName = ed1->text().toStdString();
     hallOfFame(g).nameAccepted = true;
     close();
 }
 
 void ChampForm::cmd6_Click() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     close();
 }
 
 void ChampForm::champ_Close() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
 }
 
 // ---- ruhm --------------------------------------------------------------------------------
@@ -194,12 +195,12 @@ void RuhmForm::ruhm_Load() {
 }
 
 void RuhmForm::cmd3_Click() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     close();
 }
 
 void RuhmForm::ruhm_Close() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
 }
 
 void RuhmForm::cmd4_Click() {
@@ -209,7 +210,7 @@ void RuhmForm::cmd4_Click() {
     const int d = tbs1->currentIndex();
     if (d < 0 || d > 3) return;
     clearHallOfFameList(hallOfFame(g), d);
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     close();
     // The list is saved and the window reappears at once with it emptied; this form is
     // freed by the showHallOfFame that opened it once this handler has returned.
@@ -338,10 +339,10 @@ StatistikForm::StatistikForm(Game& g, int today) : HallOfFameForm(g) {
 }
 
 void StatistikForm::cmdClose_Click() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     close();
 }
 
 void StatistikForm::formClosed() {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
 }

@@ -5,6 +5,7 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "halloffame/damagedfile.h"
 #include "halloffame/forms.h"
 #include "halloffame/savelock.h"
@@ -173,8 +174,7 @@ void askChampionName(Game& g, const QString& title, const QString& prompt) {
     form->ed1->setFocus();
     // A name being typed is finished before the close box asks to quit.
     form->setProperty(kWaitsOnCloseProperty, true);
-    g.ui.dialogDone = false;
-    g.platform.runModal(form.get(), QPoint(238, 281), [&g] { return g.ui.dialogDone; });
+    runGameDialog(g, form.get(), QPoint(238, 281));
 }
 
 void showHallOfFame(Game& g) {
@@ -183,8 +183,7 @@ void showHallOfFame(Game& g) {
         saveHallOfFame(g);
         showHallOfFame(g);
     };
-    g.ui.dialogDone = false;
-    g.platform.runModal(form.get(), QPoint(200, 184), [&g] { return g.ui.dialogDone; });
+    runGameDialog(g, form.get(), QPoint(200, 184));
     // The release of an Esc key that closed the window must not also end a running game.
-    g.ui.escapeConsumed = true;
+    takeEscape(g);
 }

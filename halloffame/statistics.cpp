@@ -7,6 +7,7 @@
 #include "halloffame/parts.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "halloffame/damagedfile.h"
 #include "halloffame/forms.h"
 #include "halloffame/halloffame.h"
@@ -208,7 +209,6 @@ void noteGameResult(Game& g) {
 
 void showStatistics(Game& g) {
     const auto form = std::make_unique<StatistikForm>(g, today(g));
-    g.ui.dialogDone = false;
-    g.platform.runModal(form.get(), QPoint(120, 120), [&g] { return g.ui.dialogDone; });
-    g.ui.escapeConsumed = true; // the Esc that closed the window does not end a running game
+    runGameDialog(g, form.get(), QPoint(120, 120));
+    takeEscape(g); // the Esc that closed the window does not end a running game
 }

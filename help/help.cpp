@@ -2,6 +2,7 @@
 #include "help/help.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "help/helpbook.h"
 #include "help/helpwindow.h"
 
@@ -198,18 +199,17 @@ void showExplanationHelp(Game& g) {
 
 void showAbout(Game& g) {
     InfForm inf(g, g.platform.mainWindow());
-    g.ui.dialogDone = false;
-    g.platform.runModal(&inf, QPoint(206, 188), [&g] { return g.ui.dialogDone; });
+    runGameDialog(g, &inf, QPoint(206, 188));
     inf.hide();
 }
 
 void cmd15_Click(Game& g, QWidget* inf) {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
     inf->close();
 }
 
 void Inf_Close(Game& g) {
-    g.ui.dialogDone = true;
+    endGameDialog(g);
 }
 
 void lbl28_Click(Game& g) {

@@ -19,9 +19,9 @@
 #include <atomic>
 #include <optional>
 
-LevelChoiceForm::LevelChoiceForm(bool& dialogDone, const QString& objectName, const QString& title,
-                                 QWidget* parent)
-    : QDialog(parent), dialogDone(dialogDone) {
+LevelChoiceForm::LevelChoiceForm(std::function<void()> ended, const QString& objectName,
+                                 const QString& title, QWidget* parent)
+    : QDialog(parent), ended_(std::move(ended)) {
     setUpForm(*this, objectName, title, parent);
     formLayout = new QVBoxLayout(this);
 }
@@ -66,19 +66,19 @@ GeneratedLevel LevelChoiceForm::level() const {
 
 void LevelChoiceForm::cmd1_Click() {
     confirmed_ = true;
-    dialogDone = true;
+    ended_();
     close();
 }
 
 void LevelChoiceForm::cmd2_Click() {
     confirmed_ = false;
-    dialogDone = true;
+    ended_();
     close();
 }
 
 void LevelChoiceForm::closeEvent(QCloseEvent* event) {
     // The close box ends the wait like Abbrechen; OK has already set its answer.
-    dialogDone = true;
+    ended_();
     event->accept();
 }
 

@@ -37,8 +37,8 @@ class LevelChoiceForm : public QDialog {
     QPushButton* cmd2 = nullptr;
 
   protected:
-    // dialogDone is set however the form closes; the modal wait ends on it.
-    LevelChoiceForm(bool& dialogDone, const QString& objectName, const QString& title,
+    // ended is called however the form closes; the modal wait ends on it.
+    LevelChoiceForm(std::function<void()> ended, const QString& objectName, const QString& title,
                     QWidget* parent);
 
     // The row of the level box cmb1 with its label, the levels by their translated names.
@@ -55,7 +55,7 @@ class LevelChoiceForm : public QDialog {
     QVBoxLayout* formLayout = nullptr;
 
   private:
-    bool& dialogDone;
+    std::function<void()> ended_;
     bool confirmed_ = false;
 };
 

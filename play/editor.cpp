@@ -4,6 +4,7 @@
 
 #include "play/events.h"
 #include "session/game.h"
+#include "session/modal.h"
 #include "engine/shuffle.h"
 #include "panels/info.h"
 #include "panels/statistics.h"
@@ -70,7 +71,7 @@ Outcome keyA(Game& g) {
 }
 
 Outcome keyEsc(Game& g) {
-    return g.ui.escapeConsumed ? Outcome::Stay : leaveEditor(g);
+    return escapeTaken(g) ? Outcome::Stay : leaveEditor(g);
 }
 
 Outcome keyList(Game& g) {

@@ -3,6 +3,7 @@
 #include "play/generated.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,8 +41,8 @@ QString dayText(int date) {
 }
 
 GenerateDialog::GenerateDialog(Game& g, const GenerateChoice& choice, int date, QWidget* parent)
-    : LevelChoiceForm(g.ui.dialogDone, QStringLiteral("erz"), PlayTexts::tr("Rätsel erzeugen"),
-                      parent),
+    : LevelChoiceForm([&g] { endGameDialog(g); }, QStringLiteral("erz"),
+                      PlayTexts::tr("Rätsel erzeugen"), parent),
       date_(date), ownChoice_(choice) {
     addLevelBox(PlayTexts::tr("S&tufe:"));
     addSymmetryBox(PlayTexts::tr("&Symmetrisch"));
@@ -104,8 +105,7 @@ std::optional<GeneratedStart> askForGeneratedPuzzle(Game& g) {
     initial.symmetric = g.state.board.options.symmetricPuzzle;
     const int today = g.platform.dateNumber();
     GenerateDialog erz(g, initial, today, g.platform.mainWindow());
-    g.ui.dialogDone = false;
-    g.platform.runModal(&erz, QPoint(380, 250), [&g] { return g.ui.dialogDone; });
+    runGameDialog(g, &erz, QPoint(380, 250));
     if (!erz.confirmed()) return std::nullopt;
 
     const GenerateChoice choice = erz.choice();

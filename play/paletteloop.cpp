@@ -3,6 +3,7 @@
 #include "play/paletteloop.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "panels/info.h"
 #include "play/events.h"
 #include "play/palette.h"
@@ -39,7 +40,7 @@ void runValuePalette(Game& g, int column, int row) {
 
     for (bool open = true; open;) {
         g.ui.palette.paletteCleared = false;
-        g.ui.escapeConsumed = false;
+        releaseEscape(g);
         const Event e = takeEvent(g);
         b.activeGrid = grid;
         switch (e.kind) {
@@ -62,7 +63,7 @@ void runValuePalette(Game& g, int column, int row) {
             if (code == kKeyEsc) {
                 code = '0';
                 g.ui.palette.paletteCleared = false;
-                g.ui.escapeConsumed = true;
+                takeEscape(g);
             } else if (!b.options.showDigits) {
                 code -= 48; // "a".."i" become "1".."9"
             }

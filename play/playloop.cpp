@@ -6,6 +6,7 @@
 
 #include "play/events.h"
 #include "session/game.h"
+#include "session/modal.h"
 #include "files/resume.h"
 #include "halloffame/statistics.h"
 #include "panels/info.h"
@@ -47,7 +48,7 @@ Outcome keyA(Game& g) {
 
 Outcome keyEsc(Game& g) {
     // An Esc that closed the palette or answered a dialog does not end the game as well.
-    return g.ui.escapeConsumed ? Outcome::Stay : leaveByKey(g);
+    return escapeTaken(g) ? Outcome::Stay : leaveByKey(g);
 }
 
 Outcome keyAllNotes(Game& g) {

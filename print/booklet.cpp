@@ -2,6 +2,7 @@
 #include "print/booklet.h"
 
 #include "session/game.h"
+#include "session/modal.h"
 #include "platform/platform.h"
 #include "platform/texts.h"
 #include "print/printout.h"
@@ -21,8 +22,8 @@
 #include <vector>
 
 BookletDialog::BookletDialog(Game& g, const BookletChoice& choice, QWidget* parent)
-    : LevelChoiceForm(g.ui.dialogDone, QStringLiteral("heft"), PrintTexts::tr("Rätselheft drucken"),
-                      parent) {
+    : LevelChoiceForm([&g] { endGameDialog(g); }, QStringLiteral("heft"),
+                      PrintTexts::tr("Rätselheft drucken"), parent) {
     addLevelBox(PrintTexts::tr("S&tufe:"));
 
     auto* countRow = new QHBoxLayout;
@@ -80,8 +81,7 @@ void printBooklet(Game& g) {
         initial.level = static_cast<GeneratedLevel>(g.state.origin.level);
     initial.symmetric = g.state.board.options.symmetricPuzzle;
     BookletDialog heft(g, initial, g.platform.mainWindow());
-    g.ui.dialogDone = false;
-    g.platform.runModal(&heft, QPoint(380, 250), [&g] { return g.ui.dialogDone; });
+    runGameDialog(g, &heft, QPoint(380, 250));
     if (!heft.confirmed()) return;
     const BookletChoice choice = heft.choice();
 

@@ -139,8 +139,8 @@ struct HelpWindows {
     QPointer<QWidget> classicHelpWindow;
 };
 
-// What the player sees and steers outside the board: texts, modes, dialog flags, the
-// pointer, cursor, palette, hint and help windows.
+// What the player sees and steers outside the board: texts, modes, the pointer, cursor,
+// palette, hint and help windows (the dialogs' own state: session/modal.h).
 struct UiState {
     Language language = Language::Deutsch; // of the interface: menu 70/71, app/language.*
     ColourScheme colourScheme = ColourScheme::Classic; // menu 72..74, app/colours.*
@@ -149,10 +149,8 @@ struct UiState {
     // loop as shown, and the source of a note (the timing note, a solved board, how to
     // begin).
     QString stripKeys, stripNote;
-    bool escapeConsumed = false;
     bool editorMode = false;
     bool noteMode = false;
-    bool dialogDone = false;
     bool slotDialogMode = false;
     int pointerX = 0, pointerY = 0;
     char solveMemory = 0; // one-letter memory of the hidden solve combination

@@ -2,6 +2,7 @@
 // menu bar, drawing area and clock label, event routing, files and the clock label from
 // another thread.
 #include "session/game.h"
+#include "session/modal.h"
 #include "app/screen.h"
 #include "app/win0.h"
 #include "platform/qt_platform.h"
@@ -246,7 +247,7 @@ TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
     answer(QStringLiteral("&NEIN"));
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(game.ui.escapeConsumed);
+    EXPECT_TRUE(escapeTaken(game));
 
     answer(QStringLiteral("&JA"));
     EXPECT_TRUE(window.close());

@@ -1,5 +1,6 @@
 // Tests of the about window Inf: its place, its texts and its three handlers.
 #include "help/help.h"
+#include "session/modal.h"
 
 #include "support/scripted_platform.h"
 
@@ -24,7 +25,7 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
             ASSERT_NE(link, nullptr);
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
-            openAfterLinks = !w.g().ui.dialogDone;
+            openAfterLinks = !gameDialogEnded(w.g());
             if (QByteArray(c.how) == "button") {
                 inf->findChild<QPushButton*>(QStringLiteral("cmd15"))->click();
             } else if (QByteArray(c.how) == "esc") {
@@ -34,14 +35,14 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
                 inf->close();
             }
         };
-        w.g().ui.dialogDone = true; // left over from an earlier dialog
+        endGameDialog(w.g()); // left over from an earlier dialog
         showAbout(w.g());
 
         ASSERT_EQ(w.platform.modalForms.size(), 1u);
         EXPECT_EQ(w.platform.modalForms[0], QStringLiteral("Inf"));
         EXPECT_EQ(w.platform.modalOffsets[0], QPoint(206, 188));
         EXPECT_TRUE(openAfterLinks);
-        EXPECT_TRUE(w.g().ui.dialogDone);
+        EXPECT_TRUE(gameDialogEnded(w.g()));
         EXPECT_EQ(w.platform.openedUrls,
                   std::vector<QString>(2, QString::fromLatin1(kProjectWebAddress)));
         const QString all = QStringList(texts.begin(), texts.end()).join(QLatin1Char('\n'));

@@ -1,6 +1,7 @@
 // The game clock: label texts, updateClock through start, running and finish, and the
 // ticker thread with the palette and finishing flags.
 #include "panels/info.h"
+#include "session/modal.h"
 #include "platform/qt_platform.h"
 #include "support/scripted_platform.h"
 
@@ -39,7 +40,7 @@ TEST(ClockTexts, RunningAndFinalTexts) {
 namespace {
 // Closes every form the hall of fame opens, so a finished game runs through.
 void closeForms(TestWorld& w) {
-    w.platform.onModal = [&w](QWidget*) { w.g().ui.dialogDone = true; };
+    w.platform.onModal = [&w](QWidget*) { endGameDialog(w.g()); };
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // The statistics and status panels: counts in single-copy form, the verdict table with its
 // precedence, the alert, the error count and the hand-over of a solved timed game.
 #include "app/screen.h"
+#include "session/modal.h"
 #include "engine/rules.h"
 #include "app/menu.h"
 #include "files/resume.h"
@@ -120,7 +121,7 @@ TEST(StatusPanel, NotSolvableSkipsTheFinishOfATimedGame) {
 TEST(StatusPanel, ASolvedTimedGameFinishesOnce) {
     TestWorld w;
     Game& g = w.g();
-    w.platform.onModal = [&g](QWidget*) { g.ui.dialogDone = true; };
+    w.platform.onModal = [&g](QWidget*) { endGameDialog(g); };
     g.state.board = puzzles::solvedBoard();
     asEntries(g.state.board);
     g.state.board.solutionValue = g.state.board.cellValue;
@@ -146,7 +147,7 @@ TEST(StatusPanel, AFullBoardThatBreaksARuleFinishesNothing) {
         SCOPED_TRACE(solutionAgrees ? "solution agrees" : "entries differ from the solution");
         TestWorld w;
         Game& g = w.g();
-        w.platform.onModal = [&g](QWidget*) { g.ui.dialogDone = true; };
+        w.platform.onModal = [&g](QWidget*) { endGameDialog(g); };
         g.state.board = puzzles::solvedBoard();
         asEntries(g.state.board);
         g.state.board.solutionValue = g.state.board.cellValue;

@@ -1,6 +1,7 @@
 // The value palette: its place and look, the hover rule, typed characters, notes and the
 // screen under it.
 #include "session/game.h"
+#include "session/modal.h"
 #include "play/events.h"
 #include "play/palette.h"
 #include "play/paletteloop.h"
@@ -121,7 +122,7 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
             EXPECT_EQ(g.ui.palette.paletteValue, t.value);
         }
         EXPECT_EQ(g.ui.palette.paletteCleared, !t.accepted);
-        EXPECT_EQ(g.ui.escapeConsumed, t.typed == kKeyEsc);
+        EXPECT_EQ(escapeTaken(g), t.typed == kKeyEsc);
         EXPECT_FALSE(g.ui.palette.paletteTracking);
         EXPECT_FALSE(g.ui.palette.backgroundSaved);
         EXPECT_EQ(g.ui.helpText, QStringLiteral("Bitte ein Feld anklicken! "));

@@ -3,6 +3,7 @@
 // copies of every shared box agree, every byte holds 0..9, every given stands in cellValue,
 // and play has not changed a given.
 #include "session/game.h"
+#include "session/modal.h"
 #include "app/screen.h"
 #include "play/editor.h"
 #include "play/playloop.h"
@@ -184,7 +185,7 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
         }
         w.platform.events.clear();
         givensAtStart = b.givenValue;
-        g.ui.escapeConsumed = false;
+        releaseEscape(g);
         g.state.clock.clockRunning = false;
     }
     w.platform.beforeEvent(); // the board after the last event
