@@ -11,7 +11,7 @@ namespace {
 void generateOnePuzzle(benchmark::State& state) {
     const int level = static_cast<int>(state.range(0));
     static std::array<std::uint32_t, 4> next{};
-    GeneratedPuzzle puzzle;
+    CollectionPuzzle puzzle;
     for (auto _ : state) {
         puzzle = generatePuzzle(level, 90001 + next[level]++ % 10);
         benchmark::DoNotOptimize(puzzle.clues);

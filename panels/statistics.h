@@ -20,8 +20,8 @@ void drawStatusMessage(Game& g);
 // For the commands: the digits counted and the board judged (an alert when the givens
 // break a rule)...
 void settleStatus(Game& g);
-// ... and, once that is drawn, a game just solved in time finished: its final time, the
-// hall of fame.
+// ... and, once that is drawn, a game just solved in time finished: its clock stops at the
+// final time (the result and the hall of fame follow from the event pipeline).
 bool solvedGameToFinish(const Game& g);
 void finishSolvedGame(Game& g);
 // settleStatus, the counts and the status drawn, finishSolvedGame.

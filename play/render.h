@@ -21,7 +21,8 @@ void drawBoard(Game& g);
 // candidates (the game is no longer timed).
 void settleBoard(Game& g);
 // A command's whole-board update: settleBoard, drawBoard, then the finish of a game just
-// solved in time (finishSolvedGame: the final time, the hall of fame).
+// solved in time (finishSolvedGame: the clock stops at the final time; the event pipeline
+// then counts the result, with the hall of fame for a best time).
 void showBoard(Game& g);
 // A given in black (0: the cell erased).
 void drawGivenValue(Game& g, int column, int row, int value);

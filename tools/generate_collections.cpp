@@ -24,7 +24,7 @@ int usage() {
     return 2;
 }
 
-void printPuzzle(int level, int record, const GeneratedPuzzle& p, double ms) {
+void printPuzzle(int level, int record, const CollectionPuzzle& p, double ms) {
     const SolverWork& w = p.work;
     // The technique ladder's grade beside the generator's own: hardest technique and steps.
     const Grade ladder = gradeBoard(puzzleBoard(p.clues));
@@ -36,7 +36,7 @@ void printPuzzle(int level, int record, const GeneratedPuzzle& p, double ms) {
 }
 
 // Generates one puzzle and checks it with the engine's own solver.
-bool makeChecked(int level, std::uint32_t seed, GeneratedPuzzle& puzzle, double& ms) {
+bool makeChecked(int level, std::uint32_t seed, CollectionPuzzle& puzzle, double& ms) {
     auto start = std::chrono::steady_clock::now();
     puzzle = generatePuzzle(level, seed);
     ms =
@@ -65,7 +65,7 @@ int writeCollections(const std::string& dir) {
     for (int level = 0; level < 4; ++level) {
         std::vector<std::uint8_t> file;
         for (int record = 0; record < kRecordCount; ++record) {
-            GeneratedPuzzle puzzle;
+            CollectionPuzzle puzzle;
             double ms = 0;
             if (!makeChecked(level, collectionSeed(level, record), puzzle, ms)) return 1;
             printPuzzle(level, record, puzzle, ms);
@@ -89,7 +89,7 @@ int timeLevels() {
     for (int level = 0; level < 4; ++level) {
         std::vector<double> times;
         for (std::uint32_t seed = 1; seed <= 10; ++seed) {
-            GeneratedPuzzle puzzle;
+            CollectionPuzzle puzzle;
             double ms = 0;
             makeChecked(level, 90000 + seed, puzzle, ms);
             printPuzzle(level, static_cast<int>(seed), puzzle, ms);

@@ -12,6 +12,7 @@
 #include "play/render.h"
 #include "support/scripted_platform.h"
 #include "tests/game/play_helpers.h"
+#include "tests/game/scaled_world.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -133,14 +134,10 @@ TEST(ViewScale, EveryCellLineStaysVisibleAtSmallScales) {
     TestWorld reference;
     drawLineProbeScene(reference.g());
     for (qreal s : {0.5, 0.6, 0.75, 0.8}) {
-        QImage image(qCeil(1052 * s), qCeil(787 * s), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        ScriptedPlatform platform;
-        Canvas canvas(&image);
-        canvas.setViewScale(s);
-        canvas.setRecording(true);
-        Game g(platform, canvas);
-        fillColourTable(g);
+        ScaledWorld world(s, true);
+        QImage& image = world.image;
+        Canvas& canvas = world.canvas;
+        Game& g = world.game;
         drawLineProbeScene(g);
         // Along every cell boundary, between the crossings, the line's colour in its device
         // pixels (a box line of 2 picture pixels may show in either of its columns).
@@ -175,14 +172,9 @@ TEST(ViewScale, ThePaletteLeavesNoTraceAtSmallScales) {
     // picture rows share a device pixel with their neighbour: its frame lines kept a device
     // pixel of their own that the put-back background did not cover.
     for (qreal s : {0.5, 0.6, 0.75, 0.8}) {
-        QImage image(qCeil(1052 * s), qCeil(787 * s), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        ScriptedPlatform platform;
-        Canvas canvas(&image);
-        canvas.setViewScale(s);
-        canvas.setRecording(true);
-        Game g(platform, canvas);
-        fillColourTable(g);
+        ScaledWorld world(s, true);
+        QImage& image = world.image;
+        Game& g = world.game;
         drawFirstScreen(g);
         drawBoard(g);
         g.ui.editorMode = true; // the choice below only stores its value
@@ -239,13 +231,9 @@ TEST(ViewScale, StartScreenAtScaledCoordinates) {
         {770, 690, Colour::White, "clock panel white box"},
     };
     for (qreal s : {0.7, 1.5}) {
-        QImage image(qCeil(1052 * s), qCeil(787 * s), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        ScriptedPlatform platform;
-        Canvas canvas(&image);
-        canvas.setViewScale(s);
-        Game g(platform, canvas);
-        fillColourTable(g);
+        ScaledWorld world(s);
+        const QImage& image = world.image;
+        Game& g = world.game;
         drawFirstScreen(g);
         for (const Probe& p : probes)
             EXPECT_EQ(image.pixelColor(qRound(p.x * s), qRound(p.y * s)),

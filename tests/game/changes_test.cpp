@@ -17,6 +17,7 @@
 #include "play_helpers.h"
 #include "support/scripted_platform.h"
 #include "support_pure/puzzles.h"
+#include "tests/game/scaled_world.h"
 
 #include <gtest/gtest.h>
 
@@ -160,15 +161,12 @@ TEST(Changes, EachCommandDrawsWhatItChanged) {
     } looks[] = {{"digits at scale 1", true, 1.0}, {"letters at scale 0.75", false, 0.75}};
     for (const auto& look : looks) {
         SCOPED_TRACE(look.name);
-        QImage image(qCeil(1052 * look.scale), qCeil(787 * look.scale), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        ScriptedPlatform platform;
+        ScaledWorld world(look.scale);
+        const QImage& image = world.image;
+        ScriptedPlatform& platform = world.platform;
         platform.onModal = [](QWidget*) {};
-        Canvas canvas(&image);
-        canvas.setViewScale(look.scale);
-        Game g(platform, canvas);
-        fillColourTable(g);
-        canvas.clear(Colour::WindowBackground);
+        Game& g = world.game;
+        g.canvas.clear(Colour::WindowBackground);
         captureBackgroundStrips(g);
         drawStartScreen(g);
         Random random(11);

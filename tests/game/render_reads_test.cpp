@@ -8,6 +8,7 @@
 #include "play/render.h"
 #include "support/scripted_platform.h"
 #include "support_pure/puzzles.h"
+#include "tests/game/scaled_world.h"
 
 #include <gtest/gtest.h>
 
@@ -131,15 +132,12 @@ TEST(DrawingReads, EveryDrawRoutineLeavesTheGameAsItFoundIt) {
     };
     for (const Scene& s : scenes) {
         SCOPED_TRACE(s.name);
-        QImage image(qCeil(1052 * s.scale), qCeil(787 * s.scale), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        ScriptedPlatform platform;
+        ScaledWorld world(s.scale);
+        QImage& image = world.image;
+        ScriptedPlatform& platform = world.platform;
         platform.onModal = [](QWidget*) {};
-        Canvas canvas(&image);
-        canvas.setViewScale(s.scale);
-        Game g(platform, canvas);
-        fillColourTable(g);
-        canvas.clear(Colour::WindowBackground);
+        Game& g = world.game;
+        g.canvas.clear(Colour::WindowBackground);
         captureBackgroundStrips(g);
         drawStartScreen(g);
         s.build(g);

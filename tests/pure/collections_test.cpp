@@ -177,7 +177,7 @@ TEST(Generator, PuzzlesAreReproducibleSymmetricAndInTheirBand) {
     } cases[] = {{0, 7}, {1, 8}, {2, 9}, {2, 10}};
     for (const Case& c : cases) {
         SCOPED_TRACE("level " + std::to_string(c.level) + " seed " + std::to_string(c.seed));
-        GeneratedPuzzle puzzle = generatePuzzle(c.level, c.seed);
+        CollectionPuzzle puzzle = generatePuzzle(c.level, c.seed);
         EXPECT_EQ(generatePuzzle(c.level, c.seed).clues, puzzle.clues);
         for (int f : fieldCells())
             if (puzzle.clues[f] != 0) {

@@ -641,12 +641,12 @@ std::uint32_t collectionSeed(int level, int record) {
     return static_cast<std::uint32_t>(1000 * (level + 1) + record + 1);
 }
 
-GeneratedPuzzle generatePuzzle(int level, std::uint32_t seed) {
+CollectionPuzzle generatePuzzle(int level, std::uint32_t seed) {
     const DifficultyLevel& band = kDifficultyLevels[level];
     Random random(seed);
-    GeneratedPuzzle best;
+    CollectionPuzzle best;
     for (int tries = 1;; ++tries) {
-        GeneratedPuzzle candidate;
+        CollectionPuzzle candidate;
         candidate.seed = seed;
         candidate.tries = tries;
         candidate.solution = makeSolution(random);
@@ -658,7 +658,7 @@ GeneratedPuzzle generatePuzzle(int level, std::uint32_t seed) {
         if (candidate.work.grade >= band.minGrade && candidate.work.grade < band.maxGrade)
             return candidate;
         // Out of the band: keep the nearest miss in case no candidate ever fits.
-        auto miss = [&band](const GeneratedPuzzle& p) {
+        auto miss = [&band](const CollectionPuzzle& p) {
             return std::max(band.minGrade - p.work.grade, p.work.grade - band.maxGrade);
         };
         if (tries == 1 || miss(candidate) < miss(best)) best = candidate;

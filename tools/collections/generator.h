@@ -136,7 +136,7 @@ struct DifficultyLevel {
 };
 extern const std::array<DifficultyLevel, 4> kDifficultyLevels;
 
-struct GeneratedPuzzle {
+struct CollectionPuzzle {
     FieldValues solution{};
     FieldValues clues{};
     SolverWork work;
@@ -145,6 +145,6 @@ struct GeneratedPuzzle {
 };
 // One puzzle of a level, reproducible from the seed: candidates are made from a Random
 // seeded with it until one grades inside the level's band (at most 100; then the nearest).
-GeneratedPuzzle generatePuzzle(int level, std::uint32_t seed);
+CollectionPuzzle generatePuzzle(int level, std::uint32_t seed);
 // The documented seed of record k (0..3) of level (0..3).
 std::uint32_t collectionSeed(int level, int record);
