@@ -18,6 +18,7 @@
 #include "play/pipeline.h"
 #include "play/keylist.h"
 #include "play/render.h"
+#include "play/sharedcommands.h"
 #include "play/solve.h"
 #include "play/undo.h"
 
@@ -39,12 +40,6 @@ void removeGiven(Game& g, int column, int row) {
     if (b.options.showCandidates) computeCandidates(g);
 }
 
-Outcome keyRestart(Game& g) {
-    restartPuzzle(g.state.board);
-    noteChange(g, Change::Board);
-    return Outcome::Stay;
-}
-
 // M does not stop the clock here: the editor is never timed.
 Outcome keyCandidates(Game& g) {
     setAllNotes(g.state.board, false);
@@ -59,11 +54,6 @@ Outcome keyShuffle(Game& g) {
     return Outcome::Stay;
 }
 
-Outcome keyHint(Game& g) {
-    showHint(g);
-    return Outcome::Stay;
-}
-
 Outcome keyA(Game& g) {
     if (!g.state.board.options.showDigits) return Outcome::Stay;
     g.state.clock.clockRunning = false;
@@ -74,16 +64,6 @@ Outcome keyEsc(Game& g) {
     return escapeTaken(g) ? Outcome::Stay : leaveEditor(g);
 }
 
-Outcome keyList(Game& g) {
-    showKeyList(g);
-    return Outcome::Stay;
-}
-
-Outcome keySolveFirst(Game& g) {
-    g.ui.solveMemory = kSolveFirstLetter;
-    return Outcome::Stay;
-}
-
 // The hidden pair runs the solver once; the editor has no entries of the player to undo.
 Outcome keySolveSecond(Game& g) {
     if (g.ui.solveMemory == kSolveFirstLetter) solveBoard(g);
@@ -91,33 +71,19 @@ Outcome keySolveSecond(Game& g) {
     return Outcome::Stay;
 }
 
-template <int Button> Outcome barAction(Game& g) {
-    runButtonAction(g, Button);
-    return Outcome::Stay;
-}
-
-// A left or right press on the board.
-void editorCellClick(Game& g, bool rightButton) {
-    int column = 0, row = 0;
-    if (mapPointerToCell(g, column, row)) editorCell(g, rightButton, column, row);
-}
-
-const KeyCommand kEditorKeys[] = {
+constexpr KeyCommand kEditorKeys[] = {
     {'L', QT_TRANSLATE_NOOP("PlayTexts", "Brett laden"), barAction<kLaden>},
-    {'S', QT_TRANSLATE_NOOP("PlayTexts", "Brett sichern"), barAction<kSichern>},
-    {'D', QT_TRANSLATE_NOOP("PlayTexts", "Brett drucken"), barAction<kDrucken>},
-    {'H', QT_TRANSLATE_NOOP("PlayTexts", "Hilfe"), barAction<kHilfe>},
-    {'N', QT_TRANSLATE_NOOP("PlayTexts", "Neustart"), keyRestart},
+    kSaveKey,
+    kPrintKey,
+    kHelpKey,
+    kRestartKey,
     {'M', QT_TRANSLATE_NOOP("PlayTexts", "Kandidaten zeigen ein/aus"), keyCandidates},
     {'X', QT_TRANSLATE_NOOP("PlayTexts", "Brett mischen"), keyShuffle},
-    {'T',
-     QT_TRANSLATE_NOOP("PlayTexts", "Tipp"),
-     keyHint,
-     {nullptr, QT_TRANSLATE_NOOP("PanelTexts", "Tipp")}},
+    kHintKey,
     {'A', QT_TRANSLATE_NOOP("PlayTexts", "Abbruch (nur in Ziffernanzeige)"), keyA},
     {kKeyEsc, QT_TRANSLATE_NOOP("PlayTexts", "Abbruch"), keyEsc},
-    {kKeyF1, QT_TRANSLATE_NOOP("PlayTexts", "Tastenkürzel"), keyList},
-    {kSolveFirstLetter, "", keySolveFirst},
+    kKeyListKey,
+    kSolveFirstKey,
     {kSolveSecondLetter, "", keySolveSecond},
 };
 
@@ -128,7 +94,7 @@ const CommandTable& editorCommands() {
         kEditorKeys,
         {barAction<kLaden>, barAction<kSichern>, barAction<kDrucken>, barAction<kNeustart>,
          barAction<kHilfe>, leaveEditor},
-        editorCellClick,
+        boardClick,
         editorCell,
         false,
         false,

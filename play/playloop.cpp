@@ -21,6 +21,7 @@
 #include "play/pause.h"
 #include "play/pipeline.h"
 #include "play/render.h"
+#include "play/sharedcommands.h"
 #include "play/solve.h"
 #include "play/undo.h"
 
@@ -72,27 +73,6 @@ Outcome keyCandidates(Game& g) {
     return Outcome::Stay;
 }
 
-Outcome keyRestart(Game& g) {
-    restartPuzzle(g.state.board);
-    noteChange(g, Change::Board);
-    return Outcome::Stay;
-}
-
-Outcome keyHint(Game& g) {
-    showHint(g);
-    return Outcome::Stay;
-}
-
-Outcome keyList(Game& g) {
-    showKeyList(g);
-    return Outcome::Stay;
-}
-
-Outcome keySolveFirst(Game& g) {
-    g.ui.solveMemory = kSolveFirstLetter;
-    return Outcome::Stay;
-}
-
 // The hidden solve combination's second letter: the solve command (which starts again from
 // the givens when the player's entries led into a dead end), untimed.
 Outcome keySolveSecond(Game& g) {
@@ -105,11 +85,6 @@ Outcome keySolveSecond(Game& g) {
     return Outcome::Stay;
 }
 
-template <int Button, bool WithClock = false> Outcome barAction(Game& g) {
-    runButtonAction(g, Button, WithClock);
-    return Outcome::Stay;
-}
-
 Outcome buttonAbbruch(Game& g) {
     drawBarButton(g, kAbbruch, 1);
     g.platform.sleepMs(200);
@@ -118,30 +93,21 @@ Outcome buttonAbbruch(Game& g) {
     return Outcome::Leave;
 }
 
-// A left or right press on the board.
-void playCellClick(Game& g, bool rightButton) {
-    int column = 0, row = 0;
-    if (mapPointerToCell(g, column, row)) playCell(g, rightButton, column, row);
-}
-
-const KeyCommand kPlayKeys[] = {
+constexpr KeyCommand kPlayKeys[] = {
     {'L', QT_TRANSLATE_NOOP("PlayTexts", "Brett laden"), barAction<kLaden, true>},
-    {'S', QT_TRANSLATE_NOOP("PlayTexts", "Brett sichern"), barAction<kSichern>},
-    {'D', QT_TRANSLATE_NOOP("PlayTexts", "Brett drucken"), barAction<kDrucken>},
-    {'H', QT_TRANSLATE_NOOP("PlayTexts", "Hilfe"), barAction<kHilfe>},
+    kSaveKey,
+    kPrintKey,
+    kHelpKey,
     {'A', QT_TRANSLATE_NOOP("PlayTexts", "Abbruch (nur in Ziffernanzeige)"), keyA},
     {kKeyEsc, QT_TRANSLATE_NOOP("PlayTexts", "Abbruch"), keyEsc},
     {'F', QT_TRANSLATE_NOOP("PlayTexts", "Alle Kandidaten setzen"), keyAllNotes},
     {'C', QT_TRANSLATE_NOOP("PlayTexts", "Alle Kandidaten löschen"), keyNoNotes},
     {'M', QT_TRANSLATE_NOOP("PlayTexts", "Kandidaten zeigen ein/aus (Spiel ohne Zeit)"),
      keyCandidates},
-    {'N', QT_TRANSLATE_NOOP("PlayTexts", "Neustart"), keyRestart},
-    {'T',
-     QT_TRANSLATE_NOOP("PlayTexts", "Tipp"),
-     keyHint,
-     {nullptr, QT_TRANSLATE_NOOP("PanelTexts", "Tipp")}},
-    {kKeyF1, QT_TRANSLATE_NOOP("PlayTexts", "Tastenkürzel"), keyList},
-    {kSolveFirstLetter, "", keySolveFirst},
+    kRestartKey,
+    kHintKey,
+    kKeyListKey,
+    kSolveFirstKey,
     {kSolveSecondLetter, "", keySolveSecond},
 };
 
@@ -152,7 +118,7 @@ const CommandTable& playCommands() {
         kPlayKeys,
         {barAction<kLaden>, barAction<kSichern>, barAction<kDrucken>, barAction<kNeustart>,
          barAction<kHilfe>, buttonAbbruch},
-        playCellClick,
+        boardClick,
         playCell,
         true,
         true,
