@@ -45,6 +45,9 @@ void applyColourScheme(Game& g) {
 }
 
 void chooseColourScheme(Game& g, ColourScheme scheme) {
+    // Leaving Dunkel gives the program the desktop's palette back first, so that the
+    // desktop's own colours, not the dark ones, decide what "System" shows.
+    if (scheme != ColourScheme::Dark) g.platform.setWidgetColours(g.canvas.colourTable, false);
     g.ui.colourScheme = scheme;
     applyColourScheme(g);
 }

@@ -29,6 +29,10 @@ QtPlatform::QtPlatform() {
     clock_.start();
 }
 
+QtPlatform::~QtPlatform() {
+    if (ownPalette_) QApplication::setPalette(desktopPalette_);
+}
+
 bool QtPlatform::windowGone() const {
     return window_.isNull() || !window_->isVisible();
 }
@@ -342,12 +346,21 @@ void QtPlatform::setWidgetColours(const ColourTable& table, bool ownPalette) {
         palette.setColor(QPalette::WindowText, table[colourIndex(Colour::Black)]);
         uhr_->setPalette(palette);
     }
+    // The program's palette too, so that the drop-down menus, the dialogs, the message boxes
+    // and the manual, which are windows of their own, turn dark with the window.
+    if (ownPalette) {
+        if (!ownPalette_) desktopPalette_ = QApplication::palette();
+        QApplication::setPalette(paletteOf(table));
+    } else if (ownPalette_) {
+        QApplication::setPalette(desktopPalette_); // the desktop's again
+    }
+    const bool hadOwnPalette = ownPalette_;
+    ownPalette_ = ownPalette;
     if (window_.isNull()) return;
     if (ownPalette)
         window_->setPalette(paletteOf(table));
-    else if (ownPalette_)
-        window_->setPalette(QPalette()); // the desktop's again
-    ownPalette_ = ownPalette;
+    else if (hadOwnPalette)
+        window_->setPalette(QPalette());
     // The letterbox around the picture is painted in the window background.
     window_->update();
     for (QWidget* child : window_->findChildren<QWidget*>()) child->update();

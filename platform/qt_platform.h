@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPointer>
 
 #include <atomic>
@@ -21,6 +22,7 @@ class QLabel;
 class QtPlatform : public Platform {
   public:
     QtPlatform();
+    ~QtPlatform() override; // gives the program the desktop's palette back
 
     // Wiring done once by start-up.
     void setMainWindow(QWidget* window) { window_ = window; }
@@ -89,4 +91,5 @@ class QtPlatform : public Platform {
     QElapsedTimer clock_;
     qreal viewScale_ = 1.0;
     bool ownPalette_ = false; // the window's widgets carry a palette of the screen's colours
+    QPalette desktopPalette_; // the program's palette before it took the screen's colours
 };

@@ -243,7 +243,15 @@ TEST(Colours, FollowTheDesktopOnTheRealWindowAndRememberedAcrossStarts) {
     EXPECT_EQ(window.palette().color(QPalette::Window).rgb(),
               kDarkColours[colourIndex(Colour::WindowBackground)]);
     EXPECT_EQ(canvas.colourTable, colourTableOf(kDarkColours));
+    // The menus, dialogs and message boxes are windows of their own: the program's palette.
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window).rgb(),
+              kDarkColours[colourIndex(Colour::WindowBackground)]);
+    window.runMenuCommand(menuNumber(MenuId::SystemColours));
+    EXPECT_EQ(canvas.colourTable, colourTableOf(kClassicColours))
+        << "System after Dunkel follows the light desktop, not the dark palette";
+    window.runMenuCommand(menuNumber(MenuId::DarkColours));
     window.runMenuCommand(menuNumber(MenuId::ClassicColours));
+    EXPECT_EQ(QApplication::palette(), desktop);
     EXPECT_EQ(window.palette().color(QPalette::Window), desktop.color(QPalette::Window));
     EXPECT_EQ(uhr->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(window.backBuffer(), classic);
