@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -20,6 +21,9 @@ namespace {
 constexpr qint64 kReadLimit = 64 * 1024;
 // Writes while playing are at least this far apart, in seconds.
 constexpr double kWriteInterval = 1.0;
+// While the clock runs, the time played is written this often too, in seconds, so that a
+// program killed while the player thinks loses at most this much of it.
+constexpr double kClockWriteInterval = 10.0;
 // One game at a time keeps the folder's game in progress: it holds this lock for its run.
 const QString kLockName = QStringLiteral("spielstand.qnt.lock");
 
@@ -54,7 +58,7 @@ bool writeGame(Game& g, bool reportFailure) {
     const WriteResult written = g.platform.writeFile(
         gameInProgressFileName(),
         QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
-    state.lastWrite = g.platform.now();
+    state.lastWrite = state.timeWrittenAt = g.platform.now();
     if (written.ok) {
         state.lastImage = boardImage(g);
         state.failureShown = false;
@@ -98,6 +102,26 @@ void scheduleWrite(Game& g, double seconds) {
     });
 }
 
+// The next write of the time played, kClockWriteInterval after the last write (one call
+// at a time); it ends when the clock stops.
+void scheduleClockWrite(Game& g) {
+    GameInProgressState& state = g.state.gameInProgress;
+    if (state.clockWriteScheduled) return;
+    state.clockWriteScheduled = true;
+    const std::weak_ptr<int> alive = state.alive;
+    const double wait = std::max(1.0, state.timeWrittenAt + kClockWriteInterval - g.platform.now());
+    g.platform.callLater(static_cast<int>(std::ceil(wait * 1000.0)), [&g, alive] {
+        if (alive.expired()) return;
+        g.state.gameInProgress.clockWriteScheduled = false;
+        noteGameChanged(g);
+    });
+}
+
+// The clock runs (not paused): the time played goes on changing the file.
+bool clockCounting(const Game& g) {
+    return g.state.clock.clockRunning && !g.state.clock.paused;
+}
+
 } // namespace
 
 QString gameInProgressFileName() {
@@ -139,6 +163,7 @@ void releaseGameInProgress(Game& g) {
     // the file again from under the game that takes it next.
     state.alive = std::make_shared<int>(0);
     state.writeScheduled = false;
+    state.clockWriteScheduled = false;
 }
 
 void noteGameChanged(Game& g) {
@@ -152,13 +177,18 @@ void noteGameChanged(Game& g) {
     const double wait = state.lastWrite + kWriteInterval - g.platform.now();
     // A write waiting for its second will look at the board then.
     if (wait > 0 && state.writeScheduled) return;
-    if (boardImage(g) == state.lastImage) return;
-    if (wait > 0) {
-        // Not twice within a second, but never more than a second late either.
-        scheduleWrite(g, wait);
-        return;
+    // The time played is due again, whether the board changed or not.
+    const bool timeDue =
+        clockCounting(g) && g.platform.now() - state.timeWrittenAt >= kClockWriteInterval - 0.05;
+    if (timeDue || boardImage(g) != state.lastImage) {
+        if (wait > 0) {
+            // Not twice within a second, but never more than a second late either.
+            scheduleWrite(g, wait);
+            return;
+        }
+        if (claimGameInProgress(g)) writeGame(g, false);
     }
-    if (claimGameInProgress(g)) writeGame(g, false);
+    if (clockCounting(g)) scheduleClockWrite(g);
 }
 
 void keepGameInProgress(Game& g) {
@@ -253,5 +283,7 @@ bool offerResume(Game& g) {
     g.state.clock.clockRunning = game.timed;
     // The file holds this very game: the next write waits for the first change.
     g.state.gameInProgress.lastImage = boardImage(g);
+    // The file holds the time played as of now.
+    g.state.gameInProgress.timeWrittenAt = g.platform.now();
     return true;
 }

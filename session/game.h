@@ -53,6 +53,7 @@ struct ClockState {
 // lock that makes it this game's, and whether this game must leave it alone.
 struct GameInProgressState {
     double lastWrite = -1e9;             // platform time of the last write
+    double timeWrittenAt = -1e9;         // platform time up to which the file holds the time played
     std::vector<std::uint8_t> lastImage; // the board part of the file written last; empty: none
     bool failureShown = false;           // a failed write was reported and none succeeded since
     bool claimed = false;                // the folder's lock was tried
@@ -61,7 +62,8 @@ struct GameInProgressState {
     // the file is one the game promised to keep as it is (damaged and not moved aside,
     // or left for the next start when the resume question was dismissed).
     bool handsOff = false;
-    bool writeScheduled = false;                           // a write waits for its second
+    bool writeScheduled = false;      // a write waits for its second
+    bool clockWriteScheduled = false; // a write of the time played waits (the clock runs)
     std::shared_ptr<int> alive = std::make_shared<int>(0); // ends with the game: later calls
 };
 

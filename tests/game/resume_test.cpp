@@ -259,6 +259,29 @@ TEST(Resume, WrittenWithinASecondOfAChangeAndOfTheTimingStopping) {
     EXPECT_EQ(fileGame(p).board.cellValue(4, 9, 9), 7);
 }
 
+TEST(Resume, TheTimePlayedIsWrittenWhileThePlayerThinks) {
+    TestWorld w;
+    Game& g = w.g();
+    ScriptedPlatform& p = w.platform;
+    startGame(g, true, 10);
+    noteGameChanged(g);
+    EXPECT_NEAR(fileGame(p).timePlayed, 10, 0.01);
+    p.time += 25; // no event: a program killed now has lost at most ten seconds
+    p.runDueCalls();
+    EXPECT_GE(fileGame(p).timePlayed, 25);
+    EXPECT_EQ(fileGame(p).board.cellValue(2, 5, 5), 3) << "the board as it was";
+    // A stopped clock writes the time no more.
+    g.state.clock.clockRunning = false;
+    noteGameChanged(g);
+    p.time += 1.1;
+    p.runDueCalls();
+    const QByteArray stopped = readRaw(p, kFile);
+    EXPECT_FALSE(fileGame(p).timed);
+    p.time += 60;
+    p.runDueCalls();
+    EXPECT_EQ(readRaw(p, kFile), stopped);
+}
+
 // One game in progress per folder: a second game started beside a running one is told so
 // and plays without the file; it neither offers, replaces nor removes the first one's.
 TEST(Resume, ASecondGameInTheSameFolderLeavesTheFirstOnesFileAlone) {
