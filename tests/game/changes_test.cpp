@@ -166,9 +166,7 @@ TEST(Changes, EachCommandDrawsWhatItChanged) {
         ScriptedPlatform& platform = world.platform;
         platform.onModal = [](QWidget*) {};
         Game& g = world.game;
-        g.canvas.clear(Colour::WindowBackground);
-        captureBackgroundStrips(g);
-        drawStartScreen(g);
+        world.drawStart();
         Random random(11);
         Board& b = g.state.board;
         b = puzzles::thinOut(puzzles::shuffledSolvedBoard(random), random, true, 120);

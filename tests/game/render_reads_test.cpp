@@ -137,9 +137,7 @@ TEST(DrawingReads, EveryDrawRoutineLeavesTheGameAsItFoundIt) {
         ScriptedPlatform& platform = world.platform;
         platform.onModal = [](QWidget*) {};
         Game& g = world.game;
-        g.canvas.clear(Colour::WindowBackground);
-        captureBackgroundStrips(g);
-        drawStartScreen(g);
+        world.drawStart();
         s.build(g);
         // The commands' own update of what the board shows: counts, verdict, candidates.
         updateDigitCounts(g);

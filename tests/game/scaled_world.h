@@ -19,6 +19,14 @@ struct ScaledWorld {
         fillColourTable(game);
     }
 
+    // The window as the program starts: the plain background, the strips of it kept for
+    // erasing, the start screen.
+    void drawStart() {
+        canvas.clear(Colour::WindowBackground);
+        captureBackgroundStrips(game);
+        drawStartScreen(game);
+    }
+
     QImage image;
     ScriptedPlatform platform;
     Canvas canvas{&image};
