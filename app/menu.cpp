@@ -450,7 +450,7 @@ void runCommand(Game& g, MenuId id) {
 } // namespace
 
 void Win_0_MenuEvent(Game& g, int id) {
-    releaseEscape(g);
+    clearEscapeConsumed(g);
     g.ui.palette.paletteKeyRelease = 0;
     g.platform.setMenuEnabled(false);
     const auto command = static_cast<MenuId>(id);

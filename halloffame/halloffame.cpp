@@ -185,5 +185,5 @@ void showHallOfFame(Game& g) {
     };
     runGameDialog(g, form.get(), QPoint(200, 184));
     // The release of an Esc key that closed the window must not also end a running game.
-    takeEscape(g);
+    consumeEscape(g);
 }

@@ -210,5 +210,5 @@ void noteGameResult(Game& g) {
 void showStatistics(Game& g) {
     const auto form = std::make_unique<StatistikForm>(g, today(g));
     runGameDialog(g, form.get(), QPoint(120, 120));
-    takeEscape(g); // the Esc that closed the window does not end a running game
+    consumeEscape(g); // the Esc that closed the window does not end a running game
 }

@@ -61,7 +61,7 @@ Outcome keyA(Game& g) {
 }
 
 Outcome keyEsc(Game& g) {
-    return escapeTaken(g) ? Outcome::Stay : leaveEditor(g);
+    return escapeConsumed(g) ? Outcome::Stay : leaveEditor(g);
 }
 
 // The hidden pair runs the solver once; the editor has no entries of the player to undo.

@@ -30,17 +30,17 @@ Event takeEvent(Game& g) {
     case Event::Kind::Char:
         // An Esc pressed in a game loop is a key of its own: its release may end the game,
         // whatever an earlier Esc that closed a dialog or the palette left behind.
-        if (e.code == kKeyEsc && !g.ui.palette.paletteTracking) releaseEscape(g);
+        if (e.code == kKeyEsc && !g.ui.palette.paletteTracking) clearEscapeConsumed(g);
         break;
     case Event::Kind::KeyRelease:
         // The release of a key the palette took as its value ends that entry, nothing more.
         if (g.ui.palette.paletteKeyRelease != 0 && e.code == g.ui.palette.paletteKeyRelease) {
             g.ui.palette.paletteKeyRelease = 0;
             e.kind = Event::Kind::None;
-        } else if (e.code == kKeyEsc && escapeTaken(g) && !g.ui.palette.paletteTracking) {
+        } else if (e.code == kKeyEsc && escapeConsumed(g) && !g.ui.palette.paletteTracking) {
             // The release of the Esc that closed a dialog (the quit question, the hall of
             // fame): it ends nothing, and it is the only one swallowed.
-            releaseEscape(g);
+            clearEscapeConsumed(g);
             e.kind = Event::Kind::None;
         }
         break;
@@ -73,7 +73,7 @@ void quitGame(Game& g) {
 
 void Win_0_Close(Game& g) {
     quitGame(g);
-    takeEscape(g);
+    consumeEscape(g);
 }
 
 bool mapPointerToCell(Game& g, int& column, int& row) {

@@ -40,7 +40,7 @@ void runValuePalette(Game& g, int column, int row) {
 
     for (bool open = true; open;) {
         g.ui.palette.paletteCleared = false;
-        releaseEscape(g);
+        clearEscapeConsumed(g);
         const Event e = takeEvent(g);
         b.activeGrid = grid;
         switch (e.kind) {
@@ -63,7 +63,7 @@ void runValuePalette(Game& g, int column, int row) {
             if (code == kKeyEsc) {
                 code = '0';
                 g.ui.palette.paletteCleared = false;
-                takeEscape(g);
+                consumeEscape(g);
             } else if (!b.options.showDigits) {
                 code -= 48; // "a".."i" become "1".."9"
             }

@@ -49,7 +49,7 @@ Outcome keyA(Game& g) {
 
 Outcome keyEsc(Game& g) {
     // An Esc that closed the palette or answered a dialog does not end the game as well.
-    return escapeTaken(g) ? Outcome::Stay : leaveByKey(g);
+    return escapeConsumed(g) ? Outcome::Stay : leaveByKey(g);
 }
 
 Outcome keyAllNotes(Game& g) {

@@ -7,8 +7,8 @@
 namespace {
 
 struct ModalState {
-    bool dialogEnded = false;
-    bool escapeTaken = false;
+    bool dialogDone = false;
+    bool escapeConsumed = false;
 };
 
 ModalState& modalState(const Game& g) {
@@ -18,26 +18,26 @@ ModalState& modalState(const Game& g) {
 } // namespace
 
 void runGameDialog(Game& g, QWidget* form, QPoint offset) {
-    modalState(g).dialogEnded = false;
-    g.platform.runModal(form, offset, [&g] { return modalState(g).dialogEnded; });
+    modalState(g).dialogDone = false;
+    g.platform.runModal(form, offset, [&g] { return modalState(g).dialogDone; });
 }
 
 void endGameDialog(Game& g) {
-    modalState(g).dialogEnded = true;
+    modalState(g).dialogDone = true;
 }
 
-bool gameDialogEnded(const Game& g) {
-    return modalState(g).dialogEnded;
+bool dialogDone(const Game& g) {
+    return modalState(g).dialogDone;
 }
 
-void takeEscape(Game& g) {
-    modalState(g).escapeTaken = true;
+void consumeEscape(Game& g) {
+    modalState(g).escapeConsumed = true;
 }
 
-void releaseEscape(Game& g) {
-    modalState(g).escapeTaken = false;
+void clearEscapeConsumed(Game& g) {
+    modalState(g).escapeConsumed = false;
 }
 
-bool escapeTaken(const Game& g) {
-    return modalState(g).escapeTaken;
+bool escapeConsumed(const Game& g) {
+    return modalState(g).escapeConsumed;
 }

@@ -199,7 +199,7 @@ TEST(MenuCommand, HeadAndTail) {
     Game& g = w.g();
     drawFirstScreen(w);
     w.canvas.fillRect(20, 728, 700, 750, colour(3)); // a button bar to erase
-    takeEscape(g);
+    consumeEscape(g);
     g.state.clock.clockRunning = true;
     g.ui.helpText = QStringLiteral("Bitte ein Feld anklicken!");
     const BoardArray before = g.state.board.cellValue;
@@ -207,7 +207,7 @@ TEST(MenuCommand, HeadAndTail) {
     Win_0_MenuEvent(g, 33);
 
     EXPECT_EQ(w.platform.menuEnabledLog, (std::vector<bool>{false, true}));
-    EXPECT_FALSE(escapeTaken(g));
+    EXPECT_FALSE(escapeConsumed(g));
     EXPECT_FALSE(g.state.clock.clockRunning);
     EXPECT_EQ(g.state.difficulty, Difficulty::Extrem);
     EXPECT_EQ(g.state.board.cellValue, before) << "a difficulty leaves the board alone";
@@ -373,13 +373,13 @@ TEST(QuitGame, Answers) {
         TestWorld w;
         w.platform.answers = {2};
         Win_0_Close(w.g());
-        EXPECT_TRUE(escapeTaken(w.g()));
+        EXPECT_TRUE(escapeConsumed(w.g()));
     }
     {
         TestWorld w;
         w.platform.answers = {1};
         EXPECT_THROW(Win_0_Close(w.g()), QuitRequested);
-        EXPECT_FALSE(escapeTaken(w.g()));
+        EXPECT_FALSE(escapeConsumed(w.g()));
     }
 }
 

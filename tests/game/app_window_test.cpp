@@ -247,7 +247,7 @@ TEST(MainWindow, CloseBoxAnsweredNeinKeepsTheWindowJaEndsIt) {
     answer(QStringLiteral("&NEIN"));
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(escapeTaken(game));
+    EXPECT_TRUE(escapeConsumed(game));
 
     answer(QStringLiteral("&JA"));
     EXPECT_TRUE(window.close());

@@ -83,7 +83,7 @@ TEST_F(SlotDialogTest, EveryWayOfClosingTheLoadDialog) {
         g.state.boardFileName = kBrett;
         p.onModal = c.act;
         loadBoard(g);
-        EXPECT_TRUE(gameDialogEnded(g));
+        EXPECT_TRUE(dialogDone(g));
         EXPECT_EQ(loadedSlot(), c.loaded);
         EXPECT_EQ(g.state.boardSlot, c.loaded < 0 ? 1 : c.loaded);
     }
@@ -145,7 +145,7 @@ TEST_F(SlotDialogTest, AFailedSaveFromTheDialogIsReported) {
     p.failWrites = true;
     p.onModal = [](QWidget* f) { opt(f, 2)->click(); };
     saveBoard(g);
-    EXPECT_TRUE(gameDialogEnded(g));
+    EXPECT_TRUE(dialogDone(g));
     ASSERT_EQ(p.messages.size(), 1u);
     EXPECT_TRUE(p.messages[0].text.contains(QStringLiteral("brett.qnt")));
 }

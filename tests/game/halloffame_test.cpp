@@ -158,7 +158,7 @@ TEST(HallOfFame, FirstEntryIntoEmptyListsReachesListFileAndWindow) {
     EXPECT_EQ(w.shown[0].tab, 2);
     EXPECT_EQ(w.shown[0].rows[2], (Rows{{" 1.", "Anna", "09.12.2026", "00:12:34.5"}}));
     for (int d : {0, 1, 3}) EXPECT_TRUE(w.shown[0].rows[d].empty());
-    EXPECT_TRUE(escapeTaken(w.g));
+    EXPECT_TRUE(escapeConsumed(w.g));
 
     // The next entry offers the name confirmed last and lands on rank 1 above Anna.
     w.typedName = "Bert";
@@ -202,7 +202,7 @@ TEST(HallOfFame, WindowCarriesTheSystemsControls) {
     ASSERT_EQ(w.shown[0].rows[0].size(), 10u);
     EXPECT_EQ(w.shown[0].rows[0][0][0], " 1.");
     EXPECT_EQ(w.shown[0].rows[0][9], (QStringList{"10.", "P010", "01.01.2026", "00:10:00.0"}));
-    EXPECT_TRUE(escapeTaken(w.g));
+    EXPECT_TRUE(escapeConsumed(w.g));
 }
 
 TEST(HallOfFame, AnEqualTimeGoesBelowAllEqualOlderOnes) {
@@ -301,7 +301,7 @@ TEST(HallOfFame, EmptyingTheSchwerTabWritesEmptyTriplesAndReopens) {
                 EXPECT_EQ(lines[i], before[i]) << "line " << i + 1;
         }
     }
-    EXPECT_TRUE(escapeTaken(w.g));
+    EXPECT_TRUE(escapeConsumed(w.g));
 }
 
 TEST(HallOfFame, UmlautsSurviveAndForeignLettersBecomeQuestionMarks) {

@@ -25,7 +25,7 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
             ASSERT_NE(link, nullptr);
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
             emit link->linkActivated(QString::fromLatin1(kProjectWebAddress));
-            openAfterLinks = !gameDialogEnded(w.g());
+            openAfterLinks = !dialogDone(w.g());
             if (QByteArray(c.how) == "button") {
                 inf->findChild<QPushButton*>(QStringLiteral("cmd15"))->click();
             } else if (QByteArray(c.how) == "esc") {
@@ -42,7 +42,7 @@ TEST(AboutWindow, LinkOpensTheWebSiteAndLeavesTheWindowOpenUntilClosed) {
         EXPECT_EQ(w.platform.modalForms[0], QStringLiteral("Inf"));
         EXPECT_EQ(w.platform.modalOffsets[0], QPoint(206, 188));
         EXPECT_TRUE(openAfterLinks);
-        EXPECT_TRUE(gameDialogEnded(w.g()));
+        EXPECT_TRUE(dialogDone(w.g()));
         EXPECT_EQ(w.platform.openedUrls,
                   std::vector<QString>(2, QString::fromLatin1(kProjectWebAddress)));
         const QString all = QStringList(texts.begin(), texts.end()).join(QLatin1Char('\n'));

@@ -122,7 +122,7 @@ TEST(PaletteTyping, CharactersByDisplayMode) {
             EXPECT_EQ(g.ui.palette.paletteValue, t.value);
         }
         EXPECT_EQ(g.ui.palette.paletteCleared, !t.accepted);
-        EXPECT_EQ(escapeTaken(g), t.typed == kKeyEsc);
+        EXPECT_EQ(escapeConsumed(g), t.typed == kKeyEsc);
         EXPECT_FALSE(g.ui.palette.paletteTracking);
         EXPECT_FALSE(g.ui.palette.backgroundSaved);
         EXPECT_EQ(g.ui.helpText, QStringLiteral("Bitte ein Feld anklicken! "));

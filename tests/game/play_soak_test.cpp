@@ -185,7 +185,7 @@ TEST(GameSoak, RandomPlayAndEditingKeepTheBoardWhole) {
         }
         w.platform.events.clear();
         givensAtStart = b.givenValue;
-        releaseEscape(g);
+        clearEscapeConsumed(g);
         g.state.clock.clockRunning = false;
     }
     w.platform.beforeEvent(); // the board after the last event
