@@ -3,7 +3,11 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPushButton>
+
+#include <algorithm>
 
 void setUpForm(QDialog& form, const QString& objectName, const QString& title, QWidget* parent) {
     form.setObjectName(objectName);
@@ -29,5 +33,13 @@ OkCancelButtons addOkCancelRow(QDialog& form, QBoxLayout& layout, const QString&
 }
 
 void fixFormSize(QDialog& form, int minWidth) {
-    form.setFixedSize(form.sizeHint().expandedTo(QSize(minWidth, 0)));
+    // Wide enough for its caption beside the frame's icon and buttons, which window managers
+    // draw in about this much more (openbox cut "Welches Brett laden?" short at 200 pixels).
+    // The caption measured in bold, as frames commonly draw it.
+    constexpr int kTitleBarExtra = 120;
+    QFont bold = form.font();
+    bold.setBold(true);
+    const int titleWidth =
+        QFontMetrics(bold).horizontalAdvance(form.windowTitle()) + kTitleBarExtra;
+    form.setFixedSize(form.sizeHint().expandedTo(QSize(std::max(minWidth, titleWidth), 0)));
 }

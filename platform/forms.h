@@ -27,5 +27,6 @@ OkCancelButtons addOkCancelRow(QDialog& form, QBoxLayout& layout, const QString&
                                const QString& cancelCaption, const std::function<void()>& onOk,
                                const std::function<void()>& onCancel);
 
-// Fixes the form at the size its contents ask for, at least minWidth pixels wide.
+// Fixes the form at the size its contents ask for, at least minWidth pixels wide and wide
+// enough for its caption in the window's frame.
 void fixFormSize(QDialog& form, int minWidth);
