@@ -1,5 +1,8 @@
 // The English manual beside the German one: the same pages, sections, items, links and
-// keyword targets, so a topic added to the German manual without its English text fails.
+// keyword targets, so a topic added to the German manual without its English text fails;
+// and the menu page of each explains every item of its menu bar.
+#include "app/language.h"
+#include "app/menu.h"
 #include "help/helpbook.h"
 
 #include <QFile>
@@ -69,4 +72,34 @@ TEST(HelpManualEnglish, HasEveryPageSectionItemAndKeywordTargetOfTheGermanManual
     for (const auto& [word, target] : englishHlp->keywords)
         englishTargets.insert(target.toStdString());
     EXPECT_EQ(englishTargets, germanTargets);
+}
+
+// The menu page explains every item of the menu bar, as the menu names it, in each language:
+// a command added to the menu without its entry in the manual fails here.
+TEST(HelpManual, TheMenuPageExplainsEveryMenuItemInBothLanguages) {
+    for (const auto& [language, file] : {std::pair{Language::Deutsch, "Quintor.chm"},
+                                         std::pair{Language::English, "Quintor_en.chm"}}) {
+        SCOPED_TRACE(file);
+        const std::optional<HelpBook> manual = readManual(file);
+        ASSERT_TRUE(manual);
+        const QString* page = manual->page(QStringLiteral("Übersicht.htm"));
+        ASSERT_NE(page, nullptr);
+        ASSERT_TRUE(installLanguage(language));
+        const std::vector<QString> table =
+            language == Language::Deutsch ? menuItemTable() : translatedMenuItemTable();
+        for (QString entry : table) {
+            // Items ("number:text") and nested drop-downs (">text"); titles and lines aside.
+            const qsizetype colon = entry.indexOf(QLatin1Char(':'));
+            if (entry.startsWith(QLatin1Char('>')))
+                entry.remove(0, 1);
+            else if (colon > 0 && entry.left(colon).toInt() > 0)
+                entry.remove(0, colon + 1);
+            else
+                continue;
+            entry.remove(QLatin1Char('&'));
+            EXPECT_TRUE(page->contains(QStringLiteral("<b>") + entry + QStringLiteral("</b>")))
+                << "the manual's menu page does not explain \"" << entry.toStdString() << "\"";
+        }
+    }
+    ASSERT_TRUE(installLanguage(Language::Deutsch));
 }
