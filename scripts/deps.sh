@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tr
           appstream desktop-file-utils
           libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb openbox x11-utils
           xdotool imagemagick poppler-utils dpkg-dev lintian at-spi2-core python3-pyatspi dbus-x11
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev lld)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
