@@ -47,11 +47,19 @@ void drawStatisticsPanel(Game& g) {
     drawStatusPanel(g);
 }
 
+namespace {
+
+// The board judged; the alert when no entry differs from the solution, yet a digit repeats:
+// the givens break the rule.
+void judgeWithAlert(Game& g) {
+    if (judgeBoard(g.state.board)) g.platform.beep();
+}
+
+} // namespace
+
 void settleStatus(Game& g) {
-    Board& b = g.state.board;
-    countDigits(b);
-    // No entry differs from the solution, yet a digit repeats: the givens break the rule.
-    if (judgeBoard(b)) g.platform.beep();
+    countDigits(g.state.board);
+    judgeWithAlert(g);
 }
 
 bool solvedGameToFinish(const Game& g) {
@@ -107,8 +115,7 @@ QString statusText(Verdict verdict) {
 }
 
 void updateStatusMessage(Game& g) {
-    // No entry differs from the solution, yet a digit repeats: the givens break the rule.
-    if (judgeBoard(g.state.board)) g.platform.beep();
+    judgeWithAlert(g);
     drawStatusMessage(g);
     finishSolvedGame(g);
 }

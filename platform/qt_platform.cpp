@@ -357,6 +357,8 @@ void QtPlatform::setWidgetColours(const ColourTable& table, bool ownPalette) {
     const bool hadOwnPalette = ownPalette_;
     ownPalette_ = ownPalette;
     if (window_.isNull()) return;
+    // The window's own at once too: the program's palette reaches it only with the events
+    // that follow.
     if (ownPalette)
         window_->setPalette(paletteOf(table));
     else if (hadOwnPalette)

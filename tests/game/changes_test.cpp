@@ -66,6 +66,14 @@ TEST(Changes, EachCommandDrawsWhatItChanged) {
             drain(g, p, table);
         };
     };
+    // A key at the first empty cell of grid 0, the cursor shown there.
+    const auto atEmptyCell = [](const CommandTable& table, int code, int modifiers = 0) {
+        return [&table, code, modifiers](Game& g, ScriptedPlatform& p) {
+            cursorOnEmptyCell(g, p);
+            p.key(code, modifiers);
+            drain(g, p, table);
+        };
+    };
     const auto otherDisplay = [](Game& g, ScriptedPlatform&) {
         Win_0_MenuEvent(
             g, menuNumber(g.state.board.options.showDigits ? MenuId::Letters : MenuId::Digits));
@@ -73,24 +81,14 @@ TEST(Changes, EachCommandDrawsWhatItChanged) {
     const Step steps[] = {
         {"F: every note set", keys(play, {'F'})},
         {"C: every note cleared", keys(play, {'C'})},
-        {"a digit at the cursor",
-         [&](Game& g, ScriptedPlatform& p) {
-             cursorOnEmptyCell(g, p);
-             p.key('3');
-             drain(g, p, play);
-         }},
+        {"a digit at the cursor", atEmptyCell(play, '3')},
         {"a wrong digit at the next empty cell",
          [&](Game& g, ScriptedPlatform& p) {
              const auto [c, r] = cursorOnEmptyCell(g, p);
              p.key('0' + g.state.board.solutionValue(0, c, r) % 9 + 1);
              drain(g, p, play);
          }},
-        {"a note at the cursor (Ctrl+digit)",
-         [&](Game& g, ScriptedPlatform& p) {
-             cursorOnEmptyCell(g, p);
-             p.key('5', Event::Ctrl);
-             drain(g, p, play);
-         }},
+        {"a note at the cursor (Ctrl+digit)", atEmptyCell(play, '5', Event::Ctrl)},
         {"a value chosen in the palette",
          [&](Game& g, ScriptedPlatform& p) {
              const auto [c, r] = cursorOnEmptyCell(g, p);
@@ -117,21 +115,14 @@ TEST(Changes, EachCommandDrawsWhatItChanged) {
         {"undo again", keys(play, {'Z'}, Event::Ctrl)},
         {"redo", keys(play, {'Y'}, Event::Ctrl)},
         {"M: candidates shown", keys(play, {'M'})},
-        {"a digit while candidates are shown",
-         [&](Game& g, ScriptedPlatform& p) {
-             cursorOnEmptyCell(g, p);
-             p.key('7');
-             drain(g, p, play);
-         }},
+        {"a digit while candidates are shown", atEmptyCell(play, '7')},
         {"undo while candidates are shown", keys(play, {'Z'}, Event::Ctrl)},
         {"M: candidates hidden", keys(play, {'M'})},
         {"N: the puzzle restarted, then a digit",
          [&](Game& g, ScriptedPlatform& p) {
              p.key('N');
              drain(g, p, play);
-             cursorOnEmptyCell(g, p);
-             p.key('4');
-             drain(g, p, play);
+             atEmptyCell(play, '4')(g, p);
          }},
         {"the Neustart button",
          [&](Game& g, ScriptedPlatform& p) {
@@ -145,9 +136,7 @@ TEST(Changes, EachCommandDrawsWhatItChanged) {
         {"editor: a given typed at the cursor",
          [&](Game& g, ScriptedPlatform& p) {
              g.ui.editorMode = true;
-             cursorOnEmptyCell(g, p);
-             p.key('2');
-             drain(g, p, editor);
+             atEmptyCell(editor, '2')(g, p);
          }},
         {"editor: X shuffles", keys(editor, {'X'})},
         {"editor: undo of the shuffle", keys(editor, {'Z'}, Event::Ctrl)},
